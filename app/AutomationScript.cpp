@@ -1,0 +1,1 @@
+#include "app/AutomationScript.h"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <exception>
+
+class QLineEdit;
+class QTabWidget;
+class QLabel;
+
+// Raised by StrToFloatLocal for a text that is no number.
+class ConversionError : public std::exception {
+public:
+    explicit ConversionError(QString text) : m_text(std::move(text)) {}
+    const char* what() const noexcept override { return "conversion error"; }
+    const QString& text() const { return m_text; }
+private:
+    QString m_text;
+};
+
+// The maker's web site, opened for an empty OpenURL target.
+extern const char* const kMakerWebSite;
+
+// Trims, removes the locale's thousands separators, converts with its decimal
+// separator; raises ConversionError on anything else.
+double StrToFloatLocal(const QString& text);
+// The edit's text as a number; 0 when it is no number.
+double EditToFloat(const QLineEdit* edit);
+// Opens a web address, mail link, document or "Calc.exe" through the shell;
+// reports "Fehler beim Ausführen der Internet-Verknüpfung!" on failure.
+void OpenURL(const QString& target);
+// "Januar" … "Dezember"; "Month" for anything else.
+QString MonthName(int month);
+// The Windows version table; "Unbekannte Version" on other systems.
+QString WindowsVersionName();
+enum class WinPlatform { Win9x, NT, Other };
+// The same table for a given platform line and version numbers.
+QString WindowsVersionName(WinPlatform platform, int major, int minor);
+// Lightens every pixel: c := 255 - round(factor * (255 - c)), ties to even;
+// untouched for factor > 0.98.
+void LightenBitmap(QImage& image, double factor);
+// Replaces the label's picture by a 32-bit copy of it.
+void ImageTo32BitBitmap(QLabel* image);
+// 1 for a missing control or an index out of range, else selects the page, 0.
+int SelectPage(QTabWidget* pages, int index);
+bool DirectoryExistsCheck(const QString& path);

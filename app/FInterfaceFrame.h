@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/ColorRef.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class PdfWriter;
+
+// One picture of the catalogue.
+struct PictureEntry {
+    int id = 0;
+    QImage picture;
+    QString hint; // description "|" source
+    bool showHint = true;
+    QString description() const { return hint.section(QLatin1Char('|'), 0, 0); }
+    QString source() const { return hint.section(QLatin1Char('|'), 1); }
+};
+
+using PictureCatalogue = std::vector<PictureEntry>;
+
+// The shared workspace object: folders, database names, picture catalogue,
+// panel colours and the PDF writer. Lives hidden in the main window's body.
+class TInterfaceFrame : public QFrame {
+    Q_OBJECT
+public:
+    explicit TInterfaceFrame(QWidget* parent = nullptr);
+    ~TInterfaceFrame() override;
+
+    void InitInterface();
+    void DoneInterface();
+    void LoadInterfaceSettings();
+    void SaveInterfaceSettings();
+    void CreateWorkspaceFolders();
+
+    QString GetTempFolder();
+    QString GetArchiveFolder();
+    QString GetArchiveDatabaseFile();
+    QString GetCompanyDatabaseFile() const;
+    bool ArchiveDatabase(bool forced);
+    bool ArchiveDatabase2(bool forced);
+    QString GetMainConnectionString() const;
+    QString GetVersion() const { return QStringLiteral("2012"); }
+    QString GetSubVersion() const { return QStringLiteral("20"); }
+
+    tandrel::platform::ColorRef GetPanelColor1() const { return 15259082; }
+    tandrel::platform::ColorRef GetPanelColor2() const { return 13215892; }
+    tandrel::platform::ColorRef GetPanelColor3() const { return 0xFFFFFF; }
+    tandrel::platform::ColorRef GetPanelColor4() const { return 0xFFFFFF; }
+    tandrel::platform::ColorRef ChooseColor(tandrel::platform::ColorRef color);
+
+    const PictureEntry* FindPicture(int id) const;
+    void AssignPicture(QLabel* image, int id) const;
+    const PictureCatalogue& Pictures() const { return m_pictures; }
+
+    // PDF output.
+    PdfWriter* OpenPdfDocument(const QString& name);
+    void SetPdfPageSize(double height, double width);
+    void ShowProgress(const QString&) {}
+    void SetProgress(int) {}
+    void BitBtnImageListClick();
+
+    // Settings, as read (public for the frames that show them).
+    QString AnwendungsdatenPfad;
+    QString TempPath;
+    QString ImagesPath;
+    QString ExportPath;
+    QString DatabasePath;
+    QString DatabaseArchivPath;
+    QString DatabaseArchivPath2;
+    int DatabaseArchivDays = 30;
+    int DatabaseArchivDays2 = 15;
+    QString Connect1;
+    QString Connect2;
+    QString MainDatabaseName;
+    QString NorviDatabaseName;
+    QString HelpDatabaseName;
+    QString GeoDatabaseName;
+    QString ModulesDatabaseName;
+    QString InverterDatabaseName;
+    QString FinancialDatabaseName;
+
+private:
+    PictureCatalogue m_pictures;
+    std::unique_ptr<PdfWriter> m_pdf;
+};

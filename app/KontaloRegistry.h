@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <stdexcept>
+
+namespace tandrel::platform {
+class RegistryStore;
+}
+
+// Raised when a setting cannot be written (read-only folder, full disk, a
+// settings file that could not be read and could not be kept aside).
+class RegistryError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// "\Software\Norvi\Tandrel\" followed by the section name.
+QString RegistryKeyPath(const QString& section);
+
+// Typed access to the current user's settings. Short-lived: create one per
+// load or save routine. Reads never raise. Writes raise RegistryError; what
+// was written reaches the disk at the latest when the object is destroyed
+// (the destructor raises RegistryError if that fails, unless an exception is
+// already in flight).
+class MKontaloRegistry {
+public:
+    MKontaloRegistry();
+    ~MKontaloRegistry() noexcept(false);
+    MKontaloRegistry(const MKontaloRegistry&) = delete;
+    MKontaloRegistry& operator=(const MKontaloRegistry&) = delete;
+
+    bool ReadBool(const QString& section, const QString& name, bool def);
+    void WriteBool(const QString& section, const QString& name, bool value);
+    int ReadInteger(const QString& section, const QString& name, int def);
+    void WriteInteger(const QString& section, const QString& name, int value);
+    double ReadFloat(const QString& section, const QString& name, double def);
+    void WriteFloat(const QString& section, const QString& name, double value);
+    QString ReadString(const QString& section, const QString& name, const QString& def);
+    void WriteString(const QString& section, const QString& name, const QString& value);
+
+    // Writes pending changes now; raises RegistryError on failure.
+    void Flush();
+
+private:
+    std::unique_ptr<tandrel::platform::RegistryStore> m_store;
+};

@@ -1,0 +1,15 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    // Tests never show a window or touch the user's settings or folders.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("TANDREL_SHELL_LOG");
+    qunsetenv("TANDREL_DIALOG_LOG");
+    qunsetenv("TANDREL_SCRIPT");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
