@@ -1,1 +1,313 @@
 #include "app/AutomationScript.h"
+
+#include "platform/Shell.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <cstdio>
+
+AutomationScript::AutomationScript(QWidget* mainWindow, QStringList lines, QString logFile, ShowFrameFn showFrame)
+    : m_mainWindow(mainWindow), m_lines(std::move(lines)), m_logFile(std::move(logFile)), m_showFrame(std::move(showFrame))
+{
+}
+
+AutomationScript::~AutomationScript() = default;
+
+std::unique_ptr<AutomationScript> AutomationScript::FromEnvironment(QWidget* mainWindow, ShowFrameFn showFrame)
+{
+    const QString path = qEnvironmentVariable("TANDREL_SCRIPT");
+    if (path.isEmpty())
+        return nullptr;
+    const QString log = qEnvironmentVariable("TANDREL_SCRIPT_LOG");
+    QFile f(path);
+    QStringList lines;
+    if (f.open(QIODevice::ReadOnly | QIODevice::Text))
+        lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    auto script = std::make_unique<AutomationScript>(mainWindow, lines, log, std::move(showFrame));
+    if (!f.isOpen())
+        script->Error(QStringLiteral("script ") + path, QStringLiteral("cannot be read"));
+    return script;
+}
+
+void AutomationScript::Start()
+{
+    ScheduleNext();
+}
+
+void AutomationScript::ScheduleNext()
+{
+    if (Finished())
+        return;
+    // A fresh timer for each command: the previous one may still be inside a
+    // modal dialog's event loop.
+    QPointer<AutomationScript> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (!self || self->Finished())
+            return;
+        const QString line = self->m_lines.at(self->m_next++);
+        self->ScheduleNext();
+        self->Execute(line);
+    });
+}
+
+void AutomationScript::Log(const QString& line)
+{
+    if (m_logFile.isEmpty())
+        std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    else
+        tandrel::platform::appendLine(m_logFile, line);
+}
+
+void AutomationScript::Error(const QString& line, const QString& why)
+{
+    Log(QStringLiteral("ERROR %1: %2").arg(line, why));
+}
+
+static QObject* findIn(QObject* root, const QStringList& path)
+{
+    QObject* current = root;
+    for (const QString& part : path) {
+        if (current->objectName() == part && current == root && path.size() > 1)
+            continue;
+        QObject* found = current->objectName() == part && path.size() == 1 ? current : nullptr;
+        if (!found) {
+            // Prefer a visible widget where several share the name.
+            const auto all = current->findChildren<QObject*>(part);
+            for (QObject* o : all) {
+                auto* w = qobject_cast<QWidget*>(o);
+                if (!w || w->isVisible()) {
+                    found = o;
+                    break;
+                }
+            }
+            if (!found && !all.isEmpty())
+                found = all.first();
+        }
+        if (!found)
+            return nullptr;
+        current = found;
+    }
+    return current;
+}
+
+QObject* AutomationScript::Find(const QString& name) const
+{
+    const QStringList path = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (path.isEmpty())
+        return nullptr;
+    QList<QWidget*> roots;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        roots << modal;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !roots.contains(w))
+            roots << w;
+    if (m_mainWindow && !roots.contains(m_mainWindow))
+        roots << m_mainWindow;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!roots.contains(w))
+            roots << w;
+    for (QWidget* root : roots)
+        if (QObject* o = findIn(root, path))
+            return o;
+    return nullptr;
+}
+
+static void clickWidget(QWidget* w)
+{
+    const QPointF centre(w->width() / 2.0, w->height() / 2.0);
+    const QPointF global = w->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+static QString valueText(QObject* o)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(o))
+        return e->text();
+    if (auto* l = qobject_cast<QLabel*>(o))
+        return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(o))
+        return b->isCheckable() ? QString::number(b->isChecked() ? 1 : 0) : b->text();
+    if (auto* c = qobject_cast<QComboBox*>(o))
+        return c->currentText();
+    if (auto* s = qobject_cast<QSpinBox*>(o))
+        return QString::number(s->value());
+    if (auto* s = qobject_cast<QDoubleSpinBox*>(o))
+        return s->text();
+    if (auto* s = qobject_cast<QAbstractSlider*>(o))
+        return QString::number(s->value());
+    if (auto* t = qobject_cast<QPlainTextEdit*>(o))
+        return t->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    if (auto* t = qobject_cast<QTextEdit*>(o))
+        return t->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    if (auto* t = qobject_cast<QTabWidget*>(o))
+        return QString::number(t->currentIndex());
+    if (auto* l = qobject_cast<QListWidget*>(o))
+        return QString::number(l->currentRow());
+    if (auto* a = qobject_cast<QAction*>(o))
+        return a->isCheckable() ? QString::number(a->isChecked() ? 1 : 0) : QString::number(a->isEnabled() ? 1 : 0);
+    if (auto* w = qobject_cast<QWidget*>(o)) {
+        if (w->isWindow())
+            return w->windowTitle();
+        return QString::number(w->isVisible() ? 1 : 0);
+    }
+    return {};
+}
+
+void AutomationScript::Execute(const QString& rawLine)
+{
+    const QString line = rawLine.trimmed();
+    if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        return;
+    const int firstSpace = line.indexOf(QLatin1Char(' '));
+    const QString command = firstSpace < 0 ? line : line.left(firstSpace);
+    const QString rest = firstSpace < 0 ? QString() : line.mid(firstSpace + 1);
+    const int secondSpace = rest.indexOf(QLatin1Char(' '));
+    const QString name = secondSpace < 0 ? rest : rest.left(secondSpace);
+    const QString argument = secondSpace < 0 ? QString() : rest.mid(secondSpace + 1);
+
+    if (command == QLatin1String("quit")) {
+        if (m_mainWindow)
+            QTimer::singleShot(0, m_mainWindow, &QWidget::close);
+        return;
+    }
+    if (command == QLatin1String("show")) {
+        bool ok = false;
+        const int id = name.toInt(&ok);
+        if (!ok || !m_showFrame)
+            Error(line, QStringLiteral("bad frame ID"));
+        else if (!m_showFrame(id))
+            Error(line, QStringLiteral("no such frame"));
+        return;
+    }
+    if (command == QLatin1String("grab")) {
+        QWidget* target = m_mainWindow;
+        if (!argument.isEmpty())
+            target = qobject_cast<QWidget*>(Find(argument));
+        if (!target) {
+            Error(line, QStringLiteral("no such widget"));
+            return;
+        }
+        if (!target->grab().save(name))
+            Error(line, QStringLiteral("cannot write the picture"));
+        return;
+    }
+
+    static const QStringList known = {QStringLiteral("click"), QStringLiteral("set"), QStringLiteral("check"),
+                                      QStringLiteral("select"), QStringLiteral("slide"), QStringLiteral("action"),
+                                      QStringLiteral("print")};
+    if (!known.contains(command)) {
+        Error(line, QStringLiteral("unknown command"));
+        return;
+    }
+    QPointer<QObject> target = Find(name);
+    if (!target) {
+        Error(line, QStringLiteral("no such name"));
+        return;
+    }
+
+    if (command == QLatin1String("print")) {
+        Log(name + QLatin1Char('=') + valueText(target));
+        return;
+    }
+    if (command == QLatin1String("action")) {
+        if (auto* a = qobject_cast<QAction*>(target)) {
+            a->trigger();
+            return;
+        }
+        Error(line, QStringLiteral("not an action"));
+        return;
+    }
+    if (command == QLatin1String("click")) {
+        if (auto* a = qobject_cast<QAction*>(target))
+            a->trigger();
+        else if (auto* b = qobject_cast<QAbstractButton*>(target))
+            b->click();
+        else if (auto* w = qobject_cast<QWidget*>(target))
+            clickWidget(w);
+        return;
+    }
+    if (command == QLatin1String("set")) {
+        if (auto* e = qobject_cast<QLineEdit*>(target)) {
+            e->selectAll();
+            e->insert(argument); // as typed: textEdited and textChanged
+        } else if (auto* t = qobject_cast<QPlainTextEdit*>(target)) {
+            t->setPlainText(QString(argument).replace(QStringLiteral("\\n"), QStringLiteral("\n")));
+        } else if (auto* t = qobject_cast<QTextEdit*>(target)) {
+            t->setPlainText(QString(argument).replace(QStringLiteral("\\n"), QStringLiteral("\n")));
+        } else if (auto* c = qobject_cast<QComboBox*>(target); c && c->isEditable()) {
+            c->setEditText(argument);
+        } else if (auto* s = qobject_cast<QAbstractSpinBox*>(target); s && s->findChild<QLineEdit*>()) {
+            QLineEdit* e = s->findChild<QLineEdit*>();
+            e->selectAll();
+            e->insert(argument);
+            s->interpretText();
+        } else {
+            Error(line, QStringLiteral("cannot take text"));
+        }
+        return;
+    }
+    if (command == QLatin1String("check")) {
+        auto* b = qobject_cast<QAbstractButton*>(target);
+        const bool want = argument.trimmed() == QLatin1String("1");
+        if (b && b->isCheckable()) {
+            if (b->isChecked() != want)
+                b->click();
+        } else if (auto* a = qobject_cast<QAction*>(target); a && a->isCheckable()) {
+            if (a->isChecked() != want)
+                a->trigger();
+        } else {
+            Error(line, QStringLiteral("not checkable"));
+        }
+        return;
+    }
+    bool ok = false;
+    const int number = argument.trimmed().toInt(&ok);
+    if (command == QLatin1String("select")) {
+        if (!ok) {
+            Error(line, QStringLiteral("bad index"));
+        } else if (auto* c = qobject_cast<QComboBox*>(target)) {
+            c->setCurrentIndex(number);
+        } else if (auto* t = qobject_cast<QTabWidget*>(target)) {
+            t->setCurrentIndex(number);
+        } else if (auto* l = qobject_cast<QListWidget*>(target)) {
+            l->setCurrentRow(number);
+        } else if (auto* v = qobject_cast<QAbstractItemView*>(target); v && v->model()) {
+            v->setCurrentIndex(v->model()->index(number, 0));
+        } else {
+            Error(line, QStringLiteral("not selectable"));
+        }
+        return;
+    }
+    if (command == QLatin1String("slide")) {
+        if (auto* s = qobject_cast<QAbstractSlider*>(target); s && ok)
+            s->setValue(number);
+        else if (auto* s = qobject_cast<QSpinBox*>(target); s && ok)
+            s->setValue(number);
+        else if (auto* s = qobject_cast<QDoubleSpinBox*>(target))
+            s->setValue(QLocale().toDouble(argument.trimmed()));
+        else
+            Error(line, QStringLiteral("not a slider"));
+        return;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -73,5 +74,11 @@ protected:
     int HistoryPos = 0;
 
 private:
+    // Shows the frames with the ID, hides every other; records them if asked.
+    bool ShowMatching(int frameId, bool record);
+
     std::vector<TBaseFrame*> m_frames;
 };
+
+// Tells the user that settings could not be saved; the caller goes on.
+void ReportSettingsError(const std::exception& error);

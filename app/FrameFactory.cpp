@@ -1,1 +1,90 @@
 #include "app/FrameFactory.h"
+
+#include "app/FBaseFrame.h"
+
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+template <class T>
+TBaseFrame* make(QWidget* parent)
+{
+    return new T(parent);
+}
+
+} // namespace
+
+const std::vector<FrameClassInfo>& FrameClassTable()
+{
+    static const std::vector<FrameClassInfo> table = {
+        {1100, "TOverviewFrame", nullptr},
+        {1110, "TKontaloProduktFrame", nullptr},
+        {1600, "TPapierHausFrame", nullptr},
+        {1610, "TErtragFrame", nullptr},
+        {1620, "TEigenverbrauchFrame", nullptr},
+        {1622, "TKEVFrame", nullptr},
+        {1630, "TDachplanung2DFrame", nullptr},
+        {4400, "TBranchenbuchFrame", nullptr},
+        {4450, "TAdressGeoFrame", nullptr},
+        {6100, "TAdressFrame", nullptr},
+        {3050, "THelpFrame", nullptr},
+    };
+    return table;
+}
+
+TFrameFactory::~TFrameFactory() = default;
+
+TBaseFrame* TFrameFactory::CreateFrameByID(int frameId, QWidget* parent, TBaseFrame* owner)
+{
+    const auto& table = FrameClassTable();
+    auto it = std::find_if(table.begin(), table.end(), [&](const FrameClassInfo& row) { return row.id == frameId; });
+    if (it == table.end() || !it->create)
+        return nullptr;
+    TBaseFrame* frame = it->create(parent);
+    AddFrame(frame);
+    frame->show();
+    try {
+        frame->InitFrame(parent, owner, this, frameId);
+    } catch (...) {
+        // The frame stays in the list as far as it got.
+    }
+    return frame;
+}
+
+TBaseFrame* TFrameFactory::CreateFrame(int frameId)
+{
+    return CreateFrameByID(frameId, MainWindow ? MainWindow->GetBodyPanel() : nullptr, nullptr);
+}
+
+void TFrameFactory::StartFactory(TMainWindowInterface* mainWindow, TInterfaceFrame* interfaceFrame)
+{
+    TBaseFrameFactory::StartFactory(mainWindow, interfaceFrame);
+    QWidget* updatePanel = mainWindow ? mainWindow->GetUpdatePanel() : nullptr;
+    AuxFrame = CreateFrameByID(3010, updatePanel, nullptr);
+    QWidget* body = mainWindow ? mainWindow->GetBodyPanel() : nullptr;
+    QWidget* window = body ? body->window() : nullptr;
+    if (window)
+        window->setCursor(Qt::WaitCursor);
+    if (body)
+        body->setCursor(Qt::WaitCursor);
+    CreateFrame(1100);
+    for (TBaseFrame* f : std::vector<TBaseFrame*>(Frames())) {
+        try {
+            f->AfterFramesCreated();
+        } catch (...) {
+        }
+    }
+    if (body) {
+        body->setVisible(true);
+        body->unsetCursor();
+    }
+    if (window)
+        window->unsetCursor();
+}
+
+void TFrameFactory::ShutdownFactory()
+{
+    DestroyFrames();
+    TBaseFrameFactory::ShutdownFactory();
+}
