@@ -6,6 +6,7 @@
 
 namespace tandrel::platform {
 class RegistryStore;
+class RegistryValue;
 }
 
 // Raised when a setting cannot be written (read-only folder, full disk, a
@@ -43,5 +44,10 @@ public:
     void Flush();
 
 private:
+    void commit();
+    const tandrel::platform::RegistryValue* open(const QString& section, const QString& name, bool* opened);
+    void write(const QString& section, const QString& name, const tandrel::platform::RegistryValue& value);
+
     std::unique_ptr<tandrel::platform::RegistryStore> m_store;
+    bool m_failureReported = false; // the last commit raised and nothing changed since
 };

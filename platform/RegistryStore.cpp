@@ -1,0 +1,268 @@
+#include "platform/RegistryStore.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/RegistryFileIo.h"
+#include "platform/Services.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+
+namespace tandrel::platform {
+
+namespace {
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString lockPath(const QString& file)
+{
+    return file + QStringLiteral(".lock");
+}
+
+// "<file>.corrupt-YYYYMMDD-HHMMSS", with "-2", "-3" … when that exists.
+QString asideName(const QString& file)
+{
+    const QString base = file + QStringLiteral(".corrupt-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+        name = base + QLatin1Char('-') + QString::number(n);
+    return name;
+}
+
+// A file that can be neither read nor moved aside is reported once per
+// process, not by every store object made afterwards.
+bool firstReportOfStuck(const QString& file)
+{
+    static QMutex mutex;
+    static QSet<QString> reported;
+    QMutexLocker guard(&mutex);
+    if (reported.contains(file))
+        return false;
+    reported.insert(file);
+    return true;
+}
+
+enum class ReadOutcome { Good, Missing, Bad };
+
+ReadOutcome readTree(const QString& file, RegistryTree& tree, QByteArray* raw)
+{
+    QByteArray bytes;
+    QString why;
+    const auto status = fileio::readWholeFile(file, bytes, &why, RegistryStore::kMaxFileSize);
+    tree.clear();
+    if (status == fileio::ReadStatus::Missing)
+        return ReadOutcome::Missing;
+    if (status == fileio::ReadStatus::Unreadable || !regfile::parse(bytes, tree).ok)
+        return ReadOutcome::Bad;
+    if (raw)
+        *raw = std::move(bytes);
+    return ReadOutcome::Good;
+}
+
+} // namespace
+
+RegistryStore::RegistryStore() : RegistryStore(registryFile()) {}
+
+RegistryStore::RegistryStore(QString file) : m_file(std::move(file))
+{
+    try {
+        m_stuck = load(m_tree, nullptr, false) == LoadResult::Stuck;
+    } catch (...) {
+        // Reading never raises; without knowing the file, never write over it.
+        m_tree.clear();
+        m_stuck = true;
+    }
+}
+
+RegistryStore::LoadResult RegistryStore::load(RegistryTree& tree, QByteArray* raw, bool locked)
+{
+    if (raw)
+        raw->clear();
+    ReadOutcome outcome = readTree(m_file, tree, raw);
+    std::unique_ptr<fileio::InterProcessLock> lock;
+    if (outcome == ReadOutcome::Bad && !locked) {
+        // Another process may be replacing the file right now: look again
+        // under the lock before declaring it damaged.
+        lock = fileio::lockFile(lockPath(m_file), kLockTimeoutMs, nullptr);
+        if (lock)
+            outcome = readTree(m_file, tree, raw);
+    }
+    if (outcome != ReadOutcome::Bad)
+        return LoadResult::Loaded;
+
+    tree.clear();
+    const QString aside = asideName(m_file);
+    if ((locked || lock) && fileio::renameNoReplace(m_file, aside, nullptr)) {
+        dialogs().showMessage(
+            QStringLiteral("Die Einstellungsdatei „%1“ ist beschädigt oder nicht lesbar. "
+                           "Sie wurde als „%2“ aufbewahrt; das Programm verwendet die Standardeinstellungen.")
+                .arg(native(m_file), native(aside)));
+        return LoadResult::KeptAside;
+    }
+    if (firstReportOfStuck(m_file)) {
+        dialogs().showMessage(
+            QStringLiteral("Die Einstellungsdatei „%1“ ist beschädigt oder nicht lesbar und konnte nicht "
+                           "beiseitegelegt werden. Das Programm verwendet die Standardeinstellungen; "
+                           "Änderungen der Einstellungen werden nicht gespeichert.")
+                .arg(native(m_file)));
+    }
+    return LoadResult::Stuck;
+}
+
+bool RegistryStore::keyExists(const QString& path) const
+{
+    bool ok = false;
+    const QString key = regfile::normalizeKeyPath(path, &ok);
+    if (!ok)
+        return false;
+    if (key.isEmpty())
+        return true; // the hive itself
+    const QString folded = regfile::foldKey(key);
+    auto it = m_tree.lower_bound(folded);
+    if (it == m_tree.end())
+        return false;
+    return it->first == folded || it->first.startsWith(folded + QChar(regfile::kFoldedSeparator));
+}
+
+bool RegistryStore::createKey(const QString& path)
+{
+    bool ok = false;
+    const QString key = regfile::normalizeKeyPath(path, &ok);
+    if (!ok)
+        return false;
+    if (keyExists(key))
+        return true;
+    Op op;
+    op.key = key;
+    apply(m_tree, op);
+    // A store that may not write keeps the new key in memory only.
+    if (!m_stuck)
+        m_ops.push_back(std::move(op));
+    return true;
+}
+
+const RegistryValue* RegistryStore::value(const QString& key, const QString& name) const
+{
+    bool ok = false;
+    const QString path = regfile::normalizeKeyPath(key, &ok);
+    if (!ok)
+        return nullptr;
+    auto k = m_tree.find(regfile::foldKey(path));
+    if (k == m_tree.end())
+        return nullptr;
+    auto v = k->second.values.find(regfile::foldName(name));
+    return v == k->second.values.end() ? nullptr : &v->second.value;
+}
+
+void RegistryStore::setValue(const QString& key, const QString& name, const RegistryValue& value)
+{
+    bool ok = false;
+    const QString path = regfile::normalizeKeyPath(key, &ok);
+    if (!ok)
+        throw RegistryStoreError(QStringLiteral("Ungültiger Name eines Registrierungsschlüssels: „%1“")
+                                     .arg(key).toStdString());
+    if (!regfile::isValidValueName(name))
+        throw RegistryStoreError(QStringLiteral("Ungültiger Name eines Registrierungswerts: „%1“")
+                                     .arg(name).toStdString());
+    if (m_stuck)
+        throw RegistryStoreError(QStringLiteral("Die Einstellungsdatei „%1“ ist beschädigt und konnte nicht "
+                                                "beiseitegelegt werden; es wird nichts gespeichert.")
+                                     .arg(native(m_file)).toStdString());
+    Op op;
+    op.key = path;
+    op.name = name;
+    op.value = value;
+    op.setsValue = true;
+    apply(m_tree, op);
+    m_ops.push_back(std::move(op));
+}
+
+QStringList RegistryStore::keyPaths() const
+{
+    QStringList out;
+    for (const auto& [folded, key] : m_tree)
+        out << key.path;
+    return out;
+}
+
+QStringList RegistryStore::valueNames(const QString& key) const
+{
+    QStringList out;
+    bool ok = false;
+    const QString path = regfile::normalizeKeyPath(key, &ok);
+    auto k = ok ? m_tree.find(regfile::foldKey(path)) : m_tree.end();
+    if (k != m_tree.end()) {
+        for (const auto& [folded, entry] : k->second.values)
+            out << entry.name;
+    }
+    return out;
+}
+
+bool RegistryStore::hasPendingValues() const
+{
+    for (const Op& op : m_ops) {
+        if (op.setsValue)
+            return true;
+    }
+    return false;
+}
+
+void RegistryStore::apply(RegistryTree& tree, const Op& op)
+{
+    auto [key, newKey] = tree.try_emplace(regfile::foldKey(op.key));
+    if (newKey)
+        key->second.path = op.key;
+    if (!op.setsValue)
+        return;
+    auto [entry, newValue] = key->second.values.try_emplace(regfile::foldName(op.name));
+    if (newValue)
+        entry->second.name = op.name;
+    entry->second.value = op.value;
+}
+
+QString RegistryStore::writeTarget() const
+{
+    // Write through a symbolic link instead of replacing the link.
+    const QFileInfo info(m_file);
+    return info.isSymLink() ? info.symLinkTarget() : m_file;
+}
+
+void RegistryStore::commit()
+{
+    if (m_ops.empty())
+        return;
+    auto fail = [this](const QString& why) {
+        return RegistryStoreError(QStringLiteral("Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2")
+                                      .arg(native(m_file), why)
+                                      .toStdString());
+    };
+    QString why;
+    if (!fileio::ensureParentFolder(m_file, &why))
+        throw fail(why);
+    auto lock = fileio::lockFile(lockPath(m_file), kLockTimeoutMs, &why);
+    if (!lock)
+        throw fail(why);
+
+    // Merge into the file as it is now, not as it was when this object read it.
+    RegistryTree tree;
+    QByteArray onDisk;
+    if (load(tree, &onDisk, true) == LoadResult::Stuck)
+        throw fail(QStringLiteral("die vorhandene Datei ist beschädigt und konnte nicht beiseitegelegt werden"));
+    for (const Op& op : m_ops)
+        apply(tree, op);
+    const QByteArray data = regfile::serialize(tree);
+    if (data != onDisk && !fileio::writeFileAtomically(writeTarget(), data, &why))
+        throw fail(why);
+    m_tree = std::move(tree);
+    m_ops.clear();
+    m_stuck = false;
+}
+
+} // namespace tandrel::platform
