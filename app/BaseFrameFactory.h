@@ -20,6 +20,8 @@ public:
     virtual void SetFrameCaption(const QString& name) = 0;
     // Back, print, copy, paste and cut may have changed.
     virtual void CommandsChanged() {}
+    // Shows the information dialog, not modal.
+    virtual void ShowInfoDialog() {}
 };
 
 // Holds the frames (in creation order, owned), the back history and the

@@ -1,6 +1,7 @@
 #include "app/FrameFactory.h"
 
 #include "app/FBaseFrame.h"
+#include "app/FOverviewFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -18,7 +19,7 @@ TBaseFrame* make(QWidget* parent)
 const std::vector<FrameClassInfo>& FrameClassTable()
 {
     static const std::vector<FrameClassInfo> table = {
-        {1100, "TOverviewFrame", nullptr},
+        {1100, "TOverviewFrame", make<TOverviewFrame>},
         {1110, "TKontaloProduktFrame", nullptr},
         {1600, "TPapierHausFrame", nullptr},
         {1610, "TErtragFrame", nullptr},

@@ -191,7 +191,7 @@ void TMainForm1::BuildButtonBar()
 
     auto* info = AddButton("SpeedButtonInfo", QString(), QStringLiteral("Info"), QStringLiteral("info"));
     info->setIcon(picture(QStringLiteral("info"), QStyle::SP_MessageBoxInformation));
-    connect(info, &QToolButton::clicked, this, [this] { ShowInfo(); });
+    connect(info, &QToolButton::clicked, this, [this] { ShowInfoDialog(); });
     auto* ende = AddButton("SpeedButtonEnde", QStringLiteral("Beenden"), QStringLiteral("Programm beenden"),
                            QStringLiteral("exit"));
     connect(ende, &QToolButton::clicked, this, &QWidget::close);
@@ -293,7 +293,7 @@ void TMainForm1::BuildMenus()
             [this] { Open(links::kMobileAppPage); });
     hilfe->addSeparator();
     HelpAbout1 = action(hilfe, "HelpAbout1", QStringLiteral("&Info..."));
-    connect(HelpAbout1, &QAction::triggered, this, [this] { ShowInfo(); });
+    connect(HelpAbout1, &QAction::triggered, this, [this] { ShowInfoDialog(); });
 
     for (QMenu* m : {datei, bearbeiten})
         connect(m, &QMenu::aboutToShow, this, &TMainForm1::CommandsChanged);
@@ -556,7 +556,7 @@ void TMainForm1::ShowFrameAndPage(int frameId, const char* pageControl, const ch
             SelectPage(pages, i);
 }
 
-void TMainForm1::ShowInfo()
+void TMainForm1::ShowInfoDialog()
 {
     if (m_infoDialog)
         m_infoDialog->ShowInfo();

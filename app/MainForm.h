@@ -32,6 +32,7 @@ public:
     QWidget* GetUpdatePanel() override;
     void SetFrameCaption(const QString& name) override;
     void CommandsChanged() override;
+    void ShowInfoDialog() override;
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -55,7 +56,6 @@ private:
     void EvaluateCommandLine();
     void FirstStartPreparation();
     void ShowFrameAndPage(int frameId, const char* pageControl, const char* page);
-    void ShowInfo();
     void Open(const char* target);
     QToolButton* AddButton(const char* name, const QString& caption, const QString& hint, const QString& picture);
 
