@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPlainTextEdit;
 class TInterfaceFrame;
 
 // The program information window: one modeless instance for the whole run.
@@ -16,7 +18,16 @@ public:
     // Shows the window, or brings the existing one forward.
     void ShowInfo();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void SetPictureStretched(bool stretched);
+
     TInterfaceFrame* m_interface = nullptr;
     QString m_text;
+    QLabel* VersionLabel = nullptr;
+    QPlainTextEdit* MemoInfo = nullptr;
+    QLabel* ImageProduct = nullptr;
+    QRect m_pictureFrame;
 };
