@@ -1,0 +1,576 @@
+#include "pdf/PdfWriter.h"
+
+#include "pdf/Cp1252.h"
+#include "pdf/JpegHeader.h"
+#include "pdf/Markup.h"
+#include "platform/Services.h"
+#include "platform/Shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <hpdf.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <type_traits>
+#include <unordered_map>
+
+using tandrel::platform::ColorRef;
+
+namespace {
+
+constexpr double kPointsPerMm = 72.0 / 25.4;
+constexpr double kPointsPerPixel = 72.0 / 96.0;
+// Underline placement of the base-14 fonts (AFM, 1/1000 em).
+constexpr double kUnderlinePosition = -0.100;
+constexpr double kUnderlineThickness = 0.050;
+
+double toPt(double mm) { return mm * kPointsPerMm; }
+
+struct DocDeleter {
+    void operator()(HPDF_Doc doc) const { HPDF_Free(doc); }
+};
+using DocPtr = std::unique_ptr<std::remove_pointer_t<HPDF_Doc>, DocDeleter>;
+
+// libharu reports through this callback and carries on; the first error is
+// kept and decides the fate of the document.
+struct ErrorRecord {
+    HPDF_STATUS status = HPDF_OK;
+    HPDF_STATUS detail = 0;
+    bool ignoreEof = false;
+
+    bool failed() const { return status != HPDF_OK; }
+};
+
+void onHpdfError(HPDF_STATUS status, HPDF_STATUS detail, void* userData)
+{
+    auto* record = static_cast<ErrorRecord*>(userData);
+    if (record->ignoreEof && status == HPDF_STREAM_EOF)
+        return;
+    if (!record->failed()) {
+        record->status = status;
+        record->detail = detail;
+    }
+}
+
+DocPtr newDoc(ErrorRecord& record)
+{
+    DocPtr doc(HPDF_New(onHpdfError, &record));
+    if (doc)
+        HPDF_SetCompressionMode(doc.get(), HPDF_COMP_ALL);
+    return doc;
+}
+
+const char* baseFontName(const QString& name, int styles)
+{
+    static constexpr std::array<const char*, 4> helvetica = {
+        "Helvetica", "Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique"};
+    static constexpr std::array<const char*, 4> times = {
+        "Times-Roman", "Times-Bold", "Times-Italic", "Times-BoldItalic"};
+    static constexpr std::array<const char*, 4> courier = {
+        "Courier", "Courier-Bold", "Courier-Oblique", "Courier-BoldOblique"};
+    const int variant = ((styles & PdfWriter::Bold) ? 1 : 0) + ((styles & PdfWriter::Italic) ? 2 : 0);
+    const QString n = name.trimmed().toLower();
+    if (n.startsWith(QLatin1String("times")))
+        return times[variant];
+    if (n.startsWith(QLatin1String("courier")))
+        return courier[variant];
+    return helvetica[variant];
+}
+
+struct Rgb {
+    HPDF_REAL r, g, b;
+    bool operator==(const Rgb&) const = default;
+};
+
+Rgb toRgb(ColorRef c)
+{
+    const QColor q = tandrel::platform::toQColor(c);
+    return {HPDF_REAL(q.redF()), HPDF_REAL(q.greenF()), HPDF_REAL(q.blueF())};
+}
+
+// Tightly packed 8-bit samples as libharu's raw loader wants them.
+struct RawPicture {
+    QByteArray rgb;
+    QByteArray alpha; // empty when the picture is opaque
+    QImage packed;    // keeps `rgb`'s storage when it is shared with a QImage
+    const uchar* rgbData = nullptr;
+};
+
+RawPicture rawPicture(const QImage& image)
+{
+    RawPicture raw;
+    const int w = image.width();
+    const int h = image.height();
+    if (image.hasAlphaChannel()) {
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        bool opaque = true;
+        for (int y = 0; y < h && opaque; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+            opaque = std::all_of(line, line + w, [](QRgb p) { return qAlpha(p) == 255; });
+        }
+        if (!opaque) {
+            raw.rgb.resize(qsizetype(w) * h * 3);
+            raw.alpha.resize(qsizetype(w) * h);
+            auto* rgb = reinterpret_cast<uchar*>(raw.rgb.data());
+            auto* alpha = reinterpret_cast<uchar*>(raw.alpha.data());
+            for (int y = 0; y < h; ++y) {
+                const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+                for (int x = 0; x < w; ++x) {
+                    *rgb++ = uchar(qRed(line[x]));
+                    *rgb++ = uchar(qGreen(line[x]));
+                    *rgb++ = uchar(qBlue(line[x]));
+                    *alpha++ = uchar(qAlpha(line[x]));
+                }
+            }
+            raw.rgbData = reinterpret_cast<const uchar*>(raw.rgb.constData());
+            return raw;
+        }
+    }
+    raw.packed = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
+    const qsizetype rowBytes = qsizetype(w) * 3;
+    if (raw.packed.bytesPerLine() == rowBytes) {
+        raw.rgbData = raw.packed.constBits();
+        return raw;
+    }
+    raw.rgb.resize(rowBytes * h);
+    for (int y = 0; y < h; ++y)
+        std::copy_n(raw.packed.constScanLine(y), rowBytes, raw.rgb.data() + rowBytes * y);
+    raw.packed = QImage();
+    raw.rgbData = reinterpret_cast<const uchar*>(raw.rgb.constData());
+    return raw;
+}
+
+QString describe(const ErrorRecord& e)
+{
+    return QStringLiteral("PDF-Fehler 0x%1 (%2)")
+        .arg(QString::number(e.status, 16).toUpper())
+        .arg(e.detail);
+}
+
+} // namespace
+
+struct PdfWriter::Impl {
+    struct PageSettings {
+        int paperSize = kPaperA4;
+        double width = kDefaultPageWidth;
+        double height = kDefaultPageHeight;
+        double topMargin = 0;
+        double bottomMargin = 0;
+        double headerHeight = 0;
+        double footerHeight = 0;
+
+        double paperWidth() const { return paperSize == kPaperCustom ? width : kDefaultPageWidth; }
+        double paperHeight() const { return paperSize == kPaperCustom ? height : kDefaultPageHeight; }
+    };
+    struct Font {
+        QString name = QStringLiteral("Arial");
+        double size = 10;
+        ColorRef color = tandrel::platform::kColorBlack;
+        int styles = 0;
+    };
+    struct Pen {
+        ColorRef color = tandrel::platform::kColorBlack;
+        double widthPx = 1;
+        PenStyle style = PenStyle::Solid;
+    };
+    struct Brush {
+        ColorRef color = tandrel::platform::kColorWhite;
+        BrushStyle style = BrushStyle::Solid;
+    };
+    // What the current page's content stream has set, to skip repeats.
+    struct Applied {
+        std::optional<Rgb> fill, stroke;
+        std::optional<double> lineWidth;
+        std::optional<std::pair<PenStyle, double>> dash;
+    };
+
+    PageSettings settings;
+    QString fileName;
+    Font font;
+    Pen pen;
+    Brush brush;
+
+    ErrorRecord error;
+    DocPtr doc;
+    HPDF_Page page = nullptr;
+    double pageHeightPt = 0;
+    double pageTopMm = 0;
+    Applied applied;
+    std::unordered_map<qint64, HPDF_Image> images;
+
+    ErrorRecord metricsError;
+    DocPtr metricsDoc; // fonts for TextWidth while no document is open
+
+    void drop()
+    {
+        images.clear();
+        page = nullptr;
+        doc.reset();
+        error = {};
+    }
+
+    bool drawable() const { return doc && page && !error.failed(); }
+
+    double X(double mm) const { return toPt(mm); }
+    double Y(double mm) const { return pageHeightPt - toPt(pageTopMm + mm); }
+
+    void addPage()
+    {
+        if (!doc || error.failed())
+            return;
+        page = HPDF_AddPage(doc.get());
+        if (!page)
+            return;
+        HPDF_Page_SetWidth(page, HPDF_REAL(toPt(settings.paperWidth())));
+        HPDF_Page_SetHeight(page, HPDF_REAL(toPt(settings.paperHeight())));
+        pageHeightPt = HPDF_Page_GetHeight(page);
+        pageTopMm = settings.topMargin + settings.headerHeight;
+        applied = {};
+    }
+
+    HPDF_Font fontFor(HPDF_Doc d, int styles) const
+    {
+        return HPDF_GetFont(d, baseFontName(font.name, styles), "WinAnsiEncoding");
+    }
+
+    void setFill(ColorRef c)
+    {
+        const Rgb rgb = toRgb(c);
+        if (applied.fill != rgb) {
+            HPDF_Page_SetRGBFill(page, rgb.r, rgb.g, rgb.b);
+            applied.fill = rgb;
+        }
+    }
+
+    void setStroke(ColorRef c, double widthPt, PenStyle style)
+    {
+        const Rgb rgb = toRgb(c);
+        if (applied.stroke != rgb) {
+            HPDF_Page_SetRGBStroke(page, rgb.r, rgb.g, rgb.b);
+            applied.stroke = rgb;
+        }
+        if (applied.lineWidth != widthPt) {
+            HPDF_Page_SetLineWidth(page, HPDF_REAL(widthPt));
+            applied.lineWidth = widthPt;
+        }
+        const std::pair<PenStyle, double> dash{style, style == PenStyle::Solid ? 0.0 : widthPt};
+        if (applied.dash != dash) {
+            setDash(style, widthPt);
+            applied.dash = dash;
+        }
+    }
+
+    void setDash(PenStyle style, double widthPt)
+    {
+        // The desktop's pen patterns in pixels, scaled with wide pens; libharu
+        // takes whole points up to 100 and fails the document beyond.
+        std::vector<double> pattern;
+        switch (style) {
+        case PenStyle::Solid: break;
+        case PenStyle::Dash: pattern = {18, 6}; break;
+        case PenStyle::Dot: pattern = {3, 3}; break;
+        case PenStyle::DashDot: pattern = {9, 6, 3, 6}; break;
+        }
+        const double scale = std::max(1.0, widthPt / kPointsPerPixel) * kPointsPerPixel;
+        std::array<HPDF_UINT16, 4> units{};
+        for (std::size_t k = 0; k < pattern.size(); ++k)
+            units[k] = HPDF_UINT16(std::clamp(std::lround(pattern[k] * scale), 1L, 100L));
+        HPDF_Page_SetDash(page, pattern.empty() ? nullptr : units.data(), HPDF_UINT(pattern.size()), 0);
+    }
+
+    void applyPen()
+    {
+        const double px = pen.widthPx > 0 ? pen.widthPx : 1.0; // width 0 is one pixel, as on screen
+        setStroke(pen.color, px * kPointsPerPixel, pen.style);
+    }
+
+    // Draws one run with its cell's top left at (x, y); answers its width in mm.
+    double textRun(double x, double y, const QString& text, int styles)
+    {
+        const QByteArray bytes = tandrel::pdf::toCp1252(text);
+        if (bytes.isEmpty())
+            return 0;
+        HPDF_Font f = fontFor(doc.get(), styles);
+        if (!f)
+            return 0;
+        const double size = font.size;
+        const double baseline = Y(y) - HPDF_Font_GetAscent(f) / 1000.0 * size;
+        setFill(font.color);
+        HPDF_Page_BeginText(page);
+        HPDF_Page_SetFontAndSize(page, f, HPDF_REAL(size));
+        HPDF_Page_TextOut(page, HPDF_REAL(X(x)), HPDF_REAL(baseline), bytes.constData());
+        HPDF_Page_EndText(page);
+        const HPDF_TextWidth tw = HPDF_Font_TextWidth(f, reinterpret_cast<const HPDF_BYTE*>(bytes.constData()),
+                                                      HPDF_UINT(bytes.size()));
+        const double widthPt = tw.width / 1000.0 * size;
+        if (styles & Underline) {
+            const double underline = baseline + kUnderlinePosition * size;
+            setStroke(font.color, kUnderlineThickness * size, PenStyle::Solid);
+            HPDF_Page_MoveTo(page, HPDF_REAL(X(x)), HPDF_REAL(underline));
+            HPDF_Page_LineTo(page, HPDF_REAL(X(x) + widthPt), HPDF_REAL(underline));
+            HPDF_Page_Stroke(page);
+        }
+        return widthPt / kPointsPerMm;
+    }
+
+    HPDF_Image loadImage(const QImage& image)
+    {
+        const qint64 key = image.cacheKey();
+        if (auto it = images.find(key); it != images.end())
+            return it->second;
+        const RawPicture raw = rawPicture(image);
+        const auto w = HPDF_UINT(image.width());
+        const auto h = HPDF_UINT(image.height());
+        HPDF_Image img = HPDF_LoadRawImageFromMem(doc.get(), raw.rgbData, w, h, HPDF_CS_DEVICE_RGB, 8);
+        if (img && !raw.alpha.isEmpty()) {
+            HPDF_Image mask = HPDF_LoadRawImageFromMem(doc.get(),
+                reinterpret_cast<const HPDF_BYTE*>(raw.alpha.constData()), w, h, HPDF_CS_DEVICE_GRAY, 8);
+            if (mask)
+                HPDF_Image_AddSMask(img, mask);
+        }
+        if (img && !error.failed())
+            images.emplace(key, img);
+        return img;
+    }
+
+    void placeImage(HPDF_Image img, const QRectF& mm)
+    {
+        const QRectF r = mm.normalized();
+        HPDF_Page_DrawImage(page, img, HPDF_REAL(X(r.left())), HPDF_REAL(Y(r.bottom())),
+                            HPDF_REAL(toPt(r.width())), HPDF_REAL(toPt(r.height())));
+    }
+
+    // Graphics state may not change inside a path, so the paint is set first.
+    void preparePaint()
+    {
+        applyPen();
+        if (brush.style != BrushStyle::Clear)
+            setFill(brush.color);
+    }
+
+    void paint(bool closePath)
+    {
+        if (brush.style == BrushStyle::Clear)
+            closePath ? HPDF_Page_ClosePathStroke(page) : HPDF_Page_Stroke(page);
+        else // even-odd, like the desktop canvas's default polygon fill mode
+            closePath ? HPDF_Page_ClosePathEofillStroke(page) : HPDF_Page_EofillStroke(page);
+    }
+};
+
+PdfWriter::PdfWriter() : d(std::make_unique<Impl>()) {}
+PdfWriter::~PdfWriter() = default;
+
+void PdfWriter::SetPaperSize(int paperSize) { d->settings.paperSize = paperSize; }
+int PdfWriter::PaperSize() const { return d->settings.paperSize; }
+void PdfWriter::SetPaperWidth(double mm) { d->settings.width = mm; }
+void PdfWriter::SetPaperHeight(double mm) { d->settings.height = mm; }
+void PdfWriter::SetTopMargin(double mm) { d->settings.topMargin = mm; }
+void PdfWriter::SetBottomMargin(double mm) { d->settings.bottomMargin = mm; }
+void PdfWriter::SetHeaderHeight(double mm) { d->settings.headerHeight = mm; }
+void PdfWriter::SetFooterHeight(double mm) { d->settings.footerHeight = mm; }
+
+void PdfWriter::SetFileName(const QString& path) { d->fileName = path; }
+QString PdfWriter::FileName() const { return d->fileName; }
+
+void PdfWriter::BeginDoc()
+{
+    d->drop();
+    if (d->fileName.isEmpty())
+        throw PdfError("PDF-Datei ohne Namen");
+
+    // A file still open in a viewer, a read-only file or a missing folder
+    // must fail here, so the caller can pick another name.
+    const QFileInfo target(d->fileName);
+    if (!target.absoluteDir().exists())
+        throw PdfError(("Ordner nicht vorhanden: " + target.absolutePath()).toStdString());
+    QFile probe(d->fileName);
+    if (target.exists()) {
+        if (!target.isFile() || !probe.open(QIODevice::ReadWrite))
+            throw PdfError(("PDF-Datei nicht beschreibbar: " + d->fileName).toStdString());
+        probe.close();
+    } else {
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            throw PdfError(("PDF-Datei kann nicht angelegt werden: " + d->fileName).toStdString());
+        probe.close();
+        probe.remove();
+    }
+
+    d->doc = newDoc(d->error);
+    if (!d->doc)
+        throw PdfError("PDF-Dokument kann nicht angelegt werden");
+    HPDF_SetPageLayout(d->doc.get(), HPDF_PAGE_LAYOUT_SINGLE);
+    HPDF_SetPageMode(d->doc.get(), HPDF_PAGE_MODE_USE_THUMBS);
+    HPDF_SetInfoAttr(d->doc.get(), HPDF_INFO_CREATOR, "Tandrel");
+    d->addPage();
+    if (d->error.failed() || !d->page) {
+        const QString why = describe(d->error);
+        d->drop();
+        throw PdfError(why.toStdString());
+    }
+}
+
+bool PdfWriter::Printing() const { return bool(d->doc); }
+
+void PdfWriter::NewPage() { d->addPage(); }
+
+void PdfWriter::EndDoc()
+{
+    if (!d->doc)
+        throw PdfError("Kein PDF-Dokument geöffnet");
+    auto fail = [this](const QString& why) {
+        d->drop();
+        throw PdfError(("PDF-Datei konnte nicht geschrieben werden: " + why).toStdString());
+    };
+    if (d->error.failed())
+        fail(describe(d->error));
+    if (HPDF_SaveToStream(d->doc.get()) != HPDF_OK || d->error.failed())
+        fail(describe(d->error));
+
+    // QSaveFile writes beside the target and renames over it on commit; a
+    // cancelled or failed write removes its temporary file.
+    QSaveFile out(d->fileName);
+    if (!out.open(QIODevice::WriteOnly))
+        fail(out.errorString());
+    HPDF_ResetStream(d->doc.get());
+    std::vector<HPDF_BYTE> chunk(1 << 16);
+    d->error.ignoreEof = true;
+    for (;;) {
+        auto len = HPDF_UINT32(chunk.size());
+        const HPDF_STATUS status = HPDF_ReadFromStream(d->doc.get(), chunk.data(), &len);
+        if (len > 0 && out.write(reinterpret_cast<const char*>(chunk.data()), len) != qint64(len)) {
+            out.cancelWriting();
+            break;
+        }
+        if (status != HPDF_OK)
+            break;
+    }
+    d->error.ignoreEof = false;
+    if (d->error.failed()) {
+        out.cancelWriting();
+        fail(describe(d->error));
+    }
+    if (!out.commit())
+        fail(out.errorString());
+
+    const QString written = d->fileName;
+    d->drop();
+    tandrel::platform::shell().open(written);
+}
+
+void PdfWriter::Abort() { d->drop(); }
+
+double PdfWriter::PageWidth() const { return d->settings.paperWidth(); }
+
+double PdfWriter::PageHeight() const
+{
+    const auto& s = d->settings;
+    return s.paperHeight() - s.topMargin - s.bottomMargin - s.headerHeight - s.footerHeight;
+}
+
+void PdfWriter::SetFont(const QString& name, double sizePt, ColorRef color, int styles)
+{
+    d->font = {name, sizePt, color, styles};
+}
+
+void PdfWriter::SetFontSize(double sizePt) { d->font.size = sizePt; }
+void PdfWriter::SetFontColor(ColorRef color) { d->font.color = color; }
+void PdfWriter::SetFontStyle(int styles) { d->font.styles = styles; }
+void PdfWriter::SetBrush(ColorRef color, BrushStyle style) { d->brush = {color, style}; }
+void PdfWriter::SetPen(ColorRef color, double widthPx, PenStyle style) { d->pen = {color, widthPx, style}; }
+
+void PdfWriter::TextOut(double x, double y, const QString& text)
+{
+    if (d->drawable())
+        d->textRun(x, y, text, d->font.styles);
+}
+
+void PdfWriter::TextOutMarkup(double x, double y, const QString& text)
+{
+    if (!d->drawable())
+        return;
+    for (const auto& run : tandrel::pdf::parseMarkup(text, d->font.styles))
+        x += d->textRun(x, y, run.text, run.styles);
+}
+
+double PdfWriter::TextWidth(const QString& text)
+{
+    HPDF_Doc doc = d->doc.get();
+    if (!doc) {
+        if (!d->metricsDoc)
+            d->metricsDoc = newDoc(d->metricsError);
+        doc = d->metricsDoc.get();
+    }
+    const QByteArray bytes = tandrel::pdf::toCp1252(text);
+    HPDF_Font f = doc ? d->fontFor(doc, d->font.styles) : nullptr;
+    if (!f || bytes.isEmpty())
+        return 0;
+    const HPDF_TextWidth tw =
+        HPDF_Font_TextWidth(f, reinterpret_cast<const HPDF_BYTE*>(bytes.constData()), HPDF_UINT(bytes.size()));
+    return tw.width / 1000.0 * d->font.size / kPointsPerMm;
+}
+
+void PdfWriter::DrawImage(const QRectF& mm, const QImage& image)
+{
+    if (!d->drawable() || image.isNull() || mm.normalized().isEmpty())
+        return;
+    if (HPDF_Image img = d->loadImage(image))
+        d->placeImage(img, mm);
+}
+
+bool PdfWriter::DrawJpegFile(const QRectF& mm, const QString& path)
+{
+    if (!d->drawable())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray data = file.readAll();
+    tandrel::pdf::JpegHeader header;
+    if (!tandrel::pdf::readJpegHeader(data, header))
+        return false;
+    HPDF_Image img = HPDF_LoadJpegImageFromMem(d->doc.get(), reinterpret_cast<const HPDF_BYTE*>(data.constData()),
+                                               HPDF_UINT(data.size()));
+    if (!img)
+        return false;
+    d->placeImage(img, mm);
+    return !d->error.failed();
+}
+
+void PdfWriter::Line(double x1, double y1, double x2, double y2)
+{
+    if (!d->drawable())
+        return;
+    d->applyPen();
+    HPDF_Page_MoveTo(d->page, HPDF_REAL(d->X(x1)), HPDF_REAL(d->Y(y1)));
+    HPDF_Page_LineTo(d->page, HPDF_REAL(d->X(x2)), HPDF_REAL(d->Y(y2)));
+    HPDF_Page_Stroke(d->page);
+}
+
+void PdfWriter::Rectangle(double x1, double y1, double x2, double y2)
+{
+    if (!d->drawable())
+        return;
+    d->preparePaint();
+    const double left = std::min(x1, x2);
+    const double bottom = std::max(y1, y2);
+    HPDF_Page_Rectangle(d->page, HPDF_REAL(d->X(left)), HPDF_REAL(d->Y(bottom)),
+                        HPDF_REAL(toPt(std::abs(x2 - x1))), HPDF_REAL(toPt(std::abs(y2 - y1))));
+    d->paint(false);
+}
+
+void PdfWriter::Polygon(const std::vector<QPointF>& points)
+{
+    if (!d->drawable() || points.size() < 2)
+        return;
+    d->preparePaint();
+    HPDF_Page_MoveTo(d->page, HPDF_REAL(d->X(points[0].x())), HPDF_REAL(d->Y(points[0].y())));
+    for (std::size_t k = 1; k < points.size(); ++k)
+        HPDF_Page_LineTo(d->page, HPDF_REAL(d->X(points[k].x())), HPDF_REAL(d->Y(points[k].y())));
+    d->paint(true);
+}

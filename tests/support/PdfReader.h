@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace poppler {
+class document;
+}
+
+namespace tandrel::test {
+
+// One word (or, from findText, a run of words) as poppler extracts it.
+struct PdfTextBox {
+    QString text;
+    QRectF mm;        // millimetres from the page's top left corner, y down
+    QString fontName; // e.g. "Helvetica-Bold"
+    double fontSize = 0; // points
+};
+
+// Reads a written PDF back for checks. Pages are counted from 0.
+class PdfReader {
+public:
+    explicit PdfReader(const QString& path);
+    ~PdfReader();
+    PdfReader(const PdfReader&) = delete;
+    PdfReader& operator=(const PdfReader&) = delete;
+
+    bool isOpen() const;
+    int pageCount() const;
+    QSizeF pageSizeMm(int page) const;
+    std::vector<PdfTextBox> textBoxes(int page) const;
+    // The first run of consecutive words equal to the words of `text`, with
+    // their united box; none when the page has no such run.
+    std::optional<PdfTextBox> findText(int page, const QString& text) const;
+    // All words of the page joined by single blanks.
+    QString pageText(int page) const;
+    // Names of the fonts the document uses, sorted, without repeats.
+    QStringList fontNames() const;
+    // The page rendered at `dpi` (white paper), and the colour at a point in mm.
+    QImage render(int page, double dpi = 72) const;
+    static QColor colorAtMm(const QImage& rendered, double dpi, double xMm, double yMm);
+
+private:
+    std::unique_ptr<poppler::document> m_doc;
+};
+
+} // namespace tandrel::test
