@@ -1,5 +1,7 @@
 #include "app/FInterfaceFrame.h"
 
+#include "pdf/PdfWriter.h"
+
 #include <QLabel>
 
 // Placeholder until the workspace object is built: it yields nothing.
