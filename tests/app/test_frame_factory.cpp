@@ -64,6 +64,11 @@ public:
         }
         return f;
     }
+    void ShutdownFactory() override
+    {
+        DestroyFrames();
+        TBaseFrameFactory::ShutdownFactory();
+    }
 };
 
 class FrameFactoryTest : public tandrel::test::TestEnv {

@@ -58,10 +58,18 @@ TestEnv::TestEnv()
     qputenv("TANDREL_APPDATA", appDataPath().toUtf8());
 }
 
+static void restore(const char* name, const QByteArray& value)
+{
+    if (value.isEmpty())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
+}
+
 TestEnv::~TestEnv()
 {
-    qputenv("TANDREL_REGISTRY", m_oldRegistry);
-    qputenv("TANDREL_APPDATA", m_oldAppData);
+    restore("TANDREL_REGISTRY", m_oldRegistry);
+    restore("TANDREL_APPDATA", m_oldAppData);
 }
 
 QString TestEnv::registryPath() const
