@@ -6,8 +6,8 @@ inline constexpr const char* kProductWebSite = "https://www.norvi-software.de/ta
 inline constexpr const char* kSiblingProductWebSite = "https://www.norvi-software.de/kontalo";
 inline constexpr const char* kMobileAppPage = "https://www.norvi-software.de/app";
 inline constexpr const char* kFaqPage = "https://www.norvi-software.de/tandrel/faq";
-inline constexpr const char* kSponsorWebSite = "https://www.sonnenwerk-partner.de";
-inline constexpr const char* kSponsorName = "Sonnenwerk Partner";
+inline constexpr const char* kSponsorWebSite = "https://www.sonnfeld-energiefonds.de";
+inline constexpr const char* kSponsorName = "Sonnfeld Energiefonds";
 inline constexpr const char* kMakerEmail = "info@norvi-software.de";
 inline constexpr const char* kMakerWebAddress = "www.norvi-software.de";
 } // namespace links

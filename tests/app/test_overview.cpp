@@ -8,7 +8,9 @@
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QPushButton>
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
