@@ -425,6 +425,8 @@ void PdfWriter::EndDoc()
         throw PdfError("Kein PDF-Dokument geöffnet");
     auto fail = [this](const QString& why) {
         d->drop();
+        // An older file of this name would be taken for this document's output.
+        QFile::remove(d->fileName);
         throw PdfError(("PDF-Datei konnte nicht geschrieben werden: " + why).toStdString());
     };
     if (d->error.failed())
@@ -439,21 +441,21 @@ void PdfWriter::EndDoc()
         fail(out.errorString());
     HPDF_ResetStream(d->doc.get());
     std::vector<HPDF_BYTE> chunk(1 << 16);
+    HPDF_STATUS status = HPDF_OK;
     d->error.ignoreEof = true;
-    for (;;) {
+    while (status == HPDF_OK) {
         auto len = HPDF_UINT32(chunk.size());
-        const HPDF_STATUS status = HPDF_ReadFromStream(d->doc.get(), chunk.data(), &len);
+        status = HPDF_ReadFromStream(d->doc.get(), chunk.data(), &len);
         if (len > 0 && out.write(reinterpret_cast<const char*>(chunk.data()), len) != qint64(len)) {
+            const QString why = out.errorString();
             out.cancelWriting();
-            break;
+            fail(why);
         }
-        if (status != HPDF_OK)
-            break;
     }
     d->error.ignoreEof = false;
-    if (d->error.failed()) {
+    if (status != HPDF_STREAM_EOF || d->error.failed()) {
         out.cancelWriting();
-        fail(describe(d->error));
+        fail(d->error.failed() ? describe(d->error) : QStringLiteral("PDF-Fehler 0x%1").arg(status, 0, 16));
     }
     if (!out.commit())
         fail(out.errorString());
