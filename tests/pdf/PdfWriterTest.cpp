@@ -473,6 +473,7 @@ TEST_F(PdfWriterTest, AbortAndDrawingWithoutDocumentWriteNothing)
     EXPECT_THROW(writer.EndDoc(), PdfError);
     EXPECT_TRUE(filesInTempDir().isEmpty());
     EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_FALSE(PdfReader(path("abbruch.pdf")).isOpen());
 }
 
 struct BeginFailure {
