@@ -1,0 +1,189 @@
+#include "drawing/BaseObj.h"
+
+#include "app/KontaloRegistry.h"
+#include "drawing/DrawConventions.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <algorithm>
+
+void MObjStructur::Remove(const MBaseObj* obj)
+{
+    std::erase(m_items, obj);
+}
+
+MBaseObj::MBaseObj(MObjType* type, std::int32_t objectID)
+    : ObjType(type)
+    , ObjID(objectID)
+{
+    if (ObjType)
+        ObjType->Objects.Add(this);
+}
+
+MBaseObj::~MBaseObj()
+{
+    if (ObjType)
+        ObjType->Objects.Remove(this);
+}
+
+int MBaseObj::TypeNumber() const
+{
+    return ObjType ? ObjType->TypeNum : 0;
+}
+
+MObjType::MObjType(std::int32_t typeNum, const QString& typeName)
+    : TypeNum(typeNum)
+    , TypeName(typeName)
+{
+}
+
+MObjType::~MObjType()
+{
+    // Objects leave `Objects` as they go; free them newest first.
+    while (!m_owned.empty())
+        m_owned.pop_back();
+}
+
+MBaseObj* MObjType::CreateObject(std::int32_t objectID)
+{
+    if (objectID > MaxObjectID)
+        MaxObjectID = objectID;
+    return nullptr;
+}
+
+MObjType& MObjTypeManager::Add(std::unique_ptr<MObjType> type)
+{
+    m_types.push_back(std::move(type));
+    return *m_types.back();
+}
+
+MObjType* MObjTypeManager::FindType(std::int32_t typeNum) const
+{
+    for (const auto& t : m_types)
+        if (t->TypeNum == typeNum)
+            return t.get();
+    return nullptr;
+}
+
+MBaseObj* MObjTypeManager::FindObject(std::int32_t typeNum, std::int32_t objectID) const
+{
+    MObjType* type = FindType(typeNum);
+    if (!type)
+        return nullptr;
+    for (int i = 0; i < type->Objects.Count(); ++i)
+        if (type->Objects.Items(i)->ObjID == objectID)
+            return type->Objects.Items(i);
+    return nullptr;
+}
+
+MObjTypePVModul::MObjTypePVModul()
+    : MObjType(20, QStringLiteral("PV Module"))
+{
+    RegistryKey = QStringLiteral("Objects\\") + QString::number(TypeNum);
+}
+
+MBaseObj* MObjTypePVModul::CreateObject(std::int32_t objectID)
+{
+    MObjType::CreateObject(objectID);
+    return &Create<MPVModulObj>(objectID);
+}
+
+MPVModulObj::MPVModulObj(MObjType* type, std::int32_t objectID)
+    : MBaseObj(type, objectID)
+{
+}
+
+MBaseObj& MPVModulObj::Clone() const
+{
+    MPVModulObj& c = ObjType->Create<MPVModulObj>(ObjID);
+    c.ObjName = ObjName;
+    c.xsize = xsize;
+    c.ysize = ysize;
+    c.zsize = zsize;
+    c.PenColor = PenColor;
+    c.FillColor = FillColor;
+    c.PenWidth = PenWidth;
+    c.PenStyle = PenStyle;
+    c.ModulTyp = ModulTyp;
+    c.ModulLeistung = ModulLeistung;
+    return c;
+}
+
+void MPVModulObj::LoadSettings(MKontaloRegistry& store, const QString& key)
+{
+    try {
+        ObjID = store.ReadInteger(key, QStringLiteral("ObjID"), 0);
+        ObjName = store.ReadString(key, QStringLiteral("ObjName"), QStringLiteral("NorviObjekt"));
+        xsize = store.ReadFloat(key, QStringLiteral("xsize"), 0);
+        ysize = store.ReadFloat(key, QStringLiteral("ysize"), 0);
+        zsize = store.ReadFloat(key, QStringLiteral("zsize"), 0);
+        ModulTyp = store.ReadInteger(key, QStringLiteral("ModulTyp"), 0);
+        ModulLeistung = store.ReadFloat(key, QStringLiteral("ModulLeistung"), 0);
+    } catch (...) {
+    }
+}
+
+void MPVModulObj::SaveSettings(MKontaloRegistry& store, const QString& key) const
+{
+    try {
+        store.WriteInteger(key, QStringLiteral("ObjID"), ObjID);
+        store.WriteString(key, QStringLiteral("ObjName"), ObjName);
+        store.WriteFloat(key, QStringLiteral("xsize"), xsize);
+        store.WriteFloat(key, QStringLiteral("ysize"), ysize);
+        store.WriteFloat(key, QStringLiteral("zsize"), zsize);
+        store.WriteInteger(key, QStringLiteral("ModulTyp"), ModulTyp);
+        store.WriteFloat(key, QStringLiteral("ModulLeistung"), ModulLeistung);
+    } catch (const RegistryError&) {
+        // Stops at the first failing write; the store reports it on closing.
+    }
+}
+
+bool MPVModulObj::ReadFromStream(QIODevice& device)
+{
+    QDataStream in(&device);
+    in.setByteOrder(QDataStream::LittleEndian);
+    qint32 id = 0, typ = 0;
+    QString name;
+    double x = 0, y = 0, z = 0, power = 0;
+    in >> id >> name >> x >> y >> z >> typ >> power;
+    if (in.status() != QDataStream::Ok)
+        return false;
+    ObjID = id;
+    ObjName = name;
+    xsize = x;
+    ysize = y;
+    zsize = z;
+    ModulTyp = typ;
+    ModulLeistung = power;
+    return true;
+}
+
+bool MPVModulObj::WriteToStream(QIODevice& device) const
+{
+    QDataStream out(&device);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << qint32(ObjID) << ObjName << xsize << ysize << zsize << qint32(ModulTyp) << ModulLeistung;
+    return out.status() == QDataStream::Ok;
+}
+
+std::vector<MListColumn> MPVModulObj::SetupListColumns() const
+{
+    return {{QStringLiteral("ID"), 40},       {QStringLiteral("Name"), 160},
+            {QStringLiteral("Typ "), 40},     {QStringLiteral("Addr "), 80},
+            {QStringLiteral("ModulTyp"), 78}, {QStringLiteral("Leistung"), 70},
+            {QStringLiteral("xSize"), 60},    {QStringLiteral("ySize"), 60},
+            {QStringLiteral("zSize"), 60}};
+}
+
+QStringList MPVModulObj::FillListItem(int data) const
+{
+    return {QString::asprintf("%d", ObjID),
+            ObjName,
+            QString::asprintf(" %d", TypeNumber()),
+            QString::asprintf(" %d", data),
+            QString::asprintf(" %d", ModulTyp),
+            FormatLocal(" %2.1f", ModulLeistung),
+            FormatLocal(" %2.1f", xsize),
+            FormatLocal(" %2.1f", ysize),
+            FormatLocal(" %2.1f", zsize)};
+}

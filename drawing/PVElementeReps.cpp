@@ -1,0 +1,407 @@
+#include "drawing/PVElementeReps.h"
+
+#include "app/KontaloRegistry.h"
+#include "drawing/Canvas.h"
+#include "drawing/PVFlaecheReps.h"
+#include "drawing/VirtualView.h"
+
+#include <QPoint>
+#include <cmath>
+
+// ---------------------------------------------------------------- module
+
+MPVModulRep::MPVModulRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typeNum, double x, double y)
+    : MBaseRep(owner, objectID, typeNum, x, y)
+{
+    RepTyp = kRepTypPVModul;
+    XSize = 1.3;
+    YSize = 0.85;
+    ZSize = 0.5;
+    PenColor = 0;
+    FillColor = 0xFF0000;
+    PenWidth = 1;
+    PenStyle = 0;
+}
+
+bool MPVModulRep::IsInsideArea(const MStandardFlaecheRep& area) const
+{
+    return area.IsUsable(XPos + XSize / 2, YPos + YSize / 2) && area.IsUsable(XPos, YPos)
+        && area.IsUsable(XPos, YPos + YSize) && area.IsUsable(XPos + XSize, YPos + YSize)
+        && area.IsUsable(XPos + XSize, YPos);
+}
+
+void MPVModulRep::Draw(MVirtualView& view)
+{
+    MCanvas* c = view.Canvas;
+    if (!c)
+        return;
+    c->SetPenColor(PenColor);
+    c->SetPenWidth(PenWidth);
+    c->SetPenStyle(PenStyle);
+    c->SetBrushColor(FillColor);
+    if (!ModulInnerhalb)
+        return;
+    const int x1 = view.WorldToDeviceX(XPos), y1 = view.WorldToDeviceY(YPos);
+    const int x2 = view.WorldToDeviceX(XPos + XSize), y2 = view.WorldToDeviceY(YPos + YSize);
+    if (ModulStatus == 1) {
+        c->SetBrushStyle(MBrushStyle::Solid);
+        c->Rectangle(x1, y1, x2, y2);
+        if (Group && Group->ModulePicture)
+            c->StretchDraw(x1, y2, x2, y1, *Group->ModulePicture);
+    } else if (ModulStatus == 0) {
+        c->SetBrushStyle(MBrushStyle::DiagCross);
+        c->Rectangle(x1, y1, x2, y2);
+        c->SetBrushStyle(MBrushStyle::Solid);
+    }
+}
+
+MBaseRep& MPVModulRep::Clone(MStructur& target) const
+{
+    auto& m = target.Create<MPVModulRep>(ObjektID, ObjectTypeNum, XPos, YPos);
+    CopyColorsTo(m);
+    m.ModulID = ModulID;
+    m.ModulInnerhalb = ModulInnerhalb;
+    m.GruppeRepID = GruppeRepID;
+    m.ModulStatus = ModulStatus;
+    m.RowNr = RowNr;
+    m.ColNr = ColNr;
+    m.WRNr = WRNr;
+    m.StringNr = StringNr;
+    return m;
+}
+
+void MPVModulRep::LoadSettings(MKontaloRegistry& store, const QString& key)
+{
+    try {
+        ModulID = store.ReadInteger(key, QStringLiteral("ModulID"), 0);
+        ModulInnerhalb = store.ReadInteger(key, QStringLiteral("ModulInnerhalb"), 1);
+        ModulStatus = store.ReadInteger(key, QStringLiteral("ModulStatus"), 1);
+        GruppeRepID = store.ReadInteger(key, QStringLiteral("GruppeRepID"), 0);
+        RowNr = store.ReadInteger(key, QStringLiteral("RowNr"), 0);
+        ColNr = store.ReadInteger(key, QStringLiteral("ColNr"), 0);
+        WRNr = store.ReadInteger(key, QStringLiteral("WRNr"), 0);
+        StringNr = store.ReadInteger(key, QStringLiteral("StringNr"), 0);
+    } catch (...) {
+    }
+}
+
+void MPVModulRep::SaveSettings(MKontaloRegistry& store, const QString& key)
+{
+    try {
+        store.WriteInteger(key, QStringLiteral("ModulID"), ModulID);
+        store.WriteInteger(key, QStringLiteral("ModulInnerhalb"), ModulInnerhalb);
+        store.WriteInteger(key, QStringLiteral("ModulStatus"), ModulStatus);
+        store.WriteInteger(key, QStringLiteral("GruppeRepID"), GruppeRepID);
+        store.WriteInteger(key, QStringLiteral("RowNr"), RowNr);
+        store.WriteInteger(key, QStringLiteral("ColNr"), ColNr);
+        store.WriteInteger(key, QStringLiteral("WRNr"), WRNr);
+        store.WriteInteger(key, QStringLiteral("StringNr"), StringNr);
+    } catch (const RegistryError&) {
+        // Stops at the first failing write; the store reports it on closing.
+    }
+}
+
+// ---------------------------------------------------------------- group
+
+MGruppeRep::MGruppeRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typeNum, double x, double y)
+    : MPVModelRep(owner, objectID, typeNum, x, y)
+{
+    RepTyp = kRepTypGruppe;
+    Name1.clear();
+    Name2.clear();
+    XSize = 1.1;
+    YSize = 1.6;
+    ZSize = 0.06;
+    PenColor = 0x0000FF;
+    FillColor = 0xF0DCF0;
+    PenWidth = 1;
+    PenStyle = 0;
+}
+
+std::int64_t MGruppeRep::ColumnGaps(std::int64_t j) const
+{
+    if (ColCountPeriode == 0)
+        return 0;
+    return (std::int64_t(ColCountPeriode) + j - ColCountAnfang) / ColCountPeriode;
+}
+
+void MGruppeRep::BuildRaster()
+{
+    if (ColCountPeriode == 0)
+        return;
+    const bool empty = Structure().IsEmpty();
+    const double pitchX = ElementBreite + ColDistance;
+    const double pitchY = ElementHoehe + RowDistance;
+    XSize = pitchX * (ColCount - 1.0) + double(ColumnGaps(std::int64_t(ColCount) - 1)) * ColPeriodeAbstand
+        + ElementBreite;
+    YSize = pitchY * (RowCount - 1.0) + ElementHoehe;
+    if (!empty || RowCount <= 0 || ColCount <= 0 || std::int64_t(RowCount) * ColCount > kMaxModules)
+        return;
+    Structure().Reserve(std::size_t(RowCount) * std::size_t(ColCount));
+    double shift = 0;
+    for (int i = 0; i < RowCount; ++i) {
+        if (RasterTyp == 1)
+            shift += XVersatz;
+        else if (RasterTyp == 2)
+            shift = (i % 2 == 1) ? XVersatz : 0;
+        const double dy = pitchY * i;
+        for (int j = 0; j < ColCount; ++j) {
+            double dx = pitchX * j + double(ColumnGaps(j)) * ColPeriodeAbstand;
+            if (RasterTyp != 0)
+                dx += shift;
+            auto& m = Structure().Create<MPVModulRep>(1014, 20, XPos + dx, YPos + dy);
+            m.ModulID = GruppeModulID;
+            m.XSize = ElementBreite;
+            m.YSize = ElementHoehe;
+            m.Group = this;
+            m.GruppeRepID = RepID;
+            m.ModulStatus = 1;
+            m.RowNr = i;
+            m.ColNr = j;
+            m.FillColor = FillColor;
+        }
+    }
+}
+
+void MGruppeRep::UpdateModuleStates(MBaseStructur& /*list*/)
+{
+    if (!Owner)
+        return;
+    MarkInside(*Owner);
+    RecheckBlocked(*Owner);
+}
+
+void MGruppeRep::MarkInside(MBaseStructur& structure)
+{
+    for (MBaseRep* r : structure.Reps()) {
+        const auto* area = dynamic_cast<const MStandardFlaecheRep*>(r);
+        if (!area)
+            continue;
+        for (MBaseRep* rep : Structure().Reps())
+            if (auto* m = dynamic_cast<MPVModulRep*>(rep))
+                m->ModulInnerhalb = m->IsInsideArea(*area) ? 1 : 0;
+    }
+}
+
+void MGruppeRep::RecheckBlocked(MBaseStructur& structure)
+{
+    for (MBaseRep* rep : Structure().Reps())
+        if (auto* m = dynamic_cast<MPVModulRep*>(rep))
+            m->ModulStatus = 1;
+    for (MBaseRep* r : structure.Reps())
+        if (const auto* blocked = dynamic_cast<const MSperrFlaecheRep*>(r))
+            BlockModules(*blocked);
+}
+
+void MGruppeRep::BlockModules(const MSperrFlaecheRep& blockedArea)
+{
+    for (MBaseRep* rep : Structure().Reps()) {
+        auto* m = dynamic_cast<MPVModulRep*>(rep);
+        if (!m || m->ModulStatus == 0)
+            continue;
+        // The test points lie around the module's position (its lower-left
+        // corner), not around its centre.
+        const double x = m->XPos, y = m->YPos;
+        const double hx = m->XSize / 2, hy = m->YSize / 2;
+        const double ax = 0.3 * m->XSize, ay = 0.3 * m->YSize;
+        const bool blocked = blockedArea.IsBlocked(x, y) || blockedArea.IsBlocked(x - hx, y - hy)
+            || blockedArea.IsBlocked(x + hx, y - hy) || blockedArea.IsBlocked(x + hx, y + hy)
+            || blockedArea.IsBlocked(x - hx, y + hy) || blockedArea.IsBlocked(x - ax, y - ay)
+            || blockedArea.IsBlocked(x + ax, y - ay) || blockedArea.IsBlocked(x + ax, y + ay)
+            || blockedArea.IsBlocked(x - ax, y + ay) || blockedArea.HitsModule(*m);
+        if (blocked)
+            m->ModulStatus = 0;
+    }
+}
+
+void MGruppeRep::Draw(MVirtualView& view)
+{
+    MCanvas* c = view.Canvas;
+    if (!c)
+        return;
+    c->SetPenColor(PenColor);
+    c->SetPenWidth(PenWidth);
+    c->SetPenStyle(PenStyle);
+    c->SetBrushStyle(MBrushStyle::Clear);
+    if (!ShowModules)
+        return;
+    for (MBaseRep* rep : Structure().Reps())
+        rep->Draw(view);
+}
+
+void MGruppeRep::MoveBy(double dx, double dy)
+{
+    MBaseRep::MoveBy(dx, dy);
+    for (MBaseRep* rep : Structure().Reps())
+        rep->MoveBy(dx, dy);
+    if (Owner)
+        UpdateModuleStates(*Owner);
+}
+
+bool MGruppeRep::ContainsPoint(double x, double y) const
+{
+    for (const MBaseRep* rep : Structure().Reps())
+        if (rep->ContainsPoint(x, y))
+            return true;
+    return false;
+}
+
+void MGruppeRep::DrawMoveOutline(MVirtualView& view, double dx, double dy)
+{
+    for (MBaseRep* rep : Structure().Reps())
+        rep->DrawMoveOutline(view, dx, dy);
+}
+
+MBaseRep& MGruppeRep::Clone(MStructur& target) const
+{
+    auto& g = target.Create<MGruppeRep>(ObjektID, ObjectTypeNum, XPos, YPos);
+    CopyColorsTo(g);
+    g.Name1 = Name1;
+    g.Name2 = Name2;
+    g.GruppeModulID = GruppeModulID;
+    g.RasterTyp = RasterTyp;
+    g.RowCount = RowCount;
+    g.ColCount = ColCount;
+    g.RowDistance = RowDistance;
+    g.ColDistance = ColDistance;
+    g.XVersatz = XVersatz;
+    g.RowElevationAngle = RowElevationAngle;
+    g.ColElevationAngle = ColElevationAngle;
+    g.ColCountAnfang = ColCountAnfang;
+    g.ColCountPeriode = ColCountPeriode;
+    g.ColPeriodeAbstand = ColPeriodeAbstand;
+    g.RowCountAnfang = RowCountAnfang;
+    g.RowCountPeriode = RowCountPeriode;
+    g.RowPeriodeAbstand = RowPeriodeAbstand;
+    g.ElementBreite = ElementBreite;
+    g.ElementHoehe = ElementHoehe;
+    g.BuildRaster();
+    g.UpdateModuleStates(target);
+    return g;
+}
+
+void MGruppeRep::LoadSettings(MKontaloRegistry& store, const QString& key)
+{
+    try {
+        GruppeModulID = store.ReadInteger(key, QStringLiteral("GruppeModulID"), 0);
+        RasterTyp = store.ReadInteger(key, QStringLiteral("RasterTyp"), 0);
+        RowCount = store.ReadInteger(key, QStringLiteral("RowCount"), 2);
+        ColCount = store.ReadInteger(key, QStringLiteral("ColCount"), 8);
+        RowDistance = store.ReadFloat(key, QStringLiteral("RowDistance"), 0.05);
+        ColDistance = store.ReadFloat(key, QStringLiteral("ColDistance"), 0.05);
+        XVersatz = store.ReadFloat(key, QStringLiteral("XVersatz"), 0.3);
+        RowElevationAngle = store.ReadFloat(key, QStringLiteral("RowElevationAngle"), 0);
+        ColElevationAngle = store.ReadFloat(key, QStringLiteral("ColElevationAngle"), 0);
+        ColCountAnfang = store.ReadInteger(key, QStringLiteral("ColCountAnfang"), 10);
+        ColCountPeriode = store.ReadInteger(key, QStringLiteral("ColCountPeriode"), 10);
+        ColPeriodeAbstand = store.ReadFloat(key, QStringLiteral("ColPeriodeAbstand"), 0.6);
+        RowCountAnfang = store.ReadInteger(key, QStringLiteral("RowCountAnfang"), 10);
+        RowCountPeriode = store.ReadInteger(key, QStringLiteral("RowCountPeriode"), 10);
+        RowPeriodeAbstand = store.ReadFloat(key, QStringLiteral("RowPeriodeAbstand"), 0.6);
+        ElementBreite = store.ReadFloat(key, QStringLiteral("ElementBreite"), 0.9);
+        ElementHoehe = store.ReadFloat(key, QStringLiteral("ElementHoehe"), 1.6);
+    } catch (...) {
+    }
+    MPVModelRep::LoadSettings(store, key);
+    BuildRaster();
+}
+
+void MGruppeRep::SaveSettings(MKontaloRegistry& store, const QString& key)
+{
+    try {
+        store.WriteInteger(key, QStringLiteral("GruppeModulID"), GruppeModulID);
+        store.WriteInteger(key, QStringLiteral("RasterTyp"), RasterTyp);
+        store.WriteInteger(key, QStringLiteral("RowCount"), RowCount);
+        store.WriteInteger(key, QStringLiteral("ColCount"), ColCount);
+        store.WriteFloat(key, QStringLiteral("RowDistance"), RowDistance);
+        store.WriteFloat(key, QStringLiteral("ColDistance"), ColDistance);
+        store.WriteFloat(key, QStringLiteral("XVersatz"), XVersatz);
+        store.WriteFloat(key, QStringLiteral("RowElevationAngle"), RowElevationAngle);
+        store.WriteFloat(key, QStringLiteral("ColElevationAngle"), ColElevationAngle);
+        store.WriteInteger(key, QStringLiteral("ColCountAnfang"), ColCountAnfang);
+        store.WriteInteger(key, QStringLiteral("ColCountPeriode"), ColCountPeriode);
+        store.WriteFloat(key, QStringLiteral("ColPeriodeAbstand"), ColPeriodeAbstand);
+        store.WriteInteger(key, QStringLiteral("RowCountAnfang"), RowCountAnfang);
+        store.WriteInteger(key, QStringLiteral("RowCountPeriode"), RowCountPeriode);
+        store.WriteFloat(key, QStringLiteral("RowPeriodeAbstand"), RowPeriodeAbstand);
+        store.WriteFloat(key, QStringLiteral("ElementBreite"), ElementBreite);
+        store.WriteFloat(key, QStringLiteral("ElementHoehe"), ElementHoehe);
+    } catch (const RegistryError&) {
+        // Stops at the first failing write; the store reports it on closing.
+    }
+    // The modules' failures must reach the caller: they are the group's content.
+    MModelRep::SaveSettings(store, key);
+}
+
+// ---------------------------------------------------------------- field
+
+MPVFeldRep::MPVFeldRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typeNum, double x, double y)
+    : MBaseRep(owner, objectID, typeNum, x, y)
+{
+    RepTyp = kRepTypPVFeld;
+    XSize = 75.848;
+    YSize = std::cos(30 * 0.017453292519943295) * 143.564;
+    ZSize = 10;
+    PenColor = 0x0000FF;
+    FillColor = 0xFF0000;
+}
+
+std::vector<QPointF> MPVFeldRep::ElementPolygon(int row, int col) const
+{
+    const double y0 = row * YSize + row * 1.9 * YSize, y1 = y0 + YSize;
+    const double x0 = col * XSize + col, x1 = x0 + XSize;
+    const double c = std::cos(kAngle), s = std::sin(kAngle);
+    std::vector<QPointF> pts;
+    pts.reserve(4);
+    for (const auto& [x, y] : {std::pair{x0, y0}, std::pair{x1, y0}, std::pair{x1, y1}, std::pair{x0, y1}})
+        pts.emplace_back(XPos + c * x - s * y, YPos + s * x + c * y);
+    return pts;
+}
+
+void MPVFeldRep::Draw(MVirtualView& view)
+{
+    MCanvas* cv = view.Canvas;
+    if (!cv || RowCount <= 0 || ColCount <= 0 || std::int64_t(RowCount) * ColCount > kMaxElements)
+        return;
+    cv->SetPenColor(PenColor);
+    cv->SetPenWidth(PenWidth);
+    cv->SetPenStyle(PenStyle);
+    cv->SetBrushColor(FillColor);
+    cv->SetBrushStyle(MBrushStyle::Solid);
+    std::vector<QPoint> device(4);
+    for (int r = 0; r < RowCount; ++r)
+        for (int c = 0; c < ColCount; ++c) {
+            const auto world = ElementPolygon(r, c);
+            for (int i = 0; i < 4; ++i)
+                device[i] = QPoint(view.WorldToDeviceX(world[i].x()), view.WorldToDeviceY(world[i].y()));
+            cv->Polygon(device);
+        }
+}
+
+MBaseRep& MPVFeldRep::Clone(MStructur& target) const
+{
+    auto& f = target.Create<MPVFeldRep>(ObjektID, ObjectTypeNum, XPos, YPos);
+    CopyColorsTo(f);
+    f.RowCount = RowCount;
+    f.ColCount = ColCount;
+    return f;
+}
+
+void MPVFeldRep::LoadSettings(MKontaloRegistry& store, const QString& key)
+{
+    try {
+        RowCount = store.ReadInteger(key, QStringLiteral("RowCount"), 2);
+        ColCount = store.ReadInteger(key, QStringLiteral("ColCount"), 8);
+    } catch (...) {
+    }
+}
+
+void MPVFeldRep::SaveSettings(MKontaloRegistry& store, const QString& key)
+{
+    try {
+        store.WriteInteger(key, QStringLiteral("RowCount"), RowCount);
+        store.WriteInteger(key, QStringLiteral("ColCount"), ColCount);
+    } catch (const RegistryError&) {
+        // Stops at the first failing write; the store reports it on closing.
+    }
+}
