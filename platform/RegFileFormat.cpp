@@ -123,16 +123,40 @@ bool isValidValueName(QStringView name)
     return name.size() <= 16383 && isCleanText(name, true);
 }
 
+namespace {
+
+// Case folding with a quick path for the usual ASCII names.
+QString fold(QStringView s, char16_t separator)
+{
+    QString out(s.size(), Qt::Uninitialized);
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char16_t c = s[i].unicode();
+        if (c >= 0x80) {
+            out = s.toString().toCaseFolded();
+            if (separator != u'\\')
+                out.replace(QLatin1Char('\\'), QChar(separator));
+            return out;
+        }
+        if (c >= u'A' && c <= u'Z')
+            c += 32;
+        else if (c == u'\\')
+            c = separator;
+        o[i] = c;
+    }
+    return out;
+}
+
+} // namespace
+
 QString foldKey(QStringView normalizedPath)
 {
-    QString f = normalizedPath.toString().toCaseFolded();
-    f.replace(QLatin1Char('\\'), QChar(kFoldedSeparator)); // sorts before every allowed character
-    return f;
+    return fold(normalizedPath, kFoldedSeparator); // the separator sorts before every allowed character
 }
 
 QString foldName(QStringView name)
 {
-    return name.toString().toCaseFolded();
+    return fold(name, u'\\');
 }
 
 // ---------------------------------------------------------------- parsing
@@ -164,9 +188,17 @@ QStringView trimBlanks(QStringView s)
 // the closing quote.
 bool readQuoted(QStringView s, qsizetype& pos, QString& out)
 {
-    out.clear();
-    qsizetype i = pos + 1;
     const qsizetype n = s.size();
+    qsizetype i = pos + 1;
+    // Most texts have no escapes: take them in one piece.
+    while (i < n && s[i] != u'"' && s[i] != u'\\')
+        ++i;
+    if (i < n && s[i] == u'"') {
+        out = s.sliced(pos + 1, i - pos - 1).toString();
+        pos = i + 1;
+        return true;
+    }
+    out = s.sliced(pos + 1, i - pos - 1).toString();
     while (i < n) {
         const QChar c = s[i];
         if (c == u'"') {
@@ -191,20 +223,30 @@ bool readHexBytes(QStringView s, QByteArray& out)
 {
     out.clear();
     s = trimBlanks(s);
-    if (s.isEmpty())
+    const qsizetype n = s.size();
+    if (n == 0)
         return true;
-    out.reserve((s.size() + 1) / 3);
-    for (QStringView token : s.tokenize(u',')) {
-        token = trimBlanks(token);
-        if (token.size() != 2)
+    out.reserve((n + 1) / 3);
+    qsizetype i = 0;
+    for (;;) {
+        while (i < n && (s[i] == u' ' || s[i] == u'\t'))
+            ++i;
+        if (i + 2 > n)
             return false;
-        const int hi = hexDigit(token[0].unicode());
-        const int lo = hexDigit(token[1].unicode());
+        const int hi = hexDigit(s[i].unicode());
+        const int lo = hexDigit(s[i + 1].unicode());
         if (hi < 0 || lo < 0)
             return false;
         out.append(char(hi * 16 + lo));
+        i += 2;
+        while (i < n && (s[i] == u' ' || s[i] == u'\t'))
+            ++i;
+        if (i == n)
+            return true;
+        if (s[i] != u',')
+            return false;
+        ++i;
     }
-    return true;
 }
 
 bool decodeText(const QByteArray& bytes, QString& text)
