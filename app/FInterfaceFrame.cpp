@@ -1,28 +1,437 @@
 #include "app/FInterfaceFrame.h"
 
+#include "app/KontaloRegistry.h"
+#include "app/Pictures.h"
+#include "data/PictureCatalogue.h"
 #include "pdf/PdfWriter.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/Services.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
+#include <QSaveFile>
+#include <cmath>
 
-// Placeholder until the workspace object is built: it yields nothing.
+using tandrel::platform::ColorRef;
+using tandrel::platform::dialogs;
+using tandrel::platform::pathSeparator;
 
-TInterfaceFrame::TInterfaceFrame(QWidget* parent) : QFrame(parent) { setVisible(false); }
+namespace {
+
+const QString kSectionInterface = QStringLiteral("Interfaceframe");
+const QString kSectionConnection = QStringLiteral("DatabaseConnection");
+
+const QString kConnect1 = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=");
+const QString kConnect2 = QStringLiteral(";Mode=ReadWrite|Share Deny None;Persist Security Info=False");
+const QString kCompanyDatabase = QStringLiteral("Norvi.mdb");
+
+// The settings' historic defaults (the doubled backslash is part of them).
+const QString kDefaultMain = QStringLiteral("C:\\Users\\Default\\AppData\\Local\\Norvi\\Norvi_GmbH\\DB\\KTLSE.mdb");
+const QString kDefaultNorvi = QStringLiteral("C:\\Users\\Default\\AppData\\Local\\Norvi\\Norvi_GmbH\\\\DB\\Norvi.mdb");
+const QString kDefaultHelp = QStringLiteral("C:\\Users\\Default\\AppData\\Local\\Norvi\\Norvi_GmbH\\\\DB\\KTLHelp.mdb");
+const QString kDefaultGeo = QStringLiteral("C:\\Users\\Default\\AppData\\Local\\Norvi\\Norvi_GmbH\\\\DB\\KTLGeo.mdb");
+const QString kDefaultFinancial =
+    QStringLiteral("C:\\Users\\Default\\AppData\\Local\\Norvi\\Norvi_GmbH\\\\DB\\DateKTLFinbankKTLFin.mdb");
+
+constexpr int kPdfAttempts = 65;
+
+QString withSeparator(const QString& folder)
+{
+    const QString sep = pathSeparator();
+    return folder.endsWith(sep) ? folder : folder + sep;
+}
+
+// A file in a folder. An empty folder leaves the bare file name (first start);
+// otherwise exactly one separator goes between them.
+QString fileIn(const QString& folder, const QString& file)
+{
+    if (folder.isEmpty())
+        return file;
+    return withSeparator(folder) + file;
+}
+
+QString orFallback(const QString& value, const QString& fallback)
+{
+    return value.isEmpty() ? fallback : value;
+}
+
+bool makeFolder(const QString& path)
+{
+    return !path.isEmpty() && QDir().mkpath(path);
+}
+
+// Copies source over target through a temporary file beside the target, so
+// the old target survives any failure.
+bool replaceByCopy(const QString& source, const QString& target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray chunk;
+    for (;;) {
+        chunk = in.read(1 << 20);
+        if (chunk.isEmpty())
+            break;
+        if (out.write(chunk) != chunk.size()) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    if (in.error() != QFileDevice::NoError) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+// Restores the cursor however the catalogue routine ends.
+class WaitCursor {
+public:
+    WaitCursor() : m_active(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
+    {
+        if (m_active)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~WaitCursor()
+    {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool m_active;
+};
+
+} // namespace
+
+TInterfaceFrame::TInterfaceFrame(QWidget* parent) : QFrame(parent), m_pdf(std::make_unique<PdfWriter>())
+{
+    setVisible(false);
+}
+
 TInterfaceFrame::~TInterfaceFrame() = default;
-void TInterfaceFrame::InitInterface() {}
-void TInterfaceFrame::DoneInterface() {}
-void TInterfaceFrame::LoadInterfaceSettings() {}
-void TInterfaceFrame::SaveInterfaceSettings() {}
-void TInterfaceFrame::CreateWorkspaceFolders() {}
-QString TInterfaceFrame::GetTempFolder() { return TempPath; }
-QString TInterfaceFrame::GetArchiveFolder() { return DatabaseArchivPath; }
-QString TInterfaceFrame::GetArchiveDatabaseFile() { return {}; }
-QString TInterfaceFrame::GetCompanyDatabaseFile() const { return NorviDatabaseName; }
-bool TInterfaceFrame::ArchiveDatabase(bool) { return false; }
-bool TInterfaceFrame::ArchiveDatabase2(bool) { return false; }
-QString TInterfaceFrame::GetMainConnectionString() const { return Connect1 + MainDatabaseName + Connect2; }
-tandrel::platform::ColorRef TInterfaceFrame::ChooseColor(tandrel::platform::ColorRef color) { return color; }
-const PictureEntry* TInterfaceFrame::FindPicture(int) const { return nullptr; }
-void TInterfaceFrame::AssignPicture(QLabel*, int) const {}
-PdfWriter* TInterfaceFrame::OpenPdfDocument(const QString&) { return nullptr; }
-void TInterfaceFrame::SetPdfPageSize(double, double) {}
-void TInterfaceFrame::BitBtnImageListClick() {}
+
+void TInterfaceFrame::InitInterface()
+{
+    m_pictures.clear();
+    LoadInterfaceSettings();
+    const auto& items = tandrel::pictures::kCatalogue;
+    m_pictures.reserve(std::size(items));
+    for (const auto& item : items) {
+        PictureEntry entry;
+        entry.id = item.id;
+        entry.picture = tandrel::pictures::image(QStringLiteral("catalogue/") + QString::fromLatin1(item.file));
+        entry.hint = QString::fromUtf8(item.hint);
+        entry.showHint = item.showHint;
+        m_pictures.push_back(std::move(entry));
+    }
+}
+
+void TInterfaceFrame::DoneInterface()
+{
+    // Runs while the main window is destroyed: report a failed write, never throw.
+    try {
+        SaveInterfaceSettings();
+    } catch (const std::exception& e) {
+        dialogs().showMessage(QStringLiteral("Einstellungen konnten nicht gespeichert werden: ")
+                              + QString::fromUtf8(e.what()));
+    }
+    m_pictures.clear();
+}
+
+void TInterfaceFrame::LoadInterfaceSettings()
+{
+    {
+        MKontaloRegistry reg;
+        const QString& s = kSectionInterface;
+        AnwendungsdatenPfad = reg.ReadString(s, QStringLiteral("AnwendungsdatenPfad"), QString());
+        TempPath = reg.ReadString(s, QStringLiteral("TempPath"), QString());
+        ImagesPath = reg.ReadString(s, QStringLiteral("ImagesPath"), QString());
+        ExportPath = reg.ReadString(s, QStringLiteral("ExportPath"), QStringLiteral("C:\\"));
+        DatabasePath = reg.ReadString(s, QStringLiteral("DatabasePath"), QString());
+        DatabaseArchivPath = reg.ReadString(s, QStringLiteral("DatabaseArchivPath"), QString());
+        DatabaseArchivPath2 = reg.ReadString(s, QStringLiteral("DatabaseArchivPath2"), QString());
+        DatabaseArchivDays = reg.ReadInteger(s, QStringLiteral("DatabaseArchivDays"), 30);
+        DatabaseArchivDays2 = reg.ReadInteger(s, QStringLiteral("DatabaseArchivDays2"), 15);
+
+        const QString& c = kSectionConnection;
+        Connect1 = reg.ReadString(c, QStringLiteral("Connect1"), kConnect1);
+        Connect2 = reg.ReadString(c, QStringLiteral("Connect2"), kConnect2);
+        MainDatabaseName = reg.ReadString(c, QStringLiteral("MainDatabaseName"), kDefaultMain);
+        NorviDatabaseName = reg.ReadString(c, QStringLiteral("NorviDatabaseName"), kDefaultNorvi);
+        HelpDatabaseName = reg.ReadString(c, QStringLiteral("HelpDatabaseName"), kDefaultHelp);
+        GeoDatabaseName = reg.ReadString(c, QStringLiteral("GeoDatabaseName"), kDefaultGeo);
+        ModulesDatabaseName = reg.ReadString(c, QStringLiteral("ModulesDatabaseName"), QStringLiteral("SolarModules.mdb"));
+        InverterDatabaseName = reg.ReadString(c, QStringLiteral("InverterDatabaseName"), QStringLiteral("Inverter.mdb"));
+        FinancialDatabaseName = reg.ReadString(c, QStringLiteral("FinancialDatabaseName"), kDefaultFinancial);
+    }
+    // Empty values fall back to the database folder (still empty on a first
+    // start, so the names stay bare there).
+    Connect1 = orFallback(Connect1, kConnect1);
+    Connect2 = orFallback(Connect2, kConnect2);
+    MainDatabaseName = orFallback(MainDatabaseName, fileIn(DatabasePath, QStringLiteral("KTLSE.mdb")));
+    NorviDatabaseName = orFallback(NorviDatabaseName, fileIn(DatabasePath, kCompanyDatabase));
+    HelpDatabaseName = orFallback(HelpDatabaseName, fileIn(DatabasePath, QStringLiteral("KTLHelp.mdb")));
+    GeoDatabaseName = orFallback(GeoDatabaseName, fileIn(DatabasePath, QStringLiteral("KTLGeo.mdb")));
+    ModulesDatabaseName = orFallback(ModulesDatabaseName, fileIn(DatabasePath, QStringLiteral("SolarModules.mdb")));
+    InverterDatabaseName = orFallback(InverterDatabaseName, fileIn(DatabasePath, QStringLiteral("Inverter.mdb")));
+    FinancialDatabaseName = orFallback(FinancialDatabaseName, fileIn(DatabasePath, QStringLiteral("KTLFin.mdb")));
+}
+
+void TInterfaceFrame::SaveInterfaceSettings()
+{
+    MKontaloRegistry reg;
+    const QString& s = kSectionInterface;
+    reg.WriteString(s, QStringLiteral("AnwendungsdatenPfad"), AnwendungsdatenPfad);
+    reg.WriteString(s, QStringLiteral("TempPath"), TempPath);
+    reg.WriteString(s, QStringLiteral("ImagesPath"), ImagesPath);
+    reg.WriteString(s, QStringLiteral("ExportPath"), ExportPath);
+    reg.WriteString(s, QStringLiteral("DatabasePath"), DatabasePath);
+    reg.WriteString(s, QStringLiteral("DatabaseArchivPath"), DatabaseArchivPath);
+    reg.WriteString(s, QStringLiteral("DatabaseArchivPath2"), DatabaseArchivPath2);
+    reg.WriteInteger(s, QStringLiteral("DatabaseArchivDays"), DatabaseArchivDays);
+    reg.WriteInteger(s, QStringLiteral("DatabaseArchivDays2"), DatabaseArchivDays2);
+
+    const QString& c = kSectionConnection;
+    reg.WriteString(c, QStringLiteral("Connect1"), Connect1);
+    reg.WriteString(c, QStringLiteral("Connect2"), Connect2);
+    reg.WriteString(c, QStringLiteral("MainDatabaseName"), MainDatabaseName);
+    reg.WriteString(c, QStringLiteral("NorviDatabaseName"), NorviDatabaseName);
+    reg.WriteString(c, QStringLiteral("HelpDatabaseName"), HelpDatabaseName);
+    reg.WriteString(c, QStringLiteral("GeoDatabaseName"), GeoDatabaseName);
+    reg.WriteString(c, QStringLiteral("ModulesDatabaseName"), ModulesDatabaseName);
+    reg.WriteString(c, QStringLiteral("InverterDatabaseName"), InverterDatabaseName);
+    reg.WriteString(c, QStringLiteral("FinancialDatabaseName"), FinancialDatabaseName);
+    reg.Flush();
+}
+
+QString TInterfaceFrame::underApplicationData(const QString& relative) const
+{
+    QString base = AnwendungsdatenPfad;
+    const QString sep = pathSeparator();
+    while (base.endsWith(sep) && base.size() > 1)
+        base.chop(1);
+    return base + sep + QDir::toNativeSeparators(relative);
+}
+
+void TInterfaceFrame::CreateWorkspaceFolders()
+{
+    AnwendungsdatenPfad = tandrel::platform::applicationDataFolder();
+    const auto create = [](const QString& path) {
+        if (!makeFolder(path))
+            dialogs().showMessage(QStringLiteral("Pfad konnte nicht angelegt werden: ") + path);
+    };
+    TempPath = underApplicationData(QStringLiteral("Norvi/Tandrel/Tmp")) + pathSeparator();
+    create(TempPath);
+    ImagesPath = underApplicationData(QStringLiteral("Norvi/Tandrel/Images"));
+    create(ImagesPath);
+    DatabasePath = underApplicationData(QStringLiteral("Norvi/Tandrel/DB"));
+    create(DatabasePath);
+    if (DatabaseArchivPath.isEmpty())
+        DatabaseArchivPath = underApplicationData(QStringLiteral("Norvi/Tandrel/DBArchiv"));
+}
+
+void TInterfaceFrame::chooseTempFolder()
+{
+#ifdef Q_OS_WIN
+    const QString root = QStringLiteral("C:\\");
+#else
+    const QString root = QStringLiteral("/");
+#endif
+    const QString chosen = dialogs().chooseFolder(QStringLiteral("Temporären Pfad auswählen"), root);
+    TempPath = chosen.isEmpty() ? root : withSeparator(QDir::toNativeSeparators(chosen));
+}
+
+void TInterfaceFrame::runTempFolderChain()
+{
+#ifdef Q_OS_WIN
+    TempPath = QStringLiteral("C:\\Users\\Default\\AppData\\Local\\Norvi\\Tandrel\\tmp\\");
+    if (QFileInfo(TempPath).isDir())
+        return;
+#endif
+    // Before the first start has stored the application-data folder, ask the
+    // platform for it rather than falling back to the filesystem root.
+    QString base = AnwendungsdatenPfad;
+    if (base.isEmpty())
+        base = tandrel::platform::applicationDataFolder();
+    if (!base.isEmpty()) {
+        TempPath = withSeparator(tandrel::platform::joinPath(base, QStringLiteral("tmp")));
+        if (makeFolder(TempPath))
+            return;
+    }
+    chooseTempFolder();
+}
+
+QString TInterfaceFrame::GetTempFolder()
+{
+    if (!TempPath.isEmpty() && QFileInfo(TempPath).isDir()) {
+        // Callers append file names directly.
+        TempPath = withSeparator(TempPath);
+        return TempPath;
+    }
+    runTempFolderChain();
+    if (TempPath.isEmpty())
+        chooseTempFolder();
+    return TempPath;
+}
+
+QString TInterfaceFrame::GetArchiveFolder()
+{
+    if (DatabaseArchivPath.isEmpty())
+        DatabaseArchivPath = underApplicationData(QStringLiteral("Norvi/Tandrel/DBArchiv"));
+    return DatabaseArchivPath;
+}
+
+QString TInterfaceFrame::GetArchiveDatabaseFile()
+{
+    return fileIn(GetArchiveFolder(), kCompanyDatabase);
+}
+
+QString TInterfaceFrame::GetCompanyDatabaseFile() const
+{
+    return NorviDatabaseName;
+}
+
+bool TInterfaceFrame::archiveTo(const QString& folder, const QString& target, int minimumDays, bool forced) const
+{
+    if (!makeFolder(folder))
+        return false;
+    const QFileInfo info(target);
+    qint64 age = 500;
+    if (info.exists())
+        age = info.lastModified().secsTo(QDateTime::currentDateTime()) / (24 * 3600);
+    if (age < minimumDays && !forced)
+        return false;
+    return replaceByCopy(GetCompanyDatabaseFile(), target);
+}
+
+bool TInterfaceFrame::ArchiveDatabase(bool forced)
+{
+    return archiveTo(GetArchiveFolder(), GetArchiveDatabaseFile(), DatabaseArchivDays, forced);
+}
+
+bool TInterfaceFrame::ArchiveDatabase2(bool forced)
+{
+    if (DatabaseArchivPath2.size() <= 1)
+        return false;
+    return archiveTo(DatabaseArchivPath2, fileIn(DatabaseArchivPath2, kCompanyDatabase), DatabaseArchivDays2, forced);
+}
+
+QString TInterfaceFrame::GetMainConnectionString() const
+{
+    return Connect1 + MainDatabaseName + Connect2;
+}
+
+ColorRef TInterfaceFrame::ChooseColor(ColorRef color)
+{
+    const auto chosen = dialogs().chooseColor(tandrel::platform::toQColor(color));
+    if (!chosen || !chosen->isValid())
+        return color;
+    return tandrel::platform::fromQColor(*chosen);
+}
+
+const PictureEntry* TInterfaceFrame::FindPicture(int id) const
+{
+    for (const auto& entry : m_pictures)
+        if (entry.id == id)
+            return &entry;
+    return nullptr;
+}
+
+void TInterfaceFrame::AssignPicture(QLabel* image, int id) const
+{
+    const PictureEntry* entry = FindPicture(id);
+    if (!image || !entry)
+        return;
+    image->setPixmap(QPixmap::fromImage(entry->picture));
+    image->setToolTip(entry->showHint ? entry->description() : QString());
+    image->setProperty("hint", entry->hint);
+    image->setProperty("showHint", entry->showHint);
+    image->setProperty("tag", entry->id);
+}
+
+PdfWriter* TInterfaceFrame::OpenPdfDocument(const QString& name)
+{
+    const QString base = GetTempFolder() + name;
+    const QString year = QString::number(QDate::currentDate().year());
+    for (int n = 1; n <= kPdfAttempts; ++n) {
+        m_pdf->SetFileName(base + year + QLatin1Char('_') + QString::number(n) + QStringLiteral(".pdf"));
+        try {
+            m_pdf->BeginDoc();
+        } catch (const PdfError&) {
+            continue; // typically still open in a viewer
+        }
+        return m_pdf->Printing() ? m_pdf.get() : nullptr;
+    }
+    dialogs().showMessage(QStringLiteral("Report Erstellung nicht möglich, bitte schließen Sie einige Fenster."));
+    return nullptr;
+}
+
+void TInterfaceFrame::SetPdfPageSize(double height, double width)
+{
+    m_pdf->SetPaperSize(PdfWriter::kPaperCustom);
+    m_pdf->SetPaperWidth(width);
+    m_pdf->SetPaperHeight(height);
+}
+
+void TInterfaceFrame::BitBtnImageListClick()
+{
+    WaitCursor wait;
+    PdfWriter* pdf = OpenPdfDocument(QStringLiteral("Interfacedokument.pdf"));
+    if (!pdf)
+        return;
+    SetPdfPageSize(299.8, 212);
+    try {
+        pdf->BeginDoc();
+    } catch (const PdfError&) {
+        return;
+    }
+    if (!pdf->Printing())
+        return;
+
+    pdf->SetFont(QStringLiteral("Arial"), 16, 14574692);
+    pdf->TextOut(18, 8, QStringLiteral("Pravik Interface Dokumentation"));
+    pdf->SetFontSize(12);
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    pdf->TextOut(18, 14, QStringLiteral("Datum:%1   Version: %2").arg(date, GetVersion() + QLatin1Char(' ') + GetSubVersion()));
+    pdf->TextOut(18, 19, QStringLiteral("Images (Anzahl: %1)").arg(int(m_pictures.size()) - 1));
+
+    pdf->SetFontSize(8);
+    pdf->SetFontColor(tandrel::platform::kColorBlack);
+    int k = 0;
+    for (const PictureEntry& entry : m_pictures) {
+        ++k;
+        double top = 15 + 25.0 * k;
+        if (top > pdf->PageHeight() - 35) {
+            pdf->NewPage();
+            top = 15;
+            k = 0;
+        }
+        const int w = entry.picture.width(), h = entry.picture.height();
+        const double bottom = top + 21;
+        // A missing picture has no proportions: its row keeps only the texts.
+        if (h > 0)
+            pdf->DrawImage(QRectF(QPointF(15, top), QPointF(15 + std::nearbyint(25.0 * w / h), bottom)), entry.picture);
+        pdf->TextOut(12, bottom + 0.5,
+                     QStringLiteral(">>ID:%1   >>Beschreibung: %2  >>Quelle: %3")
+                         .arg(QString::number(entry.id), entry.description(), entry.source()));
+        pdf->TextOut(120, bottom - 12, QStringLiteral("Breite:%1  Höhe: %2").arg(w).arg(h));
+    }
+    try {
+        pdf->EndDoc();
+    } catch (const PdfError& e) {
+        dialogs().showMessage(QString::fromUtf8(e.what()));
+    }
+}

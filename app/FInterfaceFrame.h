@@ -85,6 +85,11 @@ public:
     QString FinancialDatabaseName;
 
 private:
+    QString underApplicationData(const QString& relative) const;
+    void runTempFolderChain();
+    void chooseTempFolder();
+    bool archiveTo(const QString& folder, const QString& target, int minimumDays, bool forced) const;
+
     PictureCatalogue m_pictures;
     std::unique_ptr<PdfWriter> m_pdf;
 };

@@ -1,0 +1,68 @@
+// The start page's marker plates and its three picture buttons.
+
+#include "tools/picgen/Glyphs.h"
+#include "tools/picgen/Paint.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainterPath>
+
+namespace picgen {
+namespace {
+
+// A translucent plate with rounded upper corners and a quiet title; the
+// buttons hang below its lower edge.
+QImage marker(int width, const QString& title)
+{
+    const int height = 34;
+    return supersampled(width, height, 3, [&](QPainter& p) {
+        QPainterPath plate;
+        const double r = 10;
+        plate.moveTo(0.5, height);
+        plate.lineTo(0.5, r);
+        plate.quadTo(0.5, 0.5, r, 0.5);
+        plate.lineTo(width - r, 0.5);
+        plate.quadTo(width - 0.5, 0.5, width - 0.5, r);
+        plate.lineTo(width - 0.5, height);
+        plate.closeSubpath();
+        QLinearGradient g(0, 0, 0, height);
+        g.setColorAt(0, QColor(255, 255, 255, 150));
+        g.setColorAt(1, QColor(255, 255, 255, 95));
+        p.setPen(QPen(QColor(255, 255, 255, 190), 1));
+        p.setBrush(g);
+        p.drawPath(plate);
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(pal::sun, 230));
+        p.drawRect(QRectF(0, height - 3, width, 3));
+        QFont f = sans(15, true);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 1.0);
+        const double textWidth = QFontMetricsF(f).horizontalAdvance(title);
+        const double x = (width - textWidth - 14) / 2;
+        p.setBrush(pal::sun);
+        p.drawEllipse(QPointF(x + 4, height / 2.0 - 1), 4, 4);
+        p.setFont(f);
+        p.setPen(withAlpha(pal::navy, 225));
+        p.drawText(QRectF(x + 14, 0, textWidth + 4, height - 2), Qt::AlignLeft | Qt::AlignVCenter, title);
+    });
+}
+
+QImage button(void (*draw)(QPainter&))
+{
+    return supersampled(72, 72, 4, [draw](QPainter& p) {
+        p.scale(0.72, 0.72);
+        draw(p);
+    });
+}
+
+} // namespace
+
+void drawStartPage(const Sink& sink)
+{
+    sink(QStringLiteral("start/marker-pv"), marker(360, QStringLiteral("PV-Anlagen")));
+    sink(QStringLiteral("start/marker-lists"), marker(170, QStringLiteral("Informationen")));
+    sink(QStringLiteral("start/house3d"), button(glyph::house3D));
+    sink(QStringLiteral("start/pvplant"), button(glyph::pvPlant));
+    sink(QStringLiteral("start/kev"), button(glyph::kev));
+}
+
+} // namespace picgen

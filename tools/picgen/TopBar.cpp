@@ -1,0 +1,113 @@
+// Pictures of the main window's top bar and the information dialog.
+
+#include "tools/picgen/Glyphs.h"
+#include "tools/picgen/Paint.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+
+namespace picgen {
+namespace {
+
+QImage icon(const std::function<void(QPainter&)>& draw)
+{
+    return supersampled(32, 32, 6, [&](QPainter& p) {
+        p.scale(0.32, 0.32);
+        draw(p);
+    });
+}
+
+QImage sponsor()
+{
+    return supersampled(128, 48, 3, [](QPainter& p) {
+        sunDisc(p, QPointF(22, 24), 9, 12, 6, 2.0);
+        p.setFont(sans(19, true));
+        p.setPen(pal::navy);
+        p.drawText(QRectF(44, 4, 84, 24), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Sonnfeld"));
+        QFont f = sans(9.5, true);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+        p.setFont(fitted(f, QStringLiteral("ENERGIEFONDS"), 82));
+        p.setPen(pal::orange);
+        p.drawText(QRectF(45, 28, 84, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ENERGIEFONDS"));
+    });
+}
+
+// The product: a screen showing a planned house, with the product name.
+QImage product()
+{
+    return supersampled(240, 160, 3, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 45));
+        p.drawRoundedRect(QRectF(14, 10, 220, 136), 10, 10);
+        p.setBrush(QColor(0x2b, 0x31, 0x3a));
+        p.drawRoundedRect(QRectF(10, 6, 220, 136), 10, 10);
+        QRectF screen(18, 26, 204, 108);
+        QLinearGradient sky(0, screen.top(), 0, screen.bottom());
+        sky.setColorAt(0, QColor(0x4f, 0x8f, 0xd0));
+        sky.setColorAt(1, QColor(0xd5, 0xe8, 0xf8));
+        p.setBrush(sky);
+        p.drawRect(screen);
+        p.setBrush(QColor(0x8d, 0xb8, 0x5a));
+        p.drawRect(QRectF(screen.left(), screen.bottom() - 22, screen.width(), 22));
+        p.setFont(sans(12, true));
+        p.setPen(Qt::white);
+        p.drawText(QRectF(18, 7, 204, 19), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("  Tandrel"));
+        p.setPen(Qt::NoPen);
+        const QColor dots[] = {QColor(0xe8, 0x5a, 0x4f), pal::sun, QColor(0x6c, 0xc0, 0x5a)};
+        for (int i = 0; i < 3; ++i) {
+            p.setBrush(dots[i]);
+            p.drawEllipse(QPointF(200 + i * 9 - 18, 16.5), 3, 3);
+        }
+        p.save();
+        p.translate(70, 34);
+        p.scale(1.0, 1.0);
+        glyph::house3D(p);
+        p.restore();
+        sunDisc(p, QPointF(52, 50), 9, 10, 5, 2.2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x4b, 0x52, 0x5a));
+        p.drawRect(QRectF(104, 142, 32, 10));
+        p.drawRoundedRect(QRectF(84, 150, 72, 6), 3, 3);
+    });
+}
+
+QImage mobileApp()
+{
+    return supersampled(40, 64, 4, [](QPainter& p) {
+        p.setPen(QPen(QColor(0x1a, 0x1e, 0x24), 1));
+        p.setBrush(QColor(0x2b, 0x31, 0x3a));
+        p.drawRoundedRect(QRectF(3, 1, 34, 62), 6, 6);
+        QRectF screen(6, 8, 28, 46);
+        QLinearGradient sky(0, screen.top(), 0, screen.bottom());
+        sky.setColorAt(0, QColor(0x3f, 0x80, 0xc8));
+        sky.setColorAt(1, QColor(0xd5, 0xe8, 0xf8));
+        p.setPen(Qt::NoPen);
+        p.setBrush(sky);
+        p.drawRect(screen);
+        sunDisc(p, QPointF(26, 18), 4.5, 8, 3, 1.8);
+        pvModule(p, QPolygonF({QPointF(9, 34), QPointF(31, 38), QPointF(29, 48), QPointF(7, 44)}), 4, 2, pal::cell);
+        p.setBrush(QColor(0x55, 0x5e, 0x6a));
+        p.drawRoundedRect(QRectF(15, 3.5, 10, 2), 1, 1);
+        p.drawEllipse(QPointF(20, 58.5), 2.6, 2.6);
+    });
+}
+
+} // namespace
+
+void drawTopBar(const Sink& sink)
+{
+    sink(QStringLiteral("top/back"), icon([](QPainter& p) { glyph::arrow(p, false); }));
+    sink(QStringLiteral("top/forward"), icon([](QPainter& p) { glyph::arrow(p, true); }));
+    sink(QStringLiteral("top/overview"), icon(glyph::overview));
+    sink(QStringLiteral("top/house3d"), icon(glyph::house3D));
+    sink(QStringLiteral("top/pvplant"), icon(glyph::pvPlant));
+    sink(QStringLiteral("top/kev"), icon(glyph::kev));
+    sink(QStringLiteral("top/kontalo"), icon(glyph::kontalo));
+    sink(QStringLiteral("top/info"), icon(glyph::info));
+    sink(QStringLiteral("top/exit"), icon(glyph::exit));
+    sink(QStringLiteral("top/sponsor"), sponsor());
+    sink(QStringLiteral("top/tandrel"), product());
+    sink(QStringLiteral("top/mobileapp"), mobileApp());
+}
+
+} // namespace picgen

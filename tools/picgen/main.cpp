@@ -1,0 +1,168 @@
+// Draws the program's built-in pictures into a folder and writes the resource
+// file that embeds them:  tandrel_picgen <output folder> <font folder> [--sheet file.png] [--preview file.png]
+
+#include "data/PictureCatalogue.h"
+#include "tools/picgen/Paint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMap>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+int fail(const QString& text)
+{
+    std::fprintf(stderr, "tandrel_picgen: %s\n", qPrintable(text));
+    return 1;
+}
+
+QString xmlEscaped(const QString& s)
+{
+    return s.toHtmlEscaped();
+}
+
+// All pictures side by side on a grey sheet, for looking at them at once.
+QImage contactSheet(const QMap<QString, QImage>& pictures)
+{
+    const int cellW = 270, cellH = 230, cols = 6;
+    const int rows = int((pictures.size() + cols - 1) / cols);
+    QImage sheet = picgen::canvas(cols * cellW, rows * cellH, QColor(0xb0, 0xb6, 0xbd));
+    QPainter p(&sheet);
+    picgen::prepare(p);
+    int i = 0;
+    for (auto it = pictures.begin(); it != pictures.end(); ++it, ++i) {
+        QRectF cell((i % cols) * cellW + 8, (i / cols) * cellH + 8, cellW - 16, cellH - 36);
+        QSizeF s = QSizeF(it.value().size()).scaled(cell.size(), Qt::KeepAspectRatio);
+        if (s.width() > it.value().width())
+            s = it.value().size();
+        QRectF r(cell.center() - QPointF(s.width() / 2, s.height() / 2), s);
+        p.drawImage(r, it.value());
+        p.setFont(picgen::sans(12));
+        p.drawText(QRectF(cell.left(), cell.bottom() + 2, cell.width(), 20), Qt::AlignCenter, it.key());
+    }
+    return sheet;
+}
+
+// The start page and the top bar roughly as the program lays them out.
+QImage layoutPreview(const QMap<QString, QImage>& pics)
+{
+    const int W = 1000, H = 760, barH = 69;
+    QImage img = picgen::canvas(W, H, QColor(184, 191, 228));
+    QPainter p(&img);
+    picgen::prepare(p);
+    p.fillRect(QRect(0, 0, W, barH), QColor(194, 196, 211));
+    const char* bar[] = {"top/back", "top/overview", "top/house3d", "top/pvplant", "top/kev", "top/kontalo",
+                         "top/sponsor", "top/tandrel", "top/mobileapp", "top/info", "top/exit"};
+    const char* captions[] = {"", "Übersicht", "Haus 3D", "PV-Anlage", "KEV", "Kontalo", "", "", "", "", "Beenden"};
+    int x = 8;
+    for (int i = 0; i < 11; ++i) {
+        QImage pic = pics.value(QString::fromLatin1(bar[i]));
+        if (QLatin1String(bar[i]) == QLatin1String("top/tandrel"))
+            pic = pic.scaledToHeight(60, Qt::SmoothTransformation);
+        const int w = std::max(pic.width(), 64);
+        p.drawImage(x + (w - pic.width()) / 2, captions[i][0] ? 8 : (barH - pic.height()) / 2, pic);
+        p.setFont(picgen::sans(12));
+        p.setPen(Qt::black);
+        p.drawText(QRect(x, 44, w, 20), Qt::AlignCenter, QString::fromUtf8(captions[i]));
+        x += w + 10;
+    }
+    const QRect body(0, barH, W, H - barH);
+    const QImage bg = pics.value(QStringLiteral("catalogue/3140"));
+    const QPoint c = body.center();
+    p.drawImage(c.x() - bg.width() / 2, c.y() - bg.height() / 2, bg);
+    const QImage m1 = pics.value(QStringLiteral("start/marker-pv")), m2 = pics.value(QStringLiteral("start/marker-lists"));
+    const QPoint t1(c.x() - m1.width() / 2, c.y() - m1.height() / 2 - 220), t2(c.x() - m2.width() / 2, c.y() - m2.height() / 2 - 60);
+    p.drawImage(t1, m1);
+    p.drawImage(t2, m2);
+    auto button = [&](int left, int top, const char* pic, const QString& caption) {
+        p.drawImage(left + (110 - 72) / 2, top + 6, pics.value(QString::fromLatin1(pic)));
+        p.setFont(picgen::sans(13, true));
+        p.setPen(Qt::black);
+        p.drawText(QRect(left, top + 80, 110, 20), Qt::AlignCenter, caption);
+    };
+    button(t1.x() + 25, t1.y() + m1.height() + 1, "start/house3d", QStringLiteral("Haus 3D"));
+    button(t1.x() + m1.width() - 110 - 25, t1.y() + m1.height() + 1, "start/pvplant", QStringLiteral("PV-Anlage"));
+    button(t2.x() + m2.width() - 110 - 25, t2.y() + m2.height() + 1, "start/kev", QStringLiteral("KEV"));
+    return img;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3)
+        return fail(QStringLiteral("usage: tandrel_picgen <output folder> <font folder> [--sheet file.png] [--preview file.png]"));
+    const QDir out(args[1]);
+    const QString fontDir = args[2];
+    QString sheetFile, previewFile;
+    for (int i = 3; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--sheet"))
+            sheetFile = args[i + 1];
+        else if (args[i] == QLatin1String("--preview"))
+            previewFile = args[i + 1];
+    }
+
+    // Only the fonts loaded here are used, so the pictures do not depend on
+    // the fonts a machine happens to have.
+    for (const char* f : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSans-Italic.ttf",
+                          "LiberationSans-BoldItalic.ttf", "LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf"}) {
+        const QString path = QDir(fontDir).filePath(QString::fromLatin1(f));
+        if (QFontDatabase::addApplicationFont(path) < 0)
+            return fail(QStringLiteral("cannot load the font %1").arg(path));
+    }
+
+    QMap<QString, QImage> pictures;
+    QString error;
+    const picgen::Sink sink = [&](const QString& name, const QImage& image) {
+        if (pictures.contains(name))
+            error = QStringLiteral("picture %1 drawn twice").arg(name);
+        // Catalogue pictures are opaque bitmaps, like photos.
+        pictures.insert(name, name.startsWith(QLatin1String("catalogue/"))
+                                  ? image.convertToFormat(QImage::Format_RGB32)
+                                  : image.convertToFormat(QImage::Format_ARGB32));
+    };
+    picgen::drawLogos(sink);
+    picgen::drawPhotos(sink);
+    picgen::drawBackgrounds(sink);
+    picgen::drawHouseSymbols(sink);
+    picgen::drawStartPage(sink);
+    picgen::drawTopBar(sink);
+    if (!error.isEmpty())
+        return fail(error);
+    for (const auto& item : tandrel::pictures::kCatalogue) {
+        const QString name = QStringLiteral("catalogue/") + QString::fromLatin1(item.file);
+        if (!pictures.contains(name))
+            return fail(QStringLiteral("catalogue picture %1 is missing").arg(name));
+    }
+
+    QString qrc = QStringLiteral("<RCC>\n  <qresource prefix=\"/pictures\">\n");
+    for (auto it = pictures.begin(); it != pictures.end(); ++it) {
+        const QString file = it.key() + QStringLiteral(".png");
+        const QString path = out.filePath(file);
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return fail(QStringLiteral("cannot create the folder for %1").arg(path));
+        QSaveFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || !it.value().save(&f, "PNG") || !f.commit())
+            return fail(QStringLiteral("cannot write %1").arg(path));
+        qrc += QStringLiteral("    <file alias=\"%1\">%2</file>\n").arg(xmlEscaped(it.key()), xmlEscaped(file));
+    }
+    qrc += QStringLiteral("  </qresource>\n</RCC>\n");
+    QSaveFile q(out.filePath(QStringLiteral("pictures.qrc")));
+    if (!q.open(QIODevice::WriteOnly) || q.write(qrc.toUtf8()) < 0 || !q.commit())
+        return fail(QStringLiteral("cannot write pictures.qrc"));
+
+    if (!sheetFile.isEmpty() && !contactSheet(pictures).save(sheetFile))
+        return fail(QStringLiteral("cannot write %1").arg(sheetFile));
+    if (!previewFile.isEmpty() && !layoutPreview(pictures).save(previewFile))
+        return fail(QStringLiteral("cannot write %1").arg(previewFile));
+    return 0;
+}
