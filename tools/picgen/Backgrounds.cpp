@@ -50,12 +50,29 @@ QImage glassPattern()
             g.setColorAt(1, withAlpha(tint.darker(160), 120));
             p.setBrush(g);
             p.drawRoundedRect(in, 5, 5);
-            // Ripples of the pressed glass.
+            // The wavy ribs of pressed glass.
+            p.save();
+            p.setClipRect(in);
             p.setBrush(Qt::NoBrush);
-            for (int k = 1; k <= 3; ++k) {
-                p.setPen(QPen(QColor(255, 255, 255, 34 - k * 7), 2));
-                p.drawEllipse(in.center(), in.width() * 0.13 * k, in.height() * 0.13 * k);
+            const bool across = ((x + y) / cell) % 2 == 0;
+            for (int k = 0; k < 7; ++k) {
+                const double t = in.top() + (k + 0.5) * in.height() / 7;
+                QPainterPath rib;
+                const double a0 = in.left() - 4, a1 = in.right() + 4;
+                rib.moveTo(a0, t);
+                rib.cubicTo(a0 + (a1 - a0) / 3, t - 5, a0 + 2 * (a1 - a0) / 3, t + 5, a1, t);
+                p.setPen(QPen(QColor(255, 255, 255, 40), 2.5));
+                QTransform turn;
+                if (!across) {
+                    turn.translate(in.center().x(), in.center().y());
+                    turn.rotate(90);
+                    turn.translate(-in.center().x(), -in.center().y());
+                }
+                p.drawPath(turn.map(rib));
+                p.setPen(QPen(QColor(0, 30, 60, 30), 1.5));
+                p.drawPath(turn.map(rib.translated(0, 3)));
             }
+            p.restore();
         }
     // Light falling diagonally through the wall.
     QLinearGradient light(0, 0, W, H);
@@ -335,28 +352,29 @@ QImage kontaloBackground()
     g.setColorAt(0, QColor(0xf4, 0xf8, 0xf1));
     g.setColorAt(1, QColor(0xd6, 0xe8, 0xdc));
     p.fillRect(img.rect(), g);
-    // Large, faint bar chart and a rising curve: the finance product.
+    // The product name at the top left, below it a faint bar chart with a
+    // rising curve: the finance product.
+    p.setFont(sans(110, true));
+    p.setPen(QColor(0x1f, 0x6f, 0x5c, 70));
+    p.drawText(QRectF(44, 20, 700, 150), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kontalo"));
+    p.setFont(sans(48, true));
+    p.setPen(QColor(0xe8, 0x72, 0x2c, 120));
+    p.drawText(QRectF(50, 150, 300, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("pro"));
+    p.setPen(QPen(QColor(0x1f, 0x6f, 0x5c, 40), 1));
+    for (int y = 260; y < H - 40; y += 60)
+        p.drawLine(QPointF(40, y), QPointF(W - 40, y));
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 9; ++i) {
-        double h = 90 + i * 38 + (i % 3) * 14;
-        p.setBrush(QColor(0x1f, 0x6f, 0x5c, 22 + i * 3));
+        double h = 50 + i * 30 + (i % 3) * 10;
+        p.setBrush(QColor(0x1f, 0x6f, 0x5c, 24 + i * 3));
         p.drawRoundedRect(QRectF(60 + i * 78, H - 60 - h, 52, h), 6, 6);
     }
     QPainterPath curve;
-    curve.moveTo(40, 470);
-    curve.cubicTo(260, 450, 420, 330, 760, 110);
+    curve.moveTo(40, 500);
+    curve.cubicTo(300, 490, 480, 400, 770, 210);
     p.setPen(QPen(QColor(0xe8, 0x72, 0x2c, 150), 8, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(curve);
-    p.setPen(QPen(QColor(0x1f, 0x6f, 0x5c, 40), 1));
-    for (int y = 100; y < H - 40; y += 60)
-        p.drawLine(QPointF(40, y), QPointF(W - 40, y));
-    p.setFont(sans(120, true));
-    p.setPen(QColor(0x1f, 0x6f, 0x5c, 60));
-    p.drawText(QRectF(0, 40, W - 50, 160), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Kontalo"));
-    p.setFont(sans(54, true));
-    p.setPen(QColor(0xe8, 0x72, 0x2c, 110));
-    p.drawText(QRectF(0, 170, W - 54, 70), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("pro"));
     return img;
 }
 

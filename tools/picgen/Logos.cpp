@@ -314,20 +314,25 @@ QImage brandLogo()
     QImage img = canvas(250, 100, Qt::white);
     QPainter p(&img);
     prepare(p);
-    // A circle: sun arc above, module rows below.
+    // A circle: the sun above a module field seen from the side.
     const QRectF r(10, 14, 72, 72);
+    QLinearGradient disc(r.topLeft(), r.bottomLeft());
+    disc.setColorAt(0, QColor(0x4a, 0x86, 0xcc));
+    disc.setColorAt(1, pal::navy);
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::blue);
+    p.setBrush(disc);
     p.drawEllipse(r);
     p.setBrush(pal::sun);
-    p.drawPie(r.adjusted(14, 10, -14, 18), 0, 180 * 16);
-    p.setClipRegion(QRegion(r.toRect(), QRegion::Ellipse));
+    p.drawEllipse(QPointF(r.left() + 47, r.top() + 22), 11, 11);
+    const QPolygonF field({QPointF(r.left() + 10, r.top() + 44), QPointF(r.left() + 52, r.top() + 36),
+                           QPointF(r.left() + 64, r.top() + 52), QPointF(r.left() + 18, r.top() + 62)});
     p.setBrush(Qt::white);
-    for (int i = 0; i < 4; ++i)
-        p.drawRect(QRectF(r.left() + 6 + i * 16, r.top() + 46, 13, 9));
-    for (int i = 0; i < 4; ++i)
-        p.drawRect(QRectF(r.left() + 6 + i * 16, r.top() + 58, 13, 9));
-    p.setClipping(false);
+    p.drawPolygon(field);
+    p.setPen(QPen(pal::blue, 2));
+    for (int i = 1; i < 4; ++i)
+        p.drawLine(bilinear(field, i / 4.0, 0), bilinear(field, i / 4.0, 1));
+    p.drawLine(bilinear(field, 0, 0.5), bilinear(field, 1, 0.5));
+    p.setPen(Qt::NoPen);
     p.setFont(sans(44, true));
     p.setPen(pal::navy);
     p.drawText(QRectF(94, 12, 150, 52), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Pravik"));
