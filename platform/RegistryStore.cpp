@@ -73,7 +73,10 @@ RegistryStore::RegistryStore() : RegistryStore(registryFile()) {}
 RegistryStore::RegistryStore(QString file) : m_file(std::move(file))
 {
     try {
-        m_stuck = load(m_tree, nullptr, false) == LoadResult::Stuck;
+        QString message;
+        m_stuck = load(m_tree, nullptr, false, &message) == LoadResult::Stuck;
+        if (!message.isEmpty())
+            dialogs().showMessage(message);
     } catch (...) {
         // Reading never raises; without knowing the file, never write over it.
         m_tree.clear();
@@ -81,7 +84,7 @@ RegistryStore::RegistryStore(QString file) : m_file(std::move(file))
     }
 }
 
-RegistryStore::LoadResult RegistryStore::load(RegistryTree& tree, QByteArray* raw, bool locked)
+RegistryStore::LoadResult RegistryStore::load(RegistryTree& tree, QByteArray* raw, bool locked, QString* message)
 {
     if (raw)
         raw->clear();
@@ -100,18 +103,16 @@ RegistryStore::LoadResult RegistryStore::load(RegistryTree& tree, QByteArray* ra
     tree.clear();
     const QString aside = asideName(m_file);
     if ((locked || lock) && fileio::renameNoReplace(m_file, aside, nullptr)) {
-        dialogs().showMessage(
-            QStringLiteral("Die Einstellungsdatei „%1“ ist beschädigt oder nicht lesbar. "
-                           "Sie wurde als „%2“ aufbewahrt; das Programm verwendet die Standardeinstellungen.")
-                .arg(native(m_file), native(aside)));
+        *message = QStringLiteral("Die Einstellungsdatei „%1“ ist beschädigt oder nicht lesbar. "
+                                  "Sie wurde als „%2“ aufbewahrt; das Programm verwendet die Standardeinstellungen.")
+                       .arg(native(m_file), native(aside));
         return LoadResult::KeptAside;
     }
     if (firstReportOfStuck(m_file)) {
-        dialogs().showMessage(
-            QStringLiteral("Die Einstellungsdatei „%1“ ist beschädigt oder nicht lesbar und konnte nicht "
-                           "beiseitegelegt werden. Das Programm verwendet die Standardeinstellungen; "
-                           "Änderungen der Einstellungen werden nicht gespeichert.")
-                .arg(native(m_file)));
+        *message = QStringLiteral("Die Einstellungsdatei „%1“ ist beschädigt oder nicht lesbar und konnte nicht "
+                                  "beiseitegelegt werden. Das Programm verwendet die Standardeinstellungen; "
+                                  "Änderungen der Einstellungen werden nicht gespeichert.")
+                       .arg(native(m_file));
     }
     return LoadResult::Stuck;
 }
@@ -246,21 +247,31 @@ void RegistryStore::commit()
     QString why;
     if (!fileio::ensureParentFolder(m_file, &why))
         throw fail(why);
-    auto lock = fileio::lockFile(lockPath(m_file), kLockTimeoutMs, &why);
-    if (!lock)
+    QString message;
+    bool written = false;
+    {
+        auto lock = fileio::lockFile(lockPath(m_file), kLockTimeoutMs, &why);
+        if (lock) {
+            // Merge into the file as it is now, not as it was when this object read it.
+            RegistryTree tree;
+            QByteArray onDisk;
+            if (load(tree, &onDisk, true, &message) == LoadResult::Stuck) {
+                why = QStringLiteral("die vorhandene Datei ist beschädigt und konnte nicht beiseitegelegt werden");
+            } else {
+                for (const Op& op : m_ops)
+                    apply(tree, op);
+                const QByteArray data = regfile::serialize(tree);
+                written = data == onDisk || fileio::writeFileAtomically(writeTarget(), data, &why);
+                if (written)
+                    m_tree = std::move(tree);
+            }
+        }
+    }
+    // Never hold the lock while a message box waits for the user.
+    if (!message.isEmpty())
+        dialogs().showMessage(message);
+    if (!written)
         throw fail(why);
-
-    // Merge into the file as it is now, not as it was when this object read it.
-    RegistryTree tree;
-    QByteArray onDisk;
-    if (load(tree, &onDisk, true) == LoadResult::Stuck)
-        throw fail(QStringLiteral("die vorhandene Datei ist beschädigt und konnte nicht beiseitegelegt werden"));
-    for (const Op& op : m_ops)
-        apply(tree, op);
-    const QByteArray data = regfile::serialize(tree);
-    if (data != onDisk && !fileio::writeFileAtomically(writeTarget(), data, &why))
-        throw fail(why);
-    m_tree = std::move(tree);
     m_ops.clear();
     m_stuck = false;
 }

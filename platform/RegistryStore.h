@@ -72,7 +72,9 @@ private:
     };
 
     enum class LoadResult { Loaded, KeptAside, Stuck };
-    LoadResult load(RegistryTree& tree, QByteArray* raw, bool locked);
+    // Reads the file into `tree`; a damaged one is moved aside. What the user
+    // must be told goes to `message`, to be shown once no lock is held.
+    LoadResult load(RegistryTree& tree, QByteArray* raw, bool locked, QString* message);
     QString writeTarget() const;
     static void apply(RegistryTree& tree, const Op& op);
 

@@ -87,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"string_quotes_backslashes", kMain, "Text",
                       RegistryValue::fromString("C:\\Users\\\"x\" \\\\server\\ \"")},
         RoundTripCase{"string_umlauts", kMain, "Straße", RegistryValue::fromString("Straße, Öl, €, 😀")},
+        RoundTripCase{"string_tabs_and_blanks", kMain, " Name ", RegistryValue::fromString("\ta b\t ")},
         RoundTripCase{"string_newlines", kMain, "Text", RegistryValue::fromString("Zeile 1\nZeile 2\r\n\tEnde\n")},
         RoundTripCase{"string_broken_utf16", kMain, "Text", RegistryValue::fromString(QString(QChar(0xD800)))},
         RoundTripCase{"name_quotes_backslashes", kMain, "Na\"me\\x\\", RegistryValue::fromDWord(7)},
@@ -277,6 +278,22 @@ TEST_F(RegistryStoreTest, AnUnreadableFileIsKeptAsideToo)
     EXPECT_EQ(dialogs.messages.size(), 1);
     s.setValue(kMain, "a", RegistryValue::fromDWord(1));
     EXPECT_NO_THROW(s.commit());
+}
+
+TEST_F(RegistryStoreTest, AFileDamagedAfterLoadingIsKeptAsideBeforeTheCommitReplacesIt)
+{
+    writeBytes(registryPath(), kGood);
+    RegistryStore s(registryPath());
+    const QByteArray damaged = kGood + "\"kaputt";
+    writeBytes(registryPath(), damaged);
+    s.setValue(kMain, "b", RegistryValue::fromDWord(2));
+    s.commit();
+    ASSERT_EQ(asideCopies().size(), 1);
+    EXPECT_EQ(readBytes(asideCopies()[0]), damaged);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    RegistryStore after(registryPath());
+    EXPECT_EQ(after.value(kMain, "a"), nullptr); // only what this store changed survives in the file
+    ASSERT_NE(after.value(kMain, "b"), nullptr);
 }
 
 TEST_F(RegistryStoreTest, EveryDamagedFileGetsItsOwnCopy)
