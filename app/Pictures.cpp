@@ -5,8 +5,8 @@
 #include <QMutex>
 #include <QMutexLocker>
 
-// The resources live in a static library; naming the initialiser here pulls
-// them into every program that asks for a picture.
+// The resource object registers itself at start-up; naming its initialiser
+// here also keeps the pictures in programs linked some other way.
 static void initPictureResources()
 {
     Q_INIT_RESOURCE(pictures);
@@ -20,7 +20,7 @@ QString resourcePath(const QString& name)
 {
     static const bool ready = (initPictureResources(), true);
     Q_UNUSED(ready);
-    return QStringLiteral(":/pictures/") + name;
+    return QStringLiteral(":/pictures/") + name + QStringLiteral(".png");
 }
 
 } // namespace

@@ -82,6 +82,19 @@ TEST_F(InterfaceTest, FirstStartKeepsBareDatabaseNamesAndCreatesTheFoldersAfterw
     EXPECT_EQ(next.TempPath, app("Norvi/Tandrel/Tmp") + sep());
 }
 
+TEST_F(InterfaceTest, DoneInterfaceReportsSettingsThatCannotBeWritten)
+{
+    ws->InitInterface();
+    // The settings file would have to go below a plain file.
+    ASSERT_TRUE(writeFile(tempDir.filePath("blocked"), "x"));
+    qputenv("TANDREL_REGISTRY", tempDir.filePath("blocked/registry.reg").toUtf8());
+    ws->DoneInterface();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.front().startsWith("Einstellungen konnten nicht gespeichert werden: "))
+        << dialogs.messages.front().toStdString();
+    EXPECT_TRUE(ws->Pictures().empty());
+}
+
 TEST_F(InterfaceTest, EmptyNamesFallBackIntoTheDatabaseFolder)
 {
     {

@@ -35,8 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NamedPicture{kTopHouse3D, {32, 32}}, NamedPicture{kTopPVPlant, {32, 32}},
                       NamedPicture{kTopKEV, {32, 32}}, NamedPicture{kTopKontalo, {32, 32}},
                       NamedPicture{kTopInfo, {32, 32}}, NamedPicture{kTopExit, {32, 32}},
-                      NamedPicture{kSponsor, {128, 48}}, NamedPicture{kProduct, {240, 160}},
-                      NamedPicture{kMobileApp, {40, 64}}));
+                      NamedPicture{kSponsor, {120, 48}}, NamedPicture{kProduct, {240, 160}},
+                      NamedPicture{kMobileApp, {40, 56}}));
 
 TEST(Pictures, UnknownNamesGiveNoPicture)
 {

@@ -58,11 +58,11 @@ QImage button(void (*draw)(QPainter&))
 
 void drawStartPage(const Sink& sink)
 {
-    sink(QStringLiteral("start/marker-pv"), marker(360, QStringLiteral("PV-Anlagen")));
-    sink(QStringLiteral("start/marker-lists"), marker(170, QStringLiteral("Informationen")));
-    sink(QStringLiteral("start/house3d"), button(glyph::house3D));
-    sink(QStringLiteral("start/pvplant"), button(glyph::pvPlant));
-    sink(QStringLiteral("start/kev"), button(glyph::kev));
+    sink(QStringLiteral("ui/marker-pv"), marker(360, QStringLiteral("PV-Anlagen")));
+    sink(QStringLiteral("ui/marker-lists"), marker(170, QStringLiteral("Informationen")));
+    sink(QStringLiteral("ui/start-house3d"), button(glyph::house3D));
+    sink(QStringLiteral("ui/start-pvplant"), button(glyph::pvPlant));
+    sink(QStringLiteral("ui/start-kev"), button(glyph::kev));
 }
 
 } // namespace picgen

@@ -19,16 +19,17 @@ QImage icon(const std::function<void(QPainter&)>& draw)
 
 QImage sponsor()
 {
-    return supersampled(128, 48, 3, [](QPainter& p) {
+    return supersampled(120, 48, 3, [](QPainter& p) {
         sunDisc(p, QPointF(22, 24), 9, 12, 6, 2.0);
         p.setFont(sans(19, true));
         p.setPen(pal::navy);
-        p.drawText(QRectF(44, 4, 84, 24), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Sonnfeld"));
+        p.setFont(fitted(sans(19, true), QStringLiteral("Sonnfeld"), 76));
+        p.drawText(QRectF(44, 4, 76, 24), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Sonnfeld"));
         QFont f = sans(9.5, true);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-        p.setFont(fitted(f, QStringLiteral("ENERGIEFONDS"), 82));
+        p.setFont(fitted(f, QStringLiteral("ENERGIEFONDS"), 74));
         p.setPen(pal::orange);
-        p.drawText(QRectF(45, 28, 84, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ENERGIEFONDS"));
+        p.drawText(QRectF(45, 28, 75, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ENERGIEFONDS"));
     });
 }
 
@@ -73,22 +74,22 @@ QImage product()
 
 QImage mobileApp()
 {
-    return supersampled(40, 64, 4, [](QPainter& p) {
+    return supersampled(40, 56, 4, [](QPainter& p) {
         p.setPen(QPen(QColor(0x1a, 0x1e, 0x24), 1));
         p.setBrush(QColor(0x2b, 0x31, 0x3a));
-        p.drawRoundedRect(QRectF(3, 1, 34, 62), 6, 6);
-        QRectF screen(6, 8, 28, 46);
+        p.drawRoundedRect(QRectF(4, 1, 32, 54), 6, 6);
+        QRectF screen(7, 7, 26, 40);
         QLinearGradient sky(0, screen.top(), 0, screen.bottom());
         sky.setColorAt(0, QColor(0x3f, 0x80, 0xc8));
         sky.setColorAt(1, QColor(0xd5, 0xe8, 0xf8));
         p.setPen(Qt::NoPen);
         p.setBrush(sky);
         p.drawRect(screen);
-        sunDisc(p, QPointF(26, 18), 4.5, 8, 3, 1.8);
-        pvModule(p, QPolygonF({QPointF(9, 34), QPointF(31, 38), QPointF(29, 48), QPointF(7, 44)}), 4, 2, pal::cell);
+        sunDisc(p, QPointF(26, 16), 4.5, 8, 3, 1.8);
+        pvModule(p, QPolygonF({QPointF(10, 30), QPointF(31, 33), QPointF(29, 42), QPointF(8, 39)}), 4, 2, pal::cell);
         p.setBrush(QColor(0x55, 0x5e, 0x6a));
-        p.drawRoundedRect(QRectF(15, 3.5, 10, 2), 1, 1);
-        p.drawEllipse(QPointF(20, 58.5), 2.6, 2.6);
+        p.drawRoundedRect(QRectF(15, 3.2, 10, 2), 1, 1);
+        p.drawEllipse(QPointF(20, 51), 2.4, 2.4);
     });
 }
 
@@ -96,18 +97,18 @@ QImage mobileApp()
 
 void drawTopBar(const Sink& sink)
 {
-    sink(QStringLiteral("top/back"), icon([](QPainter& p) { glyph::arrow(p, false); }));
-    sink(QStringLiteral("top/forward"), icon([](QPainter& p) { glyph::arrow(p, true); }));
-    sink(QStringLiteral("top/overview"), icon(glyph::overview));
-    sink(QStringLiteral("top/house3d"), icon(glyph::house3D));
-    sink(QStringLiteral("top/pvplant"), icon(glyph::pvPlant));
-    sink(QStringLiteral("top/kev"), icon(glyph::kev));
-    sink(QStringLiteral("top/kontalo"), icon(glyph::kontalo));
-    sink(QStringLiteral("top/info"), icon(glyph::info));
-    sink(QStringLiteral("top/exit"), icon(glyph::exit));
-    sink(QStringLiteral("top/sponsor"), sponsor());
-    sink(QStringLiteral("top/tandrel"), product());
-    sink(QStringLiteral("top/mobileapp"), mobileApp());
+    sink(QStringLiteral("ui/back"), icon([](QPainter& p) { glyph::arrow(p, false); }));
+    sink(QStringLiteral("ui/forward"), icon([](QPainter& p) { glyph::arrow(p, true); }));
+    sink(QStringLiteral("ui/overview"), icon(glyph::overview));
+    sink(QStringLiteral("ui/house3d"), icon(glyph::house3D));
+    sink(QStringLiteral("ui/pvplant"), icon(glyph::pvPlant));
+    sink(QStringLiteral("ui/kev"), icon(glyph::kev));
+    sink(QStringLiteral("ui/kontalo"), icon(glyph::kontalo));
+    sink(QStringLiteral("ui/info"), icon(glyph::info));
+    sink(QStringLiteral("ui/exit"), icon(glyph::exit));
+    sink(QStringLiteral("ui/sponsor"), sponsor());
+    sink(QStringLiteral("ui/product"), product());
+    sink(QStringLiteral("ui/mobileapp"), mobileApp());
 }
 
 } // namespace picgen

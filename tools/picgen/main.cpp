@@ -56,13 +56,13 @@ QImage layoutPreview(const QMap<QString, QImage>& pics)
     QPainter p(&img);
     picgen::prepare(p);
     p.fillRect(QRect(0, 0, W, barH), QColor(194, 196, 211));
-    const char* bar[] = {"top/back", "top/overview", "top/house3d", "top/pvplant", "top/kev", "top/kontalo",
-                         "top/sponsor", "top/tandrel", "top/mobileapp", "top/info", "top/exit"};
+    const char* bar[] = {"ui/back", "ui/overview", "ui/house3d", "ui/pvplant", "ui/kev", "ui/kontalo",
+                         "ui/sponsor", "ui/product", "ui/mobileapp", "ui/info", "ui/exit"};
     const char* captions[] = {"", "Übersicht", "Haus 3D", "PV-Anlage", "KEV", "Kontalo", "", "", "", "", "Beenden"};
     int x = 8;
     for (int i = 0; i < 11; ++i) {
         QImage pic = pics.value(QString::fromLatin1(bar[i]));
-        if (QLatin1String(bar[i]) == QLatin1String("top/tandrel"))
+        if (QLatin1String(bar[i]) == QLatin1String("ui/product"))
             pic = pic.scaledToHeight(60, Qt::SmoothTransformation);
         const int w = std::max(pic.width(), 64);
         p.drawImage(x + (w - pic.width()) / 2, captions[i][0] ? 8 : (barH - pic.height()) / 2, pic);
@@ -75,7 +75,7 @@ QImage layoutPreview(const QMap<QString, QImage>& pics)
     const QImage bg = pics.value(QStringLiteral("catalogue/3140"));
     const QPoint c = body.center();
     p.drawImage(c.x() - bg.width() / 2, c.y() - bg.height() / 2, bg);
-    const QImage m1 = pics.value(QStringLiteral("start/marker-pv")), m2 = pics.value(QStringLiteral("start/marker-lists"));
+    const QImage m1 = pics.value(QStringLiteral("ui/marker-pv")), m2 = pics.value(QStringLiteral("ui/marker-lists"));
     const QPoint t1(c.x() - m1.width() / 2, c.y() - m1.height() / 2 - 220), t2(c.x() - m2.width() / 2, c.y() - m2.height() / 2 - 60);
     p.drawImage(t1, m1);
     p.drawImage(t2, m2);
@@ -85,9 +85,9 @@ QImage layoutPreview(const QMap<QString, QImage>& pics)
         p.setPen(Qt::black);
         p.drawText(QRect(left, top + 80, 110, 20), Qt::AlignCenter, caption);
     };
-    button(t1.x() + 25, t1.y() + m1.height() + 1, "start/house3d", QStringLiteral("Haus 3D"));
-    button(t1.x() + m1.width() - 110 - 25, t1.y() + m1.height() + 1, "start/pvplant", QStringLiteral("PV-Anlage"));
-    button(t2.x() + m2.width() - 110 - 25, t2.y() + m2.height() + 1, "start/kev", QStringLiteral("KEV"));
+    button(t1.x() + 25, t1.y() + m1.height() + 1, "ui/start-house3d", QStringLiteral("Haus 3D"));
+    button(t1.x() + m1.width() - 110 - 25, t1.y() + m1.height() + 1, "ui/start-pvplant", QStringLiteral("PV-Anlage"));
+    button(t2.x() + m2.width() - 110 - 25, t2.y() + m2.height() + 1, "ui/start-kev", QStringLiteral("KEV"));
     return img;
 }
 
@@ -153,7 +153,7 @@ int main(int argc, char** argv)
         QSaveFile f(path);
         if (!f.open(QIODevice::WriteOnly) || !it.value().save(&f, "PNG") || !f.commit())
             return fail(QStringLiteral("cannot write %1").arg(path));
-        qrc += QStringLiteral("    <file alias=\"%1\">%2</file>\n").arg(xmlEscaped(it.key()), xmlEscaped(file));
+        qrc += QStringLiteral("    <file>%1</file>\n").arg(xmlEscaped(file));
     }
     qrc += QStringLiteral("  </qresource>\n</RCC>\n");
     QSaveFile q(out.filePath(QStringLiteral("pictures.qrc")));
