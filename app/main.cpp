@@ -1,11 +1,16 @@
+#include "app/CommonFunctions.h"
 #include "app/InfoDlg.h"
 #include "app/MainForm.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Numbers and dates follow the user's own locale, whatever the process was started with.
+    if (WindowsVersionName() == QLatin1String("Windows 7"))
+        QLocale::setDefault(QLocale::system());
     QApplication::setOrganizationName(QStringLiteral("Norvi"));
     QApplication::setApplicationName(QStringLiteral("Tandrel"));
 
