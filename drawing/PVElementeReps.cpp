@@ -171,39 +171,74 @@ void MGruppeRep::UpdateModuleStates(MBaseStructur& /*list*/)
     RecheckBlocked(*Owner);
 }
 
+const std::vector<MPVModulRep*>& MGruppeRep::CollectModules()
+{
+    m_modules.clear();
+    m_modules.reserve(std::size_t(Structure().Count()));
+    for (MBaseRep* rep : Structure().Reps())
+        if (auto* m = dynamic_cast<MPVModulRep*>(rep))
+            m_modules.push_back(m);
+    return m_modules;
+}
+
 void MGruppeRep::MarkInside(MBaseStructur& structure)
 {
+    const auto& modules = CollectModules();
     for (MBaseRep* r : structure.Reps()) {
         const auto* area = dynamic_cast<const MStandardFlaecheRep*>(r);
         if (!area)
             continue;
-        for (MBaseRep* rep : Structure().Reps())
-            if (auto* m = dynamic_cast<MPVModulRep*>(rep))
-                m->ModulInnerhalb = m->IsInsideArea(*area) ? 1 : 0;
+        for (MPVModulRep* m : modules)
+            m->ModulInnerhalb = m->IsInsideArea(*area) ? 1 : 0;
     }
 }
 
 void MGruppeRep::RecheckBlocked(MBaseStructur& structure)
 {
-    for (MBaseRep* rep : Structure().Reps())
-        if (auto* m = dynamic_cast<MPVModulRep*>(rep))
-            m->ModulStatus = 1;
+    const auto& modules = CollectModules();
+    for (MPVModulRep* m : modules)
+        m->ModulStatus = 1;
     for (MBaseRep* r : structure.Reps())
         if (const auto* blocked = dynamic_cast<const MSperrFlaecheRep*>(r))
-            BlockModules(*blocked);
+            Block(modules, *blocked);
 }
 
 void MGruppeRep::BlockModules(const MSperrFlaecheRep& blockedArea)
 {
-    for (MBaseRep* rep : Structure().Reps()) {
-        auto* m = dynamic_cast<MPVModulRep*>(rep);
-        if (!m || m->ModulStatus == 0)
+    Block(CollectModules(), blockedArea);
+}
+
+namespace {
+
+// Closed boxes that certainly do not meet (NaN never counts as apart).
+bool Apart(const MWorldBox& a, const MWorldBox& b)
+{
+    return a.MaxX < b.MinX || a.MinX > b.MaxX || a.MaxY < b.MinY || a.MinY > b.MaxY;
+}
+
+} // namespace
+
+void MGruppeRep::Block(const std::vector<MPVModulRep*>& modules, const MSperrFlaecheRep& blockedArea)
+{
+    const MWorldBox reach = blockedArea.BlockingBox();
+    const MWorldBox hitPoints = blockedArea.HitPointsBox();
+    for (MPVModulRep* m : modules) {
+        if (m->ModulStatus == 0)
             continue;
         // The test points lie around the module's position (its lower-left
         // corner), not around its centre.
         const double x = m->XPos, y = m->YPos;
         const double hx = m->XSize / 2, hy = m->YSize / 2;
         const double ax = 0.3 * m->XSize, ay = 0.3 * m->YSize;
+        // Most modules lie far from the area: skip the exact tests then.
+        const MWorldBox around{x - std::fabs(hx), y - std::fabs(hy), x + std::fabs(hx), y + std::fabs(hy)};
+        MWorldBox hitBox = m->Box();
+        hitBox.MinX += m->OffsetX;
+        hitBox.MaxX += m->OffsetX;
+        hitBox.MinY += m->OffsetY;
+        hitBox.MaxY += m->OffsetY;
+        if (Apart(around, reach) && Apart(hitBox, hitPoints))
+            continue;
         const bool blocked = blockedArea.IsBlocked(x, y) || blockedArea.IsBlocked(x - hx, y - hy)
             || blockedArea.IsBlocked(x + hx, y - hy) || blockedArea.IsBlocked(x + hx, y + hy)
             || blockedArea.IsBlocked(x - hx, y + hy) || blockedArea.IsBlocked(x - ax, y - ay)

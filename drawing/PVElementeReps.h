@@ -78,6 +78,13 @@ public:
     void MoveBy(double dx, double dy) override;
     bool ContainsPoint(double x, double y) const override;
     void DrawMoveOutline(MVirtualView& view, double dx, double dy) override;
+
+private:
+    // The modules of the structure, collected into a reused list.
+    const std::vector<MPVModulRep*>& CollectModules();
+    static void Block(const std::vector<MPVModulRep*>& modules, const MSperrFlaecheRep& blockedArea);
+
+    std::vector<MPVModulRep*> m_modules;
 };
 
 // The older module field (RepTyp 505): rows × columns of rotated rectangles.

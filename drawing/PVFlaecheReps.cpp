@@ -407,6 +407,24 @@ bool MSperrFlaecheRep::IsBlocked(double x, double y) const
     return PointInPolygon(OuterRotX, OuterRotY, x, y);
 }
 
+MWorldBox MSperrFlaecheRep::BlockingBox() const
+{
+    const double hx = XSize / 2 + Aussenabstand, hy = YSize / 2 + Aussenabstand;
+    return {XPos - hx, YPos - hy, XPos + hx, YPos + hy};
+}
+
+MWorldBox MSperrFlaecheRep::HitPointsBox() const
+{
+    MWorldBox b{XPos, YPos, XPos, YPos};
+    for (std::size_t i = 0; i < OuterRotX.size() && i < OuterRotY.size(); ++i) {
+        b.MinX = std::min(b.MinX, OuterRotX[i]);
+        b.MaxX = std::max(b.MaxX, OuterRotX[i]);
+        b.MinY = std::min(b.MinY, OuterRotY[i]);
+        b.MaxY = std::max(b.MaxY, OuterRotY[i]);
+    }
+    return b;
+}
+
 bool MSperrFlaecheRep::HitsModule(const MPVModulRep& module) const
 {
     if (module.ContainsPoint(XPos, YPos))

@@ -95,6 +95,10 @@ public:
     // The module contains the area's centre or a corner of its outer outline.
     bool HitsModule(const MPVModulRep& module) const;
     void BlockGroups(MBaseStructur& structure) const;
+    // Closed box outside of which IsBlocked is false.
+    MWorldBox BlockingBox() const;
+    // Closed box around the points HitsModule tests (position, outer corners).
+    MWorldBox HitPointsBox() const;
     static void RecheckGroups(MBaseStructur& structure);
 
     // The centred box the common operations use.
