@@ -234,6 +234,39 @@ TEST(ModuleStates, TheLastMountingAreaDecides)
     EXPECT_EQ(Module(g, 0).ModulInnerhalb, 1);
 }
 
+struct BlockCase {
+    const char* label;
+    double chimneyX, chimneyY, size;
+    bool blocked;
+};
+
+class BlockModulesTest : public ::testing::TestWithParam<BlockCase> {};
+
+// A module 1 m × 1 m at (5, 5); blocked areas of size × size with the default
+// 0.3 m outer distance. The nine test points lie around the module's
+// lower-left corner; HitsModule catches the area's centre and outer corners.
+TEST_P(BlockModulesTest, TestPointsOrAnOuterCornerInsideTheModule)
+{
+    MStructur s;
+    auto& g = s.Create<MGruppeRep>(0, 0, 5.0, 5.0);
+    g.RowCount = g.ColCount = 1;
+    g.ElementBreite = g.ElementHoehe = 1;
+    g.BuildRaster();
+    auto& chimney = s.Create<MSperrFlaecheRep>(0, 0, GetParam().chimneyX, GetParam().chimneyY);
+    chimney.Laenge1 = chimney.Breite1 = GetParam().size;
+    chimney.BuildOutline(kFormRechteck);
+    g.RecheckBlocked(s);
+    EXPECT_EQ(Module(g, 0).ModulStatus, GetParam().blocked ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BlockModulesTest,
+    ::testing::Values(BlockCase{"CentreInside", 5.5, 5.5, 0.2, true},
+                      BlockCase{"TestPointBelowLeft", 4.6, 4.6, 0.2, true},  // (4.5, 4.5) lies in the outer outline
+                      BlockCase{"OuterCornerInside", 6.3, 5.5, 0.2, true},   // corner (5.9, 5.1)
+                      BlockCase{"Far", 10, 10, 0.2, false}, BlockCase{"JustRight", 6.5, 5.5, 0.2, false}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 struct InsideCase {
     const char* label;
     double rightEdge;
