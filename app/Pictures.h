@@ -11,9 +11,9 @@
 //   catalogue/<file>     the workspace catalogue, see data/PictureCatalogue.h
 //                        (logos 300 x 100, maker logo 280 x 100, brand logo
 //                        250 x 100, backgrounds 800 x 600, house symbols 128 x 128)
-//   ui/marker-pv         360 x 34  ImageMarkierungPVAnlagen (title "PV-Anlagen";
+//   ui/marker-pv         360 x 250 ImageMarkierungPVAnlagen (title "PV-Anlagen";
 //                                  two buttons up to about 150 wide hang below)
-//   ui/marker-lists      170 x 34  ImageMarkierungListen (title "Informationen")
+//   ui/marker-lists      170 x 230 ImageMarkierungListen (title "Informationen")
 //   ui/start-house3d     72 x 72   start page button "&Haus 3D"
 //   ui/start-pvplant     72 x 72   start page button "PV-&Anlage"
 //   ui/start-kev         72 x 72   start page button "KEV"

@@ -17,6 +17,6 @@ int main(int argc, char** argv)
     TMainForm1 mainForm(QApplication::arguments().mid(1));
     TInfoDialog1 info(&mainForm);
     mainForm.SetInfoDialog(&info);
-    mainForm.show();
+    mainForm.showMaximized();
     return app.exec();
 }

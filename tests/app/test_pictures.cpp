@@ -28,7 +28,7 @@ TEST_P(BuiltInPicture, HasItsDocumentedSizeAndTransparentCorners)
 
 INSTANTIATE_TEST_SUITE_P(
     StartPageAndTopBar, BuiltInPicture,
-    ::testing::Values(NamedPicture{kMarkerPVAnlagen, {360, 34}}, NamedPicture{kMarkerListen, {170, 34}},
+    ::testing::Values(NamedPicture{kMarkerPVAnlagen, {360, 250}}, NamedPicture{kMarkerListen, {170, 230}},
                       NamedPicture{kStartHouse3D, {72, 72}}, NamedPicture{kStartPVPlant, {72, 72}},
                       NamedPicture{kStartKEV, {72, 72}}, NamedPicture{kTopBack, {32, 32}},
                       NamedPicture{kTopForward, {32, 32}}, NamedPicture{kTopOverview, {32, 32}},

@@ -10,12 +10,15 @@
 namespace picgen {
 namespace {
 
-// A translucent plate with rounded upper corners and a quiet title; the
-// buttons hang below its lower edge.
-QImage marker(int width, const QString& title)
+// A translucent plate with rounded upper corners and a quiet title at the
+// bottom of a transparent picture; the buttons hang below its lower edge.
+// The page places the marker 220 (or 60) pixels above the background's top,
+// so the clear lead brings the plate and its buttons down onto the picture.
+QImage marker(int width, int lead, const QString& title)
 {
     const int height = 34;
-    return supersampled(width, height, 3, [&](QPainter& p) {
+    return supersampled(width, lead + height, 3, [&](QPainter& p) {
+        p.translate(0, lead);
         QPainterPath plate;
         const double r = 10;
         plate.moveTo(0.5, height);
@@ -58,8 +61,8 @@ QImage button(void (*draw)(QPainter&))
 
 void drawStartPage(const Sink& sink)
 {
-    sink(QStringLiteral("ui/marker-pv"), marker(360, QStringLiteral("PV-Anlagen")));
-    sink(QStringLiteral("ui/marker-lists"), marker(170, QStringLiteral("Informationen")));
+    sink(QStringLiteral("ui/marker-pv"), marker(360, 216, QStringLiteral("PV-Anlagen")));
+    sink(QStringLiteral("ui/marker-lists"), marker(170, 196, QStringLiteral("Informationen")));
     sink(QStringLiteral("ui/start-house3d"), button(glyph::house3D));
     sink(QStringLiteral("ui/start-pvplant"), button(glyph::pvPlant));
     sink(QStringLiteral("ui/start-kev"), button(glyph::kev));
