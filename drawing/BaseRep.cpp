@@ -3,6 +3,7 @@
 #include "app/KontaloRegistry.h"
 #include "drawing/BaseObj.h"
 #include "drawing/Canvas.h"
+#include "drawing/RepDialogRegistry.h"
 #include "drawing/Structur.h"
 #include "drawing/VirtualView.h"
 
@@ -21,9 +22,10 @@ MBaseRep::MBaseRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typ
 
 MBaseRep::~MBaseRep() = default;
 
-TBaseFrame* MBaseRep::CreateDialogFrame(QWidget*, TBaseFrame*, TBaseFrameFactory*)
+TBaseFrame* MBaseRep::CreateDialogFrame(QWidget* parent, TBaseFrame* ownerFrame, TBaseFrameFactory* factory)
 {
-    return nullptr;
+    // The dialog frames live in the widget library, which registers them.
+    return CreateRegisteredDialogFrame(*this, parent, ownerFrame, factory);
 }
 
 void MBaseRep::SetObject(std::int32_t typeNum, std::int32_t objectID)

@@ -69,7 +69,8 @@ public:
     // A new representation of the same class in target with the same IDs,
     // position, colours and class fields.
     virtual MBaseRep& Clone(MStructur& target) const = 0;
-    // Dialog frame for editing; none by default.
+    // Dialog frame for editing: the one registered for the RepTyp
+    // (RepDialogRegistry.h), none by default.
     virtual TBaseFrame* CreateDialogFrame(QWidget* parent, TBaseFrame* ownerFrame, TBaseFrameFactory* factory);
     virtual double Depth() const { return 0; }
     virtual void ComputeDepth(const MVirtualView& /*view*/) {}

@@ -164,3 +164,15 @@ void MStructur::BringTypeToFront(std::int32_t t1, std::int32_t t2, std::int32_t 
         return;
     std::rotate(it, it + 1, m_items.end());
 }
+
+void MStructur::MoveRep(int from, int to)
+{
+    const int n = Count();
+    if (from < 0 || to < 0 || from >= n || to >= n || from == to)
+        return;
+    const auto first = m_items.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+}

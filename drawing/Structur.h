@@ -87,6 +87,9 @@ public:
     // Moves the first representation whose RepTyp is one of the four to the
     // end of the list (drawn last, hit first).
     void BringTypeToFront(std::int32_t t1, std::int32_t t2, std::int32_t t3, std::int32_t t4);
+    // Moves the representation at index from to index to; the ones between
+    // move up by one place. Indices outside the list change nothing.
+    void MoveRep(int from, int to);
     const MBaseStructur& RemovedReps() const { return *m_removed; }
 
 private:
