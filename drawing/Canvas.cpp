@@ -284,7 +284,7 @@ void MCanvas::FillRect(int x1, int y1, int x2, int y2)
     const int t = std::min(y1, y2), b = std::max(y1, y2) - 1;
     if (r < l || b < t)
         return;
-    BrushBox(l, t, r, b, m_penMode == MPenMode::NotXor);
+    BrushBox(l, t, r, b, false);
 }
 
 // The pen's band around the border pixels l … r, t … b, as non-overlapping

@@ -41,8 +41,8 @@ enum MFontStyleFlag : int { kFontBold = 1, kFontItalic = 2, kFontUnderline = 4, 
 // - Dashed and dotted pen styles apply to pens of width 1; wider pens draw
 //   solid. A clear pen draws no outline.
 // - The not-xor pen mode (result = not (pen xor screen)) applies to the pen
-//   and the brush; drawing the same figure twice restores the screen.
-//   Pictures and text are always copied.
+//   and the brush of figures; drawing the same figure twice restores the
+//   screen. FillRect, pictures and text are always copied.
 // - Text is drawn with its character cell's top-left at the given point; a
 //   solid brush fills the cell behind it (opaque), other brushes leave the
 //   background.
@@ -103,7 +103,7 @@ public:
 
     // Fills the whole image with a colour, ignoring clip and pen mode.
     void Clear(tandrel::platform::ColorRef color);
-    // Brush only, no outline; the same pixel range as Rectangle.
+    // Brush only, no outline, always copied; the same pixel range as Rectangle.
     void FillRect(int x1, int y1, int x2, int y2);
     void Rectangle(int x1, int y1, int x2, int y2);
     // Closed polygon, even-odd fill with the brush, outline with the pen.

@@ -86,6 +86,10 @@ TEST_F(CanvasTest, NotXorDrawnTwiceRestoresEveryPixel)
     canvas.Polygon({QPoint(1, 1), QPoint(15, 3), QPoint(8, 16)});
     canvas.Polygon({QPoint(1, 1), QPoint(15, 3), QPoint(8, 16)});
     EXPECT_EQ(canvas.Image(), before);
+    // FillRect copies in every pen mode.
+    canvas.FillRect(0, 0, 2, 2);
+    canvas.FillRect(0, 0, 2, 2);
+    EXPECT_EQ(canvas.Pixel(1, 1), kBlue);
 }
 
 TEST_F(CanvasTest, DottedPenLeavesGaps)
