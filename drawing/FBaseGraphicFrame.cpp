@@ -120,6 +120,7 @@ TBaseGraphicFrame::TBaseGraphicFrame(QWidget* parent)
     ScrollBox->viewport()->setAutoFillBackground(true);
     PaintBox = new TGraphicPaintBox(this, nullptr);
     ScrollBox->setWidget(PaintBox);
+    ScrollBox->viewport()->installEventFilter(this);
 
     LabelStatustext = new QLabel(PanelLeft);
     LabelStatustext->setObjectName(QStringLiteral("LabelStatustext"));
@@ -174,6 +175,9 @@ TBaseGraphicFrame::~TBaseGraphicFrame()
 void TBaseGraphicFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId)
 {
     TBaseFrame::InitFrame(parent, owner, factory, frameId);
+    // Embedded in another frame's panel, the graphic frame keeps filling it.
+    if (parent)
+        parent->installEventFilter(this);
     FrameName = QStringLiteral("Grafikansicht");
     FrameDescription = QStringLiteral("Basisfunktionalität für Grafikansicht");
     DrawOverlayEnabled = true;
@@ -224,6 +228,17 @@ void TBaseGraphicFrame::UpdatePaintBoxSize()
     PaintBox->resize(std::max(1, w), std::max(1, h));
     if (PaintBox->SyncCanvasSize())
         Paint();
+}
+
+bool TBaseGraphicFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == ScrollBox->viewport())
+            Paint();
+        else if (watched == parentWidget())
+            setGeometry(parentWidget()->rect());
+    }
+    return TBaseFrame::eventFilter(watched, event);
 }
 
 void TBaseGraphicFrame::SetScrollRanges(int horizontal, int vertical)

@@ -148,6 +148,9 @@ protected:
     // blocked by a removed area are checked again.
     void DeleteSelection();
     void UpdatePaintBoxSize();
+    // The rulers depend on the visible area: a resized viewport repaints; a
+    // resized parent is filled again.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     MPVModelRep* Model = nullptr;
 

@@ -459,3 +459,20 @@ TEST_F(PlanningFrameTest, RulersAreDrawnAndZoom100SpansTheClientWidth)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlanningFrameTest, FollowsItsPanelAndRepaintsAtTheNewSize)
+{
+    Box(10, 10, 5, 5);
+    frame->SetScrollRanges(0, 0);
+    host.resize(640, 480);
+    QApplication::processEvents();
+    EXPECT_EQ(frame->size(), QSize(640, 480));
+    EXPECT_EQ(frame->PaintBox->BackingStore().size(), QSize(640, 480));
+    // The rulers were drawn for the new width.
+    EXPECT_EQ(frame->PaintBox->Canvas().Pixel(640 - 5, 10), 0u);
+    ExpectClean();
+}
+
+} // namespace
