@@ -73,7 +73,7 @@ void TBackgroundDlg::FillSlots()
     for (int i = 0; i < kSlots - 1; ++i) {
         const PictureEntry* entry = m_interface ? m_interface->FindPicture(kSlotPictures[size_t(i)]) : nullptr;
         if (entry) {
-            m_images[size_t(i)]->setPixmap(QPixmap::fromImage(entry->picture));
+            m_images[size_t(i)]->setPixmap(QPixmap::fromImage(entry->picture()));
             m_images[size_t(i)]->setToolTip(entry->description());
             m_slotIds[size_t(i)] = entry->id;
         } else {

@@ -123,6 +123,15 @@ TInterfaceFrame::TInterfaceFrame(QWidget* parent) : QFrame(parent), m_pdf(std::m
 
 TInterfaceFrame::~TInterfaceFrame() = default;
 
+const QImage& PictureEntry::picture() const
+{
+    if (!m_loaded) {
+        m_picture = resource.isEmpty() ? QImage() : tandrel::pictures::image(resource);
+        m_loaded = true;
+    }
+    return m_picture;
+}
+
 void TInterfaceFrame::InitInterface()
 {
     m_pictures.clear();
@@ -132,7 +141,7 @@ void TInterfaceFrame::InitInterface()
     for (const auto& item : items) {
         PictureEntry entry;
         entry.id = item.id;
-        entry.picture = tandrel::pictures::image(QStringLiteral("catalogue/") + QString::fromLatin1(item.file));
+        entry.resource = QStringLiteral("catalogue/") + QString::fromLatin1(item.file);
         entry.hint = QString::fromUtf8(item.hint);
         entry.showHint = item.showHint;
         m_pictures.push_back(std::move(entry));
@@ -355,7 +364,7 @@ void TInterfaceFrame::AssignPicture(QLabel* image, int id) const
     const PictureEntry* entry = FindPicture(id);
     if (!image || !entry)
         return;
-    image->setPixmap(QPixmap::fromImage(entry->picture));
+    image->setPixmap(QPixmap::fromImage(entry->picture()));
     image->setToolTip(entry->showHint ? entry->description() : QString());
     image->setProperty("hint", entry->hint);
     image->setProperty("showHint", entry->showHint);
@@ -419,11 +428,11 @@ void TInterfaceFrame::BitBtnImageListClick()
             top = 15;
             k = 0;
         }
-        const int w = entry.picture.width(), h = entry.picture.height();
+        const int w = entry.picture().width(), h = entry.picture().height();
         const double bottom = top + 21;
         // A missing picture has no proportions: its row keeps only the texts.
         if (h > 0)
-            pdf->DrawImage(QRectF(QPointF(15, top), QPointF(15 + std::nearbyint(25.0 * w / h), bottom)), entry.picture);
+            pdf->DrawImage(QRectF(QPointF(15, top), QPointF(15 + std::nearbyint(25.0 * w / h), bottom)), entry.picture());
         pdf->TextOut(12, bottom + 0.5,
                      QStringLiteral(">>ID:%1   >>Beschreibung: %2  >>Quelle: %3")
                          .arg(QString::number(entry.id), entry.description(), entry.source()));

@@ -14,11 +14,23 @@ class PdfWriter;
 // One picture of the catalogue.
 struct PictureEntry {
     int id = 0;
-    QImage picture;
-    QString hint; // description "|" source
+    QString resource; // built-in picture name, decoded on first use
+    QString hint;     // description "|" source
     bool showHint = true;
+
+    // Decoding every picture at start-up would cost most of the start time.
+    const QImage& picture() const;
+    void setPicture(QImage image)
+    {
+        m_picture = std::move(image);
+        m_loaded = true;
+    }
     QString description() const { return hint.section(QLatin1Char('|'), 0, 0); }
     QString source() const { return hint.section(QLatin1Char('|'), 1); }
+
+private:
+    mutable QImage m_picture;
+    mutable bool m_loaded = false;
 };
 
 using PictureCatalogue = std::vector<PictureEntry>;

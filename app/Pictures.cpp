@@ -20,7 +20,12 @@ QString resourcePath(const QString& name)
 {
     static const bool ready = (initPictureResources(), true);
     Q_UNUSED(ready);
-    return QStringLiteral(":/pictures/") + name + QStringLiteral(".png");
+    const QString base = QStringLiteral(":/pictures/") + name;
+    const QString png = base + QStringLiteral(".png");
+    if (QFile::exists(png))
+        return png;
+    const QString jpg = base + QStringLiteral(".jpg");
+    return QFile::exists(jpg) ? jpg : png;
 }
 
 } // namespace
@@ -34,9 +39,10 @@ QImage image(const QString& name)
     if (it != cache.constEnd())
         return *it;
     QImage img;
-    QFile file(resourcePath(name));
+    const QString path = resourcePath(name);
+    QFile file(path);
     if (file.open(QIODevice::ReadOnly))
-        img.loadFromData(file.readAll(), "PNG");
+        img.loadFromData(file.readAll(), path.endsWith(QLatin1String(".jpg")) ? "JPEG" : "PNG");
     cache.insert(name, img);
     return img;
 }

@@ -1,11 +1,11 @@
 #include "app/UiPictures.h"
 
-#include <QFile>
+#include "app/Pictures.h"
 
 QPixmap UiPicture(const QString& name)
 {
-    const QString path = QStringLiteral(":/pictures/ui/%1.png").arg(name);
-    if (!QFile::exists(path))
+    const QString full = QStringLiteral("ui/") + name;
+    if (!tandrel::pictures::contains(full))
         return {};
-    return QPixmap(path);
+    return tandrel::pictures::pixmap(full);
 }

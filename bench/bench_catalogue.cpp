@@ -121,9 +121,9 @@ void BM_PlainLibharu(benchmark::State& state)
                 top = 15;
                 k = 0;
             }
-            const int pw = e.picture.width(), ph = e.picture.height();
+            const int pw = e.picture().width(), ph = e.picture().height();
             const double bottom = top + 21, right = 15 + std::nearbyint(25.0 * pw / ph);
-            const QImage rgb = e.picture.convertToFormat(QImage::Format_RGB888);
+            const QImage rgb = e.picture().convertToFormat(QImage::Format_RGB888);
             HPDF_Image img = HPDF_LoadRawImageFromMem(doc, rgb.constBits(), HPDF_UINT(pw), HPDF_UINT(ph),
                                                       HPDF_CS_DEVICE_RGB, 8);
             HPDF_Page_DrawImage(page, img, HPDF_REAL(15 * pt), HPDF_REAL((pageH - bottom) * pt),

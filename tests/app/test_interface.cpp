@@ -291,7 +291,7 @@ TEST_F(InterfaceTest, FindPictureAnswersTheFirstEntryOfAnId)
     ASSERT_NE(sky, nullptr);
     EXPECT_EQ(sky->description(), QStringLiteral("Hintergrund Himmel"));
     EXPECT_EQ(sky->source(), QStringLiteral("Norvi GmbH"));
-    EXPECT_EQ(sky->picture.size(), QSize(800, 600));
+    EXPECT_EQ(sky->picture().size(), QSize(800, 600));
     EXPECT_EQ(ws->FindPicture(1160)->source().isEmpty(), false);
 }
 

@@ -105,7 +105,7 @@ TEST_F(CatalogueDocument, EveryEntryInItsRow)
         EXPECT_NEAR(box->fontSize, 8, 0.01);
 
         // The size text: the box of the word at x 120 whose top is bottom - 12.
-        const QString size = QStringLiteral("Breite:%1").arg(e.picture.width());
+        const QString size = QStringLiteral("Breite:%1").arg(e.picture().width());
         bool found = false;
         for (const auto& b : pdf.textBoxes(page))
             if (b.text == size && std::abs(b.mm.top() - (bottom - 12)) < kTolerance

@@ -146,12 +146,18 @@ int main(int argc, char** argv)
 
     QString qrc = QStringLiteral("<RCC>\n  <qresource prefix=\"/pictures\">\n");
     for (auto it = pictures.begin(); it != pictures.end(); ++it) {
-        const QString file = it.key() + QStringLiteral(".png");
+        // Large opaque catalogue pictures (backgrounds, photos) decode several
+        // times faster as JPEG, which matters when the start page shows one.
+        const bool photo = it.key().startsWith(QLatin1String("catalogue/")) && !it.value().hasAlphaChannel() &&
+                           it.value().width() >= 400 && it.value().height() >= 300;
+        const QString file = it.key() + (photo ? QStringLiteral(".jpg") : QStringLiteral(".png"));
         const QString path = out.filePath(file);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return fail(QStringLiteral("cannot create the folder for %1").arg(path));
         QSaveFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || !it.value().save(&f, "PNG") || !f.commit())
+        const bool opened = f.open(QIODevice::WriteOnly);
+        const bool saved = opened && (photo ? it.value().save(&f, "JPEG", 92) : it.value().save(&f, "PNG"));
+        if (!saved || !f.commit())
             return fail(QStringLiteral("cannot write %1").arg(path));
         qrc += QStringLiteral("    <file>%1</file>\n").arg(xmlEscaped(file));
     }
