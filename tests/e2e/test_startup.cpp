@@ -1,6 +1,10 @@
 #include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
+#include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
+
+#include <QDate>
+#include <QDir>
 
 #include <QFile>
 #include <QProcess>
@@ -104,6 +108,41 @@ TEST_F(ProgramTest, SiArgumentReachesTheStartPage)
     else
         EXPECT_TRUE(r.dialogLog.isEmpty());
 }
+
+struct DumpCase {
+    const char* argument;
+    const char* fileStart;
+    int pages;
+    const char* firstText;
+};
+
+class DumpTest : public ProgramTest, public ::testing::WithParamInterface<DumpCase> {};
+
+TEST_P(DumpTest, WritesItsPdfIntoTheTemporaryFolderAndOpensItOnce)
+{
+    const DumpCase& c = GetParam();
+    Run r = run({"quit"}, {QString::fromLatin1(c.argument)});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.dialogLog.isEmpty()) << r.dialogLog.join('\n').toStdString();
+    ASSERT_EQ(r.shellLog.size(), 1);
+    const QString file = r.shellLog.first();
+    // On a first start the dump runs before the workspace folders exist, so
+    // the temporary folder is the fallback inside the application-data folder.
+    EXPECT_TRUE(file.startsWith(appDataPath() + "/")) << file.toStdString();
+    EXPECT_TRUE(file.endsWith("/" + QString::fromLatin1(c.fileStart) + QString::number(QDate::currentDate().year()) +
+                              "_1.pdf"))
+        << file.toStdString();
+    tandrel::test::PdfReader pdf(file);
+    ASSERT_TRUE(pdf.isOpen());
+    EXPECT_EQ(pdf.pageCount(), c.pages);
+    EXPECT_TRUE(pdf.findText(0, QString::fromLatin1(c.firstText)).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLine, DumpTest,
+                         ::testing::Values(DumpCase{"FrameDump", "FrameListe.pdf", 1, "Pravik Framelist Dokumentation"},
+                                           DumpCase{"ImageDump", "Interfacedokument.pdf", 5,
+                                                    "Pravik Interface Dokumentation"}),
+                         [](const auto& info) { return std::string(info.param.argument); });
 
 TEST_F(ProgramTest, LinksGoThroughTheShell)
 {
