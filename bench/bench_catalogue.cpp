@@ -1,5 +1,6 @@
 // The picture catalogue PDF ("ImageDump") against a plain libharu program that
 // writes the same pictures and texts at the same places: the floor.
+#include "bench/RatioReporter.h"
 #include "app/FInterfaceFrame.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -142,43 +143,6 @@ void BM_PlainLibharu(benchmark::State& state)
 BENCHMARK(BM_PlainLibharu)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_TandrelCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Prints the catalogue's cost relative to the floor after the usual table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration)
-                continue;
-            auto& r = m_results[run.run_name.function_name];
-            r.real = run.GetAdjustedRealTime();
-            r.cpu = run.GetAdjustedCPUTime();
-            if (auto it = run.counters.find("bytes"); it != run.counters.end())
-                r.bytes = it->second.value;
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto t = m_results.find("BM_TandrelCatalogue");
-        const auto p = m_results.find("BM_PlainLibharu");
-        if (t == m_results.end() || p == m_results.end() || p->second.real <= 0 || p->second.cpu <= 0
-            || p->second.bytes <= 0)
-            return;
-        std::printf("Catalogue / plain libharu: real time %.3fx, CPU time %.3fx, size %.4fx\n",
-                    t->second.real / p->second.real, t->second.cpu / p->second.cpu,
-                    t->second.bytes / p->second.bytes);
-    }
-
-private:
-    struct Result {
-        double real = 0, cpu = 0, bytes = 0;
-    };
-    std::map<std::string, Result> m_results;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -187,7 +151,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     g_workspace = std::make_unique<Workspace>();
-    RatioReporter reporter;
+    RatioReporter reporter("BM_TandrelCatalogue", "BM_PlainLibharu", "Catalogue / plain libharu");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     g_workspace.reset();

@@ -1,5 +1,6 @@
 // A picture-heavy document through PdfWriter against the same pictures
 // written by libharu directly, the floor the writer cannot beat.
+#include "bench/RatioReporter.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
@@ -131,43 +132,6 @@ void BM_PlainLibharu(benchmark::State& state)
 BENCHMARK(BM_PlainLibharu)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PdfWriter)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Prints the writer's cost relative to the floor after the usual table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration)
-                continue;
-            auto& r = m_results[run.run_name.function_name];
-            r.real = run.GetAdjustedRealTime();
-            r.cpu = run.GetAdjustedCPUTime();
-            if (auto it = run.counters.find("bytes"); it != run.counters.end())
-                r.bytes = it->second.value;
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto w = m_results.find("BM_PdfWriter");
-        const auto p = m_results.find("BM_PlainLibharu");
-        if (w == m_results.end() || p == m_results.end() || p->second.real <= 0 || p->second.cpu <= 0
-            || p->second.bytes <= 0)
-            return;
-        std::printf("PdfWriter / plain libharu: real time %.3fx, CPU time %.3fx, size %.4fx\n",
-                    w->second.real / p->second.real, w->second.cpu / p->second.cpu,
-                    w->second.bytes / p->second.bytes);
-    }
-
-private:
-    struct Result {
-        double real = 0, cpu = 0, bytes = 0;
-    };
-    std::map<std::string, Result> m_results;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -175,7 +139,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter reporter("BM_PdfWriter", "BM_PlainLibharu", "PdfWriter / plain libharu");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
