@@ -8,6 +8,7 @@
 #include "app/InfoDlg.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
+#include "app/UiPictures.h"
 #include "platform/ColorRef.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -21,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
@@ -50,9 +50,9 @@ protected:
 
 QIcon picture(const QString& name, QStyle::StandardPixmap fallback)
 {
-    const QString path = QStringLiteral(":/pictures/ui/%1.png").arg(name);
-    if (QFile::exists(path))
-        return QIcon(path);
+    const QPixmap pix = UiPicture(name);
+    if (!pix.isNull())
+        return QIcon(pix);
     return QApplication::style()->standardIcon(fallback);
 }
 
@@ -340,11 +340,12 @@ void TMainForm1::BuildBody()
     PanelKontaloTestergebnis->setObjectName(QStringLiteral("PanelKontaloTestergebnis"));
     PanelKontaloTestergebnis->setFrameShape(QFrame::Box);
     setColor(PanelKontaloTestergebnis, 0xE1FFFF);
-    auto* memo = new QPlainTextEdit(PanelKontaloTestergebnis);
+    // A centred note; a label needs no text document while it is hidden.
+    auto* memo = new QLabel(PanelKontaloTestergebnis);
     memo->setObjectName(QStringLiteral("MemoKontaloTestergebnis"));
-    memo->setReadOnly(true);
-    memo->setFrameShape(QFrame::NoFrame);
-    memo->setPlainText(QStringLiteral(
+    memo->setAlignment(Qt::AlignCenter);
+    memo->setWordWrap(true);
+    memo->setText(QStringLiteral(
         "Kontalo pro im Test:\n"
         "Finanzierungsrechnung für PV-Anlagen mit Kredit, Tilgung und Steuer –\n"
         "im Vergleich der Planungsprogramme mit \"sehr gut\" bewertet."));

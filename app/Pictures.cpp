@@ -1,5 +1,7 @@
 #include "app/Pictures.h"
 
+#include "data/RawPicture.h"
+
 #include <QFile>
 #include <QHash>
 #include <QMutex>
@@ -24,8 +26,12 @@ QString resourcePath(const QString& name)
     const QString png = base + QStringLiteral(".png");
     if (QFile::exists(png))
         return png;
-    const QString jpg = base + QStringLiteral(".jpg");
-    return QFile::exists(jpg) ? jpg : png;
+    for (const char* ext : {".jpg", ".raw"}) {
+        const QString other = base + QLatin1String(ext);
+        if (QFile::exists(other))
+            return other;
+    }
+    return png;
 }
 
 } // namespace
@@ -41,8 +47,12 @@ QImage image(const QString& name)
     QImage img;
     const QString path = resourcePath(name);
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        img.loadFromData(file.readAll(), path.endsWith(QLatin1String(".jpg")) ? "JPEG" : "PNG");
+    if (file.open(QIODevice::ReadOnly)) {
+        if (path.endsWith(QLatin1String(".raw")))
+            img = decodeRawPicture(file.readAll());
+        else
+            img.loadFromData(file.readAll(), path.endsWith(QLatin1String(".jpg")) ? "JPEG" : "PNG");
+    }
     cache.insert(name, img);
     return img;
 }

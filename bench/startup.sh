@@ -22,7 +22,9 @@ time_ms() {
 # One first start, so that the measured runs are ordinary later starts.
 TANDREL_SCRIPT=$work/script.txt "$build/tandrel" >/dev/null 2>&1
 floor=$(for _ in $(seq "$runs"); do time_ms "$build/bench/minimal_window"; done | median)
+text=$(for _ in $(seq "$runs"); do time_ms "$build/bench/minimal_window" --text; done | median)
 prog=$(for _ in $(seq "$runs"); do TANDREL_SCRIPT=$work/script.txt time_ms "$build/tandrel"; done | median)
 echo "minimal Qt window: ${floor} ms (median of $runs)"
+echo "  with one label:  ${text} ms (median of $runs)"
 echo "tandrel:           ${prog} ms (median of $runs)"
 awk -v a="$prog" -v b="$floor" 'BEGIN { printf "ratio: %.2f\n", a / b }'

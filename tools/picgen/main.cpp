@@ -2,6 +2,7 @@
 // file that embeds them:  tandrel_picgen <output folder> <font folder> [--sheet file.png] [--preview file.png]
 
 #include "data/PictureCatalogue.h"
+#include "data/RawPicture.h"
 #include "tools/picgen/Paint.h"
 
 #include <QDir>
@@ -150,13 +151,20 @@ int main(int argc, char** argv)
         // times faster as JPEG, which matters when the start page shows one.
         const bool photo = it.key().startsWith(QLatin1String("catalogue/")) && !it.value().hasAlphaChannel() &&
                            it.value().width() >= 400 && it.value().height() >= 300;
-        const QString file = it.key() + (photo ? QStringLiteral(".jpg") : QStringLiteral(".png"));
+        // The small interface pictures are shown at every start: stored as raw
+        // premultiplied pixels they need no decoding at all.
+        const bool raw = it.key().startsWith(QLatin1String("ui/"));
+        const QString file = it.key() + (photo ? QStringLiteral(".jpg") : raw ? QStringLiteral(".raw") : QStringLiteral(".png"));
         const QString path = out.filePath(file);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return fail(QStringLiteral("cannot create the folder for %1").arg(path));
         QSaveFile f(path);
         const bool opened = f.open(QIODevice::WriteOnly);
-        const bool saved = opened && (photo ? it.value().save(&f, "JPEG", 92) : it.value().save(&f, "PNG"));
+        bool saved = false;
+        if (opened && raw)
+            saved = f.write(tandrel::pictures::encodeRawPicture(it.value())) > 0;
+        else if (opened)
+            saved = photo ? it.value().save(&f, "JPEG", 92) : it.value().save(&f, "PNG");
         if (!saved || !f.commit())
             return fail(QStringLiteral("cannot write %1").arg(path));
         qrc += QStringLiteral("    <file>%1</file>\n").arg(xmlEscaped(file));
