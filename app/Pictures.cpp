@@ -3,6 +3,7 @@
 #include "data/RawPicture.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
@@ -50,8 +51,12 @@ QImage image(const QString& name)
     if (file.open(QIODevice::ReadOnly)) {
         if (path.endsWith(QLatin1String(".raw")))
             img = decodeRawPicture(file.readAll());
-        else
-            img.loadFromData(file.readAll(), path.endsWith(QLatin1String(".jpg")) ? "JPEG" : "PNG");
+        else {
+            // Naming the decoder exactly keeps Qt from loading every image plugin to probe the data.
+            QImageReader reader(&file, path.endsWith(QLatin1String(".jpg")) ? "jpeg" : "png");
+            reader.setAutoDetectImageFormat(false);
+            img = reader.read();
+        }
     }
     cache.insert(name, img);
     return img;
