@@ -40,8 +40,17 @@ void TBaseFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory
     Factory = factory;
     FrameID = frameId;
     ApplyPanelColors();
-    if (parent)
+    if (parent) {
+        parent->installEventFilter(this);
         setGeometry(parent->rect());
+    }
+}
+
+bool TBaseFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == parentWidget())
+        setGeometry(parentWidget()->rect());
+    return QFrame::eventFilter(watched, event);
 }
 
 void TBaseFrame::ActivateFrame()

@@ -63,6 +63,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Follows the parent's size: a frame always fills the panel it lives in.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Gives a panel a solid background colour.
     static void SetPanelColor(QWidget* panel, tandrel::platform::ColorRef color);
 

@@ -33,21 +33,6 @@ namespace {
 
 const char* const kMainSection = "Main";
 
-// The body panel: every frame (and the workspace object) fills it.
-class BodyPanel : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QWidget::resizeEvent(event);
-        for (QObject* child : children())
-            if (auto* frame = qobject_cast<TBaseFrame*>(child))
-                frame->setGeometry(rect());
-    }
-};
-
 QIcon picture(const QString& name, QStyle::StandardPixmap fallback)
 {
     const QPixmap pix = UiPicture(name);
@@ -317,7 +302,7 @@ void TMainForm1::BuildBody()
     PanelLeft->setVisible(false);
     row->addWidget(PanelLeft);
 
-    PanelBody = new BodyPanel(central);
+    PanelBody = new QWidget(central);
     PanelBody->setObjectName(QStringLiteral("PanelBody"));
     row->addWidget(PanelBody, 1);
     setCentralWidget(central);

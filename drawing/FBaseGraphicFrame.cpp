@@ -175,9 +175,6 @@ TBaseGraphicFrame::~TBaseGraphicFrame()
 void TBaseGraphicFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId)
 {
     TBaseFrame::InitFrame(parent, owner, factory, frameId);
-    // Embedded in another frame's panel, the graphic frame keeps filling it.
-    if (parent)
-        parent->installEventFilter(this);
     FrameName = QStringLiteral("Grafikansicht");
     FrameDescription = QStringLiteral("Basisfunktionalität für Grafikansicht");
     DrawOverlayEnabled = true;
@@ -232,12 +229,8 @@ void TBaseGraphicFrame::UpdatePaintBoxSize()
 
 bool TBaseGraphicFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize) {
-        if (watched == ScrollBox->viewport())
-            Paint();
-        else if (watched == parentWidget())
-            setGeometry(parentWidget()->rect());
-    }
+    if (event->type() == QEvent::Resize && watched == ScrollBox->viewport())
+        Paint();
     return TBaseFrame::eventFilter(watched, event);
 }
 

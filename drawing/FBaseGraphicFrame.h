@@ -148,8 +148,7 @@ protected:
     // blocked by a removed area are checked again.
     void DeleteSelection();
     void UpdatePaintBoxSize();
-    // The rulers depend on the visible area: a resized viewport repaints; a
-    // resized parent is filled again.
+    // The rulers depend on the visible area: a resized viewport repaints.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     MPVModelRep* Model = nullptr;
