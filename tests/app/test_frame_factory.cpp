@@ -271,3 +271,16 @@ TEST_F(FrameFactoryTest, StartCreatesTheStartPageWithoutHistoryAndCallsEveryAfte
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FrameFactoryTest, FramesFillTheirPanel)
+{
+    window.body.resize(300, 200);
+    factory.ShowFrame(1);
+    EXPECT_EQ(factory.FindFrame(1)->geometry(), QRect(0, 0, 300, 200));
+    window.body.resize(640, 480);
+    EXPECT_EQ(factory.FindFrame(1)->geometry(), QRect(0, 0, 640, 480));
+}
+
+} // namespace
