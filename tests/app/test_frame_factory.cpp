@@ -277,6 +277,7 @@ namespace {
 TEST_F(FrameFactoryTest, FramesFillTheirPanel)
 {
     window.body.resize(300, 200);
+    window.body.show(); // a hidden widget gets its resize events only when shown
     factory.ShowFrame(1);
     EXPECT_EQ(factory.FindFrame(1)->geometry(), QRect(0, 0, 300, 200));
     window.body.resize(640, 480);
