@@ -1,6 +1,7 @@
 #include "drawing/BaseObj.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
 #include "drawing/DrawConventions.h"
 
 #include <QDataStream>
@@ -109,16 +110,24 @@ MBaseObj& MPVModulObj::Clone() const
     return c;
 }
 
+namespace {
+
+const MSettingsFields<MPVModulObj> kModulObjFields{
+    {QStringLiteral("ObjID"), &MPVModulObj::ObjID, 0},
+    {QStringLiteral("ObjName"), &MPVModulObj::ObjName, QStringLiteral("NorviObjekt")},
+    {QStringLiteral("xsize"), &MPVModulObj::xsize, 0},
+    {QStringLiteral("ysize"), &MPVModulObj::ysize, 0},
+    {QStringLiteral("zsize"), &MPVModulObj::zsize, 0},
+    {QStringLiteral("ModulTyp"), &MPVModulObj::ModulTyp, 0},
+    {QStringLiteral("ModulLeistung"), &MPVModulObj::ModulLeistung, 0},
+};
+
+} // namespace
+
 void MPVModulObj::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        ObjID = store.ReadInteger(key, QStringLiteral("ObjID"), 0);
-        ObjName = store.ReadString(key, QStringLiteral("ObjName"), QStringLiteral("NorviObjekt"));
-        xsize = store.ReadFloat(key, QStringLiteral("xsize"), 0);
-        ysize = store.ReadFloat(key, QStringLiteral("ysize"), 0);
-        zsize = store.ReadFloat(key, QStringLiteral("zsize"), 0);
-        ModulTyp = store.ReadInteger(key, QStringLiteral("ModulTyp"), 0);
-        ModulLeistung = store.ReadFloat(key, QStringLiteral("ModulLeistung"), 0);
+        kModulObjFields.Load(store, key, *this);
     } catch (...) {
     }
 }
@@ -126,13 +135,7 @@ void MPVModulObj::LoadSettings(MKontaloRegistry& store, const QString& key)
 void MPVModulObj::SaveSettings(MKontaloRegistry& store, const QString& key) const
 {
     try {
-        store.WriteInteger(key, QStringLiteral("ObjID"), ObjID);
-        store.WriteString(key, QStringLiteral("ObjName"), ObjName);
-        store.WriteFloat(key, QStringLiteral("xsize"), xsize);
-        store.WriteFloat(key, QStringLiteral("ysize"), ysize);
-        store.WriteFloat(key, QStringLiteral("zsize"), zsize);
-        store.WriteInteger(key, QStringLiteral("ModulTyp"), ModulTyp);
-        store.WriteFloat(key, QStringLiteral("ModulLeistung"), ModulLeistung);
+        kModulObjFields.Save(store, key, *this);
     } catch (const RegistryError&) {
         // Stops at the first failing write; the store reports it on closing.
     }

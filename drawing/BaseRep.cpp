@@ -1,6 +1,7 @@
 #include "drawing/BaseRep.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
 #include "drawing/BaseObj.h"
 #include "drawing/Canvas.h"
 #include "drawing/RepDialogRegistry.h"
@@ -45,21 +46,29 @@ void MBaseRep::CopyColorsTo(MBaseRep& other) const
     other.AuxColor2 = AuxColor2;
 }
 
+namespace {
+
+const MSettingsFields<MBaseRep> kBaseFields{
+    {QStringLiteral("RepTyp"), &MBaseRep::RepTyp, 1},
+    {QStringLiteral("RepID"), &MBaseRep::RepID, 0},
+    {QStringLiteral("XPos"), &MBaseRep::XPos, 1},
+    {QStringLiteral("YPos"), &MBaseRep::YPos, 1},
+    {QStringLiteral("ZPos"), &MBaseRep::ZPos, 1},
+    {QStringLiteral("XSize"), &MBaseRep::XSize, 1},
+    {QStringLiteral("YSize"), &MBaseRep::YSize, 1},
+    {QStringLiteral("ZSize"), &MBaseRep::ZSize, 1},
+    {QStringLiteral("ObjectTypeNum"), &MBaseRep::ObjectTypeNum, 0},
+    {QStringLiteral("ObjektID"), &MBaseRep::ObjektID, 0},
+    {QStringLiteral("Name1"), &MBaseRep::Name1, QString()},
+    {QStringLiteral("Name2"), &MBaseRep::Name2, QString()},
+};
+
+} // namespace
+
 void MBaseRep::LoadBase(MKontaloRegistry& store, const QString& key)
 {
     try {
-        RepTyp = store.ReadInteger(key, QStringLiteral("RepTyp"), 1);
-        RepID = store.ReadInteger(key, QStringLiteral("RepID"), 0);
-        XPos = store.ReadFloat(key, QStringLiteral("XPos"), 1);
-        YPos = store.ReadFloat(key, QStringLiteral("YPos"), 1);
-        ZPos = store.ReadFloat(key, QStringLiteral("ZPos"), 1);
-        XSize = store.ReadFloat(key, QStringLiteral("XSize"), 1);
-        YSize = store.ReadFloat(key, QStringLiteral("YSize"), 1);
-        ZSize = store.ReadFloat(key, QStringLiteral("ZSize"), 1);
-        ObjectTypeNum = store.ReadInteger(key, QStringLiteral("ObjectTypeNum"), 0);
-        ObjektID = store.ReadInteger(key, QStringLiteral("ObjektID"), 0);
-        Name1 = store.ReadString(key, QStringLiteral("Name1"), QString());
-        Name2 = store.ReadString(key, QStringLiteral("Name2"), QString());
+        kBaseFields.Load(store, key, *this);
     } catch (...) {
     }
 }
@@ -67,18 +76,7 @@ void MBaseRep::LoadBase(MKontaloRegistry& store, const QString& key)
 void MBaseRep::SaveBase(MKontaloRegistry& store, const QString& key) const
 {
     try {
-        store.WriteInteger(key, QStringLiteral("RepTyp"), RepTyp);
-        store.WriteInteger(key, QStringLiteral("RepID"), RepID);
-        store.WriteFloat(key, QStringLiteral("XPos"), XPos);
-        store.WriteFloat(key, QStringLiteral("YPos"), YPos);
-        store.WriteFloat(key, QStringLiteral("ZPos"), ZPos);
-        store.WriteFloat(key, QStringLiteral("XSize"), XSize);
-        store.WriteFloat(key, QStringLiteral("YSize"), YSize);
-        store.WriteFloat(key, QStringLiteral("ZSize"), ZSize);
-        store.WriteInteger(key, QStringLiteral("ObjectTypeNum"), ObjectTypeNum);
-        store.WriteInteger(key, QStringLiteral("ObjektID"), ObjektID);
-        store.WriteString(key, QStringLiteral("Name1"), Name1);
-        store.WriteString(key, QStringLiteral("Name2"), Name2);
+        kBaseFields.Save(store, key, *this);
     } catch (const RegistryError&) {
     }
 }

@@ -1,6 +1,7 @@
 #include "drawing/PVElementeReps.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/VirtualView.h"
@@ -70,17 +71,25 @@ MBaseRep& MPVModulRep::Clone(MStructur& target) const
     return m;
 }
 
+namespace {
+
+const MSettingsFields<MPVModulRep> kModulFields{
+    {QStringLiteral("ModulID"), &MPVModulRep::ModulID, 0},
+    {QStringLiteral("ModulInnerhalb"), &MPVModulRep::ModulInnerhalb, 1},
+    {QStringLiteral("ModulStatus"), &MPVModulRep::ModulStatus, 1},
+    {QStringLiteral("GruppeRepID"), &MPVModulRep::GruppeRepID, 0},
+    {QStringLiteral("RowNr"), &MPVModulRep::RowNr, 0},
+    {QStringLiteral("ColNr"), &MPVModulRep::ColNr, 0},
+    {QStringLiteral("WRNr"), &MPVModulRep::WRNr, 0},
+    {QStringLiteral("StringNr"), &MPVModulRep::StringNr, 0},
+};
+
+} // namespace
+
 void MPVModulRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        ModulID = store.ReadInteger(key, QStringLiteral("ModulID"), 0);
-        ModulInnerhalb = store.ReadInteger(key, QStringLiteral("ModulInnerhalb"), 1);
-        ModulStatus = store.ReadInteger(key, QStringLiteral("ModulStatus"), 1);
-        GruppeRepID = store.ReadInteger(key, QStringLiteral("GruppeRepID"), 0);
-        RowNr = store.ReadInteger(key, QStringLiteral("RowNr"), 0);
-        ColNr = store.ReadInteger(key, QStringLiteral("ColNr"), 0);
-        WRNr = store.ReadInteger(key, QStringLiteral("WRNr"), 0);
-        StringNr = store.ReadInteger(key, QStringLiteral("StringNr"), 0);
+        kModulFields.Load(store, key, *this);
     } catch (...) {
     }
 }
@@ -88,14 +97,7 @@ void MPVModulRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 void MPVModulRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        store.WriteInteger(key, QStringLiteral("ModulID"), ModulID);
-        store.WriteInteger(key, QStringLiteral("ModulInnerhalb"), ModulInnerhalb);
-        store.WriteInteger(key, QStringLiteral("ModulStatus"), ModulStatus);
-        store.WriteInteger(key, QStringLiteral("GruppeRepID"), GruppeRepID);
-        store.WriteInteger(key, QStringLiteral("RowNr"), RowNr);
-        store.WriteInteger(key, QStringLiteral("ColNr"), ColNr);
-        store.WriteInteger(key, QStringLiteral("WRNr"), WRNr);
-        store.WriteInteger(key, QStringLiteral("StringNr"), StringNr);
+        kModulFields.Save(store, key, *this);
     } catch (const RegistryError&) {
         // Stops at the first failing write; the store reports it on closing.
     }
@@ -315,26 +317,34 @@ MBaseRep& MGruppeRep::Clone(MStructur& target) const
     return g;
 }
 
+namespace {
+
+const MSettingsFields<MGruppeRep> kGruppeFields{
+    {QStringLiteral("GruppeModulID"), &MGruppeRep::GruppeModulID, 0},
+    {QStringLiteral("RasterTyp"), &MGruppeRep::RasterTyp, 0},
+    {QStringLiteral("RowCount"), &MGruppeRep::RowCount, 2},
+    {QStringLiteral("ColCount"), &MGruppeRep::ColCount, 8},
+    {QStringLiteral("RowDistance"), &MGruppeRep::RowDistance, 0.05},
+    {QStringLiteral("ColDistance"), &MGruppeRep::ColDistance, 0.05},
+    {QStringLiteral("XVersatz"), &MGruppeRep::XVersatz, 0.3},
+    {QStringLiteral("RowElevationAngle"), &MGruppeRep::RowElevationAngle, 0},
+    {QStringLiteral("ColElevationAngle"), &MGruppeRep::ColElevationAngle, 0},
+    {QStringLiteral("ColCountAnfang"), &MGruppeRep::ColCountAnfang, 10},
+    {QStringLiteral("ColCountPeriode"), &MGruppeRep::ColCountPeriode, 10},
+    {QStringLiteral("ColPeriodeAbstand"), &MGruppeRep::ColPeriodeAbstand, 0.6},
+    {QStringLiteral("RowCountAnfang"), &MGruppeRep::RowCountAnfang, 10},
+    {QStringLiteral("RowCountPeriode"), &MGruppeRep::RowCountPeriode, 10},
+    {QStringLiteral("RowPeriodeAbstand"), &MGruppeRep::RowPeriodeAbstand, 0.6},
+    {QStringLiteral("ElementBreite"), &MGruppeRep::ElementBreite, 0.9},
+    {QStringLiteral("ElementHoehe"), &MGruppeRep::ElementHoehe, 1.6},
+};
+
+} // namespace
+
 void MGruppeRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        GruppeModulID = store.ReadInteger(key, QStringLiteral("GruppeModulID"), 0);
-        RasterTyp = store.ReadInteger(key, QStringLiteral("RasterTyp"), 0);
-        RowCount = store.ReadInteger(key, QStringLiteral("RowCount"), 2);
-        ColCount = store.ReadInteger(key, QStringLiteral("ColCount"), 8);
-        RowDistance = store.ReadFloat(key, QStringLiteral("RowDistance"), 0.05);
-        ColDistance = store.ReadFloat(key, QStringLiteral("ColDistance"), 0.05);
-        XVersatz = store.ReadFloat(key, QStringLiteral("XVersatz"), 0.3);
-        RowElevationAngle = store.ReadFloat(key, QStringLiteral("RowElevationAngle"), 0);
-        ColElevationAngle = store.ReadFloat(key, QStringLiteral("ColElevationAngle"), 0);
-        ColCountAnfang = store.ReadInteger(key, QStringLiteral("ColCountAnfang"), 10);
-        ColCountPeriode = store.ReadInteger(key, QStringLiteral("ColCountPeriode"), 10);
-        ColPeriodeAbstand = store.ReadFloat(key, QStringLiteral("ColPeriodeAbstand"), 0.6);
-        RowCountAnfang = store.ReadInteger(key, QStringLiteral("RowCountAnfang"), 10);
-        RowCountPeriode = store.ReadInteger(key, QStringLiteral("RowCountPeriode"), 10);
-        RowPeriodeAbstand = store.ReadFloat(key, QStringLiteral("RowPeriodeAbstand"), 0.6);
-        ElementBreite = store.ReadFloat(key, QStringLiteral("ElementBreite"), 0.9);
-        ElementHoehe = store.ReadFloat(key, QStringLiteral("ElementHoehe"), 1.6);
+        kGruppeFields.Load(store, key, *this);
     } catch (...) {
     }
     MPVModelRep::LoadSettings(store, key);
@@ -344,23 +354,7 @@ void MGruppeRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 void MGruppeRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        store.WriteInteger(key, QStringLiteral("GruppeModulID"), GruppeModulID);
-        store.WriteInteger(key, QStringLiteral("RasterTyp"), RasterTyp);
-        store.WriteInteger(key, QStringLiteral("RowCount"), RowCount);
-        store.WriteInteger(key, QStringLiteral("ColCount"), ColCount);
-        store.WriteFloat(key, QStringLiteral("RowDistance"), RowDistance);
-        store.WriteFloat(key, QStringLiteral("ColDistance"), ColDistance);
-        store.WriteFloat(key, QStringLiteral("XVersatz"), XVersatz);
-        store.WriteFloat(key, QStringLiteral("RowElevationAngle"), RowElevationAngle);
-        store.WriteFloat(key, QStringLiteral("ColElevationAngle"), ColElevationAngle);
-        store.WriteInteger(key, QStringLiteral("ColCountAnfang"), ColCountAnfang);
-        store.WriteInteger(key, QStringLiteral("ColCountPeriode"), ColCountPeriode);
-        store.WriteFloat(key, QStringLiteral("ColPeriodeAbstand"), ColPeriodeAbstand);
-        store.WriteInteger(key, QStringLiteral("RowCountAnfang"), RowCountAnfang);
-        store.WriteInteger(key, QStringLiteral("RowCountPeriode"), RowCountPeriode);
-        store.WriteFloat(key, QStringLiteral("RowPeriodeAbstand"), RowPeriodeAbstand);
-        store.WriteFloat(key, QStringLiteral("ElementBreite"), ElementBreite);
-        store.WriteFloat(key, QStringLiteral("ElementHoehe"), ElementHoehe);
+        kGruppeFields.Save(store, key, *this);
     } catch (const RegistryError&) {
         // Stops at the first failing write; the store reports it on closing.
     }

@@ -1,6 +1,7 @@
 #include "drawing/PVFlaecheReps.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
 #include "drawing/AreaGeometry.h"
 #include "drawing/Canvas.h"
 #include "drawing/PVElementeReps.h"
@@ -97,6 +98,27 @@ const QString kLaengeNames[4] = {QStringLiteral("Laenge1\\"), QStringLiteral("La
                                  QStringLiteral("Laenge3\\"), QStringLiteral("Laenge4\\")};
 const QString kBreiteNames[4] = {QStringLiteral("Breite1\\"), QStringLiteral("Breite2\\"),
                                  QStringLiteral("Breite3\\"), QStringLiteral("Breite4\\")};
+
+// The mounting area's values around its lengths and widths.
+const MSettingsFields<MStandardFlaecheRep> kStandardFormFields{
+    {QStringLiteral("FlaechenForm"), &MStandardFlaecheRep::FlaechenForm, 0},
+    {QStringLiteral("Innenabstand1\\"), &MStandardFlaecheRep::Innenabstand1, 0.5},
+};
+const MSettingsFields<MStandardFlaecheRep> kStandardDirectionFields{
+    {QStringLiteral("Nordrichtung"), &MStandardFlaecheRep::Nordrichtung, 0},
+    {QStringLiteral("Modulrichtung"), &MStandardFlaecheRep::Modulrichtung, 0},
+    {QStringLiteral("Blickrichtung"), &MStandardFlaecheRep::Blickrichtung, 0},
+};
+
+// The blocked area's values before its lengths and widths.
+const MSettingsFields<MSperrFlaecheRep> kSperrFields{
+    {QStringLiteral("FlaechenForm"), &MSperrFlaecheRep::FlaechenForm, 0},
+    {QStringLiteral("Aussenabstand"), &MSperrFlaecheRep::Aussenabstand, 0.3},
+    {QStringLiteral("ZeichneFlaecheAussen"), &MSperrFlaecheRep::ZeichneFlaecheAussen, true},
+    {QStringLiteral("Innenabstand"), &MSperrFlaecheRep::Innenabstand, 0.5},
+    {QStringLiteral("ZeichneZweiteFlaeche"), &MSperrFlaecheRep::ZeichneZweiteFlaeche, true},
+    {QStringLiteral("Nordrichtung"), &MSperrFlaecheRep::Nordrichtung, 0},
+};
 
 } // namespace
 
@@ -283,17 +305,14 @@ MBaseRep& MStandardFlaecheRep::Clone(MStructur& target) const
 void MStandardFlaecheRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        FlaechenForm = store.ReadInteger(key, QStringLiteral("FlaechenForm"), 0);
-        Innenabstand1 = store.ReadFloat(key, QStringLiteral("Innenabstand1\\"), 0.5);
+        kStandardFormFields.Load(store, key, *this);
         double* lengths[4] = {&Laenge1, &Laenge2, &Laenge3, &Laenge4};
         double* widths[4] = {&Breite1, &Breite2, &Breite3, &Breite4};
         for (int i = 0; i < 4; ++i) {
             *lengths[i] = store.ReadFloat(key, kLaengeNames[i], 0);
             *widths[i] = store.ReadFloat(key, kBreiteNames[i], 0);
         }
-        Nordrichtung = store.ReadFloat(key, QStringLiteral("Nordrichtung"), 0);
-        Modulrichtung = store.ReadFloat(key, QStringLiteral("Modulrichtung"), 0);
-        Blickrichtung = store.ReadFloat(key, QStringLiteral("Blickrichtung"), 0);
+        kStandardDirectionFields.Load(store, key, *this);
         WindroseWeltX = store.ReadFloat(key, QStringLiteral("WindroseWeltX"), 0);
         WindroseWeltY = store.ReadFloat(key, QStringLiteral("WindroseWeltY"), 0);
         WindroseWeltgroesse = store.ReadFloat(key, QStringLiteral("WindroseWeltgroesse"), 60);
@@ -309,17 +328,14 @@ void MStandardFlaecheRep::LoadSettings(MKontaloRegistry& store, const QString& k
 void MStandardFlaecheRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        store.WriteInteger(key, QStringLiteral("FlaechenForm"), FlaechenForm);
-        store.WriteFloat(key, QStringLiteral("Innenabstand1\\"), Innenabstand1);
+        kStandardFormFields.Save(store, key, *this);
         const double lengths[4] = {Laenge1, Laenge2, Laenge3, Laenge4};
         const double widths[4] = {Breite1, Breite2, Breite3, Breite4};
         for (int i = 0; i < 4; ++i) {
             store.WriteFloat(key, kLaengeNames[i], lengths[i]);
             store.WriteFloat(key, kBreiteNames[i], widths[i]);
         }
-        store.WriteFloat(key, QStringLiteral("Nordrichtung"), Nordrichtung);
-        store.WriteFloat(key, QStringLiteral("Modulrichtung"), Modulrichtung);
-        store.WriteFloat(key, QStringLiteral("Blickrichtung"), Blickrichtung);
+        kStandardDirectionFields.Save(store, key, *this);
     } catch (const RegistryError&) {
         // Stops at the first failing write; the store reports it on closing.
     }
@@ -527,12 +543,7 @@ MBaseRep& MSperrFlaecheRep::Clone(MStructur& target) const
 void MSperrFlaecheRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        FlaechenForm = store.ReadInteger(key, QStringLiteral("FlaechenForm"), 0);
-        Aussenabstand = store.ReadFloat(key, QStringLiteral("Aussenabstand"), 0.3);
-        ZeichneFlaecheAussen = store.ReadBool(key, QStringLiteral("ZeichneFlaecheAussen"), true);
-        Innenabstand = store.ReadFloat(key, QStringLiteral("Innenabstand"), 0.5);
-        ZeichneZweiteFlaeche = store.ReadBool(key, QStringLiteral("ZeichneZweiteFlaeche"), true);
-        Nordrichtung = store.ReadFloat(key, QStringLiteral("Nordrichtung"), 0);
+        kSperrFields.Load(store, key, *this);
         double* lengths[4] = {&Laenge1, &Laenge2, &Laenge3, &Laenge4};
         double* widths[4] = {&Breite1, &Breite2, &Breite3, &Breite4};
         for (int i = 0; i < 4; ++i) {
@@ -547,12 +558,7 @@ void MSperrFlaecheRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 void MSperrFlaecheRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        store.WriteInteger(key, QStringLiteral("FlaechenForm"), FlaechenForm);
-        store.WriteFloat(key, QStringLiteral("Aussenabstand"), Aussenabstand);
-        store.WriteBool(key, QStringLiteral("ZeichneFlaecheAussen"), ZeichneFlaecheAussen);
-        store.WriteFloat(key, QStringLiteral("Innenabstand"), Innenabstand);
-        store.WriteBool(key, QStringLiteral("ZeichneZweiteFlaeche"), ZeichneZweiteFlaeche);
-        store.WriteFloat(key, QStringLiteral("Nordrichtung"), Nordrichtung);
+        kSperrFields.Save(store, key, *this);
         const double lengths[4] = {Laenge1, Laenge2, Laenge3, Laenge4};
         const double widths[4] = {Breite1, Breite2, Breite3, Breite4};
         for (int i = 0; i < 4; ++i) {

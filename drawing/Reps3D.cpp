@@ -1,6 +1,7 @@
 #include "drawing/Reps3D.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
 #include "drawing/VirtualView.h"
 
@@ -312,16 +313,24 @@ MBaseRep& MGebaeudeRep::Clone(MStructur& target) const
     return g;
 }
 
+namespace {
+
+const MSettingsFields<MGebaeudeRep> kGebaeudeFields{
+    {QStringLiteral("GebaeudeTypEntry"), &MGebaeudeRep::GebaeudeTypEntry, 0},
+    {QStringLiteral("Nordrichtung"), &MGebaeudeRep::Nordrichtung, 0},
+    {QStringLiteral("Elevationgrad"), &MGebaeudeRep::Elevationgrad, 30},
+    {QStringLiteral("GebaudeLaenge"), &MGebaeudeRep::GebaudeLaenge, 12},
+    {QStringLiteral("GebaeudeBreite"), &MGebaeudeRep::GebaeudeBreite, 8},
+    {QStringLiteral("GebaeudeHoehe"), &MGebaeudeRep::GebaeudeHoehe, 7},
+    {QStringLiteral("DachUeberstandx"), &MGebaeudeRep::DachUeberstandx, 0},
+    {QStringLiteral("DachUeberstandy"), &MGebaeudeRep::DachUeberstandy, 0},
+};
+
+} // namespace
+
 void MGebaeudeRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    GebaeudeTypEntry = store.ReadInteger(key, QStringLiteral("GebaeudeTypEntry"), 0);
-    Nordrichtung = store.ReadFloat(key, QStringLiteral("Nordrichtung"), 0);
-    Elevationgrad = store.ReadFloat(key, QStringLiteral("Elevationgrad"), 30);
-    GebaudeLaenge = store.ReadFloat(key, QStringLiteral("GebaudeLaenge"), 12);
-    GebaeudeBreite = store.ReadFloat(key, QStringLiteral("GebaeudeBreite"), 8);
-    GebaeudeHoehe = store.ReadFloat(key, QStringLiteral("GebaeudeHoehe"), 7);
-    DachUeberstandx = store.ReadFloat(key, QStringLiteral("DachUeberstandx"), 0);
-    DachUeberstandy = store.ReadFloat(key, QStringLiteral("DachUeberstandy"), 0);
+    kGebaeudeFields.Load(store, key, *this);
     MModelRep::LoadSettings(store, key);
     BuildFaces(0);
 }
@@ -329,14 +338,7 @@ void MGebaeudeRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 void MGebaeudeRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
-        store.WriteInteger(key, QStringLiteral("GebaeudeTypEntry"), GebaeudeTypEntry);
-        store.WriteFloat(key, QStringLiteral("Nordrichtung"), Nordrichtung);
-        store.WriteFloat(key, QStringLiteral("Elevationgrad"), Elevationgrad);
-        store.WriteFloat(key, QStringLiteral("GebaudeLaenge"), GebaudeLaenge);
-        store.WriteFloat(key, QStringLiteral("GebaeudeBreite"), GebaeudeBreite);
-        store.WriteFloat(key, QStringLiteral("GebaeudeHoehe"), GebaeudeHoehe);
-        store.WriteFloat(key, QStringLiteral("DachUeberstandx"), DachUeberstandx);
-        store.WriteFloat(key, QStringLiteral("DachUeberstandy"), DachUeberstandy);
+        kGebaeudeFields.Save(store, key, *this);
     } catch (const RegistryError&) {
         return;
     }
