@@ -85,6 +85,8 @@ TInfoDialog1::TInfoDialog1(QWidget* parent) : QDialog(parent)
     MemoInfo->setObjectName(QStringLiteral("MemoInfo"));
     MemoInfo->setReadOnly(true);
     MemoInfo->setGeometry(256, 174, 380, 60);
+    MemoInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MemoInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* product = linkButton(this, "ButtonProduct", QStringLiteral("Tandrel"), QRect(16, 190, 220, 26));
     product->setToolTip(QString::fromLatin1(links::kProductWebSite));
