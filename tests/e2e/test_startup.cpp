@@ -144,6 +144,19 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, DumpTest,
                                                     "Pravik Interface Dokumentation"}),
                          [](const auto& info) { return std::string(info.param.argument); });
 
+TEST_F(ProgramTest, ScriptFillsInAModalDialog)
+{
+    if (!startPageExists())
+        GTEST_SKIP() << "no start page";
+    Run r = run({"action MenuHintergrundbild", "print Shape4", "click Image2", "print Shape2", "print Shape4",
+                 "click ButtonOK", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog, QStringList({"Shape4=1", "Shape2=1", "Shape4=0"}));
+    MKontaloRegistry reg;
+    EXPECT_EQ(reg.ReadInteger("overview", "BackImageID", -1), 3120);
+    EXPECT_EQ(reg.ReadInteger("overview", "BackImageLight", -1), 1);
+}
+
 TEST_F(ProgramTest, LinksGoThroughTheShell)
 {
     Run r = run({"click SpeedButtonTandrel", "action HilfeMobileApp", "quit"});
