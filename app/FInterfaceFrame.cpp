@@ -1,6 +1,7 @@
 #include "app/FInterfaceFrame.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
 #include "app/Pictures.h"
 #include "data/PictureCatalogue.h"
 #include "pdf/PdfWriter.h"
@@ -160,31 +161,51 @@ void TInterfaceFrame::DoneInterface()
     m_pictures.clear();
 }
 
+namespace {
+
+// The stored values of both sections, each name and default in one place.
+const MSettingsFields<TInterfaceFrame>& InterfaceFields()
+{
+    using F = TInterfaceFrame;
+    static const MSettingsFields<F> fields{
+        {QStringLiteral("AnwendungsdatenPfad"), &F::AnwendungsdatenPfad, QString()},
+        {QStringLiteral("TempPath"), &F::TempPath, QString()},
+        {QStringLiteral("ImagesPath"), &F::ImagesPath, QString()},
+        {QStringLiteral("ExportPath"), &F::ExportPath, QStringLiteral("C:\\")},
+        {QStringLiteral("DatabasePath"), &F::DatabasePath, QString()},
+        {QStringLiteral("DatabaseArchivPath"), &F::DatabaseArchivPath, QString()},
+        {QStringLiteral("DatabaseArchivPath2"), &F::DatabaseArchivPath2, QString()},
+        {QStringLiteral("DatabaseArchivDays"), &F::DatabaseArchivDays, 30},
+        {QStringLiteral("DatabaseArchivDays2"), &F::DatabaseArchivDays2, 15},
+    };
+    return fields;
+}
+
+const MSettingsFields<TInterfaceFrame>& ConnectionFields()
+{
+    using F = TInterfaceFrame;
+    static const MSettingsFields<F> fields{
+        {QStringLiteral("Connect1"), &F::Connect1, kConnect1},
+        {QStringLiteral("Connect2"), &F::Connect2, kConnect2},
+        {QStringLiteral("MainDatabaseName"), &F::MainDatabaseName, kDefaultMain},
+        {QStringLiteral("NorviDatabaseName"), &F::NorviDatabaseName, kDefaultNorvi},
+        {QStringLiteral("HelpDatabaseName"), &F::HelpDatabaseName, kDefaultHelp},
+        {QStringLiteral("GeoDatabaseName"), &F::GeoDatabaseName, kDefaultGeo},
+        {QStringLiteral("ModulesDatabaseName"), &F::ModulesDatabaseName, QStringLiteral("SolarModules.mdb")},
+        {QStringLiteral("InverterDatabaseName"), &F::InverterDatabaseName, QStringLiteral("Inverter.mdb")},
+        {QStringLiteral("FinancialDatabaseName"), &F::FinancialDatabaseName, kDefaultFinancial},
+    };
+    return fields;
+}
+
+} // namespace
+
 void TInterfaceFrame::LoadInterfaceSettings()
 {
     {
         MKontaloRegistry reg;
-        const QString& s = kSectionInterface;
-        AnwendungsdatenPfad = reg.ReadString(s, QStringLiteral("AnwendungsdatenPfad"), QString());
-        TempPath = reg.ReadString(s, QStringLiteral("TempPath"), QString());
-        ImagesPath = reg.ReadString(s, QStringLiteral("ImagesPath"), QString());
-        ExportPath = reg.ReadString(s, QStringLiteral("ExportPath"), QStringLiteral("C:\\"));
-        DatabasePath = reg.ReadString(s, QStringLiteral("DatabasePath"), QString());
-        DatabaseArchivPath = reg.ReadString(s, QStringLiteral("DatabaseArchivPath"), QString());
-        DatabaseArchivPath2 = reg.ReadString(s, QStringLiteral("DatabaseArchivPath2"), QString());
-        DatabaseArchivDays = reg.ReadInteger(s, QStringLiteral("DatabaseArchivDays"), 30);
-        DatabaseArchivDays2 = reg.ReadInteger(s, QStringLiteral("DatabaseArchivDays2"), 15);
-
-        const QString& c = kSectionConnection;
-        Connect1 = reg.ReadString(c, QStringLiteral("Connect1"), kConnect1);
-        Connect2 = reg.ReadString(c, QStringLiteral("Connect2"), kConnect2);
-        MainDatabaseName = reg.ReadString(c, QStringLiteral("MainDatabaseName"), kDefaultMain);
-        NorviDatabaseName = reg.ReadString(c, QStringLiteral("NorviDatabaseName"), kDefaultNorvi);
-        HelpDatabaseName = reg.ReadString(c, QStringLiteral("HelpDatabaseName"), kDefaultHelp);
-        GeoDatabaseName = reg.ReadString(c, QStringLiteral("GeoDatabaseName"), kDefaultGeo);
-        ModulesDatabaseName = reg.ReadString(c, QStringLiteral("ModulesDatabaseName"), QStringLiteral("SolarModules.mdb"));
-        InverterDatabaseName = reg.ReadString(c, QStringLiteral("InverterDatabaseName"), QStringLiteral("Inverter.mdb"));
-        FinancialDatabaseName = reg.ReadString(c, QStringLiteral("FinancialDatabaseName"), kDefaultFinancial);
+        InterfaceFields().Load(reg, kSectionInterface, *this);
+        ConnectionFields().Load(reg, kSectionConnection, *this);
     }
     // Empty values fall back to the database folder (still empty on a first
     // start, so the names stay bare there).
@@ -202,27 +223,8 @@ void TInterfaceFrame::LoadInterfaceSettings()
 void TInterfaceFrame::SaveInterfaceSettings()
 {
     MKontaloRegistry reg;
-    const QString& s = kSectionInterface;
-    reg.WriteString(s, QStringLiteral("AnwendungsdatenPfad"), AnwendungsdatenPfad);
-    reg.WriteString(s, QStringLiteral("TempPath"), TempPath);
-    reg.WriteString(s, QStringLiteral("ImagesPath"), ImagesPath);
-    reg.WriteString(s, QStringLiteral("ExportPath"), ExportPath);
-    reg.WriteString(s, QStringLiteral("DatabasePath"), DatabasePath);
-    reg.WriteString(s, QStringLiteral("DatabaseArchivPath"), DatabaseArchivPath);
-    reg.WriteString(s, QStringLiteral("DatabaseArchivPath2"), DatabaseArchivPath2);
-    reg.WriteInteger(s, QStringLiteral("DatabaseArchivDays"), DatabaseArchivDays);
-    reg.WriteInteger(s, QStringLiteral("DatabaseArchivDays2"), DatabaseArchivDays2);
-
-    const QString& c = kSectionConnection;
-    reg.WriteString(c, QStringLiteral("Connect1"), Connect1);
-    reg.WriteString(c, QStringLiteral("Connect2"), Connect2);
-    reg.WriteString(c, QStringLiteral("MainDatabaseName"), MainDatabaseName);
-    reg.WriteString(c, QStringLiteral("NorviDatabaseName"), NorviDatabaseName);
-    reg.WriteString(c, QStringLiteral("HelpDatabaseName"), HelpDatabaseName);
-    reg.WriteString(c, QStringLiteral("GeoDatabaseName"), GeoDatabaseName);
-    reg.WriteString(c, QStringLiteral("ModulesDatabaseName"), ModulesDatabaseName);
-    reg.WriteString(c, QStringLiteral("InverterDatabaseName"), InverterDatabaseName);
-    reg.WriteString(c, QStringLiteral("FinancialDatabaseName"), FinancialDatabaseName);
+    InterfaceFields().Save(reg, kSectionInterface, *this);
+    ConnectionFields().Save(reg, kSectionConnection, *this);
     reg.Flush();
 }
 
