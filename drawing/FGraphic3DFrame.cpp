@@ -1,11 +1,7 @@
 #include "drawing/FGraphic3DFrame.h"
 
-#include "app/KontaloRegistry.h"
 #include "drawing/ModelRep.h"
-#include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
-#include "platform/Dialogs.h"
-#include "platform/Services.h"
 
 TGraphic3DFrame::TGraphic3DFrame(QWidget* parent)
     : TGraphicFrame(parent)
@@ -20,26 +16,14 @@ void TGraphic3DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFa
     FrameDescription = QStringLiteral("Basisfunktionalität für Grafikansicht");
     PanelLeft->hide();
     ArrangeControls();
-    {
-        MKontaloRegistry reg;
-        StoredBackColor = tandrel::platform::ColorRef(
-            reg.ReadInteger(QString::fromLatin1(kSection), QStringLiteral("BackColor"), int(kDefaultBackColor)));
-    }
-    MPVModelRep& model = CreateModel();
-    MVirtualView& view = *model.View();
-    view.FitToDevice(&PaintBox->Canvas(), PaintBox->width(), PaintBox->height(), 100);
-    SetScrollRanges(RoundToInt(view.WorldWidth() * view.xdehnung2d), RoundToInt(view.WorldHeight() * view.ydehnung2d));
+    LoadStoredBackColor(kSection, kDefaultBackColor);
+    CreateFittedModel();
     SetBackColor(StoredBackColor);
 }
 
 void TGraphic3DFrame::FinishFrame()
 {
-    try {
-        MKontaloRegistry reg;
-        reg.WriteInteger(QString::fromLatin1(kSection), QStringLiteral("BackColor"), int(BackColor()));
-    } catch (const RegistryError& e) {
-        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
-    }
+    SaveBackColor(kSection);
     TGraphicFrame::FinishFrame();
 }
 

@@ -1,6 +1,9 @@
 #include "drawing/FGraphicFrame.h"
 
+#include "app/KontaloRegistry.h"
 #include "drawing/DrawConventions.h"
+#include "drawing/ModelRep.h"
+#include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -124,4 +127,30 @@ void TGraphicFrame::DrawOverlay()
         c.TextOut(7, t.Pos - h / 2, t.Label);
     }
     SetRepFont(c);
+}
+
+void TGraphicFrame::LoadStoredBackColor(const char* section, tandrel::platform::ColorRef def)
+{
+    MKontaloRegistry reg;
+    StoredBackColor = tandrel::platform::ColorRef(
+        reg.ReadInteger(QString::fromLatin1(section), QStringLiteral("BackColor"), int(def)));
+}
+
+void TGraphicFrame::SaveBackColor(const char* section)
+{
+    try {
+        MKontaloRegistry reg;
+        reg.WriteInteger(QString::fromLatin1(section), QStringLiteral("BackColor"), int(BackColor()));
+    } catch (const RegistryError& e) {
+        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
+    }
+}
+
+MPVModelRep& TGraphicFrame::CreateFittedModel()
+{
+    MPVModelRep& model = CreateModel();
+    MVirtualView& view = *model.View();
+    view.FitToDevice(&PaintBox->Canvas(), PaintBox->width(), PaintBox->height(), 100);
+    SetScrollRanges(RoundToInt(view.WorldWidth() * view.xdehnung2d), RoundToInt(view.WorldHeight() * view.ydehnung2d));
+    return model;
 }

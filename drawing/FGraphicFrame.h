@@ -56,6 +56,13 @@ public:
 
     tandrel::platform::ColorRef StoredBackColor = 0;
 
+protected:
+    // The embedded frames keep their background colour in a section of their own.
+    void LoadStoredBackColor(const char* section, tandrel::platform::ColorRef def);
+    void SaveBackColor(const char* section);
+    // A new model whose view fits the paint box, with matching scroll ranges.
+    MPVModelRep& CreateFittedModel();
+
 private:
     void DeleteSelected();
 };
