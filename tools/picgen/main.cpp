@@ -4,6 +4,7 @@
 #include "data/PictureCatalogue.h"
 #include "data/RawPicture.h"
 #include "tools/picgen/Paint.h"
+#include "tools/picgen/SlideKit.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,6 +138,7 @@ int main(int argc, char** argv)
     picgen::drawHouseSymbols(sink);
     picgen::drawStartPage(sink);
     picgen::drawTopBar(sink);
+    picgen::drawSlides(sink);
     if (!error.isEmpty())
         return fail(error);
     for (const auto& item : tandrel::pictures::kCatalogue) {
