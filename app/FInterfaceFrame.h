@@ -72,8 +72,9 @@ public:
     // PDF output.
     PdfWriter* OpenPdfDocument(const QString& name);
     void SetPdfPageSize(double height, double width);
-    void ShowProgress(const QString&) {}
-    void SetProgress(int) {}
+    // The progress display; the main window may show it, tests watch it.
+    void ShowProgress(const QString& caption) { emit progressShown(caption); }
+    void SetProgress(int percent) { emit progressChanged(percent); }
     void BitBtnImageListClick();
 
     // Settings, as read (public for the frames that show them).
@@ -95,6 +96,10 @@ public:
     QString ModulesDatabaseName;
     QString InverterDatabaseName;
     QString FinancialDatabaseName;
+
+signals:
+    void progressShown(const QString& caption);
+    void progressChanged(int percent);
 
 private:
     QString underApplicationData(const QString& relative) const;

@@ -2,6 +2,8 @@
 
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
+#include "presentations/FEigenverbrauchFrame.h"
+#include "presentations/FKEVFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -23,8 +25,8 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1110, "TKontaloProduktFrame", nullptr},
         {1600, "TPapierHausFrame", nullptr},
         {1610, "TErtragFrame", nullptr},
-        {1620, "TEigenverbrauchFrame", nullptr},
-        {1622, "TKEVFrame", nullptr},
+        {1620, "TEigenverbrauchFrame", make<TEigenverbrauchFrame>},
+        {1622, "TKEVFrame", make<TKEVFrame>},
         {1630, "TDachplanung2DFrame", nullptr},
         {4400, "TBranchenbuchFrame", nullptr},
         {4450, "TAdressGeoFrame", nullptr},

@@ -10,4 +10,5 @@ inline constexpr const char* kSponsorWebSite = "https://www.sonnfeld-energiefond
 inline constexpr const char* kSponsorName = "Sonnfeld Energiefonds";
 inline constexpr const char* kMakerEmail = "info@norvi-software.de";
 inline constexpr const char* kMakerWebAddress = "www.norvi-software.de";
+inline constexpr const char* kProductWebAddress = "www.tandrel-software.de";
 } // namespace links

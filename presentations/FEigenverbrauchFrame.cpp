@@ -1,0 +1,580 @@
+#include "presentations/FEigenverbrauchFrame.h"
+
+#include "app/BaseFrameFactory.h"
+#include "app/CommonFunctions.h"
+#include "app/FInterfaceFrame.h"
+#include "app/KontaloRegistry.h"
+#include "app/Links.h"
+#include "app/Pictures.h"
+#include "app/SettingsFields.h"
+#include "data/Slides.h"
+#include "paperhouse/PageFormats.h"
+#include "pdf/PdfWriter.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace slides = tandrel::pictures::slides;
+using tandrel::presentations::MSlidesDocument;
+
+namespace {
+
+const MSettingsFields<TPresentationSettings>& SettingsFields()
+{
+    using S = TPresentationSettings;
+    static const MSettingsFields<S> fields{
+        {QStringLiteral("SolarPraesentation"), &S::SolarPraesentation, true},
+        {QStringLiteral("Seitenformat"), &S::Seitenformat, 1},
+        {QStringLiteral("Seitenausrichtung"), &S::Seitenausrichtung, true},
+        {QStringLiteral("Randabstand"), &S::Randabstand, 20},
+        {QStringLiteral("StartseiteUeberschrift"), &S::StartseiteUeberschrift, QStringLiteral("Eigenverbrauchsregelung")},
+        {QStringLiteral("StartseiteText1"), &S::StartseiteText1, QStringLiteral("nach EEG 2010")},
+        {QStringLiteral("StartseiteText2"), &S::StartseiteText2, QString()},
+        {QStringLiteral("FrontGrafikdatei"), &S::FrontGrafikdatei, QString()},
+        {QStringLiteral("Kopfzeile"), &S::Kopfzeile, QString()},
+        {QStringLiteral("Fusszeile"), &S::Fusszeile, QString()},
+        {QStringLiteral("ColorLasche"), &S::ColorLasche, tandrel::platform::ColorRef(16182176)},
+        {QStringLiteral("ColorSeite"), &S::ColorSeite, tandrel::platform::ColorRef(16182176)},
+    };
+    return fields;
+}
+
+const char* const kIntroPictures[] = {slides::kSolartechnik1, slides::kSolartechnik2, slides::kSolartechnik3,
+                                      slides::kSolartechnik4, slides::kSolartechnik5, slides::kSolartechnik6};
+const char* const kIntroCaptions[] = {"Solartechnik", "Solarenergienutzung", "Photovoltaik",
+                                      "Geschichte der PV", "Stromgewinnung", "Globalstrahlung"};
+const char* const kSlideNames[] = {"ImageSolartechnik1", "ImageSolartechnik2", "ImageSolartechnik3",
+                                   "ImageSolartechnik4", "ImageSolartechnik5", "ImageSolartechnik6",
+                                   "ImageEEG", "ImageEEGEigenverbrauch", "ImageEigenverbrauchSchema",
+                                   "ImageEigenverbrauchsregelung", "ImageEinspeiseverguetung2010",
+                                   "ImageEigenverbrauchAbrechnung"};
+
+// A small drawing of a sheet in portrait or landscape.
+QPixmap SheetIcon(bool portrait)
+{
+    const QSize size = portrait ? QSize(30, 40) : QSize(40, 30);
+    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x1c, 0x35, 0x5e), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(1, 1, size.width() - 2, size.height() - 2));
+    p.setPen(QPen(QColor(0x6f, 0xa8, 0xdc), 2));
+    for (int k = 0; k < 4; ++k)
+        p.drawLine(QPointF(6, 8 + k * 6), QPointF(size.width() - 6, 8 + k * 6));
+    p.end();
+    return QPixmap::fromImage(img);
+}
+
+QLabel* Caption(const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+TSlideImage::TSlideImage(QWidget* parent) : QLabel(parent)
+{
+    setScaledContents(true);
+}
+
+void TSlideImage::SetPicture(const QImage& picture)
+{
+    m_picture = picture;
+    setPixmap(QPixmap::fromImage(picture));
+}
+
+const TPresentationConfig& TEigenverbrauchFrame::EigenverbrauchConfig()
+{
+    static const TPresentationConfig config{
+        QStringLiteral("EigenverbrauchFrame"),
+        QStringLiteral("Darstellung der Eigenverbrauchsregelung"),
+        QStringLiteral("Darstellung der Eigenverbrauchsregelung"),
+        {{{slides::kEeg, "EEG", true},
+          {slides::kEegEigenverbrauch, "EEG Eigenverbrauch", true},
+          {slides::kEigenverbrauchSchema, "Schema Eigenverbrauch", true},
+          {slides::kEigenverbrauchsregelung, "Eigenverbrauchsregelung", true},
+          {slides::kEinspeiseverguetung2011, "Einspeisevergütung 2011", true},
+          {slides::kEigenverbrauchAbrechnung, "Eigenverbrauch Abrechnung", true}}},
+        true,
+        QString(),
+    };
+    return config;
+}
+
+const TPresentationConfig& TEigenverbrauchFrame::KEVConfig()
+{
+    static const TPresentationConfig config{
+        QStringLiteral("KEVFrame"),
+        QStringLiteral("KEV in der Schweiz"),
+        QStringLiteral("Darstellung der KEV"),
+        {{{slides::kKev, "KEV", true},
+          {slides::kKevTabelle, "KEV Tabelle", true},
+          {slides::kKevLaufzeit, "KEV Laufzeit in Kontalo", true},
+          {slides::kGlobalstrahlungSchweiz, "Globalstrahlung in der Schweiz", true},
+          {slides::kEinspeiseverguetung2011, "Einspeisevergütung 2011", false},
+          {slides::kEigenverbrauchAbrechnung, "Eigenverbrauch Abrechnung", false}}},
+        false,
+        QStringLiteral("Vereinfachte Globalstrahlungskarte (langjährige Mittelwerte)"),
+    };
+    return config;
+}
+
+TEigenverbrauchFrame::TEigenverbrauchFrame(QWidget* parent) : TEigenverbrauchFrame(EigenverbrauchConfig(), parent) {}
+
+TEigenverbrauchFrame::TEigenverbrauchFrame(const TPresentationConfig& config, QWidget* parent)
+    : TBaseFrame(parent), m_config(config)
+{
+    BuildControls();
+}
+
+TEigenverbrauchFrame::~TEigenverbrauchFrame() = default;
+
+void TEigenverbrauchFrame::BuildControls()
+{
+    PanelLeft->setVisible(false);
+    PanelFrameTop->setVisible(false);
+
+    // Left column: the presentation settings.
+    PanelLeftMain = new QFrame(this);
+    PanelLeftMain->setObjectName(QStringLiteral("PanelLeftMain"));
+    PanelLeftMain->setAutoFillBackground(true);
+    auto* left = new QVBoxLayout(PanelLeftMain);
+    left->setContentsMargins(10, 10, 10, 10);
+
+    CheckBoxSolarpraesentation = new QCheckBox(QStringLiteral("inkl. einleitende Solarpräsentation"), PanelLeftMain);
+    CheckBoxSolarpraesentation->setObjectName(QStringLiteral("CheckBoxSolarpraesentation"));
+    CheckBoxSolarpraesentation->setChecked(true);
+    left->addWidget(CheckBoxSolarpraesentation);
+
+    left->addWidget(Caption(QStringLiteral("Seitengröße:"), PanelLeftMain));
+    ComboBoxSeitenFormat = new QComboBox(PanelLeftMain);
+    ComboBoxSeitenFormat->setObjectName(QStringLiteral("ComboBoxSeitenFormat"));
+    left->addWidget(ComboBoxSeitenFormat);
+
+    auto* orientation = new QGridLayout;
+    RadioButtonHochformat = new QRadioButton(QStringLiteral("Hochformat"), PanelLeftMain);
+    RadioButtonHochformat->setObjectName(QStringLiteral("RadioButtonHochformat"));
+    RadioButtonQuerformat = new QRadioButton(QStringLiteral("Querformat"), PanelLeftMain);
+    RadioButtonQuerformat->setObjectName(QStringLiteral("RadioButtonQuerformat"));
+    RadioButtonHochformat->setChecked(true);
+    Imagehochformat = new QLabel(PanelLeftMain);
+    Imagehochformat->setObjectName(QStringLiteral("Imagehochformat"));
+    Imagehochformat->setPixmap(SheetIcon(true));
+    ImageQuerformat = new QLabel(PanelLeftMain);
+    ImageQuerformat->setObjectName(QStringLiteral("ImageQuerformat"));
+    ImageQuerformat->setPixmap(SheetIcon(false));
+    ImageQuerformat->setVisible(false);
+    orientation->addWidget(RadioButtonHochformat, 0, 0);
+    orientation->addWidget(RadioButtonQuerformat, 1, 0);
+    orientation->addWidget(Imagehochformat, 0, 1, 2, 1, Qt::AlignCenter);
+    orientation->addWidget(ImageQuerformat, 0, 1, 2, 1, Qt::AlignCenter);
+    left->addLayout(orientation);
+    connect(RadioButtonHochformat, &QRadioButton::clicked, this, &TEigenverbrauchFrame::RadioButtonHochformatClick);
+    connect(RadioButtonQuerformat, &QRadioButton::clicked, this, &TEigenverbrauchFrame::RadioButtonHochformatClick);
+
+    left->addWidget(Caption(QStringLiteral("Randabstand:"), PanelLeftMain));
+    auto* margin = new QHBoxLayout;
+    TrackBarRandabstand = new QSlider(Qt::Horizontal, PanelLeftMain);
+    TrackBarRandabstand->setObjectName(QStringLiteral("TrackBarRandabstand"));
+    TrackBarRandabstand->setRange(0, 40);
+    TrackBarRandabstand->setValue(12);
+    EditRandabstand = new QLineEdit(QStringLiteral("12"), PanelLeftMain);
+    EditRandabstand->setObjectName(QStringLiteral("EditRandabstand"));
+    EditRandabstand->setReadOnly(true);
+    EditRandabstand->setFixedWidth(40);
+    margin->addWidget(TrackBarRandabstand);
+    margin->addWidget(EditRandabstand);
+    margin->addWidget(new QLabel(QStringLiteral("mm"), PanelLeftMain));
+    left->addLayout(margin);
+    connect(TrackBarRandabstand, &QSlider::valueChanged, this, &TEigenverbrauchFrame::TrackBarRandabstandChange);
+
+    PageControlEinstellungen = new QTabWidget(PanelLeftMain);
+    PageControlEinstellungen->setObjectName(QStringLiteral("PageControlEinstellungen"));
+    auto* cover = new QWidget;
+    auto* coverLayout = new QVBoxLayout(cover);
+    coverLayout->addWidget(Caption(QStringLiteral("Überschrift:"), cover));
+    EditStartseiteUeberschrift = new QLineEdit(cover);
+    EditStartseiteUeberschrift->setObjectName(QStringLiteral("EditStartseiteUeberschrift"));
+    coverLayout->addWidget(EditStartseiteUeberschrift);
+    coverLayout->addWidget(Caption(QStringLiteral("Weiterer Text:"), cover));
+    EditStartSeiteText1 = new QLineEdit(cover);
+    EditStartSeiteText1->setObjectName(QStringLiteral("EditStartSeiteText1"));
+    EditStartSeiteText2 = new QLineEdit(cover);
+    EditStartSeiteText2->setObjectName(QStringLiteral("EditStartSeiteText2"));
+    coverLayout->addWidget(EditStartSeiteText1);
+    coverLayout->addWidget(EditStartSeiteText2);
+    EditFrontgrafikDateiname = new QLineEdit(cover);
+    EditFrontgrafikDateiname->setObjectName(QStringLiteral("EditFrontgrafikDateiname"));
+    EditFrontgrafikDateiname->setVisible(false);
+    auto* coverImage = new TSlideImage(cover);
+    ImageGrafikfrontseite = coverImage;
+    ImageGrafikfrontseite->setObjectName(QStringLiteral("ImageGrafikfrontseite"));
+    ImageGrafikfrontseite->setFixedSize(160, 120);
+    ImageGrafikfrontseite->setFrameShape(QFrame::Box);
+    coverLayout->addWidget(ImageGrafikfrontseite, 0, Qt::AlignHCenter);
+    BitBtnPicture = new QPushButton(QStringLiteral("Grafik laden..."), cover);
+    BitBtnPicture->setObjectName(QStringLiteral("BitBtnPicture"));
+    coverLayout->addWidget(BitBtnPicture);
+    coverLayout->addStretch();
+    connect(BitBtnPicture, &QPushButton::clicked, this, &TEigenverbrauchFrame::BitBtnPictureClick);
+    PageControlEinstellungen->addTab(cover, QStringLiteral("Startseite"));
+    auto* headers = new QWidget;
+    auto* headerLayout = new QVBoxLayout(headers);
+    headerLayout->addWidget(Caption(QStringLiteral("Kopfzeile:"), headers));
+    EditKopfzeile = new QLineEdit(headers);
+    EditKopfzeile->setObjectName(QStringLiteral("EditKopfzeile"));
+    headerLayout->addWidget(EditKopfzeile);
+    headerLayout->addWidget(Caption(QStringLiteral("Fußzeile:"), headers));
+    EditFusszeile = new QLineEdit(headers);
+    EditFusszeile->setObjectName(QStringLiteral("EditFusszeile"));
+    headerLayout->addWidget(EditFusszeile);
+    headerLayout->addStretch();
+    PageControlEinstellungen->addTab(headers, QStringLiteral("Kopf- Fußzeile"));
+    left->addWidget(PageControlEinstellungen, 1);
+
+    left->addWidget(Caption(QStringLiteral("Zusammenfassung als Präsentation:"), PanelLeftMain));
+    BitBtnPDFErstellung = new QPushButton(QStringLiteral("PDF-Erstellung"), PanelLeftMain);
+    BitBtnPDFErstellung->setObjectName(QStringLiteral("BitBtnPDFErstellung"));
+    left->addWidget(BitBtnPDFErstellung);
+    connect(BitBtnPDFErstellung, &QPushButton::clicked, this, &TEigenverbrauchFrame::CreateSlidesPdf);
+    Gauge1 = new QProgressBar(PanelLeftMain);
+    Gauge1->setObjectName(QStringLiteral("Gauge1"));
+    Gauge1->setRange(0, 100);
+    Gauge1->setValue(0);
+    left->addWidget(Gauge1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(2000);
+    connect(Timer1, &QTimer::timeout, this, [this] { SetProgress(0); });
+
+    // The slides.
+    PanelFolienMain = new QFrame(PanelMain);
+    PanelFolienMain->setObjectName(QStringLiteral("PanelFolienMain"));
+    auto* folien = new QVBoxLayout(PanelFolienMain);
+    folien->setContentsMargins(4, 4, 4, 4);
+    PageControlMain = new QTabWidget(PanelFolienMain);
+    PageControlMain->setObjectName(QStringLiteral("PageControlMain"));
+    folien->addWidget(PageControlMain);
+
+    auto* intro = new QWidget;
+    intro->setObjectName(QStringLiteral("TabSheet3"));
+    auto* introLayout = new QVBoxLayout(intro);
+    auto* heading = new QLabel(QStringLiteral("Einleitende Präsentaton mit grundlegenden Fakten zur Solartechnik"), intro);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    introLayout->addWidget(heading);
+    PageControlSolartechnik = new QTabWidget(intro);
+    PageControlSolartechnik->setObjectName(QStringLiteral("PageControlSolartechnik"));
+    introLayout->addWidget(PageControlSolartechnik, 1);
+    for (int k = 0; k < tandrel::presentations::kIntroCount; ++k) {
+        auto* page = new QWidget;
+        m_slides[k] = new TSlideImage(page);
+        m_slides[k]->setObjectName(QString::fromLatin1(kSlideNames[k]));
+        m_slides[k]->move(8, 8);
+        PageControlSolartechnik->addTab(page, QString::fromUtf8(kIntroCaptions[k]));
+    }
+    connect(PageControlSolartechnik, &QTabWidget::currentChanged, this, &TEigenverbrauchFrame::TabSheet3Enter);
+    PageControlMain->addTab(intro, QStringLiteral("Solartechnik"));
+
+    for (int k = 0; k < 6; ++k) {
+        auto* page = new QWidget;
+        const int i = tandrel::presentations::kIntroCount + k;
+        m_slides[i] = new TSlideImage(page);
+        m_slides[i]->setObjectName(QString::fromLatin1(kSlideNames[i]));
+        m_slides[i]->move(8, 8);
+        const auto& slide = m_config.MainSlides[k];
+        if (k == 3 && !m_config.MapNote.isEmpty()) {
+            auto* note = new QLabel(m_config.MapNote, page);
+            note->setObjectName(QStringLiteral("LabelGlobalstrahlungKarte"));
+        }
+        if (k == 4) {
+            auto* kontalo = new QPushButton(QStringLiteral("Kontalo – Finanzplanung"), page);
+            kontalo->setObjectName(QStringLiteral("BitBtnKontalo"));
+            connect(kontalo, &QPushButton::clicked, this, [this] {
+                if (GetFactory())
+                    GetFactory()->ShowFrame(1110);
+            });
+        }
+        PageControlMain->addTab(page, QString::fromUtf8(slide.Caption));
+        PageControlMain->setTabVisible(PageControlMain->count() - 1, slide.Shown);
+    }
+    for (const char* hidden : {"Ertragsrechnung", "Berechnungsweg"}) {
+        PageControlMain->addTab(new QWidget, QString::fromUtf8(hidden));
+        PageControlMain->setTabVisible(PageControlMain->count() - 1, false);
+    }
+    connect(PageControlMain, &QTabWidget::currentChanged, this, [this] {
+        if (PageControlMain->currentIndex() == 0)
+            TabSheet3Enter();
+    });
+}
+
+void TEigenverbrauchFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId)
+{
+    TBaseFrame::InitFrame(parent, owner, factory, frameId);
+    FrameName = m_config.Name;
+    FrameDescription = m_config.Description;
+    m_initialised = false;
+    PanelLeftMain->setVisible(m_config.SettingsColumn);
+    if (TInterfaceFrame* i = GetInterfaceFrame())
+        SetPanelColor(PanelLeftMain, i->GetPanelColor2());
+
+    for (int k = 0; k < tandrel::presentations::kIntroCount; ++k)
+        m_slides[k]->SetPicture(tandrel::pictures::image(QString::fromLatin1(kIntroPictures[k])));
+    for (int k = 0; k < 6; ++k)
+        m_slides[tandrel::presentations::kIntroCount + k]->SetPicture(
+            tandrel::pictures::image(QString::fromLatin1(m_config.MainSlides[k].Picture)));
+
+    m_settings.Seitenformattyp = tandrel::paperhouse::kPageFormatEuropean;
+    R = 12.0;
+    FillPageFormats();
+    LoadSettings();
+    FillPageFormats();
+    ComboBoxSeitenFormat->setCurrentIndex(m_settings.Seitenformat);
+
+    const QString file = EditFrontgrafikDateiname->text();
+    if (!file.isEmpty() && QFileInfo::exists(file))
+        static_cast<TSlideImage*>(ImageGrafikfrontseite)->SetPicture(QImage(file));
+
+    m_initialised = true;
+    ArrangeControls();
+    TrackBarRandabstandChange();
+}
+
+void TEigenverbrauchFrame::FillPageFormats()
+{
+    const int selected = ComboBoxSeitenFormat->currentIndex();
+    ComboBoxSeitenFormat->clear();
+    ComboBoxSeitenFormat->addItems(tandrel::paperhouse::PageFormatCaptions(m_settings.Seitenformattyp));
+    ComboBoxSeitenFormat->setCurrentIndex(selected);
+}
+
+void TEigenverbrauchFrame::LoadSettings()
+{
+    {
+        MKontaloRegistry reg;
+        SettingsFields().Load(reg, m_config.SettingsKey, m_settings);
+        m_settings.Seitenformattyp =
+            reg.ReadString(m_config.SettingsKey, QStringLiteral("Seitenformattyp"), tandrel::paperhouse::kPageFormatEuropean);
+    }
+    CheckBoxSolarpraesentation->setChecked(m_settings.SolarPraesentation);
+    ComboBoxSeitenFormat->setCurrentIndex(m_settings.Seitenformat);
+    RadioButtonHochformat->setChecked(m_settings.Seitenausrichtung);
+    RadioButtonHochformatClick();
+    TrackBarRandabstand->setValue(m_settings.Randabstand);
+    EditStartseiteUeberschrift->setText(m_settings.StartseiteUeberschrift);
+    EditStartSeiteText1->setText(m_settings.StartseiteText1);
+    EditStartSeiteText2->setText(m_settings.StartseiteText2);
+    EditFrontgrafikDateiname->setText(m_settings.FrontGrafikdatei);
+    EditKopfzeile->setText(m_settings.Kopfzeile);
+    EditFusszeile->setText(m_settings.Fusszeile);
+}
+
+void TEigenverbrauchFrame::SaveSettings()
+{
+    m_settings.SolarPraesentation = CheckBoxSolarpraesentation->isChecked();
+    m_settings.Seitenformat = ComboBoxSeitenFormat->currentIndex();
+    m_settings.Seitenausrichtung = RadioButtonHochformat->isChecked();
+    m_settings.Randabstand = TrackBarRandabstand->value();
+    m_settings.StartseiteUeberschrift = EditStartseiteUeberschrift->text();
+    m_settings.StartseiteText1 = EditStartSeiteText1->text();
+    m_settings.StartseiteText2 = EditStartSeiteText2->text();
+    m_settings.FrontGrafikdatei = EditFrontgrafikDateiname->text();
+    m_settings.Kopfzeile = EditKopfzeile->text();
+    m_settings.Fusszeile = EditFusszeile->text();
+    MKontaloRegistry reg;
+    SettingsFields().Save(reg, m_config.SettingsKey, m_settings);
+}
+
+void TEigenverbrauchFrame::FinishFrame()
+{
+    SaveSettings();
+    TBaseFrame::FinishFrame();
+}
+
+void TEigenverbrauchFrame::ActivateFrame()
+{
+    TBaseFrame::ActivateFrame();
+    if (m_initialised) {
+        RefreshFrame();
+        ArrangeControls();
+    }
+}
+
+void TEigenverbrauchFrame::ArrangeControls()
+{
+    const int leftWidth = PanelLeftMain->isVisibleTo(this) ? 270 : 0;
+    PanelLeftMain->setGeometry(0, 0, leftWidth, height());
+    PanelMain->setGeometry(leftWidth, 0, std::max(0, width() - leftWidth), height());
+    PanelFolienMain->setGeometry(PanelMain->rect());
+    if (!m_initialised)
+        return;
+    const int h = PanelFolienMain->height() - 100;
+    if (h <= 0)
+        return;
+    for (int k = 0; k < tandrel::presentations::kSlideCount; ++k) {
+        TSlideImage* image = m_slides[k];
+        const QImage& pic = image->Picture();
+        if (pic.isNull() || pic.height() <= 0)
+            continue;
+        // The introductory pictures take their height from their own tabs once shown.
+        int height = k < tandrel::presentations::kIntroCount && m_introSized ? image->height() : h;
+        int w = int(std::lround(double(pic.width()) / pic.height() * h));
+        // A slide wider than its tab would be cut off: it shrinks to fit.
+        const int room = image->parentWidget()->width() - 16;
+        if (room > 0 && w > room) {
+            height = int(std::lround(double(height) * room / w));
+            w = room;
+        }
+        image->resize(w, height);
+        for (QWidget* below : image->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (below != image)
+                below->move(image->x(), image->y() + image->height() + 8);
+    }
+}
+
+void TEigenverbrauchFrame::TabSheet3Enter()
+{
+    const int h = PageControlSolartechnik->height() - 50;
+    if (h > 0) {
+        for (int k = 0; k < tandrel::presentations::kIntroCount; ++k)
+            m_slides[k]->resize(m_slides[k]->width(), h);
+        m_introSized = true;
+    }
+    ArrangeControls();
+}
+
+void TEigenverbrauchFrame::BitBtnPictureClick()
+{
+    const QString file = tandrel::platform::dialogs().getOpenFileName(
+        QStringLiteral("Grafik laden"), EditFrontgrafikDateiname->text(),
+        QStringLiteral("Bilder (*.jpg *.jpeg *.png *.bmp);;Alle Dateien (*)"));
+    if (file.isEmpty())
+        return;
+    EditFrontgrafikDateiname->setText(file);
+    QImageReader reader(file);
+    reader.setAutoTransform(true);
+    const QImage picture = reader.read();
+    if (picture.isNull() && QFileInfo::exists(file))
+        tandrel::platform::dialogs().showMessage(
+            QStringLiteral("Die Grafik „%1“ kann nicht gelesen werden.").arg(QFileInfo(file).fileName()));
+    static_cast<TSlideImage*>(ImageGrafikfrontseite)->SetPicture(picture);
+}
+
+void TEigenverbrauchFrame::TrackBarRandabstandChange()
+{
+    if (!m_initialised || EditRandabstand->text().isEmpty())
+        return;
+    EditRandabstand->setText(QString::number(TrackBarRandabstand->value()));
+    try {
+        R = StrToFloatLocal(EditRandabstand->text());
+    } catch (const ConversionError&) {
+    }
+}
+
+void TEigenverbrauchFrame::RadioButtonHochformatClick()
+{
+    const bool portrait = RadioButtonHochformat->isChecked();
+    Imagehochformat->setVisible(portrait);
+    ImageQuerformat->setVisible(!portrait);
+    if (!portrait)
+        RadioButtonQuerformat->setChecked(true);
+}
+
+void TEigenverbrauchFrame::SetProgress(int percent)
+{
+    Gauge1->setValue(percent);
+    if (TInterfaceFrame* i = GetInterfaceFrame())
+        i->SetProgress(percent);
+    // Only the gauge is repainted: running the event loop here would let a
+    // second print start on the shared writer and lose this document.
+    if (Gauge1->isVisible())
+        Gauge1->repaint();
+}
+
+QImage TEigenverbrauchFrame::CoverPicture()
+{
+    using tandrel::presentations::CoverSource;
+    auto* image = static_cast<TSlideImage*>(ImageGrafikfrontseite);
+    const QString file = EditFrontgrafikDateiname->text();
+    switch (tandrel::presentations::ChooseCoverSource(file, EditStartseiteUeberschrift->text())) {
+    case CoverSource::File:
+        return QFileInfo::exists(file) ? image->Picture() : QImage();
+    case CoverSource::Catalogue:
+        if (TInterfaceFrame* i = GetInterfaceFrame()) {
+            i->AssignPicture(ImageGrafikfrontseite, tandrel::presentations::kCoverCataloguePicture);
+            if (const PictureEntry* e = i->FindPicture(tandrel::presentations::kCoverCataloguePicture))
+                return e->picture();
+        }
+        return QImage();
+    case CoverSource::None:
+        break;
+    }
+    return QImage();
+}
+
+void TEigenverbrauchFrame::CreateSlidesPdf()
+{
+    TInterfaceFrame* workspace = GetInterfaceFrame();
+    if (!workspace)
+        return;
+    const bool portrait = RadioButtonHochformat->isChecked();
+    const auto size = tandrel::paperhouse::ComputePageSize(m_settings.Seitenformattyp, ComboBoxSeitenFormat->currentIndex(), portrait);
+    workspace->SetPdfPageSize(size.PageHeight, size.PageWidth);
+    PdfWriter* pdf = workspace->OpenPdfDocument(QStringLiteral("Norvi_Folien_Eigenverbrauch.pdf"));
+    if (!pdf)
+        return;
+    workspace->ShowProgress(QStringLiteral("PDF-Datei erstellen"));
+    Gauge1->setValue(0);
+    SetProgress(10);
+
+    MSlidesDocument doc;
+    doc.PageWidth = size.PageWidth;
+    doc.PageHeight = size.PageHeight;
+    doc.Margin = R;
+    doc.Portrait = portrait;
+    doc.Introduction = CheckBoxSolarpraesentation->isChecked();
+    doc.Title = EditStartseiteUeberschrift->text();
+    doc.CoverLine1 = EditStartSeiteText1->text();
+    doc.CoverLine2 = EditStartSeiteText2->text();
+    doc.Header = EditKopfzeile->text();
+    doc.Footer = EditFusszeile->text();
+    doc.Cover = CoverPicture();
+    for (int k = 0; k < tandrel::presentations::kSlideCount; ++k)
+        doc.Slides[k] = m_slides[k]->Picture();
+    if (const PictureEntry* logo = workspace->FindPicture(tandrel::presentations::kLogoPicture))
+        doc.Logo = logo->picture();
+    doc.Imprint = QStringLiteral("Tandrel: Hersteller Norvi GmbH, ") + QString::fromLatin1(links::kMakerWebAddress) +
+                  QStringLiteral(", ") + QString::fromLatin1(links::kProductWebAddress);
+
+    tandrel::presentations::WriteSlidesPdf(*pdf, doc, [this](int percent) { SetProgress(percent); });
+    SetProgress(80);
+    try {
+        pdf->EndDoc();
+    } catch (const PdfError& e) {
+        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
+    }
+    SetProgress(100);
+    Timer1->start();
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "app/FBaseFrame.h"
+#include "platform/ColorRef.h"
+#include "presentations/SlidesPdf.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QString>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+class QTimer;
+
+// A slide picture: shown stretched to its size, kept at full resolution for the PDF.
+class TSlideImage : public QLabel {
+    Q_OBJECT
+public:
+    explicit TSlideImage(QWidget* parent = nullptr);
+    void SetPicture(const QImage& picture);
+    const QImage& Picture() const { return m_picture; }
+
+private:
+    QImage m_picture;
+};
+
+// What differs between the self-consumption presentation and the KEV one.
+struct TPresentationConfig {
+    QString SettingsKey;
+    QString Name;
+    QString Description;
+    // The six main slide controls: picture, tab caption, tab shown.
+    struct MainSlide {
+        const char* Picture;
+        const char* Caption;
+        bool Shown;
+    };
+    std::array<MainSlide, 6> MainSlides;
+    bool SettingsColumn; // the left column with texts, page and margin
+    QString MapNote;     // shown under the fourth main slide
+};
+
+// The stored presentation settings.
+struct TPresentationSettings {
+    bool SolarPraesentation = true;
+    QString Seitenformattyp;
+    std::int32_t Seitenformat = 1;
+    bool Seitenausrichtung = true;
+    std::int32_t Randabstand = 20;
+    QString StartseiteUeberschrift, StartseiteText1, StartseiteText2, FrontGrafikdatei, Kopfzeile, Fusszeile;
+    tandrel::platform::ColorRef ColorLasche = 16182176;
+    tandrel::platform::ColorRef ColorSeite = 16182176;
+};
+
+// Frame 1620: the German self-consumption rule as slides, on screen and as a
+// PDF with cover page, header and footer. TKEVFrame is the same frame with
+// its own configuration.
+class TEigenverbrauchFrame : public TBaseFrame {
+    Q_OBJECT
+public:
+    explicit TEigenverbrauchFrame(QWidget* parent = nullptr);
+    ~TEigenverbrauchFrame() override;
+
+    void InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId) override;
+    void FinishFrame() override;
+    void ActivateFrame() override;
+    void ArrangeControls() override;
+    void PrintFrame() override { CreateSlidesPdf(); }
+    bool CanPrintFrame() override { return true; }
+
+    // Writes the slide PDF and opens it.
+    void CreateSlidesPdf();
+
+    void BitBtnPictureClick();
+    void TrackBarRandabstandChange();
+    void RadioButtonHochformatClick();
+    void TabSheet3Enter();
+
+    static const TPresentationConfig& EigenverbrauchConfig();
+    static const TPresentationConfig& KEVConfig();
+
+    // The twelve slide controls in PDF order.
+    const std::array<TSlideImage*, tandrel::presentations::kSlideCount>& SlideImages() const { return m_slides; }
+    double Margin() const { return R; }
+    QString PageFormatType() const { return m_settings.Seitenformattyp; }
+
+protected:
+    TEigenverbrauchFrame(const TPresentationConfig& config, QWidget* parent);
+
+private:
+    void BuildControls();
+    void FillPageFormats();
+    void LoadSettings();
+    void SaveSettings();
+    void SetProgress(int percent);
+    QImage CoverPicture();
+
+    const TPresentationConfig& m_config;
+    TPresentationSettings m_settings;
+    bool m_initialised = false;
+    bool m_introSized = false;
+    double R = 12.0;
+
+    QFrame* PanelLeftMain = nullptr;
+    QFrame* PanelFolienMain = nullptr;
+    QTabWidget* PageControlMain = nullptr;
+    QTabWidget* PageControlSolartechnik = nullptr;
+    QTabWidget* PageControlEinstellungen = nullptr;
+    QCheckBox* CheckBoxSolarpraesentation = nullptr;
+    QComboBox* ComboBoxSeitenFormat = nullptr;
+    QRadioButton* RadioButtonHochformat = nullptr;
+    QRadioButton* RadioButtonQuerformat = nullptr;
+    QLabel* Imagehochformat = nullptr;
+    QLabel* ImageQuerformat = nullptr;
+    QSlider* TrackBarRandabstand = nullptr;
+    QLineEdit* EditRandabstand = nullptr;
+    QLineEdit* EditStartseiteUeberschrift = nullptr;
+    QLineEdit* EditStartSeiteText1 = nullptr;
+    QLineEdit* EditStartSeiteText2 = nullptr;
+    QLineEdit* EditFrontgrafikDateiname = nullptr;
+    QLabel* ImageGrafikfrontseite = nullptr;
+    QLineEdit* EditKopfzeile = nullptr;
+    QLineEdit* EditFusszeile = nullptr;
+    QPushButton* BitBtnPicture = nullptr;
+    QPushButton* BitBtnPDFErstellung = nullptr;
+    QProgressBar* Gauge1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    std::array<TSlideImage*, tandrel::presentations::kSlideCount> m_slides{};
+};

@@ -1,0 +1,3 @@
+#include "presentations/FKEVFrame.h"
+
+TKEVFrame::TKEVFrame(QWidget* parent) : TEigenverbrauchFrame(KEVConfig(), parent) {}
