@@ -1,0 +1,64 @@
+#include "tests/e2e/ProgramTest.h"
+#include "tests/support/PdfReader.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+using tandrel::test::PdfReader;
+using tandrel::test::ProgramTest;
+
+void ExpectQpdfClean(const QString& file)
+{
+    const QString qpdf = QStandardPaths::findExecutable("qpdf");
+    if (qpdf.isEmpty())
+        return;
+    QProcess check;
+    check.start(qpdf, {"--check", file});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    const QString out = QString::fromUtf8(check.readAllStandardOutput() + check.readAllStandardError());
+    EXPECT_EQ(check.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("No syntax or stream encoding errors found")) << out.toStdString();
+}
+
+const QString kPdfName = QStringLiteral("Norvi_Folien_Eigenverbrauch.pdf%1_1.pdf").arg(QDate::currentDate().year());
+
+TEST_F(ProgramTest, SelfConsumptionSlidesPrintWithTheTypedTitle)
+{
+    Run r = run({"show 1620", "set EditStartseiteUeberschrift Eigenverbrauch lohnt sich", "action FilePrint1", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.scriptLog.isEmpty()) << r.scriptLog.join('\n').toStdString();
+    EXPECT_TRUE(r.dialogLog.isEmpty()) << r.dialogLog.join('\n').toStdString();
+    ASSERT_EQ(r.shellLog.size(), 1);
+    EXPECT_EQ(QFileInfo(r.shellLog[0]).fileName(), kPdfName);
+    PdfReader pdf(r.shellLog[0]);
+    ASSERT_TRUE(pdf.isOpen());
+    EXPECT_EQ(pdf.pageCount(), 7);
+    EXPECT_TRUE(pdf.findText(0, "Eigenverbrauch lohnt sich"));
+    EXPECT_TRUE(pdf.findText(6, "Tandrel: Hersteller Norvi GmbH,"));
+    ExpectQpdfClean(r.shellLog[0]);
+}
+
+TEST_F(ProgramTest, BothPresentationsPrintOneAfterTheOther)
+{
+    Run r = run({"show 1620", "set EditStartseiteUeberschrift Eigenverbrauch lohnt sich", "action FilePrint1",
+                 "show 1622", "action FilePrint1", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.scriptLog.isEmpty()) << r.scriptLog.join('\n').toStdString();
+    EXPECT_TRUE(r.dialogLog.isEmpty()) << r.dialogLog.join('\n').toStdString();
+    // Each output is opened once; no viewer holds the first, so the second
+    // takes the same name.
+    ASSERT_EQ(r.shellLog.size(), 2);
+    for (const QString& file : r.shellLog)
+        EXPECT_EQ(QFileInfo(file).fileName(), kPdfName);
+    PdfReader pdf(r.shellLog[1]);
+    ASSERT_TRUE(pdf.isOpen());
+    EXPECT_EQ(pdf.pageCount(), 7);
+    // The KEV frame keeps its own settings: its cover carries no title.
+    EXPECT_FALSE(pdf.findText(0, "Eigenverbrauch lohnt sich"));
+    ExpectQpdfClean(r.shellLog[1]);
+}
+
+} // namespace
