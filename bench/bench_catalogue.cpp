@@ -1,5 +1,6 @@
 // The picture catalogue PDF ("ImageDump") against a plain libharu program that
 // writes the same pictures and texts at the same places: the floor.
+#include "bench/BenchWorkspace.h"
 #include "bench/RatioReporter.h"
 #include "app/FInterfaceFrame.h"
 #include "platform/Dialogs.h"
@@ -23,51 +24,7 @@
 
 namespace {
 
-class NullShell final : public tandrel::platform::Shell {
-public:
-    QString last;
-    bool open(const QString& target) override
-    {
-        last = target;
-        return true;
-    }
-};
-
-class SilentDialogs final : public tandrel::platform::Dialogs {
-public:
-    void showMessage(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
-    QString getOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
-
-// A workspace in a folder of its own, with its catalogue loaded.
-struct Workspace {
-    Workspace()
-    {
-        qputenv("TANDREL_APPDATA", dir.filePath("appdata").toUtf8());
-        qputenv("TANDREL_REGISTRY", dir.filePath("registry.reg").toUtf8());
-        ws.InitInterface();
-    }
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    NullShell shell;
-    tandrel::platform::ScopedDialogs dialogsGuard{dialogs};
-    tandrel::platform::ScopedShell shellGuard{shell};
-    TInterfaceFrame ws;
-};
-
-// Made in main(): its widget must go before the application object.
-std::unique_ptr<Workspace> g_workspace;
-
-Workspace& workspace() { return *g_workspace; }
-
-void setSize(benchmark::State& state, const QString& file)
-{
-    state.counters["bytes"] = benchmark::Counter(double(QFileInfo(file).size()));
-}
+using namespace bench;
 
 void BM_TandrelCatalogue(benchmark::State& state)
 {
@@ -150,10 +107,10 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    g_workspace = std::make_unique<Workspace>();
+    bench::g_workspace = std::make_unique<bench::Workspace>();
     RatioReporter reporter("BM_TandrelCatalogue", "BM_PlainLibharu", "Catalogue / plain libharu");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    g_workspace.reset();
+    bench::g_workspace.reset();
     return 0;
 }

@@ -162,6 +162,31 @@ QRectF card(QPainter& p, const QRectF& r, const QString& title, const QColor& he
     return r.adjusted(30, headH + 26, -30, -22);
 }
 
+void tile(QPainter& p, const QRectF& r, const QString& title, const QString& sub, const QColor& colour)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 40, 70, 28));
+    p.drawRoundedRect(r.translated(5, 7), 20, 20);
+    p.setBrush(colour);
+    p.drawRoundedRect(r, 20, 20);
+    p.setPen(Qt::white);
+    p.setFont(fitted(sans(44, true), title, r.width() - 30));
+    p.drawText(sub.isEmpty() ? r : QRectF(r.left(), r.top() + 14, r.width(), r.height() / 2), Qt::AlignCenter, title);
+    if (!sub.isEmpty())
+        text(p, QRectF(r.left() + 14, r.center().y() + 4, r.width() - 28, r.height() / 2), sub, 32, false, Qt::white,
+             Qt::AlignHCenter | Qt::AlignTop);
+}
+
+QRectF banner(QPainter& p, const QRectF& r, const QColor& tint, const QColor& stripe)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(tint);
+    p.drawRoundedRect(r, 22, 22);
+    p.setBrush(stripe);
+    p.drawRoundedRect(QRectF(r.left(), r.top(), 18, r.height()), 9, 9);
+    return r.adjusted(50, 0, -30, 0);
+}
+
 void arrow(QPainter& p, const QPointF& a, const QPointF& b, const QColor& colour, double width)
 {
     const QPointF d = b - a;

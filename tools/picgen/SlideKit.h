@@ -29,6 +29,10 @@ double text(QPainter& p, const QRectF& r, const QString& s, double px = kText, b
             const QColor& colour = pal::navy, int align = Qt::AlignLeft | Qt::AlignTop);
 // A rounded card with a coloured head carrying `title`; answers the inner area.
 QRectF card(QPainter& p, const QRectF& r, const QString& title, const QColor& head);
+// A filled rounded box with a centred title and an optional line below it.
+void tile(QPainter& p, const QRectF& r, const QString& title, const QString& sub, const QColor& colour);
+// A tinted band with a coloured stripe at its left; answers the area for its text.
+QRectF banner(QPainter& p, const QRectF& r, const QColor& tint, const QColor& stripe);
 // A thick arrow from a to b.
 void arrow(QPainter& p, const QPointF& a, const QPointF& b, const QColor& colour, double width = 14);
 // A note at the bottom of the body in small grey type.

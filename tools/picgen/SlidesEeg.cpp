@@ -29,21 +29,6 @@ double euros(double kWh, double rate)
     return std::round(kWh * double(std::lround(rate * 100)) / 100.0) / 100.0;
 }
 
-void labelledBox(QPainter& p, const QRectF& r, const QString& title, const QString& sub, const QColor& c)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(20, 40, 70, 28));
-    p.drawRoundedRect(r.translated(5, 7), 20, 20);
-    p.setBrush(c);
-    p.drawRoundedRect(r, 20, 20);
-    p.setPen(Qt::white);
-    p.setFont(fitted(sans(44, true), title, r.width() - 30));
-    p.drawText(sub.isEmpty() ? r : QRectF(r.left(), r.top() + 14, r.width(), r.height() / 2), Qt::AlignCenter, title);
-    if (!sub.isEmpty())
-        text(p, QRectF(r.left() + 14, r.center().y() + 4, r.width() - 28, r.height() / 2), sub, 32, false, Qt::white,
-             Qt::AlignHCenter | Qt::AlignTop);
-}
-
 void arrowLabel(QPainter& p, const QPointF& at, const QString& s, const QColor& c)
 {
     p.setFont(sans(34, true));
@@ -62,9 +47,9 @@ QImage eeg()
                  QStringLiteral("Für neue Anlagen sinken die Sätze regelmäßig (Degression)"),
                  QStringLiteral("Finanziert über die EEG-Umlage aller Stromkunden (2011: 3,530 ct/kWh)")});
         const QRectF op(1240, 330, 560, 180), grid(1240, 760, 560, 180), customers(1240, 1090, 560, 150);
-        labelledBox(p, op, QStringLiteral("Anlagenbetreiber"), QStringLiteral("Ihre Solaranlage"), pal::blue);
-        labelledBox(p, grid, QStringLiteral("Netzbetreiber"), QStringLiteral("nimmt den Strom ab"), pal::navy);
-        labelledBox(p, customers, QStringLiteral("Stromkunden"), QString(), pal::grey);
+        tile(p, op, QStringLiteral("Anlagenbetreiber"), QStringLiteral("Ihre Solaranlage"), pal::blue);
+        tile(p, grid, QStringLiteral("Netzbetreiber"), QStringLiteral("nimmt den Strom ab"), pal::navy);
+        tile(p, customers, QStringLiteral("Stromkunden"), QString(), pal::grey);
         arrow(p, QPointF(1400, op.bottom() + 14), QPointF(1400, grid.top() - 14), pal::sun, 18);
         arrow(p, QPointF(1640, grid.top() - 14), QPointF(1640, op.bottom() + 14), pal::green, 18);
         arrowLabel(p, QPointF(1200, 635), QStringLiteral("Solarstrom"), mix(pal::sun, pal::navy, 0.35));
@@ -159,19 +144,19 @@ QImage eigenverbrauchSchema()
         houseWithPlant(p, QRectF(kBody.left(), 310, 540, 500), false);
         const double y = 1010;
         const QRectF inverter(kBody.left() + 110, y - 90, 300, 180);
-        labelledBox(p, inverter, QStringLiteral("Wechselrichter"), QStringLiteral("Gleich- → Wechselstrom"), pal::navy);
+        tile(p, inverter, QStringLiteral("Wechselrichter"), QStringLiteral("Gleich- → Wechselstrom"), pal::navy);
         arrow(p, QPointF(inverter.center().x(), 815), QPointF(inverter.center().x(), inverter.top() - 10), pal::sun, 14);
         const QPointF m1(700, y), home(1080, y), m2(1440, y);
         meter(p, m1, QStringLiteral("Zähler 1"), QStringLiteral("Erzeugung"));
         arrow(p, QPointF(inverter.right() + 10, y), QPointF(m1.x() - 120, y), pal::sun, 14);
         const QRectF dist(home.x() - 150, y - 90, 300, 180);
-        labelledBox(p, dist, QStringLiteral("Hausnetz"), QStringLiteral("Verteilung"), pal::green);
+        tile(p, dist, QStringLiteral("Hausnetz"), QStringLiteral("Verteilung"), pal::green);
         arrow(p, QPointF(m1.x() + 120, y), QPointF(dist.left() - 10, y), pal::sun, 14);
         meter(p, m2, QStringLiteral("Zähler 2"), QStringLiteral("Bezug und Einspeisung"));
         arrow(p, QPointF(dist.right() + 10, y - 30), QPointF(m2.x() - 120, y - 30), pal::sun, 12);
         arrow(p, QPointF(m2.x() - 120, y + 30), QPointF(dist.right() + 10, y + 30), pal::grey, 12);
         const QRectF grid(1690, y - 90, 220, 180);
-        labelledBox(p, grid, QStringLiteral("Netz"), QString(), pal::grey);
+        tile(p, grid, QStringLiteral("Netz"), QString(), pal::grey);
         arrow(p, QPointF(m2.x() + 120, y - 30), QPointF(grid.left() - 10, y - 30), pal::sun, 12);
         arrow(p, QPointF(grid.left() - 10, y + 30), QPointF(m2.x() + 120, y + 30), pal::grey, 12);
         // Consumers above the house network.
@@ -302,16 +287,11 @@ QImage eigenverbrauchAbrechnung()
         t.rowHeight = 92;
         table(p, QRectF(kBody.left() + 610, 320, kBody.width() - 610, 0), t);
 
-        const QRectF result(kBody.left(), 950, kBody.width(), 250);
-        p.setPen(Qt::NoPen);
-        p.setBrush(mix(pal::green, Qt::white, 0.85));
-        p.drawRoundedRect(result, 24, 24);
-        p.setBrush(pal::green);
-        p.drawRoundedRect(QRectF(result.left(), result.top(), 18, result.height()), 9, 9);
-        text(p, QRectF(result.left() + 50, result.top() + 30, result.width() - 80, 60),
+        const QRectF result = banner(p, QRectF(kBody.left(), 950, kBody.width(), 250), mix(pal::green, Qt::white, 0.85), pal::green);
+        text(p, QRectF(result.left(), result.top() + 30, result.width(), 60),
              QStringLiteral("Zum Vergleich: volle Einspeisung %1 kWh × %2 ct = %3 €").arg(de(energy, 0), ct(kTariff30), de(full, 2)),
              40, false, pal::navy);
-        text(p, QRectF(result.left() + 50, result.top() + 120, result.width() - 80, 80),
+        text(p, QRectF(result.left(), result.top() + 120, result.width(), 80),
              QStringLiteral("Vorteil durch Eigenverbrauch: %1 € pro Jahr").arg(de(total - full, 2)), 56, true, pal::green);
         note(p, QStringLiteral("Annahmen: 950 kWh je kWp, Strompreis 20 ct/kWh netto; alle Beträge netto."));
     });

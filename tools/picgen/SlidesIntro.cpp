@@ -31,13 +31,8 @@ QImage solartechnik()
             text(p, in, QString::fromUtf8(item.text), 40);
             y += 272;
         }
-        QRectF banner(110, 1115, W - 220, 150);
-        p.setPen(Qt::NoPen);
-        p.setBrush(mix(pal::sunLight, Qt::white, 0.55));
-        p.drawRoundedRect(banner, 22, 22);
-        p.setBrush(pal::sun);
-        p.drawRoundedRect(QRectF(banner.left(), banner.top(), 18, banner.height()), 9, 9);
-        text(p, banner.adjusted(50, 0, -30, 0),
+        const QRectF band = banner(p, QRectF(110, 1115, W - 220, 150), mix(pal::sunLight, Qt::white, 0.55), pal::sun);
+        text(p, band,
              QStringLiteral("Die Sonne liefert in Deutschland jedes Jahr rund 1.000 kWh Energie pro Quadratmeter – "
                             "so viel wie in etwa 100 Litern Heizöl steckt."),
              42, true, pal::navy, Qt::AlignLeft | Qt::AlignVCenter);
@@ -143,10 +138,10 @@ QImage geschichte()
 {
     return make(QStringLiteral("Geschichte der Photovoltaik"), QStringLiteral("Von der Entdeckung zum Massenmarkt"), [](QPainter& p) {
         const struct { const char* year; const char* text; } events[] = {
-            {"1839", "Becquerel entdeckt den photoelektrischen Effekt"},
-            {"1905", "Einstein erklärt den Photoeffekt (Nobelpreis 1921)"},
-            {"1954", "Bell Labs: erste Silizium-Solarzelle (6 %)"},
-            {"1958", "Der Satellit Vanguard 1 fliegt mit Solarzellen"},
+            {"1839", "Entdeckung des photoelektrischen Effekts"},
+            {"1905", "Theoretische Erklärung des Photoeffekts (Nobelpreis 1921)"},
+            {"1954", "Erste Silizium-Solarzelle mit 6 % Wirkungsgrad"},
+            {"1958", "Erster Satellit mit Solarzellen im All"},
             {"1991", "Stromeinspeisungsgesetz in Deutschland"},
             {"1999", "100.000-Dächer-Programm"},
             {"2000", "Erneuerbare-Energien-Gesetz (EEG)"},

@@ -14,18 +14,6 @@ namespace {
 using namespace slide;
 namespace names = tandrel::pictures::slides;
 
-void box(QPainter& p, const QRectF& r, const QString& title, const QColor& c)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(20, 40, 70, 28));
-    p.drawRoundedRect(r.translated(5, 7), 20, 20);
-    p.setBrush(c);
-    p.drawRoundedRect(r, 20, 20);
-    p.setPen(Qt::white);
-    p.setFont(fitted(sans(42, true), title, r.width() - 30));
-    p.drawText(r, Qt::AlignCenter, title);
-}
-
 void flowLabel(QPainter& p, const QRectF& r, const QString& s, const QColor& c)
 {
     p.setFont(sans(32, true));
@@ -43,23 +31,18 @@ QImage kev()
                  QStringLiteral("Vergütungsdauer für Photovoltaik: 25 Jahre"),
                  QStringLiteral("Satz nach Anlagenkategorie (freistehend, angebaut, integriert) und Leistung"),
                  QStringLiteral("Finanziert über einen Zuschlag auf die Übertragungskosten des Hochspannungsnetzes"),
-                 QStringLiteral("Anmeldung bei swissgrid; die Mittel sind begrenzt, es gibt eine Warteliste")},
+                 QStringLiteral("Anmeldung bei der nationalen Netzgesellschaft; die Mittel sind begrenzt, es gibt eine Warteliste")},
                 40);
         const QRectF customers(1290, 320, 560, 150), fund(1290, 600, 560, 150), op(1290, 880, 560, 150);
-        box(p, customers, QStringLiteral("Stromkunden"), pal::grey);
-        box(p, fund, QStringLiteral("swissgrid (KEV-Fonds)"), pal::navy);
-        box(p, op, QStringLiteral("Anlagenbetreiber"), pal::blue);
+        tile(p, customers, QStringLiteral("Stromkunden"), QString(), pal::grey);
+        tile(p, fund, QStringLiteral("Netzgesellschaft (KEV-Fonds)"), QString(), pal::navy);
+        tile(p, op, QStringLiteral("Anlagenbetreiber"), QString(), pal::blue);
         arrow(p, QPointF(1570, customers.bottom() + 12), QPointF(1570, fund.top() - 12), pal::grey, 16);
         flowLabel(p, QRectF(1590, customers.bottom() + 20, 330, 120), QStringLiteral("Netzzuschlag"), pal::grey);
         arrow(p, QPointF(1570, fund.bottom() + 12), QPointF(1570, op.top() - 12), pal::green, 16);
         flowLabel(p, QRectF(1590, fund.bottom() + 20, 330, 120), QStringLiteral("KEV"), pal::green);
-        const QRectF banner(kBody.left(), 1110, kBody.width(), 130);
-        p.setPen(Qt::NoPen);
-        p.setBrush(mix(pal::sunLight, Qt::white, 0.55));
-        p.drawRoundedRect(banner, 22, 22);
-        p.setBrush(pal::sun);
-        p.drawRoundedRect(QRectF(banner.left(), banner.top(), 18, banner.height()), 9, 9);
-        text(p, banner.adjusted(50, 0, -30, 0), QStringLiteral("Der Vergütungssatz gilt ab Inbetriebnahme unverändert 25 Jahre lang."),
+        const QRectF band = banner(p, QRectF(kBody.left(), 1110, kBody.width(), 130), mix(pal::sunLight, Qt::white, 0.55), pal::sun);
+        text(p, band, QStringLiteral("Der Vergütungssatz gilt ab Inbetriebnahme unverändert 25 Jahre lang."),
              44, true, pal::navy, Qt::AlignLeft | Qt::AlignVCenter);
     });
 }
