@@ -1,27 +1,16 @@
 #include "tests/e2e/ProgramTest.h"
 #include "tests/support/PdfReader.h"
+#include "tests/support/QpdfCheck.h"
 
 #include <QDate>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
 using tandrel::test::PdfReader;
 using tandrel::test::ProgramTest;
-
-void ExpectQpdfClean(const QString& file)
-{
-    const QString qpdf = QStandardPaths::findExecutable("qpdf");
-    if (qpdf.isEmpty())
-        return;
-    QProcess check;
-    check.start(qpdf, {"--check", file});
-    ASSERT_TRUE(check.waitForFinished(60000));
-    const QString out = QString::fromUtf8(check.readAllStandardOutput() + check.readAllStandardError());
-    EXPECT_EQ(check.exitCode(), 0) << out.toStdString();
-    EXPECT_TRUE(out.contains("No syntax or stream encoding errors found")) << out.toStdString();
-}
+using tandrel::test::ExpectQpdfClean;
+using tandrel::test::HaveQpdf;
 
 const QString kPdfName = QStringLiteral("Norvi_Folien_Eigenverbrauch.pdf%1_1.pdf").arg(QDate::currentDate().year());
 
@@ -38,7 +27,8 @@ TEST_F(ProgramTest, SelfConsumptionSlidesPrintWithTheTypedTitle)
     EXPECT_EQ(pdf.pageCount(), 7);
     EXPECT_TRUE(pdf.findText(0, "Eigenverbrauch lohnt sich"));
     EXPECT_TRUE(pdf.findText(6, "Tandrel: Hersteller Norvi GmbH,"));
-    ExpectQpdfClean(r.shellLog[0]);
+    if (HaveQpdf())
+        ExpectQpdfClean(r.shellLog[0]);
 }
 
 TEST_F(ProgramTest, BothPresentationsPrintOneAfterTheOther)
@@ -58,7 +48,8 @@ TEST_F(ProgramTest, BothPresentationsPrintOneAfterTheOther)
     EXPECT_EQ(pdf.pageCount(), 7);
     // The KEV frame keeps its own settings: its cover carries no title.
     EXPECT_FALSE(pdf.findText(0, "Eigenverbrauch lohnt sich"));
-    ExpectQpdfClean(r.shellLog[1]);
+    if (HaveQpdf())
+        ExpectQpdfClean(r.shellLog[1]);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "presentations/FKEVFrame.h"
 #include "presentations/SlidesPdf.h"
 #include "tests/support/PdfReader.h"
+#include "tests/support/QpdfCheck.h"
 #include "tests/support/TestEnv.h"
 
 #include <QCheckBox>
@@ -410,15 +411,10 @@ TEST_F(PresentationTest, SelfConsumptionTabs)
 
 TEST_F(PresentationTest, PdfPassesQpdfCheck)
 {
-    const QString qpdf = QStandardPaths::findExecutable("qpdf");
-    if (qpdf.isEmpty())
+    if (!tandrel::test::HaveQpdf())
         GTEST_SKIP() << "qpdf is not installed";
     auto* frame = Show<TEigenverbrauchFrame>(1620);
-    const QString file = Print(frame);
-    QProcess check;
-    check.start(qpdf, {"--check", file});
-    ASSERT_TRUE(check.waitForFinished(60000));
-    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
+    tandrel::test::ExpectQpdfClean(Print(frame));
 }
 
 } // namespace
