@@ -2,6 +2,7 @@
 
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
+#include "yield/FErtragFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -22,7 +23,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1100, "TOverviewFrame", make<TOverviewFrame>},
         {1110, "TKontaloProduktFrame", nullptr},
         {1600, "TPapierHausFrame", nullptr},
-        {1610, "TErtragFrame", nullptr},
+        {1610, "TErtragFrame", make<TErtragFrame>},
         {1620, "TEigenverbrauchFrame", nullptr},
         {1622, "TKEVFrame", nullptr},
         {1630, "TDachplanung2DFrame", nullptr},
