@@ -9,6 +9,7 @@
 #include "drawing/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
+#include "roof/FDachplanung2DFrame.h"
 #include "yield/ErtragChart.h"
 #include "yield/HttpFetch.h"
 #include "yield/TariffReply.h"
@@ -514,12 +515,12 @@ void TErtragFrame::CopyFrame()
 
 std::optional<MRoofPlant> TErtragFrame::RoofPlant() const
 {
-    TBaseFrame* roof = FindFrame(1630);
+    auto* roof = dynamic_cast<TDachplanung2DFrame*>(FindFrame(1630));
     if (!roof)
         return std::nullopt;
     MRoofPlant plant;
-    if (auto* box = roof->findChild<QCheckBox*>(QStringLiteral("CheckBoxModuleauf2Dachseiten")))
-        plant.EastWest = box->isChecked();
+    plant.PowerKWp = roof->PlantPowerKWp();
+    plant.EastWest = roof->CheckBoxModuleauf2Dachseiten && roof->CheckBoxModuleauf2Dachseiten->isChecked();
     return plant;
 }
 
