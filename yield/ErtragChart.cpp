@@ -44,6 +44,18 @@ void Scale(double max, double& top, double& step)
     top = std::ceil(max * 1.05 / step) * step;
 }
 
+// The smallest round step (1, 1.2, 1.5, 2, 2.5, 3, 4, 5, 6 or 8 times a power of ten) that is at least v.
+double NiceCeil(double v)
+{
+    if (!(v > 0.0) || !std::isfinite(v))
+        return 1.0;
+    const double p = std::pow(10.0, std::floor(std::log10(v)));
+    for (double m : {1.0, 1.2, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0})
+        if (m * p >= v * (1 - 1e-12))
+            return m * p;
+    return 10 * p;
+}
+
 } // namespace
 
 void DrawErtragChart(MCanvas& c, const MErtragChartDaten& d, const QLocale& l)
@@ -56,24 +68,24 @@ void DrawErtragChart(MCanvas& c, const MErtragChartDaten& d, const QLocale& l)
     const QString title = QStringLiteral("Ertrag und Erlös über %1 Jahre").arg(d.Jahre);
     Text(c, (w - c.TextWidth(title)) / 2, 6, title);
 
-    Font(c, 8, false, kText);
-    const QString leftTitle = QStringLiteral("Jahresertrag [kWh]");
-    const QString rightTitle = QStringLiteral("Erlös kumuliert [Euro]");
-    const int labelWidth = std::max(c.TextWidth(QStringLiteral("8.888.888")), c.TextWidth(QStringLiteral("888.888")));
-    const int left = labelWidth + 14, right = w - labelWidth - 14;
-    const int top = 52, bottom = h - 44;
-    if (right - left < 60 || bottom - top < 40)
-        return;
-
     const int years = std::max(1, d.Jahre);
     const double yieldMax = std::max(0.0, d.Jahresertrag);
     const double revenueMax = std::max(0.0, d.JahresErloes * years);
-    double yTop = 1, yStep = 1, rTop = 1, rStep = 1;
+    double yTop = 1, yStep = 1;
     Scale(yieldMax, yTop, yStep);
     // The revenue axis gets as many lines as the yield axis so they share the grid.
     const int lines = std::max(1, int(std::lround(yTop / yStep)));
-    Scale(revenueMax, rTop, rStep);
-    rStep = rTop / lines;
+    const double rStep = NiceCeil(revenueMax * 1.05 / lines);
+    const double rTop = rStep * lines;
+
+    Font(c, 8, false, kText);
+    const QString leftTitle = QStringLiteral("Jahresertrag [kWh]");
+    const QString rightTitle = QStringLiteral("Erlös kumuliert [Euro]");
+    const int left = c.TextWidth(FormatText(QStringLiteral("%1.0n"), {yTop}, l)) + 14;
+    const int right = w - c.TextWidth(FormatText(QStringLiteral("%1.0n"), {rTop}, l)) - 14;
+    const int top = 52, bottom = h - 44;
+    if (right - left < 60 || bottom - top < 40)
+        return;
 
     // Grid and axis labels on both sides.
     const int th = c.TextHeight(QStringLiteral("0"));
@@ -94,14 +106,15 @@ void DrawErtragChart(MCanvas& c, const MErtragChartDaten& d, const QLocale& l)
     // Bars: the yearly yield.
     const double slot = double(right - left) / years;
     const int barHalf = std::max(1, int(slot * 0.3));
-    c.SetPenColor(kBarEdge);
-    c.SetBrushColor(kBar);
-    c.SetBrushStyle(MBrushStyle::Solid);
     const int barTop = bottom - int(std::lround((bottom - top) * (yieldMax / yTop)));
     for (int i = 0; i < years; ++i) {
         const int cx = left + int(std::lround(slot * (i + 0.5)));
-        if (barTop < bottom)
+        if (barTop < bottom) {
+            c.SetPenColor(kBarEdge);
+            c.SetBrushColor(kBar);
+            c.SetBrushStyle(MBrushStyle::Solid);
             c.Rectangle(cx - barHalf, barTop, cx + barHalf + 1, bottom);
+        }
         if ((i + 1) == 1 || (i + 1) % 5 == 0) {
             const QString n = QString::number(i + 1);
             Font(c, 8, false, kText);

@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -37,7 +38,7 @@
 // The chart on the result page: drawn on the canvas, shown as its picture.
 class TErtragChart : public QWidget {
 public:
-    explicit TErtragChart(QWidget* parent) : QWidget(parent) { setMinimumSize(360, 220); }
+    explicit TErtragChart(QWidget* parent) : QWidget(parent) { setMinimumSize(300, 220); }
 
     void SetDaten(const MErtragChartDaten& daten)
     {
@@ -113,7 +114,7 @@ QLabel* ValueLabel(QWidget* parent, const char* name)
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
-    l->setMinimumWidth(110);
+    l->setMinimumWidth(80);
     return l;
 }
 
@@ -170,18 +171,16 @@ void TErtragFrame::BuildControls()
     topLayout->addStretch();
     topLayout->addWidget(MakeLabel(PanelFrameTop, "LabelUntertitel",
                                    QStringLiteral("Ertrag und Erlös Ihrer Solarstromanlage nach dem EEG")));
-
-    auto* leftLayout = new QVBoxLayout(PanelLeft);
-    leftLayout->setContentsMargins(8, 12, 8, 12);
-    leftLayout->addStretch();
-    BitBtnKontalo = MakeButton(PanelLeft, "BitBtnKontalo", QStringLiteral("Kontalo\npro plus"));
-    BitBtnKontalo->setMinimumHeight(48);
+    topLayout->addSpacing(16);
+    // The whole width goes to the calculation; the sibling product sits in the title bar.
+    PanelLeft->setVisible(false);
+    BitBtnKontalo = MakeButton(PanelFrameTop, "BitBtnKontalo", QStringLiteral("Kontalo pro plus"));
     BitBtnKontalo->installEventFilter(this);
     connect(BitBtnKontalo, &QPushButton::clicked, this, [this] {
         if (Factory)
             Factory->ShowFrame(1110);
     });
-    leftLayout->addWidget(BitBtnKontalo);
+    topLayout->addWidget(BitBtnKontalo);
 
     PanelKontaloHinweis = new QFrame(this);
     PanelKontaloHinweis->setObjectName(QStringLiteral("PanelKontaloHinweis"));
@@ -205,7 +204,17 @@ void TErtragFrame::BuildControls()
     TabSheetBerechnung = new QWidget;
     TabSheetBerechnung->setObjectName(QStringLiteral("TabSheetBerechnung"));
     PageControlErtrag->addTab(TabSheetBerechnung, QStringLiteral("Ertragsberechnung"));
-    auto* page = new QHBoxLayout(TabSheetBerechnung);
+    auto* scroll = new QScrollArea(TabSheetBerechnung);
+    scroll->setObjectName(QStringLiteral("ScrollBoxBerechnung"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("PanelBerechnung"));
+    scroll->setWidget(content);
+    auto* pageLayout = new QVBoxLayout(TabSheetBerechnung);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(scroll);
+    auto* page = new QHBoxLayout(content);
     auto* leftCol = new QVBoxLayout;
     auto* rightCol = new QVBoxLayout;
     page->addLayout(leftCol, 5);
@@ -239,24 +248,24 @@ void TErtragFrame::BuildControls()
     in->addWidget(MakeLabel(inputs, "LabelSpezifischerErtrag", QStringLiteral("Spezifischer Ertrag (Süd):")), 0, 0);
     ComboBoxSpezifischerErtrag = new QComboBox(inputs);
     ComboBoxSpezifischerErtrag->setObjectName(QStringLiteral("ComboBoxSpezifischerErtrag"));
-    in->addWidget(ComboBoxSpezifischerErtrag, 0, 1, 1, 3);
+    in->addWidget(ComboBoxSpezifischerErtrag, 0, 1, 1, 2);
     BitBtnSpezifischerJahresertragInfo = MakeButton(inputs, "BitBtnSpezifischerJahresertragInfo", QStringLiteral("Info spezifischer Ertrag"));
-    in->addWidget(BitBtnSpezifischerJahresertragInfo, 0, 4);
-    in->addWidget(MakeLabel(inputs, "LabelErtragAnlage", QStringLiteral("Ertrag der Anlage:")), 1, 0);
+    in->addWidget(BitBtnSpezifischerJahresertragInfo, 1, 1, 1, 2, Qt::AlignLeft);
+    in->addWidget(MakeLabel(inputs, "LabelErtragAnlage", QStringLiteral("Ertrag der Anlage:")), 2, 0);
     LabelErtragproJahrproKW2 = ValueLabel(inputs, "LabelErtragproJahrproKW2");
-    in->addWidget(LabelErtragproJahrproKW2, 1, 1);
-    in->addWidget(MakeLabel(inputs, "LabelEinheitErtrag2", QStringLiteral("kWh / kWp")), 1, 2, 1, 2);
+    in->addWidget(LabelErtragproJahrproKW2, 2, 1);
+    in->addWidget(MakeLabel(inputs, "LabelEinheitErtrag2", QStringLiteral("kWh / kWp")), 2, 2);
     LabelErtragsminderungOstWest = MakeLabel(inputs, "LabelErtragsminderungOstWest");
     LabelErtragsminderungOstWest->setStyleSheet(QStringLiteral("color: #b03a00;"));
-    in->addWidget(LabelErtragsminderungOstWest, 2, 0, 1, 5);
-    in->addWidget(MakeLabel(inputs, "LabelAnlagenleistung", QStringLiteral("Anlagenleistung:")), 3, 0);
+    in->addWidget(LabelErtragsminderungOstWest, 3, 0, 1, 3);
+    in->addWidget(MakeLabel(inputs, "LabelAnlagenleistung", QStringLiteral("Anlagenleistung:")), 4, 0);
     BitBtnLeistungInfo = MakeButton(inputs, "BitBtnLeistungInfo", QStringLiteral("Info Anlagenleistung"));
-    in->addWidget(BitBtnLeistungInfo, 3, 4);
-    in->addWidget(MakeLabel(inputs, "LabelEigenverbrauch", QStringLiteral("Eigenverbrauchsanteil:")), 4, 0);
+    in->addWidget(BitBtnLeistungInfo, 4, 1, 1, 2, Qt::AlignLeft);
+    in->addWidget(MakeLabel(inputs, "LabelEigenverbrauch", QStringLiteral("Eigenverbrauchsanteil:")), 5, 0);
     ComboBoxEigenverbrauchsanteil = new QComboBox(inputs);
     ComboBoxEigenverbrauchsanteil->setObjectName(QStringLiteral("ComboBoxEigenverbrauchsanteil"));
-    in->addWidget(ComboBoxEigenverbrauchsanteil, 4, 1, 1, 3);
-    in->addWidget(MakeLabel(inputs, "LabelEigenverbrauchsmengeText", QStringLiteral("Eigenverbrauch pro Jahr:")), 5, 0);
+    in->addWidget(ComboBoxEigenverbrauchsanteil, 5, 1, 1, 2);
+    in->addWidget(MakeLabel(inputs, "LabelEigenverbrauchsmengeText", QStringLiteral("Eigenverbrauch pro Jahr:")), 6, 0);
     LabelEigenverbrauchsanteil = ValueLabel(inputs, "LabelEigenverbrauchsanteil");
     LabelEigenverbrauchsanteil->setMinimumWidth(30);
     LabelEigenverbrauchsmenge = ValueLabel(inputs, "LabelEigenverbrauchsmenge");
@@ -266,9 +275,9 @@ void TErtragFrame::BuildControls()
     share->addWidget(LabelEigenverbrauchsmenge);
     share->addWidget(MakeLabel(inputs, "LabelEinheitMenge", QStringLiteral("kWh")));
     share->addStretch();
-    in->addLayout(share, 5, 1, 1, 4);
+    in->addLayout(share, 6, 1, 1, 2);
     LabelEingesparterStrompreis = MakeLabel(inputs, "LabelEingesparterStrompreis", QStringLiteral("Eingesparter Strompreis:"));
-    in->addWidget(LabelEingesparterStrompreis, 6, 0);
+    in->addWidget(LabelEingesparterStrompreis, 7, 0);
     EditStrompreis = new QLineEdit(inputs);
     EditStrompreis->setObjectName(QStringLiteral("EditStrompreis"));
     EditStrompreis->setFixedWidth(48);
@@ -289,8 +298,8 @@ void TErtragFrame::BuildControls()
     price->addSpacing(6);
     price->addWidget(MakeLabel(inputs, "LabelNetto", QStringLiteral("(netto)")));
     price->addStretch();
-    in->addLayout(price, 6, 1, 1, 4);
-    in->setColumnStretch(3, 1);
+    in->addLayout(price, 7, 1, 1, 2);
+    in->setColumnStretch(2, 1);
     leftCol->addWidget(inputs);
     leftCol->addStretch();
 
@@ -308,13 +317,14 @@ void TErtragFrame::BuildControls()
     };
     LabelLeistung = result("LabelLeistung", QStringLiteral("Anlagenleistung:"), QStringLiteral("kWp"));
     LabelErtragproJahrproKW = result("LabelErtragproJahrproKW", QStringLiteral("Spezifischer Jahresertrag:"), QStringLiteral("kWh / kWp"));
-    LabelErtragProJahr = result("LabelErtragProJahr", QStringLiteral("Anlagenertrag pro Jahr:"), QStringLiteral("kWh"));
+    LabelErtragProJahr = result("LabelErtragProJahr", QStringLiteral("Ertrag pro Jahr:"), QStringLiteral("kWh"));
     LabelLaufzeit = result("LabelLaufzeit", QStringLiteral("Anlagenlaufzeit:"), QStringLiteral("Jahre"));
-    LabelErtraginLaufzeit = result("LabelErtraginLaufzeit", QStringLiteral("Anlagenertrag während der Laufzeit:"), QStringLiteral("kWh"));
+    LabelErtraginLaufzeit = result("LabelErtraginLaufzeit", QStringLiteral("Ertrag in der Laufzeit:"), QStringLiteral("kWh"));
     LabelEinspeisever = result("LabelEinspeisever", QStringLiteral("Gemittelte Vergütung:"), QStringLiteral("Euro / kWh"));
     LabelEinspeiseErloesinLaufzeit = result("LabelEinspeiseErloesinLaufzeit", QStringLiteral("Erlös:"), QStringLiteral("Euro"));
-    res->addWidget(MakeLabel(GroupBoxErgebnis, "LabelErloesZeitraum", QStringLiteral("während 20 Jahren")), row - 1, 3);
-    res->setColumnStretch(4, 1);
+    LabelEinspeiseErloesinLaufzeit->setStyleSheet(QStringLiteral("color: #1d6b2c;"));
+    res->addWidget(MakeLabel(GroupBoxErgebnis, "LabelErloesZeitraum", QStringLiteral("während 20 Jahren")), row, 1, 1, 2, Qt::AlignRight);
+    res->setColumnStretch(3, 1);
     rightCol->addWidget(GroupBoxErgebnis);
     PaintBoxErtragChart = new TErtragChart(TabSheetBerechnung);
     PaintBoxErtragChart->setObjectName(QStringLiteral("PaintBoxErtragChart"));
@@ -346,8 +356,17 @@ void TErtragFrame::BuildControls()
     ListViewOrte->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListViewOrte->verticalHeader()->setVisible(false);
     ListViewOrte->verticalHeader()->setDefaultSectionSize(20);
-    cities->addWidget(ListViewOrte, 2, 0, 1, 2);
-    PanelStandortliste->setGeometry(20, 150, 360, 380);
+    QFont headerFont = ListViewOrte->horizontalHeader()->font();
+    headerFont.setPointSizeF(headerFont.pointSizeF() * 0.9);
+    ListViewOrte->horizontalHeader()->setFont(headerFont);
+    ListViewOrte->horizontalHeader()->setStretchLastSection(true);
+    ListViewOrte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListViewOrte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListViewOrte->setFixedSize(220 + 102 + 2 * ListViewOrte->frameWidth(),
+                               14 * 20 + ListViewOrte->horizontalHeader()->sizeHint().height() + 2 * ListViewOrte->frameWidth());
+    cities->addWidget(ListViewOrte, 2, 0, 1, 2, Qt::AlignLeft);
+    PanelStandortliste->adjustSize();
+    PanelStandortliste->move(20, 150);
     PanelStandortliste->setVisible(false);
 
     // Page 2: the report.
@@ -371,6 +390,7 @@ void TErtragFrame::BuildControls()
     for (const char* note : notes) {
         QLabel* l = MakeLabel(TabSheetBerechnungsweg, nullptr, QString::fromUtf8(note));
         l->setObjectName(QStringLiteral("LabelHinweis%1").arg(++n));
+        l->setWordWrap(true);
         way->addWidget(l);
     }
     MemoBerechnungsweg = new QPlainTextEdit(TabSheetBerechnungsweg);
@@ -460,7 +480,9 @@ void TErtragFrame::FillCityList()
         auto* name = new QTableWidgetItem(QString::fromUtf8(c.name));
         name->setData(Qt::UserRole, c.yield);
         ListViewOrte->setItem(r, 0, name);
-        ListViewOrte->setItem(r, 1, new QTableWidgetItem(QString::number(c.yield)));
+        auto* value = new QTableWidgetItem(QString::number(c.yield));
+        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        ListViewOrte->setItem(r, 1, value);
     }
 }
 
@@ -689,8 +711,8 @@ bool TErtragFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == BitBtnKontalo) {
         if (event->type() == QEvent::Enter) {
-            const QPoint at = BitBtnKontalo->mapTo(this, QPoint(BitBtnKontalo->width() + 6, 0));
-            PanelKontaloHinweis->move(at.x(), std::max(0, at.y() + BitBtnKontalo->height() - PanelKontaloHinweis->height()));
+            const QPoint at = BitBtnKontalo->mapTo(this, QPoint(BitBtnKontalo->width(), BitBtnKontalo->height() + 4));
+            PanelKontaloHinweis->move(std::max(0, at.x() - PanelKontaloHinweis->width()), at.y());
             PanelKontaloHinweis->setVisible(true);
             PanelKontaloHinweis->raise();
         } else if (event->type() == QEvent::Leave) {
