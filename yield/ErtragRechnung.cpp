@@ -98,6 +98,11 @@ QStringList MErtragRechnung::Report(const QLocale& l) const
     // The averaged remuneration is euro per kWh, not a percentage.
     const char* const averaged =
         "Für die gesamte erzeugte Solarstrommenge ergibt sich somit eine gemittelte Vergütung von: %1.4f Euro / kWh";
+    auto selfConsumption = [&] {
+        add("Teilweise Eigenverbrauch:");
+        add("Der Eigenverbrauchsanteil beträgt: %d %%", {Anteil});
+        add("Dies entspricht einer Jahresmenge von: %2.2n kWh", {Eigenverbrauchsmenge});
+    };
     auto priceAndFeedIn = [&] {
         add("Zusätzlich wird für diese Menge der Strombezugspreis von %1.4f Euro / kWh eingespart.", {Strompreis});
         add("Die Eigenverbrauchsmenge wird somit mit %1.4f Euro / kWh vergütet.", {EigenverbrauchsVerguetung});
@@ -124,18 +129,14 @@ QStringList MErtragRechnung::Report(const QLocale& l) const
         add("Kein Eigenverbrauch, d.h. der gesamte erzeugte Strom wird ins Netz eingespeist.");
         add("Hierfür gilt die EEG-Vergütung von: %1.4f Euro / kWh", {Einspeiseverguetung});
     } else if (Anteil <= 30) {
-        add("Teilweise Eigenverbrauch:");
-        add("Der Eigenverbrauchsanteil beträgt: %d %%", {Anteil});
-        add("Dies entspricht einer Jahresmenge von: %2.2n kWh", {Eigenverbrauchsmenge});
+        selfConsumption();
         add("Für den eigen verbrauchten Strom wird ein Bonus von %1.4f Euro / kWh vergütet.", {BonusUnter30});
         add("");
         priceAndFeedIn();
         add("Mittelung Bonus:");
         add(averaged, {GemittelteVerguetung});
     } else {
-        add("Teilweise Eigenverbrauch:");
-        add("Der Eigenverbrauchsanteil beträgt: %d %%", {Anteil});
-        add("Dies entspricht einer Jahresmenge von: %2.2n kWh", {Eigenverbrauchsmenge});
+        selfConsumption();
         add("Die Vergütung unterscheidet 2 Boni für Anteile unter und über 30 %% Eigenverbrauch:");
         add("Für den Anteil unter 30 %% wird ein Bonus von %1.4f Euro / kWh vergütet.", {BonusUnter30});
         add("Für den Anteil über 30 %% wird ein Bonus von %1.4f Euro / kWh vergütet.", {BonusUeber30});

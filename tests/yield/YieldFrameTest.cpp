@@ -250,6 +250,20 @@ TEST_F(YieldFrame, InfoButtonsAndCityPanel)
     EXPECT_FALSE(frame->isVisible());
 }
 
+TEST_F(YieldFrame, PromotionalNoteWhileTheMouseIsOverTheSiblingButton)
+{
+    ASSERT_TRUE(Open());
+    auto* button = Child<QPushButton>("BitBtnKontalo");
+    auto* note = Child<QFrame>("PanelKontaloHinweis");
+    EXPECT_TRUE(note->isHidden());
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(button, &enter);
+    EXPECT_FALSE(note->isHidden());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_TRUE(note->isHidden());
+}
+
 // A factory that knows only the yield frame: no roof planner can exist.
 class YieldOnlyFactory : public TBaseFrameFactory {
 public:
