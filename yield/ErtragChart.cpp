@@ -56,6 +56,26 @@ double NiceCeil(double v)
     return 10 * p;
 }
 
+// The revenue summed up to the end of each year, with a marker per year.
+void DrawRevenueLine(MCanvas& c, const MErtragChartDaten& d, int left, double slot, int top, int bottom, double rTop)
+{
+    std::vector<QPoint> pts;
+    for (int i = 0; i < d.Jahre; ++i) {
+        const double v = d.JahresErloes * (i + 1);
+        const int cx = left + int(std::lround(slot * (i + 0.5)));
+        const int cy = bottom - int(std::lround((bottom - top) * (std::max(0.0, v) / rTop)));
+        pts.emplace_back(cx, cy);
+    }
+    c.SetPenColor(kLine);
+    c.SetPenWidth(3);
+    c.Polyline(pts);
+    c.SetPenWidth(1);
+    c.SetBrushColor(kLine);
+    c.SetBrushStyle(MBrushStyle::Solid);
+    for (const QPoint& p : pts)
+        c.Rectangle(p.x() - 2, p.y() - 2, p.x() + 3, p.y() + 3);
+}
+
 } // namespace
 
 void DrawErtragChart(MCanvas& c, const MErtragChartDaten& d, const QLocale& l)
@@ -71,6 +91,7 @@ void DrawErtragChart(MCanvas& c, const MErtragChartDaten& d, const QLocale& l)
     const int years = std::max(1, d.Jahre);
     const double yieldMax = std::max(0.0, d.Jahresertrag);
     const double revenueMax = std::max(0.0, d.JahresErloes * years);
+    const bool empty = !(yieldMax > 0.0) || !std::isfinite(yieldMax);
     double yTop = 1, yStep = 1;
     Scale(yieldMax, yTop, yStep);
     // The revenue axis gets as many lines as the yield axis so they share the grid.
@@ -93,6 +114,8 @@ void DrawErtragChart(MCanvas& c, const MErtragChartDaten& d, const QLocale& l)
         const int y = bottom - int(std::lround(double(bottom - top) * i / lines));
         c.SetPenColor(i == 0 ? kAxis : kGrid);
         c.Line(left, y, right + 1, y);
+        if (empty)
+            continue;
         Font(c, 8, false, kText);
         const QString ly = FormatText(QStringLiteral("%1.0n"), {yStep * i}, l);
         Text(c, left - 6 - c.TextWidth(ly), y - th / 2, ly);
@@ -125,21 +148,8 @@ void DrawErtragChart(MCanvas& c, const MErtragChartDaten& d, const QLocale& l)
     const QString xTitle = QStringLiteral("Betriebsjahr");
     Text(c, (left + right - c.TextWidth(xTitle)) / 2, bottom + 6 + th, xTitle);
 
-    // Line: the revenue summed up to the end of each year.
-    std::vector<QPoint> pts;
-    for (int i = 0; i < years; ++i) {
-        const double v = d.JahresErloes * (i + 1);
-        const int cx = left + int(std::lround(slot * (i + 0.5)));
-        const int cy = bottom - int(std::lround((bottom - top) * (std::max(0.0, v) / rTop)));
-        pts.emplace_back(cx, cy);
-    }
-    c.SetPenColor(kLine);
-    c.SetPenWidth(3);
-    c.Polyline(pts);
-    c.SetPenWidth(1);
-    c.SetBrushColor(kLine);
-    for (const QPoint& p : pts)
-        c.Rectangle(p.x() - 2, p.y() - 2, p.x() + 3, p.y() + 3);
+    if (!empty)
+        DrawRevenueLine(c, d, left, slot, top, bottom, rTop);
 
     // Legend above the plot, the axis titles over their axes.
     const int ly = 30;
@@ -157,7 +167,7 @@ void DrawErtragChart(MCanvas& c, const MErtragChartDaten& d, const QLocale& l)
     Font(c, 8, false, kText);
     Text(c, rx + 24, ly, rightTitle);
 
-    if (!(d.Jahresertrag > 0.0)) {
+    if (empty) {
         Font(c, 9, false, kAxis);
         const QString none = QStringLiteral("Noch keine Anlagenleistung: bitte die Module in der PV-Anlagenplanung verlegen.");
         Text(c, (left + right - c.TextWidth(none)) / 2, (top + bottom) / 2 - th / 2, none);
