@@ -211,6 +211,22 @@ TEST_F(TariffUpdate, RequestCarriesTheHeaders)
     EXPECT_EQ(frame->InternetLines().value(4), "01.01.2012");
 }
 
+TEST_F(TariffUpdate, UpdatedRatesAreShownAgainAfterARestart)
+{
+    StoreStartTable();
+    ASSERT_TRUE(Open());
+    Serve(server, Page("01.01.2012", January2012Rates()));
+    ASSERT_TRUE(RunUpdate());
+    EXPECT_EQ(Label("LabelEEG"), "Vergütung für eingespeisten Strom: 0,2443 Euro/kWh");
+    Close();
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(Label("LabelEEG"), "Vergütung für eingespeisten Strom: 0,2443 Euro/kWh");
+    EXPECT_EQ(Label("LabelBonusUnter"), "Bonus für Eigenanteil unter 30 %: 0,0805 Euro/kWh");
+    EXPECT_EQ(Label("LabelAktualisierungsstand"), "Stand: 01.01.2012 ");
+    // The note on the update itself belongs to the session that made it.
+    EXPECT_EQ(Label("LabelAktualisierungInfo"), "");
+}
+
 TEST_F(TariffUpdate, EventLoopKeepsRunningDuringAStalledFetch)
 {
     StoreStartTable();
