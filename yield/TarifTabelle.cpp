@@ -81,9 +81,12 @@ MTarifTabelle TarifTabelleAusZeilen(const QStringList& lines)
     MTarifTabelle t;
     QString date;
     for (const QChar c : lineAt(lines, 4))
-        if (!c.isNull() && c.category() != QChar::Other_Control)
+        if (c.category() != QChar::Other_Control)
             date += c;
-    t.Aktualisierungsstand = date.left(64);
+    date.truncate(64);
+    if (date.size() == 64 && date.back().isHighSurrogate())
+        date.chop(1); // never half a character
+    t.Aktualisierungsstand = date;
     for (int p = 0; p < kTarifPerioden; ++p)
         for (int r = 0; r < 3; ++r)
             t.Raten[p][r] = rateFromLine(lineAt(lines, 9 + 5 * p + r), TarifPerioden()[p].Raten[r]);

@@ -76,6 +76,8 @@ TEST(TariffLines, DateIsCutAndCleaned)
     EXPECT_EQ(TarifTabelleAusZeilen(lines).Aktualisierungsstand, QString(64, 'x'));
     lines[4] = QString::fromUtf8("  01.\x1b[31m01.2012\t\x7f ü ");
     EXPECT_EQ(TarifTabelleAusZeilen(lines).Aktualisierungsstand, QString::fromUtf8("  01.[31m01.2012 ü "));
+    lines[4] = QString(63, 'x') + QString::fromUtf8("😀");
+    EXPECT_EQ(TarifTabelleAusZeilen(lines).Aktualisierungsstand, QString(63, 'x'));
 }
 
 class TariffSettings : public tandrel::test::TestEnv {};
