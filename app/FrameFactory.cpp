@@ -2,6 +2,8 @@
 
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
+#include "roof/FDachplanung2DFrame.h"
+#include "yield/FErtragFrame.h"
 #include "presentations/FEigenverbrauchFrame.h"
 #include "presentations/FKEVFrame.h"
 
@@ -24,10 +26,10 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1100, "TOverviewFrame", make<TOverviewFrame>},
         {1110, "TKontaloProduktFrame", nullptr},
         {1600, "TPapierHausFrame", nullptr},
-        {1610, "TErtragFrame", nullptr},
+        {1610, "TErtragFrame", make<TErtragFrame>},
         {1620, "TEigenverbrauchFrame", make<TEigenverbrauchFrame>},
         {1622, "TKEVFrame", make<TKEVFrame>},
-        {1630, "TDachplanung2DFrame", nullptr},
+        {1630, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
         {4400, "TBranchenbuchFrame", nullptr},
         {4450, "TAdressGeoFrame", nullptr},
         {6100, "TAdressFrame", nullptr},

@@ -8,7 +8,6 @@
 namespace {
 
 using tandrel::test::PdfReader;
-using tandrel::test::ProgramTest;
 using tandrel::test::ExpectQpdfClean;
 using tandrel::test::HaveQpdf;
 
