@@ -19,7 +19,6 @@
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,24 +62,6 @@ const char* const kSlideNames[] = {"ImageSolartechnik1", "ImageSolartechnik2", "
                                    "ImageEEG", "ImageEEGEigenverbrauch", "ImageEigenverbrauchSchema",
                                    "ImageEigenverbrauchsregelung", "ImageEinspeiseverguetung2010",
                                    "ImageEigenverbrauchAbrechnung"};
-
-// A small drawing of a sheet in portrait or landscape.
-QPixmap SheetIcon(bool portrait)
-{
-    const QSize size = portrait ? QSize(30, 40) : QSize(40, 30);
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x1c, 0x35, 0x5e), 1.5));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(1, 1, size.width() - 2, size.height() - 2));
-    p.setPen(QPen(QColor(0x6f, 0xa8, 0xdc), 2));
-    for (int k = 0; k < 4; ++k)
-        p.drawLine(QPointF(6, 8 + k * 6), QPointF(size.width() - 6, 8 + k * 6));
-    p.end();
-    return QPixmap::fromImage(img);
-}
 
 QLabel* Caption(const QString& text, QWidget* parent)
 {
@@ -178,10 +159,10 @@ void TEigenverbrauchFrame::BuildControls()
     RadioButtonHochformat->setChecked(true);
     Imagehochformat = new QLabel(PanelLeftMain);
     Imagehochformat->setObjectName(QStringLiteral("Imagehochformat"));
-    Imagehochformat->setPixmap(SheetIcon(true));
+    Imagehochformat->setPixmap(tandrel::pictures::pixmap(QString::fromLatin1(tandrel::pictures::kSheetPortrait)));
     ImageQuerformat = new QLabel(PanelLeftMain);
     ImageQuerformat->setObjectName(QStringLiteral("ImageQuerformat"));
-    ImageQuerformat->setPixmap(SheetIcon(false));
+    ImageQuerformat->setPixmap(tandrel::pictures::pixmap(QString::fromLatin1(tandrel::pictures::kSheetLandscape)));
     ImageQuerformat->setVisible(false);
     orientation->addWidget(RadioButtonHochformat, 0, 0);
     orientation->addWidget(RadioButtonQuerformat, 1, 0);

@@ -332,6 +332,22 @@ TEST_F(PresentationTest, FirstStartReadsEmptyTextsAndDefaults)
     EXPECT_FALSE(frame->CanCopyFrame());
 }
 
+TEST_F(PresentationTest, OrientationButtonsSwitchTheSheetPictures)
+{
+    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* portrait = Child<QLabel>(frame, "Imagehochformat");
+    auto* landscape = Child<QLabel>(frame, "ImageQuerformat");
+    ASSERT_FALSE(portrait->pixmap().isNull());
+    ASSERT_FALSE(landscape->pixmap().isNull());
+    EXPECT_TRUE(portrait->isVisible());
+    EXPECT_FALSE(landscape->isVisible());
+    Child<QRadioButton>(frame, "RadioButtonQuerformat")->click();
+    EXPECT_FALSE(portrait->isVisible());
+    EXPECT_TRUE(landscape->isVisible());
+    Child<QRadioButton>(frame, "RadioButtonHochformat")->click();
+    EXPECT_TRUE(portrait->isVisible());
+}
+
 TEST_F(PresentationTest, SettingsRoundTripAndStayApart)
 {
     auto* frame = Show<TEigenverbrauchFrame>(1620);

@@ -270,8 +270,24 @@ QString de(double value, int decimals)
 
 namespace picgen {
 
+// The sheet symbols beside the orientation buttons of the presentations.
+static QImage sheetSymbol(bool portrait)
+{
+    const int w = portrait ? 30 : 40, h = portrait ? 40 : 30;
+    return supersampled(w, h, 4, [&](QPainter& p) {
+        p.setPen(QPen(pal::navy, 1.5));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1, 1, w - 2, h - 2));
+        p.setPen(QPen(pal::sky, 2));
+        for (int k = 0; k < 4; ++k)
+            p.drawLine(QPointF(6, 8 + k * 6), QPointF(w - 6, 8 + k * 6));
+    });
+}
+
 void drawSlides(const Sink& sink)
 {
+    sink(QStringLiteral("ui/sheet-portrait"), sheetSymbol(true));
+    sink(QStringLiteral("ui/sheet-landscape"), sheetSymbol(false));
     drawIntroSlides(sink);
     drawEegSlides(sink);
     drawKevSlides(sink);
