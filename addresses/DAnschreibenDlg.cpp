@@ -4,6 +4,7 @@
 #include "addresses/DAdressAuswahlDlg.h"
 #include "addresses/FAdressFrame.h"
 #include "app/BaseFrameFactory.h"
+#include "app/DialogPosition.h"
 #include "app/FInterfaceFrame.h"
 #include "app/KontaloRegistry.h"
 #include "app/WaitCursor.h"
@@ -278,8 +279,8 @@ void TAnschreibenDialog::PlaceDatum()
 
 void TAnschreibenDialog::LoadSettings()
 {
+    RestoreDialogPosition(this, kSection, 220, 120);
     MKontaloRegistry reg;
-    move(reg.ReadInteger(kSection, QStringLiteral("left"), 220), reg.ReadInteger(kSection, QStringLiteral("top"), 120));
     CheckBoxShowAbsenderZeile->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowAbsenderZeile"), true));
     CheckBoxShowAbsender->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowAbsender"), true));
     CheckBoxshowBetreff->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowBetreff"), true));
@@ -296,9 +297,8 @@ void TAnschreibenDialog::LoadSettings()
 
 void TAnschreibenDialog::SaveSettings()
 {
+    SaveDialogPosition(this, kSection);
     MKontaloRegistry reg;
-    reg.WriteInteger(kSection, QStringLiteral("left"), x());
-    reg.WriteInteger(kSection, QStringLiteral("top"), y());
     reg.WriteBool(kSection, QStringLiteral("ShowAbsenderZeile"), CheckBoxShowAbsenderZeile->isChecked());
     reg.WriteBool(kSection, QStringLiteral("ShowAbsender"), CheckBoxShowAbsender->isChecked());
     reg.WriteBool(kSection, QStringLiteral("ShowBetreff"), CheckBoxshowBetreff->isChecked());
