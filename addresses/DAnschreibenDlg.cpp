@@ -142,7 +142,7 @@ void TAnschreibenDialog::BuildControls()
     PageControl->addTab(letterTab, QStringLiteral("Anschreiben"));
     auto* scroll = new QScrollArea(letterTab);
     scroll->setObjectName(QStringLiteral("ScrollBoxSeite"));
-    scroll->setAlignment(Qt::AlignHCenter);
+    scroll->setWidgetResizable(true);
     auto* tabLayout = new QVBoxLayout(letterTab);
     tabLayout->setContentsMargins(0, 0, 0, 0);
     tabLayout->addWidget(scroll);
@@ -209,7 +209,7 @@ void TAnschreibenDialog::BuildControls()
     bottom->addWidget(BitBtnAbbrechen);
     outer->addLayout(bottom);
 
-    resize(px(letter::kPageWidth) + 260, 820);
+    resize(px(letter::kPageWidth) + 300, 820);
 }
 
 void TAnschreibenDialog::BuildPreview(QWidget* page)
