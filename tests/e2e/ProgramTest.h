@@ -6,8 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-
-namespace tandrel::test {
+#include <QStringList>
 
 // Runs the real program in automation mode.
 class ProgramTest : public tandrel::test::TestEnv {
@@ -63,5 +62,3 @@ protected:
         return false;
     }
 };
-
-} // namespace tandrel::test

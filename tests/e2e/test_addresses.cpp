@@ -6,7 +6,6 @@
 
 namespace {
 
-using tandrel::test::ProgramTest;
 
 TEST_F(ProgramTest, AddressBookSlotSurvivesARestartAndALetterIsWritten)
 {

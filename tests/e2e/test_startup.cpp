@@ -1,15 +1,17 @@
 #include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
-#include "tests/e2e/ProgramTest.h"
 #include "tests/support/PdfReader.h"
+#include "tests/e2e/ProgramTest.h"
 #include "tests/support/TestEnv.h"
 
 #include <QDate>
 #include <QDir>
 
-namespace {
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
 
-using tandrel::test::ProgramTest;
+namespace {
 
 TEST_F(ProgramTest, FirstAndSecondStartKeepTheMainSettings)
 {
