@@ -122,8 +122,8 @@ void TAdressFrame::BuildControls()
     connect(ListViewAdressen, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (m_filling)
             return;
-        if (QTreeWidgetItem* row = SelectedRow())
-            ListViewAdressenSelectItem(row, true);
+        QTreeWidgetItem* row = SelectedRow();
+        ListViewAdressenSelectItem(row, row != nullptr);
     });
 
     auto* group = new QGroupBox(QStringLiteral("Adresse bearbeiten"), own);
