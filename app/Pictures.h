@@ -23,6 +23,7 @@
 //   ui/sponsor           120 x 48  sponsor logo
 //   ui/product           240 x 160 product picture (information dialog)
 //   ui/mobileapp         40 x 56   the maker's mobile app
+//   ui/address-mark      16 x 16   mark of the current address (address book)
 //   ui/sheet-portrait    30 x 40   a sheet in portrait (presentations)
 //   ui/sheet-landscape   40 x 30   a sheet in landscape
 //   slides/...           2000 x 1445 the presentation slides, see data/Slides.h
@@ -45,6 +46,7 @@ inline constexpr char kTopExit[] = "ui/exit";
 inline constexpr char kSponsor[] = "ui/sponsor";
 inline constexpr char kProduct[] = "ui/product";
 inline constexpr char kMobileApp[] = "ui/mobileapp";
+inline constexpr char kAddressMark[] = "ui/address-mark";
 inline constexpr char kSheetPortrait[] = "ui/sheet-portrait";
 inline constexpr char kSheetLandscape[] = "ui/sheet-landscape";
 
