@@ -305,9 +305,12 @@ void TEigenverbrauchFrame::BuildControls()
         PageControlMain->addTab(new QWidget, QString::fromUtf8(hidden));
         PageControlMain->setTabVisible(PageControlMain->count() - 1, false);
     }
+    // A tab page gets its size only when it is shown; its slide follows then.
     connect(PageControlMain, &QTabWidget::currentChanged, this, [this] {
         if (PageControlMain->currentIndex() == 0)
             TabSheet3Enter();
+        else
+            ArrangeControls();
     });
 }
 
@@ -409,6 +412,7 @@ void TEigenverbrauchFrame::ArrangeControls()
     PanelLeftMain->setGeometry(0, 0, leftWidth, height());
     PanelMain->setGeometry(leftWidth, 0, std::max(0, width() - leftWidth), height());
     PanelFolienMain->setGeometry(PanelMain->rect());
+    PanelFolienMain->layout()->activate();
     if (!m_initialised)
         return;
     const int h = PanelFolienMain->height() - 100;
