@@ -321,6 +321,9 @@ TEST(WallTextureTest, DegenerateWallsGiveNoPicture)
     EXPECT_TRUE(TileWallTexture(tile, 10, 0).isNull());
     EXPECT_TRUE(TileWallTexture(tile, 0, 5).isNull());
     EXPECT_TRUE(TileWallTexture(QImage(), 10, 5).isNull());
+    // A kilometre-long low wall stays allocatable.
+    EXPECT_EQ(WallTiling(1000, 2).width, kMaxTiledWallWidth);
+    EXPECT_EQ(TileWallTexture(tile, 1000, 2).width(), kMaxTiledWallWidth);
 }
 
 struct BrightnessCase {
