@@ -1,5 +1,5 @@
 #include "app/KontaloRegistry.h"
-#include "tests/e2e/ProgramRun.h"
+#include "tests/e2e/ProgramTest.h"
 
 #include <QDir>
 #include <QImage>
@@ -7,7 +7,6 @@
 
 namespace {
 
-using tandrel::test::ProgramTest;
 
 // The share of pixels in the picture that have the colour.
 double Share(const QImage& image, QRgb colour)

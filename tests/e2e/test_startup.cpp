@@ -1,7 +1,7 @@
 #include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
 #include "tests/support/PdfReader.h"
-#include "tests/e2e/ProgramRun.h"
+#include "tests/e2e/ProgramTest.h"
 #include "tests/support/TestEnv.h"
 
 #include <QDate>
@@ -12,8 +12,6 @@
 #include <QProcessEnvironment>
 
 namespace {
-
-using tandrel::test::ProgramTest;
 
 TEST_F(ProgramTest, FirstAndSecondStartKeepTheMainSettings)
 {

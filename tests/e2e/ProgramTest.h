@@ -8,8 +8,6 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
-namespace tandrel::test {
-
 // Runs the real program in automation mode.
 class ProgramTest : public tandrel::test::TestEnv {
 protected:
@@ -64,5 +62,3 @@ protected:
         return false;
     }
 };
-
-} // namespace tandrel::test
