@@ -448,7 +448,10 @@ void TPapierHausFrame::BuildDetailPages()
     };
     int i = 0;
     for (const ColourButton& c : kColours) {
-        auto* shape = new TColorShape(QString::fromLatin1(c.shape), c.color, colours);
+        auto* shape = new TColorShape(colours);
+        shape->setObjectName(QString::fromLatin1(c.shape));
+        shape->setFixedSize(28, 18);
+        shape->SetColor(c.color);
         *c.target = shape;
         auto* button = new QPushButton(QString::fromUtf8(c.caption), colours);
         button->setObjectName(QString::fromLatin1(c.button));
@@ -499,16 +502,21 @@ void TPapierHausFrame::BuildViews()
     PageControlPapierHaus = new QTabWidget(PanelMain);
     PageControlPapierHaus->setObjectName(QStringLiteral("PageControlPapierHaus"));
 
-    ScrollBoxHaus = new QScrollArea;
+    auto* netPage = new QWidget;
+    netPage->setObjectName(QStringLiteral("TabSheetDruckansicht"));
+    auto* netLayout = new QVBoxLayout(netPage);
+    netLayout->setContentsMargins(0, 0, 0, 0);
+    ScrollBoxHaus = new QScrollArea(netPage);
+    netLayout->addWidget(ScrollBoxHaus);
     ScrollBoxHaus->setObjectName(QStringLiteral("ScrollBoxHaus"));
     ScrollBoxHaus->setWidgetResizable(true);
     ScrollBoxHaus->setFrameShape(QFrame::NoFrame);
     PaintBoxHaus = new TNetPaintBox(this, ScrollBoxHaus);
     ScrollBoxHaus->setWidget(PaintBoxHaus);
-    PageControlPapierHaus->addTab(ScrollBoxHaus, QStringLiteral("Papierhausansicht"));
+    PageControlPapierHaus->addTab(netPage, QStringLiteral("Papierhausansicht"));
 
     auto* view3d = new QWidget;
-    view3d->setObjectName(QStringLiteral("TabSheet3DAnsicht"));
+    view3d->setObjectName(QStringLiteral("TabSheetHaus3D"));
     auto* v = new QVBoxLayout(view3d);
     v->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QHBoxLayout;
