@@ -183,6 +183,7 @@ void TPapierHausFrame::BuildInputPanel()
 
     TrackBarElevation = MakeSlider("TrackBarElevation", 0, 60, in);
     TrackBarElevation->setValue(30);
+    TrackBarElevation->setMinimumWidth(140);
     EditElevation = MakeEdit("EditElevation", in, 34);
     connect(TrackBarElevation, &QSlider::valueChanged, this, [this] { PitchTrackChange(); });
     connect(EditElevation, &QLineEdit::textChanged, this, [this] { PitchEditChange(); });
