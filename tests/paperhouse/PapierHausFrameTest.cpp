@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -103,6 +104,9 @@ struct MeasureCase {
     double length, width, height, overhangX, overhangY;
 };
 
+// Test names show the case name, not the bytes.
+void PrintTo(const MeasureCase& c, std::ostream* os) { *os << c.name; }
+
 class BadMeasureTest : public PapierHausFrameTest, public ::testing::WithParamInterface<MeasureCase> {};
 
 TEST_P(BadMeasureTest, OnlyThatMeasureFallsBack)
@@ -153,6 +157,9 @@ struct ScaleCase {
     int position;
     double mmPerMetre;
 };
+
+// Test names show the case name, not the bytes.
+void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.name; }
 
 class ScaleTest : public ::testing::TestWithParam<ScaleCase> {};
 
@@ -331,6 +338,9 @@ struct BrightnessCase {
     int position;
     int black; // what a black pixel becomes
 };
+
+// Test names show the case name, not the bytes.
+void PrintTo(const BrightnessCase& c, std::ostream* os) { *os << c.name; }
 
 class BrightnessTest : public PapierHausFrameTest, public ::testing::WithParamInterface<BrightnessCase> {};
 
