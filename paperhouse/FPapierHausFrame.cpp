@@ -807,6 +807,14 @@ void TPapierHausFrame::SyncColorsToParams()
 const TPaperHouseParams& TPapierHausFrame::Parameters()
 {
     SyncColorsToParams();
+    // Values that only live in their controls until saved.
+    Params.Seitenformat = ComboBoxSeitenFormat->currentIndex();
+    Params.Seitenausrichtung = RadioButtonHochformat->isChecked();
+    Params.Massstab = TrackBarMasstab->value();
+    Params.Kippwinkel = TrackBarElevationKippwinkel->value();
+    Params.Blickwinkel = TrackBarElevationBlickwinkel->value();
+    Params.Size = TrackBarElevationSize->value();
+    Params.Wandstruktur = ComboBoxWaende->currentIndex();
     return Params;
 }
 
@@ -815,25 +823,18 @@ void TPapierHausFrame::SavePaperHouseSettings()
     EditHausLaengeChange();
     Params.FensterBreite = UpDownFensterBreite->Position();
     Params.FensterHoehe = UpDownFensterHoehe->Position();
+    Parameters();
     TPaperHouseParams& p = Params;
-    p.Seitenformat = ComboBoxSeitenFormat->currentIndex();
-    p.Seitenausrichtung = RadioButtonHochformat->isChecked();
     p.DachNeigung = TrackBarElevation->value();
     p.LaschenWinkel = UpDownLaschenwinkel->Position();
     p.LaschenGroesse = UpDownLaschenGroesse->Position();
     p.Schenkelanteil = TrackBarSchenkelanteil->value();
-    p.Massstab = TrackBarMasstab->value();
-    p.Kippwinkel = TrackBarElevationKippwinkel->value();
-    p.Blickwinkel = TrackBarElevationBlickwinkel->value();
-    p.Size = TrackBarElevationSize->value();
     for (int i = 0; i < 4; ++i) {
         p.TuerAnzahl[i] = UpDownTueranzahl[i]->Position();
         p.TuerPosition[i] = TrackBarTuerPosition[i]->value();
         p.GrafikAnzeigen[i] = CheckBoxPicture[i]->isChecked();
         p.ElementeAnzeigen[i] = CheckBoxElemente[i]->isChecked();
     }
-    p.Wandstruktur = ComboBoxWaende->currentIndex();
-    SyncColorsToParams();
     MKontaloRegistry reg;
     SavePaperHouseParams(reg, p);
 }

@@ -178,6 +178,7 @@ TEST_F(PapierHausFrameTest, ScaleButtonsAndDetailInputsSetThePixelScale)
     TPapierHausFrame& f = Open();
     qobject_cast<QAbstractButton*>(f.findChild<QWidget*>(QStringLiteral("BitBtnMPA40")))->click();
     EXPECT_EQ(f.TrackBarMasstab->value(), 40);
+    EXPECT_EQ(f.Parameters().Massstab, 40); // what the PDF reads
     EXPECT_EQ(f.LabelMasstab->text(), QStringLiteral("Maßstab:   1 : 40"));
     EXPECT_DOUBLE_EQ(f.PixelsPerMetre, 25 * 3.6);
     f.SpeedButtonZusaetzlich->click();
