@@ -83,5 +83,7 @@ void drawBackgrounds(const Sink& sink);
 void drawHouseSymbols(const Sink& sink);
 void drawStartPage(const Sink& sink);
 void drawTopBar(const Sink& sink);
+// Seamless wall textures, 400 x 400 pixels per square metre ("texture/...").
+void drawWallTextures(const Sink& sink);
 
 } // namespace picgen
