@@ -2,6 +2,7 @@
 
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
+#include "product/FKontaloProduktFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -20,7 +21,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
 {
     static const std::vector<FrameClassInfo> table = {
         {1100, "TOverviewFrame", make<TOverviewFrame>},
-        {1110, "TKontaloProduktFrame", nullptr},
+        {1110, "TKontaloProduktFrame", make<TKontaloProduktFrame>},
         {1600, "TPapierHausFrame", nullptr},
         {1610, "TErtragFrame", nullptr},
         {1620, "TEigenverbrauchFrame", nullptr},

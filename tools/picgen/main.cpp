@@ -137,6 +137,7 @@ int main(int argc, char** argv)
     picgen::drawHouseSymbols(sink);
     picgen::drawStartPage(sink);
     picgen::drawTopBar(sink);
+    picgen::drawProductScreens(sink);
     if (!error.isEmpty())
         return fail(error);
     for (const auto& item : tandrel::pictures::kCatalogue) {
