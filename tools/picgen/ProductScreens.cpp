@@ -830,7 +830,7 @@ QImage testResult()
           Qt::AlignLeft | Qt::AlignVCenter, QColor(0x1c, 0x35, 0x5e), true, 17);
     const QStringList head = {QStringLiteral("Kriterium"), QStringLiteral("Gewicht"), QStringLiteral("Kontalo pro 2010"),
                               QStringLiteral("Produkt B"), QStringLiteral("Produkt C"), QStringLiteral("Produkt D")};
-    const double cw[] = {176, 68, 120, 76, 76, 76};
+    const double cw[] = {170, 64, 118, 76, 76, 76};
     const QStringList rowNames = {QStringLiteral("Ertragsprognose"), QStringLiteral("Finanzierung und Kredite"),
                                   QStringLiteral("Steuerliche Betrachtung"), QStringLiteral("Report für Kunden"),
                                   QStringLiteral("Bedienung"), QStringLiteral("Handbuch und Hilfe"),
@@ -843,10 +843,10 @@ QImage testResult()
     p.fillRect(QRectF(18, y, 584, 26), QColor(0xe6, 0xec, 0xf3));
     for (int i = 0; i < 6; ++i) {
         label(p, QRectF(x + 6, y, cw[i] - 10, 26), head[i], (i < 1 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
-              QColor(0x1c, 0x35, 0x5e), true, 12);
+              QColor(0x1c, 0x35, 0x5e), true, 11.5);
         x += cw[i];
     }
-    p.fillRect(QRectF(18 + 260, y + 26, 110, 7 * 26 + 30), QColor(0xe8, 0xf4, 0xee));
+    p.fillRect(QRectF(18 + cw[0] + cw[1], y + 26, cw[2], 7 * 26 + 30), QColor(0xe8, 0xf4, 0xee));
     y += 26;
     double total[4] = {0, 0, 0, 0};
     const double w[] = {0.2, 0.25, 0.15, 0.15, 0.1, 0.05, 0.1};
@@ -884,8 +884,8 @@ QImage testResult()
     label(p, QRectF(sc.x() - 44, sc.y() - 22, 88, 30), QStringLiteral("GUT"), Qt::AlignCenter, brand, true, 24);
     label(p, QRectF(sc.x() - 44, sc.y() + 6, 88, 18), QStringLiteral("(%1)").arg(num(total[0], 1)), Qt::AlignCenter, brand, true,
           14);
-    label(p, QRectF(sc.x() - 44, sc.y() + 24, 88, 14), QStringLiteral("Ausgabe 4/2010"), Qt::AlignCenter,
-          QColor(0x50, 0x58, 0x60), false, 8.5);
+    label(p, QRectF(sc.x() - 40, sc.y() + 23, 80, 14), QStringLiteral("Heft 4/2010"), Qt::AlignCenter,
+          QColor(0x50, 0x58, 0x60), false, 9);
     label(p, QRectF(18, 372, 440, 80),
           QStringLiteral("Fazit: Kontalo pro 2010 rechnet Förderkredite mit tilgungsfreien Anlaufjahren korrekt ab "
                          "und erstellt einen übersichtlichen Kundenreport. Testsieger in der Kategorie Finanzierung."),
