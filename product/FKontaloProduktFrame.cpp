@@ -150,10 +150,17 @@ void TKontaloProduktFrame::BuildLeftColumn()
     v->addWidget(BitBtnOnlineBestellformular);
 }
 
+QWidget* TKontaloProduktFrame::AddPage(const char* name, const QString& caption)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    PageControl1->addTab(page, caption);
+    return page;
+}
+
 void TKontaloProduktFrame::BuildDescription()
 {
-    TabSheetBeschreibung = new QWidget;
-    TabSheetBeschreibung->setObjectName(QStringLiteral("TabSheetBeschreibung"));
+    TabSheetBeschreibung = AddPage("TabSheetBeschreibung", QStringLiteral("Beschreibung"));
     auto* v = new QVBoxLayout(TabSheetBeschreibung);
     MemoBeschreibung = new QTextBrowser(TabSheetBeschreibung);
     MemoBeschreibung->setObjectName(QStringLiteral("MemoBeschreibung"));
@@ -172,13 +179,11 @@ void TKontaloProduktFrame::BuildDescription()
     row->addWidget(ButtonBildschirmseiten);
     row->addStretch(1);
     v->addLayout(row);
-    PageControl1->addTab(TabSheetBeschreibung, QStringLiteral("Beschreibung"));
 }
 
 void TKontaloProduktFrame::BuildProcedure()
 {
-    TabSheetVorgehen = new QWidget;
-    TabSheetVorgehen->setObjectName(QStringLiteral("TabSheetVorgehen"));
+    TabSheetVorgehen = AddPage("TabSheetVorgehen", QStringLiteral("Vorgehen Kontalo pro"));
     auto* scroll = new QScrollArea(TabSheetVorgehen);
     scroll->setObjectName(QStringLiteral("ScrollBoxVorgehen"));
     scroll->setWidgetResizable(true);
@@ -207,13 +212,11 @@ void TKontaloProduktFrame::BuildProcedure()
     v->addLayout(grid);
     v->addStretch(1);
     scroll->setWidget(content);
-    PageControl1->addTab(TabSheetVorgehen, QStringLiteral("Vorgehen Kontalo pro"));
 }
 
 void TKontaloProduktFrame::BuildScreens()
 {
-    TabSheetBildschirmansichten = new QWidget;
-    TabSheetBildschirmansichten->setObjectName(QStringLiteral("TabSheetBildschirmansichten"));
+    TabSheetBildschirmansichten = AddPage("TabSheetBildschirmansichten", QStringLiteral("Bildschirmansichten"));
     auto* v = new QVBoxLayout(TabSheetBildschirmansichten);
     v->setContentsMargins(0, 0, 0, 0);
     PageControl2 = new QTabWidget(TabSheetBildschirmansichten);
@@ -249,13 +252,11 @@ void TKontaloProduktFrame::BuildScreens()
         connect(b, &QToolButton::clicked, this, [this, target] { ShowScreen(target); });
         Hotspots.push_back(b);
     }
-    PageControl1->addTab(TabSheetBildschirmansichten, QStringLiteral("Bildschirmansichten"));
 }
 
 void TKontaloProduktFrame::BuildTest()
 {
-    TabSheetTestuebersicht = new QWidget;
-    TabSheetTestuebersicht->setObjectName(QStringLiteral("TabSheetTestuebersicht"));
+    TabSheetTestuebersicht = AddPage("TabSheetTestuebersicht", QStringLiteral("Testübersicht"));
     auto* v = new QVBoxLayout(TabSheetTestuebersicht);
     ImageTest = pictureButton(TabSheetTestuebersicht, "ImageTest", tandrel::pictures::pixmap(QString::fromLatin1(kTestPicture)),
                               QStringLiteral("Testberichte im Internet"));
@@ -265,7 +266,6 @@ void TKontaloProduktFrame::BuildTest()
     note->setMaximumWidth(640);
     v->addWidget(note);
     v->addStretch(1);
-    PageControl1->addTab(TabSheetTestuebersicht, QStringLiteral("Testübersicht"));
 }
 
 void TKontaloProduktFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId)

@@ -45,6 +45,7 @@ protected:
     virtual bool ChooseAddress(TBaseFrame* addressFrame);
 
 private:
+    QWidget* AddPage(const char* name, const QString& caption);
     void BuildLeftColumn();
     void BuildDescription();
     void BuildProcedure();

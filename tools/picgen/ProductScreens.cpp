@@ -71,8 +71,6 @@ const Plan& plan()
 
 QString euro(double v) { return num(v) + QStringLiteral(" €"); }
 
-QImage screenCanvas() { return canvas(kScreenWidth, kScreenHeight, Qt::white); }
-
 QStringList yearLabels(int n)
 {
     QStringList l;
@@ -82,11 +80,8 @@ QStringList yearLabels(int n)
 }
 
 // 1: the start centre with tiles and the last projects.
-QImage startScreen()
+void startScreen(QPainter& p)
 {
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
     window(p, kTitle, TreeProjekt, QStringLiteral("Bereit"));
     const QRectF c = r(kContent);
     QLinearGradient g(c.topLeft(), c.topRight());
@@ -204,7 +199,6 @@ QImage startScreen()
                          "• Solarkredite mit tilgungsfreien\n   Anlaufjahren\n• Report mit Firmenlogo und\n"
                          "   Kundenanschreiben"),
           Qt::AlignLeft | Qt::AlignTop, QColor(0x40, 0x40, 0x40), false, 12);
-    return img;
 }
 
 // The plant's property list, right of the roof.
@@ -265,21 +259,9 @@ void drawPlantView(QPainter& p)
              QStringLiteral("Ertragsprognose je Monat (kWh)"), monthlyYield(), kMonths, QColor(0x2f, 0x6d, 0xb5));
 }
 
-QImage plantView()
-{
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
-    drawPlantView(p);
-    return img;
-}
-
 // 3: the location dialog over the plant view.
-QImage locationDialog()
+void locationDialog(QPainter& p)
 {
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
     drawPlantView(p);
     dim(p);
     const QRectF ok = hotspot(Standortdialog, 0);
@@ -317,7 +299,6 @@ QImage locationDialog()
     button(p, ok, QStringLiteral("OK"), true);
     button(p, ok.translated(100, 0), QStringLiteral("Abbrechen"));
     check(p, QPointF(x, ok.top() + 4), QStringLiteral("Als Standardstandort merken"), false);
-    return img;
 }
 
 // Yield in per cent of the best orientation: a smooth model of the dome
@@ -330,11 +311,8 @@ double yieldFactor(int tilt, int azimuth)
 }
 
 // 4: azimuth and tilt with the yield factor table.
-QImage generatorView()
+void generatorView(QPainter& p)
 {
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
     window(p, kTitle, TreeGenerator, QStringLiteral("Generator: Azimut 25°, Neigung 35°"));
     const QRectF c = r(kContent);
     heading(p, QRectF(c.left() + 1, c.top() + 1, c.width() - 1, 34), QStringLiteral("Generatorausrichtung"),
@@ -431,17 +409,13 @@ QImage generatorView()
     const QRectF take = hotspot(Generatorausrichtung, 0);
     button(p, take, QStringLiteral("Übernehmen"), true);
     button(p, take.translated(-128, 0), QStringLiteral("Optimieren"));
-    return img;
 }
 
 QString ct(double euroValue) { return num(euroValue, 0); }
 
 // 5: the financing plan year by year.
-QImage financeView()
+void financeView(QPainter& p)
 {
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
     window(p, kTitle, TreeFinanzierung, QStringLiteral("Finanzierungsplan berechnet (20 Jahre)"));
     const QRectF c = r(kContent);
     heading(p, QRectF(c.left() + 1, c.top() + 1, c.width() - 1, 34), QStringLiteral("Finanzierung"),
@@ -480,15 +454,11 @@ QImage financeView()
         label(p, QRectF(b.left() + 10, b.top() + 16, b.width() - 20, b.height() - 18), boxes[i].value,
               Qt::AlignLeft | Qt::AlignVCenter, brand, true, 15);
     }
-    return img;
 }
 
 // 6: the plant data used by the financing.
-QImage plantData()
+void plantData(QPainter& p)
 {
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
     window(p, kTitle, TreeAnlagedaten, QStringLiteral("Anlagedaten bearbeiten"));
     const QRectF c = r(kContent);
     heading(p, QRectF(c.left() + 1, c.top() + 1, c.width() - 1, 34), QStringLiteral("Finanzierung"),
@@ -527,15 +497,11 @@ QImage plantData()
     check(p, QPointF(x2 + 14, top2 + 104), QStringLiteral("Zählermiete in Wartung enthalten"), true);
     button(p, QRectF(c.right() - 240, c.bottom() - 40, 110, 28), QStringLiteral("Zurücksetzen"));
     button(p, QRectF(c.right() - 122, c.bottom() - 40, 110, 28), QStringLiteral("Berechnen"), true);
-    return img;
 }
 
 // 7: the loans with the debt over the years.
-QImage loansView()
+void loansView(QPainter& p)
 {
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
     window(p, kTitle, TreeSolarkredite, QStringLiteral("2 Kredite, 24.000 €"));
     const QRectF c = r(kContent);
     heading(p, QRectF(c.left() + 1, c.top() + 1, c.width() - 1, 34), QStringLiteral("Finanzierung"),
@@ -561,7 +527,6 @@ QImage loansView()
     barChart(p, QRectF(c.left() + 10, c.top() + 214, c.width() - 20, c.height() - 224),
              QStringLiteral("Restschuld zum Jahresende (Balken, €) und Zinsen (Linie, €)"), debt, yearLabels(20),
              QColor(0x6b, 0x86, 0xa8), interest, accent);
-    return img;
 }
 
 // 8: liquidity and cumulative surplus, and the yield per month.
@@ -607,21 +572,9 @@ void drawCharts(QPainter& p)
     }
 }
 
-QImage chartsView()
-{
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
-    drawCharts(p);
-    return img;
-}
-
 // 9: the report dialog over the charts.
-QImage reportDialog()
+void reportDialog(QPainter& p)
 {
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
     drawCharts(p);
     dim(p);
     const QRectF preview = hotspot(ReportDialog, 0), create = hotspot(ReportDialog, 1);
@@ -649,7 +602,6 @@ QImage reportDialog()
           Qt::AlignLeft | Qt::AlignVCenter, QColor(0x50, 0x58, 0x60), false, 11.5);
     button(p, preview, QStringLiteral("Vorschau"));
     button(p, create, QStringLiteral("Erstellen"), true);
-    return img;
 }
 
 // One page of the report preview at small scale.
@@ -731,11 +683,8 @@ void reportPage(QPainter& p, const QRectF& page, int number)
 }
 
 // 10: the report pages in the preview window.
-QImage reportPages()
+void reportPages(QPainter& p)
 {
-    QImage img = screenCanvas();
-    QPainter p(&img);
-    prepare(p);
     window(p, QStringLiteral("Kontalo pro 2010 - Reportvorschau (14 Seiten)"), TreeReport, QStringLiteral("Seite 1 und 9 von 14"));
     const QRectF c = r(kContent);
     p.fillRect(c.adjusted(1, 1, 0, 0), QColor(0x8a, 0x93, 0x9c));
@@ -755,7 +704,6 @@ QImage reportPages()
     reportPage(p, QRectF(c.left() + 30 + pageW + 28, top, pageW, pageH), 2);
     p.restore();
     Q_UNUSED(h);
-    return img;
 }
 
 // The product box shown in the brochure's left column.
@@ -897,11 +845,17 @@ QImage testResult()
 
 void drawProductScreens(const Sink& sink)
 {
-    using Maker = QImage (*)();
-    const Maker makers[ScreenCount] = {startScreen, plantView, locationDialog, generatorView, financeView,
-                                       plantData, loansView, chartsView, reportDialog, reportPages};
-    for (int i = 0; i < ScreenCount; ++i)
-        sink(QStringLiteral("product/screen-") + QString::fromLatin1(kScreens[i].key), makers[i]());
+    using Painter = void (*)(QPainter&);
+    const Painter painters[ScreenCount] = {startScreen, drawPlantView, locationDialog, generatorView, financeView,
+                                           plantData, loansView, drawCharts, reportDialog, reportPages};
+    for (int i = 0; i < ScreenCount; ++i) {
+        QImage img = canvas(kScreenWidth, kScreenHeight, Qt::white);
+        QPainter p(&img);
+        prepare(p);
+        painters[i](p);
+        p.end();
+        sink(QStringLiteral("product/screen-") + QString::fromLatin1(kScreens[i].key), img);
+    }
     sink(QString::fromLatin1(kCoverPicture), cover());
     sink(QString::fromLatin1(kTestPicture), testResult());
 }
