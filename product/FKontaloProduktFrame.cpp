@@ -1,5 +1,7 @@
 #include "product/FKontaloProduktFrame.h"
 
+#include "addresses/DAdressAuswahlDlg.h"
+#include "addresses/FAdressFrame.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
@@ -15,7 +17,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -303,9 +307,18 @@ void TKontaloProduktFrame::ShowScreen(Screen screen)
     PageControl2->setCurrentIndex(int(screen));
 }
 
-bool TKontaloProduktFrame::ChooseAddress(TBaseFrame* /*addressFrame*/)
+bool TKontaloProduktFrame::ChooseAddress(TBaseFrame* addressFrame)
 {
-    return false;
+    auto* book = qobject_cast<TAdressFrame*>(addressFrame);
+    if (!book)
+        return false;
+    // The dialog gives the address book back to its place however it ends.
+    QPointer<TAdressAuswahlDialog> dialog = new TAdressAuswahlDialog(this);
+    const auto freeDialog = qScopeGuard([&dialog] { delete dialog.data(); });
+    dialog->SetPrompt(QStringLiteral("Bitte wählen Sie die Adresse des Bestellers aus oder geben Sie eine ein:"));
+    dialog->EmbedAddressBook(book);
+    const int result = dialog->exec();
+    return dialog && result == QDialog::Accepted;
 }
 
 void TKontaloProduktFrame::BitBtnBestellformularPdfClick()
@@ -324,9 +337,10 @@ void TKontaloProduktFrame::BitBtnBestellformularPdfClick()
                                              "erstellt werden."));
         return;
     }
-    if (!ChooseAddress(addressFrame))
+    QPointer<TBaseFrame> chosen = addressFrame;
+    if (!ChooseAddress(addressFrame) || !chosen)
         return;
-    WriteOrderForm(addressFrame);
+    WriteOrderForm(chosen);
 }
 
 void TKontaloProduktFrame::WriteOrderForm(TBaseFrame* addressFrame)
