@@ -227,6 +227,7 @@ void TKontaloProduktFrame::BuildScreens()
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setDocumentMode(true);
     PageControl2->setUsesScrollButtons(true);
+    PageControl2->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 9px; }"));
     v->addWidget(PageControl2);
     std::vector<QLabel*> images;
     for (int s = 0; s < ScreenCount; ++s) {
@@ -265,7 +266,7 @@ void TKontaloProduktFrame::BuildTest()
     ImageTest = pictureButton(TabSheetTestuebersicht, "ImageTest", tandrel::pictures::pixmap(QString::fromLatin1(kTestPicture)),
                               QStringLiteral("Testberichte im Internet"));
     connect(ImageTest, &QToolButton::clicked, this, [] { OpenURL(QString::fromUtf8(links::kSiblingTestPage)); });
-    v->addWidget(ImageTest, 0, Qt::AlignLeft);
+    v->addWidget(ImageTest, 0, Qt::AlignLeft | Qt::AlignTop);
     auto* note = wrappedLabel(TabSheetTestuebersicht, "LabelTestHinweis", kontalo_texts::TestHinweis());
     note->setMaximumWidth(640);
     v->addWidget(note);
