@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -86,6 +87,17 @@ TEST_F(AddressChoiceTest, CancelWritesNothingAndGivesTheAddressBookBack)
     EXPECT_EQ(factory->GetCurrentFrame(), product);
     EXPECT_TRUE(product->isVisible());
     EXPECT_FALSE(book->isVisible());
+}
+
+TEST_F(AddressChoiceTest, MainWindowButtonAndMenuLeadToTheBrochure)
+{
+    factory->ShowFrame(1100);
+    window->findChild<QToolButton*>("SpeedButtonKontalo")->click();
+    EXPECT_EQ(factory->GetCurrentFrame(), product);
+    factory->ShowFrame(1100);
+    window->findChild<QAction*>("ProgrammteileKontalo")->trigger();
+    EXPECT_EQ(factory->GetCurrentFrame(), product);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tandrel - Software Kontalo pro"));
 }
 
 } // namespace
