@@ -14,7 +14,7 @@ foreach(line IN LISTS lines)
   endif()
   set(name "${CMAKE_MATCH_1}")
   math(EXPR count "${count} + 1")
-  if(name MATCHES "object <" OR name MATCHES "GetParam" OR name MATCHES "0x[0-9a-fA-F]+"
+  if(name MATCHES "object <" OR name MATCHES "GetParam" OR name MATCHES "[^0-9A-Za-z]0x[0-9a-fA-F]"
      OR name MATCHES "/[0-9]+$" OR name MATCHES "[ <>]")
     string(APPEND bad "  ${name}\n")
   endif()

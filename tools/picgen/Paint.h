@@ -83,5 +83,7 @@ void drawBackgrounds(const Sink& sink);
 void drawHouseSymbols(const Sink& sink);
 void drawStartPage(const Sink& sink);
 void drawTopBar(const Sink& sink);
+// The program's own icon (window, desktop menu), size x size pixels.
+QImage appIcon(int size);
 
 } // namespace picgen
