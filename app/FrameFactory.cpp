@@ -2,6 +2,7 @@
 
 #include "addresses/FAdressFrame.h"
 #include "app/FBaseFrame.h"
+#include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
 #include "product/FKontaloProduktFrame.h"
 
@@ -21,17 +22,17 @@ TBaseFrame* make(QWidget* parent)
 const std::vector<FrameClassInfo>& FrameClassTable()
 {
     static const std::vector<FrameClassInfo> table = {
-        {1100, "TOverviewFrame", make<TOverviewFrame>},
-        {1110, "TKontaloProduktFrame", make<TKontaloProduktFrame>},
-        {1600, "TPapierHausFrame", nullptr},
-        {1610, "TErtragFrame", nullptr},
-        {1620, "TEigenverbrauchFrame", nullptr},
-        {1622, "TKEVFrame", nullptr},
-        {1630, "TDachplanung2DFrame", nullptr},
-        {4400, "TBranchenbuchFrame", nullptr},
-        {4450, "TAdressGeoFrame", nullptr},
-        {6100, "TAdressFrame", make<TAdressFrame>},
-        {3050, "THelpFrame", nullptr},
+        {FrameId::Overview, "TOverviewFrame", make<TOverviewFrame>},
+        {FrameId::KontaloProdukt, "TKontaloProduktFrame", make<TKontaloProduktFrame>},
+        {FrameId::PapierHaus, "TPapierHausFrame", nullptr},
+        {FrameId::Ertrag, "TErtragFrame", nullptr},
+        {FrameId::Eigenverbrauch, "TEigenverbrauchFrame", nullptr},
+        {FrameId::KEV, "TKEVFrame", nullptr},
+        {FrameId::Dachplanung2D, "TDachplanung2DFrame", nullptr},
+        {FrameId::Branchenbuch, "TBranchenbuchFrame", nullptr},
+        {FrameId::AdressGeo, "TAdressGeoFrame", nullptr},
+        {FrameId::Adress, "TAdressFrame", make<TAdressFrame>},
+        {FrameId::Help, "THelpFrame", nullptr},
     };
     return table;
 }
@@ -64,14 +65,14 @@ void TFrameFactory::StartFactory(TMainWindowInterface* mainWindow, TInterfaceFra
 {
     TBaseFrameFactory::StartFactory(mainWindow, interfaceFrame);
     QWidget* updatePanel = mainWindow ? mainWindow->GetUpdatePanel() : nullptr;
-    AuxFrame = CreateFrameByID(3010, updatePanel, nullptr);
+    AuxFrame = CreateFrameByID(FrameId::Aux, updatePanel, nullptr);
     QWidget* body = mainWindow ? mainWindow->GetBodyPanel() : nullptr;
     QWidget* window = body ? body->window() : nullptr;
     if (window)
         window->setCursor(Qt::WaitCursor);
     if (body)
         body->setCursor(Qt::WaitCursor);
-    CreateFrame(1100);
+    CreateFrame(FrameId::Overview);
     for (TBaseFrame* f : std::vector<TBaseFrame*>(Frames())) {
         try {
             f->AfterFramesCreated();

@@ -85,5 +85,7 @@ void drawStartPage(const Sink& sink);
 void drawTopBar(const Sink& sink);
 // The brochure of the finance software ("product/...").
 void drawProductScreens(const Sink& sink);
+// The program's own icon (window, desktop menu), size x size pixels.
+QImage appIcon(int size);
 
 } // namespace picgen
