@@ -5,6 +5,7 @@
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
+#include "app/FrameIds.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
 #include "pdf/PdfWriter.h"
@@ -324,13 +325,13 @@ bool TKontaloProduktFrame::ChooseAddress(TBaseFrame* addressFrame)
 
 void TKontaloProduktFrame::BitBtnBestellformularPdfClick()
 {
-    TBaseFrame* addressFrame = FindFrame(6100);
+    TBaseFrame* addressFrame = FindFrame(FrameId::Adress);
     if (!addressFrame && Factory) {
         // The address book stands on the directory and the map.
-        Factory->ShowFrame(4400);
-        Factory->ShowFrame(4450);
-        Factory->ShowFrame(6100);
-        addressFrame = FindFrame(6100);
+        Factory->ShowFrame(FrameId::Branchenbuch);
+        Factory->ShowFrame(FrameId::AdressGeo);
+        Factory->ShowFrame(FrameId::Adress);
+        addressFrame = FindFrame(FrameId::Adress);
         Factory->ShowFrame(FrameID);
     }
     if (!addressFrame) {
