@@ -5,6 +5,8 @@
 #include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
 #include "product/FKontaloProduktFrame.h"
+#include "roof/FDachplanung2DFrame.h"
+#include "yield/FErtragFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -25,10 +27,10 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {FrameId::Overview, "TOverviewFrame", make<TOverviewFrame>},
         {FrameId::KontaloProdukt, "TKontaloProduktFrame", make<TKontaloProduktFrame>},
         {FrameId::PapierHaus, "TPapierHausFrame", nullptr},
-        {FrameId::Ertrag, "TErtragFrame", nullptr},
+        {FrameId::Ertrag, "TErtragFrame", make<TErtragFrame>},
         {FrameId::Eigenverbrauch, "TEigenverbrauchFrame", nullptr},
         {FrameId::KEV, "TKEVFrame", nullptr},
-        {FrameId::Dachplanung2D, "TDachplanung2DFrame", nullptr},
+        {FrameId::Dachplanung2D, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
         {FrameId::Branchenbuch, "TBranchenbuchFrame", nullptr},
         {FrameId::AdressGeo, "TAdressGeoFrame", nullptr},
         {FrameId::Adress, "TAdressFrame", make<TAdressFrame>},

@@ -20,4 +20,9 @@ inline constexpr const char* kMakerStreet = "Lichtenbergstraße 14";
 inline constexpr const char* kMakerPostcode = "80331";
 inline constexpr const char* kMakerTown = "München";
 inline constexpr const char* kMakerFax = "089 99998-129";
+// The maker of the catalogue modules of the roof planner.
+inline constexpr const char* kModuleMakerWebSite = "https://www.solarindustries-module.de";
+// The maker's server with the tariff update page, and the Referer it expects.
+inline constexpr const char* kTariffUpdateServer = "https://aktualisierung.norvi-software.de";
+inline constexpr const char* kMakerRootAddress = "https://www.norvi-software.de/";
 } // namespace links

@@ -6,11 +6,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-
-namespace tandrel::test {
+#include <QStringList>
 
 // Runs the real program in automation mode.
-class ProgramTest : public TestEnv {
+class ProgramTest : public tandrel::test::TestEnv {
 protected:
     struct Run {
         int exitCode = -1;
@@ -63,5 +62,3 @@ protected:
         return false;
     }
 };
-
-} // namespace tandrel::test

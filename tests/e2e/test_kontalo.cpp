@@ -5,8 +5,6 @@
 
 namespace {
 
-using tandrel::test::ProgramTest;
-
 TEST_F(ProgramTest, KontaloBrochureWalksTwoHotspots)
 {
     const QString shot = tempDir.filePath("kontalo.png");

@@ -14,8 +14,6 @@
 
 namespace {
 
-using tandrel::test::ProgramTest;
-
 TEST_F(ProgramTest, FirstAndSecondStartKeepTheMainSettings)
 {
     Run first = run({"quit"});
