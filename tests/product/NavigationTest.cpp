@@ -1,6 +1,7 @@
 #include "app/Links.h"
 #include "app/Pictures.h"
 #include "tests/product/ProductFixture.h"
+#include "tests/support/CaseName.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -83,8 +84,9 @@ TEST_P(NavigationTest, LeadsToItsPage)
     EXPECT_TRUE(shell.opened.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Brochure, NavigationTest, ::testing::ValuesIn(kJumps),
-                         [](const ::testing::TestParamInfo<Jump>& info) { return std::string(info.param.control); });
+std::string CaseLabel(const Jump& j) { return j.control; }
+
+INSTANTIATE_TEST_SUITE_P(Brochure, NavigationTest, ::testing::ValuesIn(kJumps), tandrel::test::CaseName{});
 
 struct Link {
     const char* control;
@@ -109,8 +111,9 @@ TEST_P(LinkTest, OpensItsAddressOnce)
     EXPECT_EQ(shell.opened, QStringList{QString::fromUtf8(GetParam().target)});
 }
 
-INSTANTIATE_TEST_SUITE_P(Brochure, LinkTest, ::testing::ValuesIn(kLinks),
-                         [](const ::testing::TestParamInfo<Link>& info) { return std::string(info.param.control); });
+std::string CaseLabel(const Link& l) { return l.control; }
+
+INSTANTIATE_TEST_SUITE_P(Brochure, LinkTest, ::testing::ValuesIn(kLinks), tandrel::test::CaseName{});
 
 TEST_F(ProductTest, EveryHotspotIsInTheNavigationTable)
 {
