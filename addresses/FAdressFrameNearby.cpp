@@ -1,8 +1,8 @@
-// Where the address book meets the business directory and the postcode map.
-// Until those frames exist there is nothing to list.
+// Where the address book meets the business directory (m_directoryFrame) and
+// the postcode map (m_mapFrame). Until those frames exist there is nothing to list.
 #include "addresses/FAdressFrame.h"
 
-std::vector<TAdressFrame::NearbyEntry> TAdressFrame::DirectoryEntries() const
+std::vector<MAdresse> TAdressFrame::DirectoryEntries() const
 {
     return {};
 }

@@ -5,6 +5,7 @@
 #include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
 #include "product/FKontaloProduktFrame.h"
+#include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "yield/FErtragFrame.h"
 
@@ -26,7 +27,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
     static const std::vector<FrameClassInfo> table = {
         {FrameId::Overview, "TOverviewFrame", make<TOverviewFrame>},
         {FrameId::KontaloProdukt, "TKontaloProduktFrame", make<TKontaloProduktFrame>},
-        {FrameId::PapierHaus, "TPapierHausFrame", nullptr},
+        {FrameId::PapierHaus, "TPapierHausFrame", make<TPapierHausFrame>},
         {FrameId::Ertrag, "TErtragFrame", make<TErtragFrame>},
         {FrameId::Eigenverbrauch, "TEigenverbrauchFrame", nullptr},
         {FrameId::KEV, "TKEVFrame", nullptr},

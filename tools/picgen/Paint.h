@@ -87,5 +87,7 @@ void drawTopBar(const Sink& sink);
 void drawProductScreens(const Sink& sink);
 // The program's own icon (window, desktop menu), size x size pixels.
 QImage appIcon(int size);
+// Seamless wall textures, 400 x 400 pixels per square metre ("texture/...").
+void drawWallTextures(const Sink& sink);
 
 } // namespace picgen
