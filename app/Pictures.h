@@ -24,6 +24,7 @@
 //   ui/product           240 x 160 product picture (information dialog)
 //   ui/mobileapp         40 x 56   the maker's mobile app
 //   ui/address-mark      16 x 16   mark of the current address (address book)
+//   ui/app-icon          64 x 64   the program's window icon
 //   ui/sheet-portrait    30 x 40   a sheet in portrait (presentations)
 //   ui/sheet-landscape   40 x 30   a sheet in landscape
 //   slides/...           2000 x 1445 the presentation slides, see data/Slides.h
@@ -47,6 +48,7 @@ inline constexpr char kSponsor[] = "ui/sponsor";
 inline constexpr char kProduct[] = "ui/product";
 inline constexpr char kMobileApp[] = "ui/mobileapp";
 inline constexpr char kAddressMark[] = "ui/address-mark";
+inline constexpr char kAppIcon[] = "ui/app-icon";
 inline constexpr char kSheetPortrait[] = "ui/sheet-portrait";
 inline constexpr char kSheetLandscape[] = "ui/sheet-landscape";
 

@@ -3,6 +3,7 @@
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
+#include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
@@ -295,7 +296,7 @@ void TEigenverbrauchFrame::BuildControls()
             kontalo->setObjectName(QStringLiteral("BitBtnKontalo"));
             connect(kontalo, &QPushButton::clicked, this, [this] {
                 if (GetFactory())
-                    GetFactory()->ShowFrame(1110);
+                    GetFactory()->ShowFrame(FrameId::KontaloProdukt);
             });
         }
         PageControlMain->addTab(page, QString::fromUtf8(slide.Caption));

@@ -1,5 +1,6 @@
 #include "app/FInterfaceFrame.h"
 #include "app/FrameFactory.h"
+#include "app/FrameIds.h"
 #include "app/InfoDlg.h"
 #include "app/KontaloRegistry.h"
 #include "app/MainForm.h"
@@ -9,7 +10,6 @@
 #include "presentations/FKEVFrame.h"
 #include "presentations/SlidesPdf.h"
 #include "tests/support/PdfReader.h"
-#include "tests/support/QpdfCheck.h"
 #include "tests/support/TestEnv.h"
 
 #include <QCheckBox>
@@ -102,7 +102,7 @@ TEST_P(LayoutTest, PagesSlideBoxesHeaderFooterAndCover)
         MKontaloRegistry reg;
         reg.WriteString("EigenverbrauchFrame", "Seitenformattyp", QString::fromUtf8(c.type));
     }
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     ASSERT_NE(frame, nullptr);
     Child<QComboBox>(frame, "ComboBoxSeitenFormat")->setCurrentIndex(c.format);
     (c.portrait ? Child<QRadioButton>(frame, "RadioButtonHochformat") : Child<QRadioButton>(frame, "RadioButtonQuerformat"))->setChecked(true);
@@ -195,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PresentationTest, ProgressValuesInOrder)
 {
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     ASSERT_NE(frame, nullptr);
     std::vector<int> seen;
     QStringList captions;
@@ -234,7 +234,7 @@ TEST_P(CoverTest, CoverPictureRule)
     const QString file = tempDir.filePath("cover.png");
     if (c.file == CoverFile::Present)
         ASSERT_TRUE(Solid(QColor(20, 160, 60), 150, 300).save(file));
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     ASSERT_NE(frame, nullptr);
     if (c.file != CoverFile::None) {
         dialogs.openAnswers.push_back(file);
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PresentationTest, EmptyTitleTakesCataloguePicture3130)
 {
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     ASSERT_NE(frame, nullptr);
     Child<QLineEdit>(frame, "EditStartseiteUeberschrift")->clear();
     Print(frame);
@@ -283,7 +283,7 @@ TEST_F(PresentationTest, UnreadablePictureIsReportedAndLeavesTheCoverEmpty)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("no picture");
     f.close();
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     dialogs.openAnswers.push_back(file);
     frame->BitBtnPictureClick();
     ASSERT_EQ(dialogs.messages.size(), 1);
@@ -307,7 +307,7 @@ TEST(CoverPicture, WideCoverIsScaledToTheLimit)
 
 TEST_F(PresentationTest, TypedTextsPassThroughWindows1252)
 {
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     Child<QLineEdit>(frame, "EditStartseiteUeberschrift")->setText(QString::fromUtf8("Preis 0,25 € – Łódź"));
     Child<QLineEdit>(frame, "EditKopfzeile")->setText(QString::fromUtf8("Straße 名"));
     PdfReader pdf(Print(frame));
@@ -318,7 +318,7 @@ TEST_F(PresentationTest, TypedTextsPassThroughWindows1252)
 
 TEST_F(PresentationTest, FirstStartReadsEmptyTextsAndDefaults)
 {
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetFrameName(), QString("Darstellung der Eigenverbrauchsregelung"));
     EXPECT_TRUE(Child<QCheckBox>(frame, "CheckBoxSolarpraesentation")->isChecked());
@@ -334,7 +334,7 @@ TEST_F(PresentationTest, FirstStartReadsEmptyTextsAndDefaults)
 
 TEST_F(PresentationTest, OrientationButtonsSwitchTheSheetPictures)
 {
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     auto* portrait = Child<QLabel>(frame, "Imagehochformat");
     auto* landscape = Child<QLabel>(frame, "ImageQuerformat");
     ASSERT_FALSE(portrait->pixmap().isNull());
@@ -350,13 +350,13 @@ TEST_F(PresentationTest, OrientationButtonsSwitchTheSheetPictures)
 
 TEST_F(PresentationTest, SettingsRoundTripAndStayApart)
 {
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     Child<QLineEdit>(frame, "EditStartseiteUeberschrift")->setText("Mein Titel");
     Child<QSlider>(frame, "TrackBarRandabstand")->setValue(33);
     Child<QRadioButton>(frame, "RadioButtonQuerformat")->setChecked(true);
     Child<QComboBox>(frame, "ComboBoxSeitenFormat")->setCurrentIndex(7);
     frame->FinishFrame();
-    auto* kev = Show<TKEVFrame>(1622);
+    auto* kev = Show<TKEVFrame>(FrameId::KEV);
     ASSERT_NE(kev, nullptr);
     kev->FinishFrame();
     MKontaloRegistry reg;
@@ -372,7 +372,7 @@ TEST_F(PresentationTest, SettingsRoundTripAndStayApart)
 
 TEST_F(PresentationTest, KevFrameSlidesTabsAndDocument)
 {
-    auto* kev = Show<TKEVFrame>(1622);
+    auto* kev = Show<TKEVFrame>(FrameId::KEV);
     ASSERT_NE(kev, nullptr);
     EXPECT_EQ(kev->GetFrameName(), QString("KEV in der Schweiz"));
     EXPECT_EQ(kev->GetFrameDescription(), QString("Darstellung der KEV"));
@@ -403,7 +403,7 @@ TEST_F(PresentationTest, KevFrameSlidesTabsAndDocument)
 
 TEST_F(PresentationTest, SelfConsumptionTabs)
 {
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     auto* tabs = Child<QTabWidget>(frame, "PageControlMain");
     QStringList shown;
     for (int k = 0; k < tabs->count(); ++k)
@@ -431,10 +431,11 @@ TEST_F(PresentationTest, SelfConsumptionTabs)
 
 TEST_F(PresentationTest, PdfPassesQpdfCheck)
 {
-    if (!tandrel::test::HaveQpdf())
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
+    const auto check = tandrel::test::RunQpdfCheck(Print(frame));
+    if (!check)
         GTEST_SKIP() << "qpdf is not installed";
-    auto* frame = Show<TEigenverbrauchFrame>(1620);
-    tandrel::test::ExpectQpdfClean(Print(frame));
+    EXPECT_TRUE(check->clean()) << check->output.toStdString();
 }
 
 } // namespace
