@@ -2,6 +2,8 @@
 
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
+#include "geo/FAdressGeoFrame.h"
+#include "geo/FBranchenbuchFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -26,8 +28,8 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1620, "TEigenverbrauchFrame", nullptr},
         {1622, "TKEVFrame", nullptr},
         {1630, "TDachplanung2DFrame", nullptr},
-        {4400, "TBranchenbuchFrame", nullptr},
-        {4450, "TAdressGeoFrame", nullptr},
+        {4400, "TBranchenbuchFrame", make<TBranchenbuchFrame>},
+        {4450, "TAdressGeoFrame", make<TAdressGeoFrame>},
         {6100, "TAdressFrame", nullptr},
         {3050, "THelpFrame", nullptr},
     };

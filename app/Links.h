@@ -10,4 +10,6 @@ inline constexpr const char* kSponsorWebSite = "https://www.sonnfeld-energiefond
 inline constexpr const char* kSponsorName = "Sonnfeld Energiefonds";
 inline constexpr const char* kMakerEmail = "info@norvi-software.de";
 inline constexpr const char* kMakerWebAddress = "www.norvi-software.de";
+// Booking a company entry in the business directory.
+inline constexpr const char* kDirectoryBookingPage = "https://www.norvi-software.de/Pravik/branchenbuch/adresseintragneu.php";
 } // namespace links

@@ -332,6 +332,14 @@ bool drawGermanyMap(const Sink& sink, const QString& dataDir, QString& error)
              q.setBrush(Qt::white);
              q.drawEllipse(c, 1.6, 1.6);
          }));
+    // The directory's mark for companies that accept letters: an envelope.
+    sink(QStringLiteral("ui/letter"), supersampled(16, 16, 8, [](QPainter& q) {
+             const QRectF r(1.5, 3.5, 13, 9);
+             q.setPen(QPen(QColor(0x1c, 0x35, 0x5e), 1.0));
+             q.setBrush(QColor(0xfb, 0xf6, 0xe6));
+             q.drawRect(r);
+             q.drawPolyline(QPolygonF{r.topLeft(), QPointF(r.center().x(), r.center().y() + 1), r.topRight()});
+         }));
     return true;
 }
 
