@@ -1,5 +1,6 @@
 #include "app/FrameFactory.h"
 
+#include "addresses/FAdressFrame.h"
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
 #include "geo/FAdressGeoFrame.h"
@@ -30,7 +31,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1630, "TDachplanung2DFrame", nullptr},
         {4400, "TBranchenbuchFrame", make<TBranchenbuchFrame>},
         {4450, "TAdressGeoFrame", make<TAdressGeoFrame>},
-        {6100, "TAdressFrame", nullptr},
+        {6100, "TAdressFrame", make<TAdressFrame>},
         {3050, "THelpFrame", nullptr},
     };
     return table;

@@ -1,5 +1,7 @@
 #include "geo/CompanyDirectory.h"
 
+#include "addresses/CommaText.h"
+
 #include "drawing/Rounding.h"
 #include "geo/GeoData.h"
 #include "geo/MapProjection.h"
@@ -7,53 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-QStringList SplitCommaText(const QString& text)
-{
-    QStringList out;
-    const QChar* p = text.constData();
-    const QChar* const end = p + text.size();
-    auto blank = [](QChar c) { return c.unicode() >= 1 && c.unicode() <= ' '; };
-    while (p < end && blank(*p))
-        ++p;
-    while (p < end) {
-        QString item;
-        if (*p == QLatin1Char('"')) {
-            ++p;
-            while (p < end) {
-                if (*p == QLatin1Char('"')) {
-                    if (p + 1 < end && p[1] == QLatin1Char('"')) {
-                        item += QLatin1Char('"');
-                        p += 2;
-                        continue;
-                    }
-                    ++p;
-                    break;
-                }
-                item += *p++;
-            }
-        } else {
-            const QChar* start = p;
-            while (p < end && p->unicode() > ' ' && *p != QLatin1Char(','))
-                ++p;
-            item = QString(start, p - start);
-        }
-        out << item;
-        while (p < end && blank(*p))
-            ++p;
-        if (p < end && *p == QLatin1Char(',')) {
-            if (p + 1 == end)
-                out << QString();
-            do
-                ++p;
-            while (p < end && blank(*p));
-        }
-    }
-    return out;
-}
-
 std::unique_ptr<MAdresse> MCompanyDirectory::ParseCompany(const QString& line)
 {
-    const QStringList f = SplitCommaText(line);
+    const QStringList f = FromCommaText(line);
     if (f.size() < 25)
         return nullptr;
     int numbers[10] = {};

@@ -7,11 +7,6 @@
 #include <memory>
 #include <vector>
 
-// Splits comma text: items separated by commas and, outside double quotes,
-// by blanks; a quoted item has its inner quotes doubled; a trailing comma
-// gives a last empty item.
-QStringList SplitCommaText(const QString& text);
-
 // The business directory's companies in their current order, with the sort
 // state, distances and radius marks.
 class MCompanyDirectory {

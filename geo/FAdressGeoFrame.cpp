@@ -1,5 +1,9 @@
 #include "geo/FAdressGeoFrame.h"
 
+#include "addresses/DAdressAuswahlDlg.h"
+#include "addresses/DAnschreibenDlg.h"
+#include "addresses/DShowAdressDlg.h"
+#include "addresses/FAdressFrame.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
@@ -24,7 +28,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QSlider>
 #include <QToolButton>
@@ -491,11 +497,48 @@ void TAdressGeoFrame::OpenInternetLink()
         OpenURL(c->Internet);
 }
 
-void TAdressGeoFrame::ShowAddressDetails() {}
+TAdressFrame* TAdressGeoFrame::AddressBook() const
+{
+    return dynamic_cast<TAdressFrame*>(FindFrame(TAdressFrame::kFrameId));
+}
 
-void TAdressGeoFrame::WriteLetter() {}
+void TAdressGeoFrame::ShowAddressDetails()
+{
+    const MAdresse* c = CurrentCompany();
+    TShowAdressDlg* details = ShowAdressDlg();
+    if (!c || !details)
+        return;
+    details->ShowAddressDetails(*c, GetInterfaceFrame(), AddressBook());
+    details->show();
+    details->raise();
+}
 
-void TAdressGeoFrame::ChooseStandort() {}
+void TAdressGeoFrame::WriteLetter()
+{
+    TAdressFrame* book = AddressBook();
+    const MAdresse* c = CurrentCompany();
+    if (!book || !c)
+        return;
+    QPointer<TAnschreibenDialog> letter = new TAnschreibenDialog(this);
+    const auto freeLetter = qScopeGuard([&letter] { delete letter.data(); });
+    letter->PrepareLetter(book->GetCurrentAddress(), c, book, GetInterfaceFrame());
+    letter->exec();
+}
+
+void TAdressGeoFrame::ChooseStandort()
+{
+    QPointer<TAdressFrame> book = AddressBook();
+    if (!book)
+        return;
+    QPointer<TAdressAuswahlDialog> dialog = new TAdressAuswahlDialog(this);
+    const auto freeDialog = qScopeGuard([&dialog] { delete dialog.data(); });
+    dialog->SetPrompt(QStringLiteral("Bitte wählen Sie Ihren Standort aus oder geben Sie einen ein:"));
+    dialog->EmbedAddressBook(book);
+    const int result = dialog->exec();
+    if (!dialog || result != QDialog::Accepted || !book)
+        return;
+    TakeStandortFromText(book->EditPLZ->text());
+}
 
 void TAdressGeoFrame::ArrangeControls()
 {

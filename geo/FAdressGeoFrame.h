@@ -17,6 +17,7 @@ class QPushButton;
 class QScrollArea;
 class QSlider;
 class QToolButton;
+class TAdressFrame;
 class TBranchenbuchFrame;
 class TStringGrid;
 
@@ -101,6 +102,7 @@ protected:
 
 private:
     TBranchenbuchFrame* Directory() const;
+    TAdressFrame* AddressBook() const;
     MMapView View() const;
     void LoadSettings();
     void ArrangePanels();

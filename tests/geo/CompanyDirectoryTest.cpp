@@ -10,31 +10,6 @@
 
 namespace {
 
-struct SplitCase {
-    const char* name;
-    const char* text;
-    QStringList items;
-};
-
-std::ostream& operator<<(std::ostream& os, const SplitCase& c) { return os << c.name; }
-
-class CommaText : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(CommaText, SplitsLikeTheStoredLists)
-{
-    EXPECT_EQ(SplitCommaText(QString::fromUtf8(GetParam().text)), GetParam().items);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CommaText,
-    ::testing::Values(SplitCase{"quoted", R"("a","b c")", {"a", "b c"}},
-                      SplitCase{"trailing_comma", R"("a","b",)", {"a", "b", ""}},
-                      SplitCase{"doubled_quote", R"("say ""hi""",x)", {"say \"hi\"", "x"}},
-                      SplitCase{"blank_splits_outside_quotes", "a b,c", {"a", "b", "c"}},
-                      SplitCase{"empty_between_commas", "a,,b", {"a", "", "b"}},
-                      SplitCase{"empty", "", {}}),
-    [](const ::testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
-
 QString Row(const QStringList& fields)
 {
     QString s;
