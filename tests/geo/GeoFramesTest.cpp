@@ -1,3 +1,4 @@
+#include "addresses/FAdressFrame.h"
 #include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
 #include "app/MainForm.h"
@@ -13,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -273,5 +276,29 @@ INSTANTIATE_TEST_SUITE_P(Pictures, LogoSizing,
                                            LogoCase{"slightly_too_high", 218, 73, QSize(220, 74)},
                                            LogoCase{"narrow_picture", 10, 5, QSize(218, 40)}),
                          [](const ::testing::TestParamInfo<LogoCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GeoFrames, AddressBookListsTheCompaniesWithin90PixelsOfItsPostcode)
+{
+    OpenMap();
+    window->GetFrameFactory()->ShowFrame(6100);
+    auto* book = dynamic_cast<TAdressFrame*>(window->GetFrameFactory()->FindFrame(6100));
+    ASSERT_NE(book, nullptr);
+    book->ListViewAdressen->setCurrentItem(book->ListViewAdressen->topLevelItem(0));
+    book->EditPLZ->setText(QStringLiteral("99084"));
+    book->FillNearbyCompanies();
+    QStringList expected;
+    const int a = map->PostcodeX(99084), b = map->PostcodeY(99084);
+    for (const auto& c : dir->Directory().Companies()) {
+        const int dx = map->PostcodeX(c->Plz.toInt()) - a, dy = map->PostcodeY(c->Plz.toInt()) - b;
+        if (dx * dx + dy * dy < 8100)
+            expected << c->Name1;
+    }
+    QStringList listed;
+    for (int r = 1; r < book->StringGridAdressen->rowCount(); ++r)
+        listed << book->StringGridAdressen->item(r, 4)->text();
+    EXPECT_EQ(listed, expected);
+    EXPECT_GE(listed.size(), 5);
+    EXPECT_LT(listed.size(), 45);
+}
 
 } // namespace
