@@ -148,6 +148,8 @@ private:
     bool PenVisible() const { return m_penStyle != kPenClear; }
     QPen MakeQPen() const;
     void PreparePainter(bool useRasterOp);
+    // The painter's brush from the brush style and colour.
+    void PrepareBrush();
     const QImage& Scaled(const QImage& picture, int w, int h);
     void EnsureFont();
 

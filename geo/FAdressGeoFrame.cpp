@@ -159,11 +159,13 @@ TAdressGeoFrame::TAdressGeoFrame(QWidget* parent) : TBaseFrame(parent)
     auto* sortBox = new QGroupBox(QStringLiteral("Sortieren"), PanelControl);
     sortBox->setObjectName(QStringLiteral("GroupBoxSortieren"));
     auto* sortRow = new QHBoxLayout(sortBox);
-    sortRow->setContentsMargins(8, 4, 8, 4);
+    sortRow->setContentsMargins(6, 4, 6, 4);
+    sortRow->setSpacing(4);
     const std::pair<const char*, int> sorts[] = {{"Entfernung", 10}, {"Name", 1}, {"Strasse", 4}, {"PLZ", 7}, {"Ort", 8}};
     for (const auto& [text, key] : sorts) {
         auto* b = new QPushButton(QString::fromLatin1(text), sortBox);
         b->setObjectName(QStringLiteral("BitBtnSort") + QString::fromLatin1(text));
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 14);
         connect(b, &QPushButton::clicked, this, [this, key = key] { SortBy(key); });
         sortRow->addWidget(b);
     }
