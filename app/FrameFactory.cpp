@@ -5,6 +5,8 @@
 #include "app/FOverviewFrame.h"
 #include "geo/FAdressGeoFrame.h"
 #include "geo/FBranchenbuchFrame.h"
+#include "roof/FDachplanung2DFrame.h"
+#include "yield/FErtragFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -25,10 +27,10 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1100, "TOverviewFrame", make<TOverviewFrame>},
         {1110, "TKontaloProduktFrame", nullptr},
         {1600, "TPapierHausFrame", nullptr},
-        {1610, "TErtragFrame", nullptr},
+        {1610, "TErtragFrame", make<TErtragFrame>},
         {1620, "TEigenverbrauchFrame", nullptr},
         {1622, "TKEVFrame", nullptr},
-        {1630, "TDachplanung2DFrame", nullptr},
+        {1630, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
         {4400, "TBranchenbuchFrame", make<TBranchenbuchFrame>},
         {4450, "TAdressGeoFrame", make<TAdressGeoFrame>},
         {6100, "TAdressFrame", make<TAdressFrame>},
