@@ -2,7 +2,7 @@
 
 #include "app/BaseFrameFactory.h"
 #include "app/FInterfaceFrame.h"
-#include "app/UiPictures.h"
+#include "app/Pictures.h"
 #include "geo/StringGrid.h"
 #include "geo/FAdressGeoFrame.h"
 #include "platform/Dialogs.h"
@@ -40,7 +40,7 @@ TBranchenbuchFrame::TBranchenbuchFrame(QWidget* parent) : TBaseFrame(parent)
     title->setFont(tf);
     BitBtnGeo = new QPushButton(QStringLiteral("Geo"), PanelTest);
     BitBtnGeo->setObjectName(QStringLiteral("BitBtnGeo"));
-    BitBtnGeo->setIcon(QIcon(UiPicture(QStringLiteral("map-marker"))));
+    BitBtnGeo->setIcon(QIcon(tandrel::pictures::pixmap(QStringLiteral("ui/map-marker"))));
     connect(BitBtnGeo, &QPushButton::clicked, this, [this] {
         if (Factory)
             Factory->ShowFrame(4450);
@@ -53,7 +53,7 @@ TBranchenbuchFrame::TBranchenbuchFrame(QWidget* parent) : TBaseFrame(parent)
     LabelAdressanzahl->setObjectName(QStringLiteral("LabelAdressanzahl"));
     ImageAnschreiben = new QLabel(PanelTest);
     ImageAnschreiben->setObjectName(QStringLiteral("ImageAnschreiben"));
-    ImageAnschreiben->setPixmap(UiPicture(QStringLiteral("letter")));
+    ImageAnschreiben->setPixmap(tandrel::pictures::pixmap(QStringLiteral("ui/letter")));
     ImageAnschreiben->hide();
     ImageDummy = new QLabel(PanelTest);
     ImageDummy->setObjectName(QStringLiteral("ImageDummy"));
