@@ -1,7 +1,7 @@
 #include "addresses/DAdressAuswahlDlg.h"
 
 #include "addresses/FAdressFrame.h"
-#include "app/BaseFrameFactory.h"
+#include "app/DialogPosition.h"
 #include "app/KontaloRegistry.h"
 
 #include <QHBoxLayout>
@@ -45,19 +45,12 @@ TAdressAuswahlDialog::TAdressAuswahlDialog(QWidget* parent) : QDialog(parent)
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
 
-    MKontaloRegistry reg;
-    move(reg.ReadInteger(kSection, QStringLiteral("left"), 220), reg.ReadInteger(kSection, QStringLiteral("top"), 120));
+    RestoreDialogPosition(this, kSection, 220, 120);
 }
 
 TAdressAuswahlDialog::~TAdressAuswahlDialog()
 {
-    try {
-        MKontaloRegistry reg;
-        reg.WriteInteger(kSection, QStringLiteral("left"), x());
-        reg.WriteInteger(kSection, QStringLiteral("top"), y());
-    } catch (const std::exception& e) {
-        ReportSettingsError(e);
-    }
+    SaveDialogPosition(this, kSection);
     m_borrowed.reset();
 }
 

@@ -4,6 +4,7 @@
 #include "addresses/DAdressAuswahlDlg.h"
 #include "addresses/FAdressFrame.h"
 #include "app/BaseFrameFactory.h"
+#include "app/DialogPosition.h"
 #include "app/FInterfaceFrame.h"
 #include "app/KontaloRegistry.h"
 #include "app/WaitCursor.h"
@@ -141,7 +142,7 @@ void TAnschreibenDialog::BuildControls()
     PageControl->addTab(letterTab, QStringLiteral("Anschreiben"));
     auto* scroll = new QScrollArea(letterTab);
     scroll->setObjectName(QStringLiteral("ScrollBoxSeite"));
-    scroll->setAlignment(Qt::AlignHCenter);
+    scroll->setWidgetResizable(true);
     auto* tabLayout = new QVBoxLayout(letterTab);
     tabLayout->setContentsMargins(0, 0, 0, 0);
     tabLayout->addWidget(scroll);
@@ -208,7 +209,7 @@ void TAnschreibenDialog::BuildControls()
     bottom->addWidget(BitBtnAbbrechen);
     outer->addLayout(bottom);
 
-    resize(px(letter::kPageWidth) + 260, 820);
+    resize(px(letter::kPageWidth) + 300, 820);
 }
 
 void TAnschreibenDialog::BuildPreview(QWidget* page)
@@ -278,8 +279,8 @@ void TAnschreibenDialog::PlaceDatum()
 
 void TAnschreibenDialog::LoadSettings()
 {
+    RestoreDialogPosition(this, kSection, 220, 120);
     MKontaloRegistry reg;
-    move(reg.ReadInteger(kSection, QStringLiteral("left"), 220), reg.ReadInteger(kSection, QStringLiteral("top"), 120));
     CheckBoxShowAbsenderZeile->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowAbsenderZeile"), true));
     CheckBoxShowAbsender->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowAbsender"), true));
     CheckBoxshowBetreff->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowBetreff"), true));
@@ -296,9 +297,8 @@ void TAnschreibenDialog::LoadSettings()
 
 void TAnschreibenDialog::SaveSettings()
 {
+    SaveDialogPosition(this, kSection);
     MKontaloRegistry reg;
-    reg.WriteInteger(kSection, QStringLiteral("left"), x());
-    reg.WriteInteger(kSection, QStringLiteral("top"), y());
     reg.WriteBool(kSection, QStringLiteral("ShowAbsenderZeile"), CheckBoxShowAbsenderZeile->isChecked());
     reg.WriteBool(kSection, QStringLiteral("ShowAbsender"), CheckBoxShowAbsender->isChecked());
     reg.WriteBool(kSection, QStringLiteral("ShowBetreff"), CheckBoxshowBetreff->isChecked());

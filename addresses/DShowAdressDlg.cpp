@@ -2,10 +2,9 @@
 
 #include "addresses/DAnschreibenDlg.h"
 #include "addresses/FAdressFrame.h"
-#include "app/BaseFrameFactory.h"
+#include "app/DialogPosition.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
-#include "app/KontaloRegistry.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -132,19 +131,12 @@ TShowAdressDlg::TShowAdressDlg(QWidget* parent) : QDialog(parent)
     outer->addLayout(buttons);
     resize(460, 420);
 
-    MKontaloRegistry reg;
-    move(reg.ReadInteger(kSection, QStringLiteral("left"), 220), reg.ReadInteger(kSection, QStringLiteral("top"), 120));
+    RestoreDialogPosition(this, kSection, 220, 120);
 }
 
 TShowAdressDlg::~TShowAdressDlg()
 {
-    try {
-        MKontaloRegistry reg;
-        reg.WriteInteger(kSection, QStringLiteral("left"), x());
-        reg.WriteInteger(kSection, QStringLiteral("top"), y());
-    } catch (const std::exception& e) {
-        ReportSettingsError(e);
-    }
+    SaveDialogPosition(this, kSection);
 }
 
 void TShowAdressDlg::ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* workspace, TAdressFrame* addressBook)

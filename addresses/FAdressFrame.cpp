@@ -1,6 +1,7 @@
 #include "addresses/FAdressFrame.h"
 
 #include "addresses/DShowAdressDlg.h"
+#include "addresses/Nearby.h"
 
 #include "app/CommonFunctions.h"
 #include "app/KontaloRegistry.h"
@@ -27,7 +28,6 @@ constexpr int kSlotRole = Qt::UserRole;
 constexpr int kExtraRole = Qt::UserRole + 1; // sub-items 13 and 14 have no column
 constexpr int kDirectoryFrameId = 4400;
 constexpr int kMapFrameId = 4450;
-constexpr int kNearbySquared = 8100; // 90 map pixels
 
 QString slotKey(int slot)
 {
@@ -122,8 +122,8 @@ void TAdressFrame::BuildControls()
     connect(ListViewAdressen, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (m_filling)
             return;
-        if (QTreeWidgetItem* row = SelectedRow())
-            ListViewAdressenSelectItem(row, true);
+        QTreeWidgetItem* row = SelectedRow();
+        ListViewAdressenSelectItem(row, row != nullptr);
     });
 
     auto* group = new QGroupBox(QStringLiteral("Adresse bearbeiten"), own);
@@ -471,29 +471,18 @@ void TAdressFrame::FillNearbyCompanies()
 {
     if (!m_directoryFrame || !m_mapFrame)
         return;
-    bool ok = false;
-    const int plz = SubItem(SelectedRow(), 2).trimmed().toInt(&ok);
-    if (!ok || plz == 0)
-        return;
-    const std::optional<QPoint> home = PostcodePosition(plz);
-    if (!home)
+    const std::vector<MAdresse> entries = DirectoryEntries();
+    const auto found = NearbyAddresses(SubItem(SelectedRow(), 2), entries,
+                                       [this](int plz) { return PostcodePosition(plz); });
+    if (!found)
         return;
     int n = 0;
-    for (const NearbyEntry& e : DirectoryEntries()) {
-        const int entryPlz = e.plz.trimmed().toInt(&ok);
-        if (!ok)
-            continue;
-        const std::optional<QPoint> there = PostcodePosition(entryPlz);
-        if (!there)
-            continue;
-        const int dx = home->x() - there->x(), dy = home->y() - there->y();
-        if (dx * dx + dy * dy >= kNearbySquared)
-            continue;
+    for (const MAdresse* e : *found) {
         ++n;
         if (StringGridAdressen->rowCount() < n + 1)
             StringGridAdressen->setRowCount(n + 11);
         const std::array<std::pair<int, QString>, 6> cells = {
-            {{4, e.name1}, {5, e.name2}, {7, e.strasse}, {8, e.plz}, {9, e.ort}, {10, e.tel}}};
+            {{4, e->Name1}, {5, e->Name2}, {7, e->Strasse}, {8, e->Plz}, {9, e->Ort}, {10, e->Tel}}};
         for (const auto& [column, text] : cells)
             StringGridAdressen->setItem(n, column, new QTableWidgetItem(text));
     }

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLineEdit;
 class QTabWidget;
@@ -95,12 +96,9 @@ private:
     void BuildControls();
     void SetRowMark(QTreeWidgetItem* row, bool marked);
     void FillEdits(const QTreeWidgetItem* row);
-    // The company list and the postcode positions of the directory and the map;
-    // empty while those frames don't provide them.
-    struct NearbyEntry {
-        QString name1, name2, strasse, plz, ort, tel;
-    };
-    std::vector<NearbyEntry> DirectoryEntries() const;
+    // The company list of the directory frame in its list's order, and the
+    // map frame's position of a postcode (FAdressFrameNearby.cpp).
+    std::vector<MAdresse> DirectoryEntries() const;
     std::optional<QPoint> PostcodePosition(int plz) const;
 
     int m_markedSlot = -1;

@@ -5,6 +5,7 @@
 #include "app/FOverviewFrame.h"
 #include "geo/FAdressGeoFrame.h"
 #include "geo/FBranchenbuchFrame.h"
+#include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "yield/FErtragFrame.h"
 
@@ -26,7 +27,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
     static const std::vector<FrameClassInfo> table = {
         {1100, "TOverviewFrame", make<TOverviewFrame>},
         {1110, "TKontaloProduktFrame", nullptr},
-        {1600, "TPapierHausFrame", nullptr},
+        {1600, "TPapierHausFrame", make<TPapierHausFrame>},
         {1610, "TErtragFrame", make<TErtragFrame>},
         {1620, "TEigenverbrauchFrame", nullptr},
         {1622, "TKEVFrame", nullptr},

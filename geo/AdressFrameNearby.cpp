@@ -4,21 +4,22 @@
 #include "geo/FAdressGeoFrame.h"
 #include "geo/FBranchenbuchFrame.h"
 
-std::vector<TAdressFrame::NearbyEntry> TAdressFrame::DirectoryEntries() const
+std::vector<MAdresse> TAdressFrame::DirectoryEntries() const
 {
-    std::vector<NearbyEntry> out;
+    std::vector<MAdresse> out;
     auto* dir = qobject_cast<TBranchenbuchFrame*>(m_directoryFrame.data());
     if (!dir)
         return out;
+    out.reserve(dir->Directory().Companies().size());
     for (const auto& c : dir->Directory().Companies())
-        out.push_back({c->Name1, c->Name2, c->Strasse, c->Plz, c->Ort, c->Tel});
+        out.push_back(*c);
     return out;
 }
 
 std::optional<QPoint> TAdressFrame::PostcodePosition(int plz) const
 {
     auto* map = qobject_cast<TAdressGeoFrame*>(m_mapFrame.data());
-    if (!map)
+    if (!map || map->Postcodes().NearestListed(plz) < 0)
         return std::nullopt;
     return QPoint(map->PostcodeX(plz), map->PostcodeY(plz));
 }

@@ -139,6 +139,25 @@ INSTANTIATE_TEST_SUITE_P(Ways, SelectionDialogCloses,
         CloseCase{"destroyed_while_open", [](TAdressAuswahlDialog* d) { delete d; }, false}),
     [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
+TEST_F(AddressDialogsTest, RecipientChosenInTheAddressBookReplacesOnlyTheRecipient)
+{
+    TAnschreibenDialog letter;
+    const MAdresse to = company();
+    letter.PrepareLetter(nullptr, &to, book, workspace);
+    letter.PrepareLetter(nullptr, nullptr, book, workspace); // missing records change nothing
+    ASSERT_EQ(letter.Recipient().Name1, to.Name1);
+    QString prompt;
+    whenOpen<TAdressAuswahlDialog>([&](TAdressAuswahlDialog* d) {
+        prompt = d->LabelCaption->text();
+        d->accept();
+    });
+    letter.BitBtnEmpfaengerDlgClick();
+    EXPECT_EQ(prompt, QStringLiteral("Bitte wählen Sie die Empfängeradresse aus:"));
+    EXPECT_EQ(letter.Recipient().Name1, QStringLiteral("Kern Solar"));
+    EXPECT_EQ(letter.Sender().Name1, QString());
+    EXPECT_TRUE(letter.MemoEmpfaenger->toPlainText().startsWith(QStringLiteral("Kern Solar")));
+}
+
 TEST_F(AddressDialogsTest, SelectionDialogNeverShownStillGivesTheFrameBack)
 {
     QWidget* parent = book->parentWidget();

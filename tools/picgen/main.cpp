@@ -139,6 +139,7 @@ int main(int argc, char** argv)
     picgen::drawHouseSymbols(sink);
     picgen::drawStartPage(sink);
     picgen::drawTopBar(sink);
+    picgen::drawWallTextures(sink);
     if (!geoDir.isEmpty() && !picgen::drawGermanyMap(sink, geoDir, error))
         return fail(error);
     if (!error.isEmpty())
@@ -153,8 +154,9 @@ int main(int argc, char** argv)
     for (auto it = pictures.begin(); it != pictures.end(); ++it) {
         // Large opaque catalogue pictures (backgrounds, photos) decode several
         // times faster as JPEG, which matters when the start page shows one.
-        const bool photo = it.key().startsWith(QLatin1String("catalogue/")) && !it.value().hasAlphaChannel() &&
-                           it.value().width() >= 400 && it.value().height() >= 300;
+        const bool photo = (it.key().startsWith(QLatin1String("catalogue/")) && !it.value().hasAlphaChannel() &&
+                            it.value().width() >= 400 && it.value().height() >= 300) ||
+                           it.key().startsWith(QLatin1String("texture/"));
         // The small interface pictures are shown at every start: stored as raw
         // premultiplied pixels they need no decoding at all.
         const bool raw = it.key().startsWith(QLatin1String("ui/"));
