@@ -89,5 +89,8 @@ void drawProductScreens(const Sink& sink);
 QImage appIcon(int size);
 // Seamless wall textures, 400 x 400 pixels per square metre ("texture/...").
 void drawWallTextures(const Sink& sink);
+// The map of Germany and its location marker from the raw data in `dataDir`;
+// false with `error` set when the data cannot be read.
+bool drawGermanyMap(const Sink& sink, const QString& dataDir, QString& error);
 
 } // namespace picgen
