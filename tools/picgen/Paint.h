@@ -83,5 +83,6 @@ void drawBackgrounds(const Sink& sink);
 void drawHouseSymbols(const Sink& sink);
 void drawStartPage(const Sink& sink);
 void drawTopBar(const Sink& sink);
+void drawRoofPictures(const Sink& sink);
 
 } // namespace picgen
