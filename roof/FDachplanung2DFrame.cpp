@@ -20,6 +20,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -124,7 +125,22 @@ TDachplanung2DFrame::TDachplanung2DFrame(QWidget* parent) : TBaseFrame(parent)
 TDachplanung2DFrame::~TDachplanung2DFrame()
 {
     // The 2D frame's structure refers to the type manager.
-    delete Frame2D.data();
+    m_initialized = false;
+    FreeFrame2D();
+}
+
+void TDachplanung2DFrame::FreeFrame2D()
+{
+    if (m_watchedPaintBox) {
+        m_watchedPaintBox->removeEventFilter(this);
+        m_watchedPaintBox = nullptr;
+    }
+    RoofArea = nullptr;
+    ModuleGroup = nullptr;
+    if (Frame2D) {
+        Frame2D->FinishFrame();
+        delete Frame2D.data();
+    }
 }
 
 void TDachplanung2DFrame::BuildPlanningPage()
@@ -137,9 +153,27 @@ void TDachplanung2DFrame::BuildPlanningPage()
     PanelDachplanungTop->setObjectName(QStringLiteral("PanelDachplanungTop"));
     PanelDachplanung2D = new QFrame(TabSheetDachplanung2D);
     PanelDachplanung2D->setObjectName(QStringLiteral("PanelDachplanung2D"));
-    PanelDachplanungRechts = new QFrame(TabSheetDachplanung2D);
+    // The controls beside the drawing scroll when the window is low.
+    ScrollBoxRechts = new QScrollArea(TabSheetDachplanung2D);
+    ScrollBoxRechts->setObjectName(QStringLiteral("ScrollBoxRechts"));
+    ScrollBoxRechts->setFrameShape(QFrame::NoFrame);
+    ScrollBoxRechts->setWidgetResizable(true);
+    ScrollBoxRechts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBoxRechts->setFixedWidth(350);
+    PanelDachplanungRechts = new QFrame;
     PanelDachplanungRechts->setObjectName(QStringLiteral("PanelDachplanungRechts"));
-    PanelDachplanungRechts->setFixedWidth(300);
+    ScrollBoxRechts->setWidget(PanelDachplanungRechts);
+    auto* pageLayout = new QVBoxLayout(TabSheetDachplanung2D);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(0);
+    pageLayout->addWidget(PanelDachplanungTop);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(4);
+    body->addWidget(PanelDachplanung2D, 1);
+    body->addWidget(ScrollBoxRechts);
+    pageLayout->addLayout(body, 1);
+    // The drawing is fitted to its panel whenever that changes size.
+    PanelDachplanung2D->installEventFilter(this);
 
     auto* side = new QVBoxLayout(PanelDachplanungRechts);
     side->setContentsMargins(8, 4, 8, 8);
@@ -205,8 +239,6 @@ void TDachplanung2DFrame::BuildPlanningPage()
     moduleGrid->addWidget(LabelModulleistung, 2, 1, Qt::AlignTop);
     CheckBoxModuleauf2Dachseiten = new QCheckBox(QStringLiteral("PV-Module auf 2 Dachseiten legen (z.B. Ost-West)"), module);
     CheckBoxModuleauf2Dachseiten->setObjectName(QStringLiteral("CheckBoxModuleauf2Dachseiten"));
-    // The caption is longer than the panel is wide.
-    CheckBoxModuleauf2Dachseiten->setStyleSheet(QString());
     moduleGrid->addWidget(CheckBoxModuleauf2Dachseiten, 4, 0, 1, 2);
     auto* period = new QHBoxLayout;
     period->addWidget(label(QStringLiteral("Abstand nach:"), module, "LabelAbstandNach"));
@@ -436,6 +468,12 @@ bool TDachplanung2DFrame::eventFilter(QObject* watched, QEvent* event)
         OpenURL(LabelLinkModulhersteller->text());
         return true;
     }
+    // Moving or editing a blocked area in the 2D frame repaints it: the
+    // count and the power follow.
+    if (m_initialized && watched == PanelDachplanung2D && event->type() == QEvent::Resize)
+        RefreshFrame();
+    if (m_initialized && m_watchedPaintBox && watched == m_watchedPaintBox && event->type() == QEvent::Paint)
+        UpdateResultLabels();
     return TBaseFrame::eventFilter(watched, event);
 }
 
@@ -504,6 +542,8 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
         // 6. Object types, after the 2D frame's own set-up.
         Frame2D->InitFrame(PanelDachplanung2D, this, Factory, TAnlagePlanung2DFrame::kFrameID);
         Frame2D->show();
+        Frame2D->PaintBox->installEventFilter(this);
+        m_watchedPaintBox = Frame2D->PaintBox;
         Frame2D->SetBackColor(background);
         ShapeHintergrund->SetColor(background);
         ObjTypeManager = std::make_unique<MObjTypeManager>();
@@ -558,13 +598,8 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
 void TDachplanung2DFrame::FinishFrame()
 {
     SaveSettings();
-    if (Frame2D) {
-        Frame2D->FinishFrame();
-        RoofArea = nullptr;
-        ModuleGroup = nullptr;
-        delete Frame2D.data();
-    }
     m_initialized = false;
+    FreeFrame2D();
     TBaseFrame::FinishFrame();
 }
 
@@ -590,12 +625,6 @@ void TDachplanung2DFrame::ArrangeControls()
 {
     PanelMain->setGeometry(rect());
     PageControlPlanung->setGeometry(PanelMain->rect().adjusted(4, 4, -4, -4));
-    const QRect page = TabSheetDachplanung2D->rect();
-    const int top = PanelDachplanungTop->height();
-    PanelDachplanungTop->setGeometry(0, 0, page.width(), top);
-    const int side = PanelDachplanungRechts->width();
-    PanelDachplanungRechts->setGeometry(page.width() - side, top, side, page.height() - top);
-    PanelDachplanung2D->setGeometry(0, top, std::max(0, page.width() - side), std::max(0, page.height() - top));
     if (m_initialized)
         RefreshFrame();
 }
@@ -698,19 +727,20 @@ void TDachplanung2DFrame::FitView()
         return;
     structure->BringTypeToFront(kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche);
     structure->FitViewToContents(*view);
-    QWidget* client = Frame2D->ScrollBox->viewport();
+    // The client area without scroll bars: the fit must not depend on
+    // whether the last zoom needed them.
+    const QSize client = Frame2D->ScrollBox->maximumViewportSize();
     MCanvas* canvas = &Frame2D->PaintBox->Canvas();
-    view->FitToDevice(canvas, client->width(), client->height(), ZoomPercent);
+    view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
     Frame2D->Paint();
-    view->FitToDevice(canvas, client->width(), client->height(), ZoomPercent);
+    view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
     // The drawing may grow past the panel when zoomed in: the paint box then
     // scrolls to all of it.
     const MWorldBox bounds = structure->GetBounds();
     int wide = PanelDachplanung2D->width() - 12, high = PanelDachplanung2D->height() - 12;
     if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
-        // The same margin after the drawing as before it.
-        wide = std::max(wide, view->WorldToDeviceX(bounds.MaxX) + std::max(0, view->WorldToDeviceX(bounds.MinX)));
-        high = std::max(high, view->WorldToDeviceY(bounds.MinY) + std::max(0, view->WorldToDeviceY(bounds.MaxY)));
+        wide = std::max(wide, view->WorldToDeviceX(bounds.MaxX) + 12);
+        high = std::max(high, view->WorldToDeviceY(bounds.MinY) + 12);
     }
     Frame2D->SetScrollRanges(wide, high);
 }
@@ -779,14 +809,7 @@ void TDachplanung2DFrame::UpdateLabels()
     LabelDachTraufe->setText(eaves);
     LabelDachTraufe2->setText(eaves);
     LabelModulleistung->setText(QStringLiteral("%1 Wp").arg(Fixed(ModulePowerWp, 0)));
-    const int count = CountActiveModules();
-    if (CheckBoxModuleauf2Dachseiten->isChecked())
-        LabelAnzahlmodule->setText(QStringLiteral("%1 (=%2 mal 2)").arg(count).arg(std::lround(count / 2.0)));
-    else
-        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(count));
-    const QString power = QStringLiteral("%1 kWp").arg(Fixed(PlantPowerKWp(), 1));
-    LabelAnlagenleistung->setText(power);
-    LabelAnlagenleistung2->setText(power);
+    UpdateResultLabels();
     LabelModulleistung1->setText(QStringLiteral("Modulleistung: %1 Wp").arg(Fixed(ModulePowerWp, 0)));
     LabelModulbreite->setText(QStringLiteral("Modulbreite:    %1 m").arg(Fixed(ModuleWidth, 3)));
     LabelModulHoehe->setText(QStringLiteral("Modulhöhe:     %1 m").arg(Fixed(ModuleHeight, 3)));
@@ -804,6 +827,18 @@ void TDachplanung2DFrame::UpdateLabels()
     const double c = PreviewFactor(w, h);
     ShapeModulAnzeige->setFixedSize(std::max(1, RoundToInt(w * c)), std::max(1, RoundToInt(c * h)));
     ShapeModulAnzeige->SetColor(ShapeSolar->Color());
+}
+
+void TDachplanung2DFrame::UpdateResultLabels()
+{
+    const int count = CountActiveModules();
+    if (CheckBoxModuleauf2Dachseiten->isChecked())
+        LabelAnzahlmodule->setText(QStringLiteral("%1 (=%2 mal 2)").arg(count).arg(std::lround(count / 2.0)));
+    else
+        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(count));
+    const QString power = QStringLiteral("%1 kWp").arg(Fixed(PlantPowerKWp(), 1));
+    LabelAnlagenleistung->setText(power);
+    LabelAnlagenleistung2->setText(power);
 }
 
 double TDachplanung2DFrame::PreviewFactor(double w, double h)

@@ -14,6 +14,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QToolButton;
@@ -94,6 +95,7 @@ public:
     QWidget* TabSheetWeitereInformationen = nullptr;
     QFrame* PanelDachplanungTop = nullptr;
     QFrame* PanelDachplanung2D = nullptr;
+    QScrollArea* ScrollBoxRechts = nullptr;
     QFrame* PanelDachplanungRechts = nullptr;
     QComboBox* ComboBoxDacheindeckungAuswahl = nullptr;
     QComboBox* ComboBoxModulauswahl = nullptr;
@@ -154,6 +156,7 @@ private:
     void ApplyRoofGeometry();
     void FitView();
     void UpdateLabels();
+    void UpdateResultLabels();
     void ShowFrame(int frameId);
     void LoadSettings();
     void SaveSettings();
@@ -162,6 +165,10 @@ private:
     tandrel::platform::ColorRef HouseSolarColor() const;
     void WriteHouseColors(tandrel::platform::ColorRef roof, tandrel::platform::ColorRef solar);
 
+    // Finishes and frees the 2D frame with the roof and the group.
+    void FreeFrame2D();
+
+    QObject* m_watchedPaintBox = nullptr;
     bool m_initialized = false;
     bool m_filling = false;
 };
