@@ -159,7 +159,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     ScrollBoxRechts->setFrameShape(QFrame::NoFrame);
     ScrollBoxRechts->setWidgetResizable(true);
     ScrollBoxRechts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBoxRechts->setFixedWidth(350);
+    ScrollBoxRechts->setFixedWidth(370);
     PanelDachplanungRechts = new QFrame;
     PanelDachplanungRechts->setObjectName(QStringLiteral("PanelDachplanungRechts"));
     ScrollBoxRechts->setWidget(PanelDachplanungRechts);
@@ -376,7 +376,7 @@ void TDachplanung2DFrame::BuildModulePage()
         auto* image = new TImageBox(PanelPVModulKatalog);
         image->setObjectName(QString::fromLatin1(entries[i].name));
         image->SetPicture(Picture(kModules[i].picture));
-        image->setFixedSize(150, 250);
+        image->setFixedSize(158, 258);
         image->setCursor(Qt::PointingHandCursor);
         image->setToolTip(QString::fromLatin1(kModules[i].name));
         *entries[i].image = image;
@@ -813,6 +813,9 @@ void TDachplanung2DFrame::UpdateLabels()
     LabelModulleistung1->setText(QStringLiteral("Modulleistung: %1 Wp").arg(Fixed(ModulePowerWp, 0)));
     LabelModulbreite->setText(QStringLiteral("Modulbreite:    %1 m").arg(Fixed(ModuleWidth, 3)));
     LabelModulHoehe->setText(QStringLiteral("Modulhöhe:     %1 m").arg(Fixed(ModuleHeight, 3)));
+    TImageBox* const catalogue[kModuleCount] = {ImagePVModulSIblack, ImagePVModulSIclassic, ImagePVModulSIDarkblue};
+    for (int i = 0; i < kModuleCount; ++i)
+        catalogue[i]->SetSelected(i == ModuleIndex);
     LabelModulName->setText(ModuleName);
     LabelModulhersteller->setText(ModuleMaker);
     LabelLinkModulhersteller->setText(ModuleInternet);

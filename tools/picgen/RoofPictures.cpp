@@ -182,7 +182,7 @@ QImage pvModulePicture(const ModuleStyle& st)
     img.fill(st.backsheet);
     QPainter p(&img);
     prepare(p);
-    const double border = 9, gap = st.poly ? 3.2 : 2.4;
+    const double border = 9, gap = st.poly ? 2.4 : 2.4;
     const QRectF field(border + 5, border + 6, W - 2 * border - 10, H - 2 * border - 12);
     const double cw = (field.width() - gap * (cols - 1)) / cols, ch = (field.height() - gap * (rows - 1)) / rows;
     Rng rng(st.seed);
@@ -236,7 +236,7 @@ QImage pvModulePicture(const ModuleStyle& st)
                     p.drawLine(QPointF(cell.left(), y), QPointF(cell.right(), y));
             }
             // Busbars along the long side.
-            p.setPen(QPen(st.busbar, st.poly ? 1.6 : 1.1));
+            p.setPen(QPen(withAlpha(st.busbar, st.poly ? 190 : 255), st.poly ? 1.1 : 1.0));
             for (int b = 1; b <= 3; ++b) {
                 const double x = cell.left() + cw * b / 4.0;
                 p.drawLine(QPointF(x, cell.top() + 0.5), QPointF(x, cell.bottom() - 0.5));
@@ -250,8 +250,8 @@ QImage pvModulePicture(const ModuleStyle& st)
 
     // The glass: a soft reflection of the sky across the module.
     QLinearGradient glare(QPointF(0, 0), QPointF(W, H));
-    glare.setColorAt(0.0, QColor(255, 255, 255, 34));
-    glare.setColorAt(0.35, QColor(255, 255, 255, 8));
+    glare.setColorAt(0.0, QColor(255, 255, 255, st.mono ? 52 : 34));
+    glare.setColorAt(0.35, QColor(255, 255, 255, st.mono ? 14 : 8));
     glare.setColorAt(0.55, QColor(255, 255, 255, 0));
     glare.setColorAt(1.0, QColor(255, 255, 255, 14));
     p.fillRect(QRectF(border, border, W - 2 * border, H - 2 * border), glare);
@@ -345,7 +345,7 @@ void drawRoofPictures(const Sink& sink)
 
     sink(QStringLiteral("roof/module-black"),
          pvModulePicture({QColor(0x1b, 0x1c, 0x1f), QColor(0x3c, 0x3e, 0x44), QColor(0x10, 0x11, 0x14),
-                          QColor(0x15, 0x19, 0x24), QColor(0x22, 0x25, 0x2c), true, false, 11}));
+                          QColor(0x1a, 0x20, 0x30), QColor(0x26, 0x2b, 0x36), true, false, 11}));
     sink(QStringLiteral("roof/module-classic"),
          pvModulePicture({QColor(0xb4, 0xbb, 0xc3), QColor(0xe8, 0xec, 0xf0), QColor(0xf2, 0xf3, 0xf5),
                           QColor(0x2a, 0x55, 0x9c), QColor(0xc9, 0xcf, 0xd6), false, true, 12}));
