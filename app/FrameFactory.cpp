@@ -2,6 +2,7 @@
 
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
+#include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 
 #include <QWidget>
@@ -22,7 +23,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
     static const std::vector<FrameClassInfo> table = {
         {1100, "TOverviewFrame", make<TOverviewFrame>},
         {1110, "TKontaloProduktFrame", nullptr},
-        {1600, "TPapierHausFrame", nullptr},
+        {1600, "TPapierHausFrame", make<TPapierHausFrame>},
         {1610, "TErtragFrame", nullptr},
         {1620, "TEigenverbrauchFrame", nullptr},
         {1622, "TKEVFrame", nullptr},

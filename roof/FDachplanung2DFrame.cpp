@@ -15,6 +15,8 @@
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
+#include "paperhouse/FPapierHausControls.h"
+#include "paperhouse/FPapierHausFrame.h"
 #include "roof/ImageBox.h"
 
 #include <QButtonGroup>
@@ -221,7 +223,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     ComboBoxModulauswahl->setObjectName(QStringLiteral("ComboBoxModulauswahl"));
     ComboBoxModulauswahl->setMinimumWidth(10);
     moduleGrid->addWidget(ComboBoxModulauswahl, 0, 0, 1, 2);
-    ShapeModulAnzeige = new TColorShape(module);
+    ShapeModulAnzeige = new TModulePreview(module);
     ShapeModulAnzeige->setObjectName(QStringLiteral("ShapeModulAnzeige"));
     ShapeModulAnzeige->SetOverlay(Picture(kModulePreview));
     ShapeModulAnzeige->setFixedSize(48, 80);
@@ -298,10 +300,8 @@ void TDachplanung2DFrame::BuildPlanningPage()
     auto colorRow = [&](int row, const char* buttonName, const QString& text, const char* shapeName, TColorShape*& shape,
                         ColorRef color) {
         QPushButton* b = button(text, view, buttonName);
-        shape = new TColorShape(view);
-        shape->setObjectName(QString::fromLatin1(shapeName));
+        shape = new TColorShape(QString::fromLatin1(shapeName), color, view);
         shape->setFixedSize(40, 20);
-        shape->SetColor(color);
         viewGrid->addWidget(b, row, 0);
         viewGrid->addWidget(shape, row, 1, Qt::AlignLeft);
         return b;
@@ -509,13 +509,14 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
     m_filling = false;
 
     // 3. The paper house, created hidden when it does not exist yet.
-    PaperHouse = FindFrame(kPaperHouseID);
+    PaperHouse = qobject_cast<TPapierHausFrame*>(FindFrame(kPaperHouseID));
     if (!PaperHouse && Factory) {
-        PaperHouse = Factory->CreateFrame(kPaperHouseID);
-        if (PaperHouse) {
-            PaperHouse->setVisible(false);
+        TBaseFrame* created = Factory->CreateFrame(kPaperHouseID);
+        if (created) {
+            created->setVisible(false);
             setVisible(true);
         }
+        PaperHouse = qobject_cast<TPapierHausFrame*>(created);
     }
 
     // 4. The 2D frame.
@@ -679,25 +680,32 @@ void TDachplanung2DFrame::SelectModule(int index)
 
 double TDachplanung2DFrame::RoofEaves() const
 {
-    return kFallbackEaves;
+    return PaperHouse ? PaperHouse->RoofEavesSideLength() : kFallbackEaves;
 }
 
 double TDachplanung2DFrame::RoofGable() const
 {
-    return kFallbackGable;
+    return PaperHouse ? PaperHouse->RoofGableSideLength() : kFallbackGable;
 }
 
 ColorRef TDachplanung2DFrame::HouseRoofColor() const
 {
-    return ShapeDach->Color();
+    return PaperHouse && PaperHouse->ShapeDach ? PaperHouse->ShapeDach->Color() : ShapeDach->Color();
 }
 
 ColorRef TDachplanung2DFrame::HouseSolarColor() const
 {
-    return ShapeSolar->Color();
+    return PaperHouse && PaperHouse->ShapeSolar ? PaperHouse->ShapeSolar->Color() : ShapeSolar->Color();
 }
 
-void TDachplanung2DFrame::WriteHouseColors(ColorRef, ColorRef) {}
+void TDachplanung2DFrame::WriteHouseColors(ColorRef roof, ColorRef solar)
+{
+    if (!PaperHouse || !PaperHouse->ShapeDach || !PaperHouse->ShapeSolar)
+        return;
+    PaperHouse->ShapeDach->SetColor(roof);
+    PaperHouse->ShapeSolar->SetColor(solar);
+    PaperHouse->RefreshFrame();
+}
 
 void TDachplanung2DFrame::ApplyRoofGeometry()
 {

@@ -20,7 +20,9 @@ class QTabWidget;
 class QToolButton;
 class TAnlagePlanung2DFrame;
 class TColorShape;
+class TModulePreview;
 class TImageBox;
+class TPapierHausFrame;
 
 // The roof planner: one roof plane of the customer's house, covered with a
 // roof covering and a raster of PV modules; reports module count and plant
@@ -80,7 +82,7 @@ public:
     int MakerLogoKey = -1;
     int ZoomPercent = 108;
     int PrintResolution = 10;
-    QPointer<TBaseFrame> PaperHouse;
+    QPointer<TPapierHausFrame> PaperHouse;
 
     // The drawing core objects (the roof and group live in the 2D frame's structure).
     QPointer<TAnlagePlanung2DFrame> Frame2D;
@@ -126,7 +128,7 @@ public:
     TColorShape* ShapeDach = nullptr;
     TColorShape* ShapeSolar = nullptr;
     TColorShape* ShapeHintergrund = nullptr;
-    TColorShape* ShapeModulAnzeige = nullptr;
+    TModulePreview* ShapeModulAnzeige = nullptr;
     QToolButton* SpeedButtonAnzeige100 = nullptr;
     QToolButton* SpeedButtonAnzeige200 = nullptr;
     QToolButton* SpeedButtonAnzeige300 = nullptr;

@@ -43,21 +43,21 @@ void TImageBox::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
-TColorShape::TColorShape(QWidget* parent) : QWidget(parent) {}
+TModulePreview::TModulePreview(QWidget* parent) : QWidget(parent) {}
 
-void TColorShape::SetColor(tandrel::platform::ColorRef color)
+void TModulePreview::SetColor(tandrel::platform::ColorRef color)
 {
     m_color = color;
     update();
 }
 
-void TColorShape::SetOverlay(const QImage& overlay)
+void TModulePreview::SetOverlay(const QImage& overlay)
 {
     m_overlay = overlay;
     update();
 }
 
-void TColorShape::paintEvent(QPaintEvent*)
+void TModulePreview::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), tandrel::platform::toQColor(m_color));

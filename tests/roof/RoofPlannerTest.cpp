@@ -1,3 +1,4 @@
+#include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
@@ -6,6 +7,8 @@
 #include "drawing/PVElementeReps.h"
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/VirtualView.h"
+#include "paperhouse/FPapierHausControls.h"
+#include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "roof/ImageBox.h"
 #include "tests/support/TestEnv.h"
@@ -14,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSpinBox>
 #include <QTest>
@@ -381,6 +385,140 @@ TEST_F(RoofPlannerTest, RenderRoofPictureDrawsTheRoofTenTimesFiner)
     EXPECT_TRUE(isTile(at(bare, 0.701, 1.0345)));
     EXPECT_TRUE(isTile(at(bare, 10.801, 5.9)));
     EXPECT_TRUE(frame->ModuleGroup->ShowModules);
+}
+
+// ------------------------------------------------------------ with the paper house
+
+class FakeMainWindow : public TMainWindowInterface {
+public:
+    QWidget body;
+    QWidget update;
+    QWidget* GetBodyPanel() override { return &body; }
+    QWidget* GetUpdatePanel() override { return &update; }
+    void SetFrameCaption(const QString&) override {}
+};
+
+// The real factory: showing the roof planner creates the paper house hidden.
+class RoofWithHouseTest : public tandrel::test::TestEnv {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        window.body.resize(1200, 800);
+        window.body.show();
+        factory.StartFactory(&window, nullptr);
+        factory.ShowFrame(TDachplanung2DFrame::kFrameID);
+        QApplication::processEvents();
+        roof = qobject_cast<TDachplanung2DFrame*>(factory.FindFrame(TDachplanung2DFrame::kFrameID));
+        house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(TDachplanung2DFrame::kPaperHouseID));
+        ASSERT_NE(roof, nullptr);
+        ASSERT_NE(house, nullptr);
+    }
+    void TearDown() override
+    {
+        factory.ShutdownFactory();
+        QLocale::setDefault(QLocale::c());
+    }
+    // House measures in metres as typed into the paper house.
+    void SetHouse(double length, double width, double overhangX, double overhangY)
+    {
+        const QLocale l;
+        house->EditHausLaenge->setText(l.toString(length));
+        house->EditHausBreite->setText(l.toString(width));
+        house->EditDachUeberstandX->setText(l.toString(overhangX));
+        house->EditDachUeberstandY->setText(l.toString(overhangY));
+        house->EditHausLaengeChange();
+        roof->RefreshFrame();
+    }
+
+    FakeMainWindow window;
+    TFrameFactory factory;
+    TDachplanung2DFrame* roof = nullptr;
+    TPapierHausFrame* house = nullptr;
+};
+
+TEST_F(RoofWithHouseTest, ThePaperHouseIsCreatedHiddenAndTheRoofPlannerShown)
+{
+    EXPECT_FALSE(house->isVisible());
+    EXPECT_TRUE(roof->isVisible());
+    EXPECT_EQ(roof->PaperHouse, house);
+}
+
+struct RoofCase {
+    const char* label;
+    double length, width, overhangX, overhangY; // the house, m
+    bool twoSides;
+    int cols, rows;
+    const char* count;
+    const char* power;
+};
+
+class RoofCaseTest : public RoofWithHouseTest, public ::testing::WithParamInterface<RoofCase> {};
+
+TEST_P(RoofCaseTest, RasterCountAndPower)
+{
+    const RoofCase& c = GetParam();
+    if (c.length > 0)
+        SetHouse(c.length, c.width, c.overhangX, c.overhangY);
+    roof->CheckBoxModuleauf2Dachseiten->setChecked(c.twoSides);
+    EXPECT_DOUBLE_EQ(roof->RoofArea->Laenge1, house->RoofEavesSideLength());
+    EXPECT_DOUBLE_EQ(roof->RoofArea->Breite1, house->RoofGableSideLength());
+    EXPECT_EQ(roof->ModuleGroup->ColCount, c.cols);
+    EXPECT_EQ(roof->ModuleGroup->RowCount, c.rows);
+    EXPECT_GE(roof->CountActiveModules(), 0);
+    EXPECT_EQ(roof->LabelAnzahlmodule->text(), QString::fromUtf8(c.count));
+    EXPECT_EQ(roof->LabelAnlagenleistung->text(), QString::fromUtf8(c.power));
+    EXPECT_GE(roof->PlantPowerKWp(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roofs, RoofCaseTest,
+    ::testing::Values(
+        // The default house: roof 11.2 m × 4.757 m.
+        RoofCase{"default_house", 0, 0, 0, 0, false, 10, 2, "20 ", "5,2 kWp"},
+        RoofCase{"default_two_sides", 0, 0, 0, 0, true, 10, 2, "40 (=20 mal 2)", "10,4 kWp"},
+        // Eaves side 0.5 m: shorter than both edges and one module.
+        RoofCase{"too_short_for_a_column", 0.5, 7.2, 0, 0.6, false, 0, 2, "0 ", "0,0 kWp"},
+        // Gable side 0.5 / cos 30° m, without overhang: no row.
+        RoofCase{"too_low_for_a_row", 10, 1, 0.6, 0, true, 10, 0, "0 (=0 mal 2)", "0,0 kWp"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(RoofWithHouseTest, ColoursAreSharedWithThePaperHouseBothWays)
+{
+    using tandrel::platform::rgbRef;
+    // The paper house's colours reach the roof and the modules.
+    house->ShapeDach->SetColor(rgbRef(90, 40, 30));
+    house->ShapeSolar->SetColor(rgbRef(20, 30, 120));
+    roof->RefreshFrame();
+    EXPECT_EQ(roof->ShapeDach->Color(), rgbRef(90, 40, 30));
+    EXPECT_EQ(roof->ShapeSolar->Color(), rgbRef(20, 30, 120));
+    EXPECT_EQ(roof->RoofArea->FillColor, rgbRef(90, 40, 30));
+    EXPECT_EQ(roof->RoofArea->AuxColor2, rgbRef(90, 40, 30));
+    EXPECT_EQ(roof->ModuleGroup->FillColor, rgbRef(20, 30, 120));
+    EXPECT_EQ(roof->ShapeModulAnzeige->Color(), rgbRef(20, 30, 120));
+
+    // This frame's buttons write them back to the paper house.
+    dialogs.colorAnswers.push_back(QColor(200, 100, 50));
+    roof->DachfarbeClick();
+    EXPECT_EQ(house->ShapeDach->Color(), rgbRef(200, 100, 50));
+    EXPECT_EQ(roof->RoofArea->FillColor, rgbRef(200, 100, 50));
+    dialogs.colorAnswers.push_back(QColor(0, 0, 0));
+    roof->SolarfarbeClick();
+    EXPECT_EQ(house->ShapeSolar->Color(), rgbRef(0, 0, 0));
+    EXPECT_EQ(roof->ModuleGroup->FillColor, rgbRef(0, 0, 0));
+    // Cancelled: nothing changes.
+    roof->DachfarbeClick();
+    EXPECT_EQ(house->ShapeDach->Color(), rgbRef(200, 100, 50));
+}
+
+TEST_F(RoofWithHouseTest, ShowingTheRoofPlannerAgainReadsTheChangedHouse)
+{
+    house->EditHausLaenge->setText(QStringLiteral("14"));
+    house->EditHausLaengeChange();
+    factory.ShowFrame(TDachplanung2DFrame::kPaperHouseID);
+    factory.ShowFrame(TDachplanung2DFrame::kFrameID);
+    EXPECT_DOUBLE_EQ(roof->RoofArea->Laenge1, 15.2);
+    EXPECT_EQ(roof->LabelDachTraufe->text(), QStringLiteral("Dach Traufeseite: 15,2 m"));
 }
 
 } // namespace
