@@ -155,7 +155,10 @@ protected:
 private:
     void BuildPlanningPage();
     void BuildModulePage();
+    // The roof area's size, edge and covering.
     void ApplyRoofGeometry();
+    // Rows and columns of the current module with the group's gaps.
+    void SetRasterCounts();
     void FitView();
     void UpdateLabels();
     void UpdateResultLabels();
