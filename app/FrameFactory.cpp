@@ -4,6 +4,7 @@
 #include "app/FOverviewFrame.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
+#include "yield/FErtragFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -24,7 +25,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1100, "TOverviewFrame", make<TOverviewFrame>},
         {1110, "TKontaloProduktFrame", nullptr},
         {1600, "TPapierHausFrame", make<TPapierHausFrame>},
-        {1610, "TErtragFrame", nullptr},
+        {1610, "TErtragFrame", make<TErtragFrame>},
         {1620, "TEigenverbrauchFrame", nullptr},
         {1622, "TKEVFrame", nullptr},
         {1630, "TDachplanung2DFrame", make<TDachplanung2DFrame>},

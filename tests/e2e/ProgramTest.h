@@ -4,11 +4,9 @@
 #include "tests/support/TestEnv.h"
 
 #include <QFile>
-#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
-
-namespace e2e {
+#include <QStringList>
 
 // Runs the real program in automation mode.
 class ProgramTest : public tandrel::test::TestEnv {
@@ -17,9 +15,6 @@ protected:
         int exitCode = -1;
         QStringList dialogLog, shellLog, scriptLog;
     };
-
-    // Further variables for the program (e.g. its locale).
-    QMap<QString, QString> environment;
 
     Run run(const QStringList& script, const QStringList& args = {})
     {
@@ -39,8 +34,6 @@ protected:
         env.insert("TANDREL_SHELL_LOG", dir + "/shell.log");
         env.insert("TANDREL_SCRIPT", dir + "/script.txt");
         env.insert("TANDREL_SCRIPT_LOG", dir + "/script.log");
-        for (auto it = environment.begin(); it != environment.end(); ++it)
-            env.insert(it.key(), it.value());
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(TANDREL_EXE), args);
@@ -69,5 +62,3 @@ protected:
         return false;
     }
 };
-
-} // namespace e2e
