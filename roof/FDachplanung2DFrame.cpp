@@ -891,7 +891,11 @@ void TDachplanung2DFrame::RenderRoofPicture(bool showModules)
     const int h = y0 - view.WorldToDeviceY(RoofArea->YSize);
     // A roof without area on the screen has no picture.
     if (w > 0 && h > 0) {
-        const int width = ImagePrint->width() * PrintResolution;
+        int width = ImagePrint->width() * PrintResolution;
+        // A very narrow, high roof would ask for a picture of gigabytes: its
+        // height is limited and the width follows.
+        if (double(h) * width / w > kMaxPrintSide)
+            width = std::max(1, int(double(kMaxPrintSide) * w / h));
         ImagePrint->Picture =
             QImage(width + 1, RoundToInt(double(h) * width / w) + 1, QImage::Format_RGB32);
         ImagePrint->Picture.fill(Qt::white);

@@ -40,6 +40,8 @@ public:
     // The roof without a paper house, metres.
     static constexpr double kFallbackEaves = 12;
     static constexpr double kFallbackGable = 8;
+    // The rendered roof picture is at most this many pixels high.
+    static constexpr int kMaxPrintSide = 16384;
 
     explicit TDachplanung2DFrame(QWidget* parent = nullptr);
     ~TDachplanung2DFrame() override;

@@ -521,4 +521,16 @@ TEST_F(RoofWithHouseTest, ShowingTheRoofPlannerAgainReadsTheChangedHouse)
     EXPECT_EQ(roof->LabelDachTraufe->text(), QStringLiteral("Dach Traufeseite: 15,2 m"));
 }
 
+TEST_F(RoofWithHouseTest, ANarrowHighRoofRendersAPictureOfBoundedSize)
+{
+    // Eaves side 0.1 m against a gable side of 4.757 m.
+    SetHouse(0.1, 7.2, 0, 0.6);
+    roof->RenderRoofPicture(true);
+    const QImage& picture = roof->ImagePrint->Picture;
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_LE(picture.height(), TDachplanung2DFrame::kMaxPrintSide + 1);
+    EXPECT_GT(picture.height(), TDachplanung2DFrame::kMaxPrintSide - 100);
+    EXPECT_NEAR(double(picture.height()) / picture.width(), 47.57, 10) << "the roof's proportions, roughly";
+}
+
 } // namespace
