@@ -864,7 +864,9 @@ double TDachplanung2DFrame::PreviewFactor(double w, double h)
 
 int TDachplanung2DFrame::CountActiveModules() const
 {
-    if (!ModuleGroup)
+    // A group the user deleted in the 2D frame shows no modules: it has none.
+    const MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!ModuleGroup || !structure || structure->IndexOf(ModuleGroup) < 0)
         return 0;
     int n = 0;
     for (const MBaseRep* rep : ModuleGroup->Structure().Reps())

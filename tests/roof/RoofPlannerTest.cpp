@@ -265,6 +265,16 @@ TEST_F(RoofPlannerTest, DraggingABlockedAreaUpdatesTheLabelsAtOnce)
     EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("10,9 kWp"));
 }
 
+TEST_F(RoofPlannerTest, ADeletedModuleGroupCountsNoModules)
+{
+    Start();
+    frame->Frame2D->SelectOnly(frame->ModuleGroup);
+    frame->Frame2D->RepLoeschenClick();
+    frame->RefreshFrame();
+    EXPECT_EQ(frame->CountActiveModules(), 0);
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("0,0 kWp"));
+}
+
 // ------------------------------------------------------------ settings
 
 TEST_F(RoofPlannerTest, SettingsRoundTrip)
