@@ -1,5 +1,6 @@
 #include "app/FrameFactory.h"
 
+#include "addresses/FAdressFrame.h"
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
 #include "paperhouse/FPapierHausFrame.h"
@@ -31,7 +32,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1630, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
         {4400, "TBranchenbuchFrame", nullptr},
         {4450, "TAdressGeoFrame", nullptr},
-        {6100, "TAdressFrame", nullptr},
+        {6100, "TAdressFrame", make<TAdressFrame>},
         {3050, "THelpFrame", nullptr},
     };
     return table;
