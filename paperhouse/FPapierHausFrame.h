@@ -3,6 +3,7 @@
 #include "app/FBaseFrame.h"
 #include "paperhouse/FPapierHausControls.h"
 #include "paperhouse/PaperHouseParams.h"
+#include "roof/ImageBox.h"
 
 #include <QImage>
 #include <array>

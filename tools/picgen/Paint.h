@@ -84,5 +84,7 @@ void drawHouseSymbols(const Sink& sink);
 void drawStartPage(const Sink& sink);
 void drawTopBar(const Sink& sink);
 void drawRoofPictures(const Sink& sink);
+// Seamless wall textures, 400 x 400 pixels per square metre ("texture/...").
+void drawWallTextures(const Sink& sink);
 
 } // namespace picgen
