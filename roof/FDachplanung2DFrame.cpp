@@ -15,7 +15,6 @@
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
-#include "paperhouse/FPapierHausControls.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/ImageBox.h"
 
@@ -223,7 +222,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     ComboBoxModulauswahl->setObjectName(QStringLiteral("ComboBoxModulauswahl"));
     ComboBoxModulauswahl->setMinimumWidth(10);
     moduleGrid->addWidget(ComboBoxModulauswahl, 0, 0, 1, 2);
-    ShapeModulAnzeige = new TModulePreview(module);
+    ShapeModulAnzeige = new TColorShape(module);
     ShapeModulAnzeige->setObjectName(QStringLiteral("ShapeModulAnzeige"));
     ShapeModulAnzeige->SetOverlay(Picture(kModulePreview));
     ShapeModulAnzeige->setFixedSize(48, 80);
@@ -300,8 +299,10 @@ void TDachplanung2DFrame::BuildPlanningPage()
     auto colorRow = [&](int row, const char* buttonName, const QString& text, const char* shapeName, TColorShape*& shape,
                         ColorRef color) {
         QPushButton* b = button(text, view, buttonName);
-        shape = new TColorShape(QString::fromLatin1(shapeName), color, view);
+        shape = new TColorShape(view);
+        shape->setObjectName(QString::fromLatin1(shapeName));
         shape->setFixedSize(40, 20);
+        shape->SetColor(color);
         viewGrid->addWidget(b, row, 0);
         viewGrid->addWidget(shape, row, 1, Qt::AlignLeft);
         return b;
