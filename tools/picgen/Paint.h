@@ -83,6 +83,7 @@ void drawBackgrounds(const Sink& sink);
 void drawHouseSymbols(const Sink& sink);
 void drawStartPage(const Sink& sink);
 void drawTopBar(const Sink& sink);
+void drawRoofPictures(const Sink& sink);
 // The brochure of the finance software ("product/...").
 void drawProductScreens(const Sink& sink);
 // The program's own icon (window, desktop menu), size x size pixels.
