@@ -3,17 +3,15 @@
 
 #include "tools/picgen/SlideKit.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "tools/GeoBorders.h"
+
 #include <QPainterPath>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#ifndef TANDREL_DATA_DIR
-#error "TANDREL_DATA_DIR must name the folder with the raw map data"
+#ifndef TANDREL_GEO_DATA_DIR
+#error "TANDREL_GEO_DATA_DIR must name the folder with the raw map data"
 #endif
 
 namespace picgen {
@@ -162,42 +160,25 @@ double legend(QPainter& p, const QRectF& r, const Classes& cls, const QString& t
     return y - r.top();
 }
 
-std::vector<Ring> ringsOf(const QJsonArray& polygon)
-{
-    std::vector<Ring> rings;
-    for (const QJsonValue& ringValue : polygon) {
-        Ring ring;
-        for (const QJsonValue& pt : ringValue.toArray())
-            ring.emplace_back(pt.toArray().at(0).toDouble(), pt.toArray().at(1).toDouble());
-        rings.push_back(std::move(ring));
-    }
-    return rings;
-}
-
 // The sixteen states, each as its rings.
 std::vector<std::vector<Ring>> germanStates()
 {
-    QFile f(QStringLiteral(TANDREL_DATA_DIR "/germany-states.geo.json"));
-    if (!f.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "tandrel_picgen: cannot read %s\n", qPrintable(f.fileName()));
+    std::vector<tandrel::tools::State> read;
+    QString error;
+    if (!tandrel::tools::readStates(QStringLiteral(TANDREL_GEO_DATA_DIR "/germany-states.geo.json"), read, error)) {
+        std::fprintf(stderr, "tandrel_picgen: %s\n", qPrintable(error));
         std::exit(1);
     }
     std::vector<std::vector<Ring>> states;
-    for (const QJsonValue& feature : QJsonDocument::fromJson(f.readAll()).object().value(QLatin1String("features")).toArray()) {
-        const QJsonObject geometry = feature.toObject().value(QLatin1String("geometry")).toObject();
-        const QJsonArray coords = geometry.value(QLatin1String("coordinates")).toArray();
+    for (const auto& state : read) {
         std::vector<Ring> rings;
-        if (geometry.value(QLatin1String("type")).toString() == QLatin1String("MultiPolygon")) {
-            for (const QJsonValue& polygon : coords)
-                for (Ring& r : ringsOf(polygon.toArray()))
-                    rings.push_back(std::move(r));
-        } else
-            rings = ringsOf(coords);
+        for (const auto& ring : state.rings) {
+            Ring r;
+            for (const auto& pt : ring)
+                r.emplace_back(pt.lon, pt.lat);
+            rings.push_back(std::move(r));
+        }
         states.push_back(std::move(rings));
-    }
-    if (states.size() != 16) {
-        std::fprintf(stderr, "tandrel_picgen: expected 16 states, found %zu\n", states.size());
-        std::exit(1);
     }
     return states;
 }
