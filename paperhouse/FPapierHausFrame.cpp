@@ -132,6 +132,10 @@ TPapierHausFrame::TPapierHausFrame(QWidget* parent)
     main->addWidget(PanelPapierhausTop);
     main->addWidget(PanelModellierungEingabe);
     main->addWidget(PageControlPapierHaus, 1);
+    // Both upper panels stay empty strips; fixing that before the first layout
+    // keeps their contents' size hints from claiming room above the inputs.
+    PanelSeitenformatTop->setFixedHeight(0);
+    PanelPapierhausTop->setFixedHeight(0);
 }
 
 TPapierHausFrame::~TPapierHausFrame() = default;
@@ -195,6 +199,8 @@ void TPapierHausFrame::BuildInputPanel()
     auto* scaleCaption = MakeLabel(
         QStringLiteral("1:40                       1:144                                                         1:350 "), in);
     scaleCaption->setStyleSheet(QStringLiteral("color: grey; font-size: 8pt"));
+    // The spaced caption follows the slider's width rather than widening the panel.
+    scaleCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ButtonMasstabsauswahl = new QPushButton(QStringLiteral("Maßstabsauswahl"), in);
     ButtonMasstabsauswahl->setObjectName(QStringLiteral("ButtonMasstabsauswahl"));
 
@@ -308,6 +314,7 @@ void TPapierHausFrame::BuildDetailPages()
 {
     PageControlPapierhausdetails = new QTabWidget(PanelModellierungEingabe);
     PageControlPapierhausdetails->setObjectName(QStringLiteral("PageControlPapierhausdetails"));
+    PageControlPapierhausdetails->hide();
     PanelModellierungEingabe->layout()->addWidget(PageControlPapierhausdetails);
     connect(PageControlPapierhausdetails, &QTabWidget::tabBarClicked, this, [this] {
         if (!SpeedButtonZusaetzlich->isChecked())
@@ -380,6 +387,7 @@ void TPapierHausFrame::BuildDetailPages()
         });
     }
     eg->setColumnStretch(14, 1);
+    eg->setRowStretch(4, 1);
     PageControlPapierhausdetails->addTab(elements, QStringLiteral("Fenster und Türen"));
 
     // Flaps.
@@ -928,6 +936,9 @@ void TPapierHausFrame::ApplyDetailInputs()
     const bool open = SpeedButtonZusaetzlich->isChecked();
     PanelModellierungEingabe->setFixedHeight(open ? kInputOpenHeight : kInputClosedHeight);
     PageControlPapierhausdetails->setVisible(open);
+    // Lay out at once: a layout left pending squeezes the measure rows.
+    PanelModellierungEingabe->layout()->activate();
+    PanelMain->layout()->activate();
     PixelsPerMillimetre = open ? 2.8 : 3.6;
     ScaleChange();
 }
