@@ -676,9 +676,10 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
         Elevation3DFrame = new TGraphic3DFrame(PanelElevationVorschau);
         Elevation3DFrame->InitFrame(PanelElevationVorschau, nullptr, factory, TGraphic3DFrame::kFrameID);
         Elevation3DFrame->show();
+        Elevation3DFrame->installEventFilter(this);
         if (MVirtualView* view = Elevation3DFrame->View()) {
             view->Origin3DX = 400;
-            view->Origin3DY = 520;
+            view->Origin3DY = kElevationOriginY;
             view->SetProjection(Params.Size * 0.8, Params.Blickwinkel + 90, Params.Kippwinkel);
         }
     } catch (...) {
