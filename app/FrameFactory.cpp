@@ -3,6 +3,7 @@
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
 #include "paperhouse/FPapierHausFrame.h"
+#include "roof/FDachplanung2DFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -26,7 +27,7 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1610, "TErtragFrame", nullptr},
         {1620, "TEigenverbrauchFrame", nullptr},
         {1622, "TKEVFrame", nullptr},
-        {1630, "TDachplanung2DFrame", nullptr},
+        {1630, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
         {4400, "TBranchenbuchFrame", nullptr},
         {4450, "TAdressGeoFrame", nullptr},
         {6100, "TAdressFrame", nullptr},
