@@ -10,6 +10,9 @@ inline constexpr const char* kSponsorWebSite = "https://www.sonnfeld-energiefond
 inline constexpr const char* kSponsorName = "Sonnfeld Energiefonds";
 inline constexpr const char* kMakerEmail = "info@norvi-software.de";
 inline constexpr const char* kMakerWebAddress = "www.norvi-software.de";
+// The maker's postal address (street line, postcode and town line).
+inline constexpr const char* kMakerStreet = "Am Sonnenhang 12";
+inline constexpr const char* kMakerTown = "35037 Marburg";
 // The maker of the catalogue modules of the roof planner.
 inline constexpr const char* kModuleMakerWebSite = "https://www.solarindustries-module.de";
 } // namespace links

@@ -492,6 +492,7 @@ void TPapierHausFrame::BuildDetailPages()
             ApplyWallTexture();
     });
     PageControlPapierhausdetails->addTab(walls, QStringLiteral("Wände"));
+    BuildPdfSettingsPage();
 }
 
 void TPapierHausFrame::BuildViews()
@@ -845,11 +846,6 @@ void TPapierHausFrame::ActivateFrame()
 void TPapierHausFrame::PrintFrame()
 {
     WritePaperHousePdf();
-}
-
-void TPapierHausFrame::WritePaperHousePdf()
-{
-    // The paper-house PDF is written by its own unit once it exists.
 }
 
 void TPapierHausFrame::RefreshFrame()

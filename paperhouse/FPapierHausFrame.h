@@ -3,6 +3,7 @@
 #include "app/FBaseFrame.h"
 #include "paperhouse/FPapierHausControls.h"
 #include "paperhouse/PaperHouseParams.h"
+#include "paperhouse/PaperHousePdf.h"
 
 #include <QImage>
 #include <array>
@@ -71,8 +72,10 @@ public:
     const QImage* NetPicture() const;
     void RebuildBuilding();
     void UpdateElevationView();
-    // Writes the paper house as PDF (the PDF button and PrintFrame).
+    // Writes the paper house as PDF (the PDF button and PrintFrame); the
+    // high-rise instead while "Hochhaus erstellen" is ticked.
     void WritePaperHousePdf();
+    void WriteHighRisePdf();
 
     // Paper millimetres per real metre, screen pixels per paper millimetre
     // and their product.
@@ -114,6 +117,7 @@ public:
     QFrame* PanelMasstabDetail = nullptr;
     QToolButton* SpeedButtonZusaetzlich = nullptr;
     QPushButton* BitBtnPDFErstellungPapierhaus = nullptr;
+    QCheckBox* CheckBoxHochhaus = nullptr;
     QTabWidget* PageControlPapierhausdetails = nullptr;
 
     QLineEdit *EditSockelHoehe = nullptr, *EditFensterUnten = nullptr, *EditFensterBreite = nullptr;
@@ -153,6 +157,9 @@ public:
 private:
     void BuildInputPanel();
     void BuildDetailPages();
+    void BuildPdfSettingsPage();
+    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise);
+    void WriteDocument(const QString& name, bool highRise);
     void BuildViews();
     void FillPageFormatList();
     void ChooseShapeColor(TColorShape* shape);

@@ -85,5 +85,6 @@ void drawStartPage(const Sink& sink);
 void drawTopBar(const Sink& sink);
 // Seamless wall textures, 400 x 400 pixels per square metre ("texture/...").
 void drawWallTextures(const Sink& sink);
+void drawPaperHousePictures(const Sink& sink);
 
 } // namespace picgen

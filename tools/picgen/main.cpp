@@ -138,6 +138,7 @@ int main(int argc, char** argv)
     picgen::drawStartPage(sink);
     picgen::drawTopBar(sink);
     picgen::drawWallTextures(sink);
+    picgen::drawPaperHousePictures(sink);
     if (!error.isEmpty())
         return fail(error);
     for (const auto& item : tandrel::pictures::kCatalogue) {
