@@ -539,7 +539,11 @@ const QImage& MCanvas::Scaled(const QImage& picture, int w, int h)
     if (m_scaled.size() >= 8)
         m_scaled.erase(m_scaled.begin());
     m_scaled.push_back({key, w, h,
-                        picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                        // Shrunk pictures (tiles, modules) would lose their fine lines
+                        // to single picked pixels: those are filtered.
+                        picture.scaled(w, h, Qt::IgnoreAspectRatio,
+                                       w < picture.width() || h < picture.height() ? Qt::SmoothTransformation
+                                                                                   : Qt::FastTransformation)
                             .convertToFormat(QImage::Format_RGB32)});
     return m_scaled.back().image;
 }

@@ -14,12 +14,15 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QToolButton;
 class TAnlagePlanung2DFrame;
 class TColorShape;
+class TModulePreview;
 class TImageBox;
+class TPapierHausFrame;
 
 // The roof planner: one roof plane of the customer's house, covered with a
 // roof covering and a raster of PV modules; reports module count and plant
@@ -79,7 +82,7 @@ public:
     int MakerLogoKey = -1;
     int ZoomPercent = 108;
     int PrintResolution = 10;
-    QPointer<TBaseFrame> PaperHouse;
+    QPointer<TPapierHausFrame> PaperHouse;
 
     // The drawing core objects (the roof and group live in the 2D frame's structure).
     QPointer<TAnlagePlanung2DFrame> Frame2D;
@@ -94,6 +97,7 @@ public:
     QWidget* TabSheetWeitereInformationen = nullptr;
     QFrame* PanelDachplanungTop = nullptr;
     QFrame* PanelDachplanung2D = nullptr;
+    QScrollArea* ScrollBoxRechts = nullptr;
     QFrame* PanelDachplanungRechts = nullptr;
     QComboBox* ComboBoxDacheindeckungAuswahl = nullptr;
     QComboBox* ComboBoxModulauswahl = nullptr;
@@ -124,7 +128,7 @@ public:
     TColorShape* ShapeDach = nullptr;
     TColorShape* ShapeSolar = nullptr;
     TColorShape* ShapeHintergrund = nullptr;
-    TColorShape* ShapeModulAnzeige = nullptr;
+    TModulePreview* ShapeModulAnzeige = nullptr;
     QToolButton* SpeedButtonAnzeige100 = nullptr;
     QToolButton* SpeedButtonAnzeige200 = nullptr;
     QToolButton* SpeedButtonAnzeige300 = nullptr;
@@ -154,6 +158,7 @@ private:
     void ApplyRoofGeometry();
     void FitView();
     void UpdateLabels();
+    void UpdateResultLabels();
     void ShowFrame(int frameId);
     void LoadSettings();
     void SaveSettings();
@@ -162,6 +167,10 @@ private:
     tandrel::platform::ColorRef HouseSolarColor() const;
     void WriteHouseColors(tandrel::platform::ColorRef roof, tandrel::platform::ColorRef solar);
 
+    // Finishes and frees the 2D frame with the roof and the group.
+    void FreeFrame2D();
+
+    QObject* m_watchedPaintBox = nullptr;
     bool m_initialized = false;
     bool m_filling = false;
 };

@@ -11,16 +11,29 @@ void TImageBox::SetPicture(const QImage& picture)
     update();
 }
 
+void TImageBox::SetSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    update();
+}
+
 void TImageBox::paintEvent(QPaintEvent*)
 {
-    if (Picture.isNull())
-        return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect area = m_selected ? rect().adjusted(4, 4, -4, -4) : rect();
+    if (m_selected) {
+        p.fillRect(rect(), QColor(0xf5, 0xb0, 0x1a));
+        p.fillRect(rect().adjusted(3, 3, -3, -3), Qt::white);
+    }
+    if (Picture.isNull())
+        return;
     if (Stretch)
-        p.drawImage(rect(), Picture);
+        p.drawImage(area, Picture);
     else
-        p.drawImage(0, 0, Picture);
+        p.drawImage(area.topLeft(), Picture);
 }
 
 void TImageBox::mouseReleaseEvent(QMouseEvent* event)
@@ -30,21 +43,21 @@ void TImageBox::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
-TColorShape::TColorShape(QWidget* parent) : QWidget(parent) {}
+TModulePreview::TModulePreview(QWidget* parent) : QWidget(parent) {}
 
-void TColorShape::SetColor(tandrel::platform::ColorRef color)
+void TModulePreview::SetColor(tandrel::platform::ColorRef color)
 {
     m_color = color;
     update();
 }
 
-void TColorShape::SetOverlay(const QImage& overlay)
+void TModulePreview::SetOverlay(const QImage& overlay)
 {
     m_overlay = overlay;
     update();
 }
 
-void TColorShape::paintEvent(QPaintEvent*)
+void TModulePreview::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), tandrel::platform::toQColor(m_color));

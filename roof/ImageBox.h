@@ -17,6 +17,9 @@ public:
     bool Stretch = true;
 
     void SetPicture(const QImage& picture);
+    // A chosen picture gets a frame around it.
+    void SetSelected(bool selected);
+    bool IsSelected() const { return m_selected; }
 
 signals:
     void clicked();
@@ -24,14 +27,17 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_selected = false;
 };
 
-// A coloured rectangle with a thin frame (the colour swatches); an optional
-// translucent overlay picture is stretched over the colour.
-class TColorShape : public QWidget {
+// The module preview: the module colour with a translucent module drawing
+// (frame, cells, glass) stretched over it.
+class TModulePreview : public QWidget {
     Q_OBJECT
 public:
-    explicit TColorShape(QWidget* parent = nullptr);
+    explicit TModulePreview(QWidget* parent = nullptr);
 
     tandrel::platform::ColorRef Color() const { return m_color; }
     void SetColor(tandrel::platform::ColorRef color);
@@ -41,6 +47,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    tandrel::platform::ColorRef m_color = 0xFFFFFF;
+    tandrel::platform::ColorRef m_color = 0xFF0000;
     QImage m_overlay;
 };

@@ -86,5 +86,6 @@ void drawTopBar(const Sink& sink);
 // Seamless wall textures, 400 x 400 pixels per square metre ("texture/...").
 void drawWallTextures(const Sink& sink);
 void drawPaperHousePictures(const Sink& sink);
+void drawRoofPictures(const Sink& sink);
 
 } // namespace picgen

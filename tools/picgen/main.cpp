@@ -126,10 +126,12 @@ int main(int argc, char** argv)
     const picgen::Sink sink = [&](const QString& name, const QImage& image) {
         if (pictures.contains(name))
             error = QStringLiteral("picture %1 drawn twice").arg(name);
-        // Catalogue pictures are opaque bitmaps, like photos.
-        pictures.insert(name, name.startsWith(QLatin1String("catalogue/"))
-                                  ? image.convertToFormat(QImage::Format_RGB32)
-                                  : image.convertToFormat(QImage::Format_ARGB32));
+        // Catalogue pictures are opaque bitmaps, like photos; so are the roof
+        // planner's tiles and modules.
+        const bool opaque = name.startsWith(QLatin1String("catalogue/"))
+            || (name.startsWith(QLatin1String("roof/")) && !image.hasAlphaChannel());
+        pictures.insert(name, opaque ? image.convertToFormat(QImage::Format_RGB32)
+                                     : image.convertToFormat(QImage::Format_ARGB32));
     };
     picgen::drawLogos(sink);
     picgen::drawPhotos(sink);
@@ -139,6 +141,7 @@ int main(int argc, char** argv)
     picgen::drawTopBar(sink);
     picgen::drawWallTextures(sink);
     picgen::drawPaperHousePictures(sink);
+    picgen::drawRoofPictures(sink);
     if (!error.isEmpty())
         return fail(error);
     for (const auto& item : tandrel::pictures::kCatalogue) {
