@@ -28,6 +28,19 @@ void Text(PdfWriter& pdf, double x, double y, const QString& text)
     pdf.TextOut(std::max(x, kMinTextX), y, text);
 }
 
+// A text in the standard settings, shrunk (not below 6 pt) so that it ends
+// before maxWidth: long web addresses must not run into the banner or the
+// module legend beside the footer.
+void FittedText(PdfWriter& pdf, double x, double y, const QString& text, double size, double maxWidth)
+{
+    TextSettings(pdf, size);
+    while (size > 6 && pdf.TextWidth(text) > maxWidth) {
+        size -= 0.5;
+        pdf.SetFontSize(size);
+    }
+    Text(pdf, x, y, text);
+}
+
 QString MakerLine()
 {
     return QStringLiteral("Tandrel: Hersteller Norvi GmbH, %1, %2")
@@ -135,8 +148,7 @@ void Banner(PdfWriter& pdf, const QImage& banner, double left, double pageHeight
 {
     if (!banner.isNull())
         pdf.DrawImage(QRectF(left, pageHeight - 18.8, 108, 18), banner);
-    TextSettings(pdf, 10);
-    Text(pdf, left, pageHeight - 23.2, SiblingLine());
+    FittedText(pdf, left, pageHeight - 23.2, SiblingLine(), 10, pdf.PageWidth() - left - 3);
 }
 
 void ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth, double pageHeight)
@@ -194,7 +206,9 @@ void RoofPage(PdfWriter& pdf, const TPaperHousePdfInput& in)
 
     TextSettings(pdf, 12);
     Text(pdf, 10, 4.8, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"));
-    Text(pdf, originX - 2, in.pageHeight - 6.8, MakerLine());
+    const bool legend = in.roofPlanner && !in.roofPlanner->ModulePicture.isNull();
+    const double footerEnd = legend ? in.pageWidth - 154 - 3 : in.pageWidth - 3;
+    FittedText(pdf, originX - 2, in.pageHeight - 6.8, MakerLine(), 12, footerEnd - (originX - 2));
 }
 
 }  // namespace
@@ -238,9 +252,9 @@ void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     }
     if (in.roofPlanner)
         Summary(pdf, *in.roofPlanner, p.Massstab, originX + 1.5, originY + 1.5);
-    TextSettings(pdf, 12);
-    Text(pdf, originX - 2, in.pageHeight - 6.8, MakerLine());
-    Banner(pdf, in.banner, in.pageWidth - 140, in.pageHeight);
+    const double bannerLeft = in.pageWidth - 140;
+    FittedText(pdf, originX - 2, in.pageHeight - 6.8, MakerLine(), 12, bannerLeft - 3 - (originX - 2));
+    Banner(pdf, in.banner, bannerLeft, in.pageHeight);
 
     // Walls 3 and 4 again when they ran off the first page.
     if (NeedsExtraWallPage(p, in.pageWidth)) {
@@ -252,8 +266,7 @@ void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
         net.Wall(wall3);
         net.Wall(HouseWall(in, 3, L));
         net.Gable(100 - s, B, p.DachNeigung, H, L);
-        TextSettings(pdf, 12);
-        Text(pdf, originX - 2, in.pageHeight - 6.8, MakerLine());
+        FittedText(pdf, originX - 2, in.pageHeight - 6.8, MakerLine(), 12, in.pageWidth - 3 - (originX - 2));
     }
 
     pdf.NewPage();
@@ -284,8 +297,7 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
         facade.flaps.right = true;
         net.Wall(facade);
     }
-    TextSettings(pdf, 12);
-    Text(pdf, 0.1 - 2, in.pageWidth - 6.8, MakerLine());
+    FittedText(pdf, 0.1 - 2, in.pageWidth - 6.8, MakerLine(), 12, turnedWidth - 3 - kMinTextX);
 
     // Page 2: the roof plate.
     pdf.NewPage();
@@ -297,8 +309,12 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     }
     TextSettings(pdf, 12);
     Text(pdf, 10, 6.8, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"));
-    Text(pdf, 10, turnedHeight - 6.8, MakerLine());
-    Banner(pdf, in.banner, turnedWidth - 154, turnedHeight);
+    // The banner and the plate's flap fill the foot of this narrow page; the
+    // maker line stands under the heading instead of on the banner.
+    const double bannerLeft = turnedWidth - 154;
+    const double makerY = in.banner.isNull() ? turnedHeight - 6.8 : 12.0;
+    FittedText(pdf, 10, makerY, MakerLine(), 12, turnedWidth - 13);
+    Banner(pdf, in.banner, bannerLeft, turnedHeight);
 
     // Pages 3 and 4 in A4 landscape: the gable with the module pyramid and
     // the plate under it.
