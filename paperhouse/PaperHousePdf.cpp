@@ -28,17 +28,37 @@ void Text(PdfWriter& pdf, double x, double y, const QString& text)
     pdf.TextOut(std::max(x, kMinTextX), y, text);
 }
 
+// Smallest size a shrunk line may take.
+constexpr double kMinFittedSize = 6;
+// Below this a footer line is moved rather than shrunk further.
+constexpr double kMinFooterSize = 7;
+
+// The size (from `size` down to `smallest` in half points) at which the
+// text in the standard settings ends within maxWidth; `smallest` when none does.
+double FittingSize(PdfWriter& pdf, const QString& text, double size, double maxWidth, double smallest)
+{
+    TextSettings(pdf, size);
+    while (size > smallest && pdf.TextWidth(text) > maxWidth) {
+        size -= 0.5;
+        pdf.SetFontSize(size);
+    }
+    return size;
+}
+
 // A text in the standard settings, shrunk (not below 6 pt) so that it ends
 // before maxWidth: long web addresses must not run into the banner or the
 // module legend beside the footer.
 void FittedText(PdfWriter& pdf, double x, double y, const QString& text, double size, double maxWidth)
 {
-    TextSettings(pdf, size);
-    while (size > 6 && pdf.TextWidth(text) > maxWidth) {
-        size -= 0.5;
-        pdf.SetFontSize(size);
-    }
+    FittingSize(pdf, text, size, maxWidth, kMinFittedSize);
     Text(pdf, x, y, text);
+}
+
+// Whether the text fits into maxWidth at a readable footer size.
+bool FitsAsFooter(PdfWriter& pdf, const QString& text, double size, double maxWidth)
+{
+    FittingSize(pdf, text, size, maxWidth, kMinFooterSize);
+    return pdf.TextWidth(text) <= maxWidth;
 }
 
 QString MakerLine()
@@ -151,13 +171,22 @@ void Banner(PdfWriter& pdf, const QImage& banner, double left, double pageHeight
     FittedText(pdf, left, pageHeight - 23.2, SiblingLine(), 10, pdf.PageWidth() - left - 3);
 }
 
+// Left edge of the module legend; on pages narrower than A4 landscape it
+// stays on the page.
+double LegendLeft(double pageWidth)
+{
+    return std::max(pageWidth - 154, kMinTextX);
+}
+
 void ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth, double pageHeight)
 {
+    const double x0 = LegendLeft(pageWidth), y0 = pageHeight - 40;
     if (!roof.MakerLogo.isNull() && roof.MakerLogo.height() > 0) {
         const double h = 20, w = h * roof.MakerLogo.width() / roof.MakerLogo.height();
-        pdf.DrawImage(QRectF(52, pageHeight - 36, w, h), roof.MakerLogo);
+        // Where the legend leaves no room beside it, the logo stands above it.
+        const bool beside = 52 + w + 3 <= x0;
+        pdf.DrawImage(beside ? QRectF(52, pageHeight - 36, w, h) : QRectF(x0, y0 - 3 - h, w, h), roof.MakerLogo);
     }
-    const double x0 = pageWidth - 154, y0 = pageHeight - 40;
     const double h = 38, w = h * roof.ModulePicture.width() / std::max(1, roof.ModulePicture.height());
     pdf.DrawImage(QRectF(x0, y0, w, h), roof.ModulePicture);
     const double x1 = x0 + w + 2, x2 = x0 + w + 28;
@@ -204,11 +233,16 @@ void RoofPage(PdfWriter& pdf, const TPaperHousePdfInput& in)
     pdf.SetPen(0);
     pdf.Line(d.X(0), d.Y(0), d.X(e), d.Y(0));
 
-    TextSettings(pdf, 12);
-    Text(pdf, 10, 4.8, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"));
+    FittedText(pdf, 10, 4.8, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"),
+               12, in.pageWidth - 13);
     const bool legend = in.roofPlanner && !in.roofPlanner->ModulePicture.isNull();
-    const double footerEnd = legend ? in.pageWidth - 154 - 3 : in.pageWidth - 3;
-    FittedText(pdf, originX - 2, in.pageHeight - 6.8, MakerLine(), 12, footerEnd - (originX - 2));
+    const double footerX = originX - 2;
+    const double footerEnd = legend ? LegendLeft(in.pageWidth) - 3 : in.pageWidth - 3;
+    // A legend filling the page foot pushes the maker line under the heading.
+    if (FitsAsFooter(pdf, MakerLine(), 12, footerEnd - footerX))
+        FittedText(pdf, footerX, in.pageHeight - 6.8, MakerLine(), 12, footerEnd - footerX);
+    else
+        FittedText(pdf, footerX, 10, MakerLine(), 12, in.pageWidth - 3 - footerX);
 }
 
 }  // namespace
@@ -253,7 +287,13 @@ void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     if (in.roofPlanner)
         Summary(pdf, *in.roofPlanner, p.Massstab, originX + 1.5, originY + 1.5);
     const double bannerLeft = in.pageWidth - 140;
-    FittedText(pdf, originX - 2, in.pageHeight - 6.8, MakerLine(), 12, bannerLeft - 3 - (originX - 2));
+    const double footerX = originX - 2;
+    // On pages too narrow for the maker line beside the banner it stands
+    // above the sibling-product line.
+    if (FitsAsFooter(pdf, MakerLine(), 12, bannerLeft - 3 - footerX))
+        FittedText(pdf, footerX, in.pageHeight - 6.8, MakerLine(), 12, bannerLeft - 3 - footerX);
+    else
+        FittedText(pdf, bannerLeft, in.pageHeight - 28.2, MakerLine(), 12, in.pageWidth - 3 - bannerLeft);
     Banner(pdf, in.banner, bannerLeft, in.pageHeight);
 
     // Walls 3 and 4 again when they ran off the first page.
@@ -326,7 +366,10 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     pdf.SetTopMargin(0);
     pdf.SetBottomMargin(0);
     pdf.NewPage();
-    const double originX = 12, originY = 0.5 * in.pageHeight;
+    // Half the height of these pages themselves: half the chosen format's
+    // height would put the gable's base below the page edge for every
+    // portrait format (and A3 landscape or larger).
+    const double originX = 12, originY = 0.5 * 210;
     {
         TNetPage net(pdf, p, originX, originY);
         net.SetHighRiseModules(module);
