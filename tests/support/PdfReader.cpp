@@ -131,6 +131,24 @@ QImage PdfReader::render(int page, double dpi) const
         .copy();
 }
 
+QImage PdfReader::renderWindow(int page, const QRectF& mm, double dpi) const
+{
+    if (page < 0 || page >= pageCount())
+        return {};
+    const std::unique_ptr<poppler::page> p(m_doc->create_page(page));
+    poppler::page_renderer renderer;
+    renderer.set_paper_color(0xFFFFFFFF);
+    renderer.set_image_format(poppler::image::format_argb32);
+    const double px = dpi / 25.4;
+    const poppler::image img = renderer.render_page(p.get(), dpi, dpi, int(mm.left() * px), int(mm.top() * px),
+                                                    int(mm.width() * px), int(mm.height() * px));
+    if (!img.is_valid())
+        return {};
+    return QImage(reinterpret_cast<const uchar*>(img.const_data()), img.width(), img.height(),
+                  img.bytes_per_row(), QImage::Format_ARGB32)
+        .copy();
+}
+
 QColor PdfReader::colorAtMm(const QImage& rendered, double dpi, double xMm, double yMm)
 {
     const int x = int(xMm / 25.4 * dpi);
