@@ -337,7 +337,18 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
         facade.flaps.right = true;
         net.Wall(facade);
     }
-    FittedText(pdf, 0.1 - 2, in.pageWidth - 6.8, MakerLine(), 12, turnedWidth - 3 - kMinTextX);
+    {
+        // The maker line lies on the facade's foot; where the plinth is tall
+        // enough it stands inside it rather than across its upper edge.
+        const double maxWidth = turnedWidth - 3 - kMinTextX;
+        const double size = FittingSize(pdf, MakerLine(), 12, maxWidth, kMinFittedSize);
+        const double lineHeight = size * 25.4 / 72 * 1.2;
+        const double plinthTop = in.pageWidth - 0.1 - p.SockelHoehe / 100 * MillimetresPerMetre(p.Massstab);
+        double y = in.pageWidth - 6.8;
+        if (p.ElementeAnzeigen[0] && y < plinthTop + 0.3 && plinthTop + 0.3 + lineHeight <= in.pageWidth - 0.1)
+            y = plinthTop + 0.3;
+        FittedText(pdf, 0.1 - 2, y, MakerLine(), 12, maxWidth);
+    }
 
     // Page 2: the roof plate.
     pdf.NewPage();
