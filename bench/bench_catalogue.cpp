@@ -1,5 +1,6 @@
 // The picture catalogue PDF ("ImageDump") against a plain libharu program that
 // writes the same pictures and texts at the same places: the floor.
+#include "bench/BenchDoubles.h"
 #include "bench/RatioReporter.h"
 #include "app/FInterfaceFrame.h"
 #include "platform/Dialogs.h"
@@ -22,26 +23,6 @@
 #include <string>
 
 namespace {
-
-class NullShell final : public tandrel::platform::Shell {
-public:
-    QString last;
-    bool open(const QString& target) override
-    {
-        last = target;
-        return true;
-    }
-};
-
-class SilentDialogs final : public tandrel::platform::Dialogs {
-public:
-    void showMessage(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
-    QString getOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
 
 // A workspace in a folder of its own, with its catalogue loaded.
 struct Workspace {

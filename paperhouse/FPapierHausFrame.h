@@ -76,6 +76,9 @@ public:
     // high-rise instead while "Hochhaus erstellen" is ticked.
     void WritePaperHousePdf();
     void WriteHighRisePdf();
+    // What the paper-house (or high-rise) document would draw now: the
+    // model, page size, wall pictures and the roof planner's data.
+    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise);
 
     // Paper millimetres per real metre, screen pixels per paper millimetre
     // and their product.
@@ -158,7 +161,6 @@ private:
     void BuildInputPanel();
     void BuildDetailPages();
     void BuildPdfSettingsPage();
-    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise);
     void WriteDocument(const QString& name, bool highRise);
     void BuildViews();
     void FillPageFormatList();

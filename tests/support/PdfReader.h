@@ -51,6 +51,9 @@ public:
     static QColor colorAtMm(const QImage& rendered, double dpi, double xMm, double yMm);
 
 private:
+    // x, y, w, h in pixels at dpi; -1 for the whole page.
+    QImage renderPixels(int page, double dpi, int x, int y, int w, int h) const;
+
     std::unique_ptr<poppler::document> m_doc;
 };
 
