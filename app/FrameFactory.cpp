@@ -1,9 +1,11 @@
 #include "app/FrameFactory.h"
 
+#include "addresses/FAdressFrame.h"
 #include "app/FBaseFrame.h"
 #include "app/FOverviewFrame.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
+#include "yield/FErtragFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -24,13 +26,13 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {1100, "TOverviewFrame", make<TOverviewFrame>},
         {1110, "TKontaloProduktFrame", nullptr},
         {1600, "TPapierHausFrame", make<TPapierHausFrame>},
-        {1610, "TErtragFrame", nullptr},
+        {1610, "TErtragFrame", make<TErtragFrame>},
         {1620, "TEigenverbrauchFrame", nullptr},
         {1622, "TKEVFrame", nullptr},
         {1630, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
         {4400, "TBranchenbuchFrame", nullptr},
         {4450, "TAdressGeoFrame", nullptr},
-        {6100, "TAdressFrame", nullptr},
+        {6100, "TAdressFrame", make<TAdressFrame>},
         {3050, "THelpFrame", nullptr},
     };
     return table;

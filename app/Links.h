@@ -15,4 +15,7 @@ inline constexpr const char* kMakerStreet = "Am Sonnenhang 12";
 inline constexpr const char* kMakerTown = "35037 Marburg";
 // The maker of the catalogue modules of the roof planner.
 inline constexpr const char* kModuleMakerWebSite = "https://www.solarindustries-module.de";
+// The maker's server with the tariff update page, and the Referer it expects.
+inline constexpr const char* kTariffUpdateServer = "https://aktualisierung.norvi-software.de";
+inline constexpr const char* kMakerRootAddress = "https://www.norvi-software.de/";
 } // namespace links

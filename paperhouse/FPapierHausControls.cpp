@@ -54,22 +54,3 @@ void TUpDown::Step(int delta)
     if (OnClick)
         OnClick();
 }
-
-TColorShape::TColorShape(const QString& name, tandrel::platform::ColorRef color, QWidget* parent)
-    : QFrame(parent)
-    , m_color(color)
-{
-    setObjectName(name);
-    setFrameShape(QFrame::Box);
-    setFixedSize(28, 18);
-    setAutoFillBackground(true);
-    SetColor(color);
-}
-
-void TColorShape::SetColor(tandrel::platform::ColorRef color)
-{
-    m_color = color;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, tandrel::platform::toQColor(color));
-    setPalette(pal);
-}

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "platform/ColorRef.h"
-
-#include <QFrame>
 #include <QWidget>
 #include <functional>
 
@@ -31,15 +28,4 @@ public:
 private:
     QLineEdit* m_edit = nullptr;
     int m_min, m_max, m_position;
-};
-
-// A coloured rectangle showing one colour of the model.
-class TColorShape : public QFrame {
-public:
-    TColorShape(const QString& name, tandrel::platform::ColorRef color, QWidget* parent);
-    tandrel::platform::ColorRef Color() const { return m_color; }
-    void SetColor(tandrel::platform::ColorRef color);
-
-private:
-    tandrel::platform::ColorRef m_color;
 };

@@ -183,6 +183,7 @@ void TPapierHausFrame::BuildInputPanel()
 
     TrackBarElevation = MakeSlider("TrackBarElevation", 0, 60, in);
     TrackBarElevation->setValue(30);
+    TrackBarElevation->setMinimumWidth(140);
     EditElevation = MakeEdit("EditElevation", in, 34);
     connect(TrackBarElevation, &QSlider::valueChanged, this, [this] { PitchTrackChange(); });
     connect(EditElevation, &QLineEdit::textChanged, this, [this] { PitchEditChange(); });
@@ -448,7 +449,10 @@ void TPapierHausFrame::BuildDetailPages()
     };
     int i = 0;
     for (const ColourButton& c : kColours) {
-        auto* shape = new TColorShape(QString::fromLatin1(c.shape), c.color, colours);
+        auto* shape = new TColorShape(colours);
+        shape->setObjectName(QString::fromLatin1(c.shape));
+        shape->setFixedSize(28, 18);
+        shape->SetColor(c.color);
         *c.target = shape;
         auto* button = new QPushButton(QString::fromUtf8(c.caption), colours);
         button->setObjectName(QString::fromLatin1(c.button));
@@ -500,16 +504,21 @@ void TPapierHausFrame::BuildViews()
     PageControlPapierHaus = new QTabWidget(PanelMain);
     PageControlPapierHaus->setObjectName(QStringLiteral("PageControlPapierHaus"));
 
-    ScrollBoxHaus = new QScrollArea;
+    auto* netPage = new QWidget;
+    netPage->setObjectName(QStringLiteral("TabSheetDruckansicht"));
+    auto* netLayout = new QVBoxLayout(netPage);
+    netLayout->setContentsMargins(0, 0, 0, 0);
+    ScrollBoxHaus = new QScrollArea(netPage);
+    netLayout->addWidget(ScrollBoxHaus);
     ScrollBoxHaus->setObjectName(QStringLiteral("ScrollBoxHaus"));
     ScrollBoxHaus->setWidgetResizable(true);
     ScrollBoxHaus->setFrameShape(QFrame::NoFrame);
     PaintBoxHaus = new TNetPaintBox(this, ScrollBoxHaus);
     ScrollBoxHaus->setWidget(PaintBoxHaus);
-    PageControlPapierHaus->addTab(ScrollBoxHaus, QStringLiteral("Papierhausansicht"));
+    PageControlPapierHaus->addTab(netPage, QStringLiteral("Papierhausansicht"));
 
     auto* view3d = new QWidget;
-    view3d->setObjectName(QStringLiteral("TabSheet3DAnsicht"));
+    view3d->setObjectName(QStringLiteral("TabSheetHaus3D"));
     auto* v = new QVBoxLayout(view3d);
     v->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QHBoxLayout;
@@ -799,6 +808,14 @@ void TPapierHausFrame::SyncColorsToParams()
 const TPaperHouseParams& TPapierHausFrame::Parameters()
 {
     SyncColorsToParams();
+    // Values that only live in their controls until saved.
+    Params.Seitenformat = ComboBoxSeitenFormat->currentIndex();
+    Params.Seitenausrichtung = RadioButtonHochformat->isChecked();
+    Params.Massstab = TrackBarMasstab->value();
+    Params.Kippwinkel = TrackBarElevationKippwinkel->value();
+    Params.Blickwinkel = TrackBarElevationBlickwinkel->value();
+    Params.Size = TrackBarElevationSize->value();
+    Params.Wandstruktur = ComboBoxWaende->currentIndex();
     return Params;
 }
 
@@ -807,25 +824,18 @@ void TPapierHausFrame::SavePaperHouseSettings()
     EditHausLaengeChange();
     Params.FensterBreite = UpDownFensterBreite->Position();
     Params.FensterHoehe = UpDownFensterHoehe->Position();
+    Parameters();
     TPaperHouseParams& p = Params;
-    p.Seitenformat = ComboBoxSeitenFormat->currentIndex();
-    p.Seitenausrichtung = RadioButtonHochformat->isChecked();
     p.DachNeigung = TrackBarElevation->value();
     p.LaschenWinkel = UpDownLaschenwinkel->Position();
     p.LaschenGroesse = UpDownLaschenGroesse->Position();
     p.Schenkelanteil = TrackBarSchenkelanteil->value();
-    p.Massstab = TrackBarMasstab->value();
-    p.Kippwinkel = TrackBarElevationKippwinkel->value();
-    p.Blickwinkel = TrackBarElevationBlickwinkel->value();
-    p.Size = TrackBarElevationSize->value();
     for (int i = 0; i < 4; ++i) {
         p.TuerAnzahl[i] = UpDownTueranzahl[i]->Position();
         p.TuerPosition[i] = TrackBarTuerPosition[i]->value();
         p.GrafikAnzeigen[i] = CheckBoxPicture[i]->isChecked();
         p.ElementeAnzeigen[i] = CheckBoxElemente[i]->isChecked();
     }
-    p.Wandstruktur = ComboBoxWaende->currentIndex();
-    SyncColorsToParams();
     MKontaloRegistry reg;
     SavePaperHouseParams(reg, p);
 }

@@ -4,6 +4,7 @@
 #include "paperhouse/FPapierHausControls.h"
 #include "paperhouse/PaperHouseParams.h"
 #include "paperhouse/PaperHousePdf.h"
+#include "roof/ImageBox.h"
 
 #include <QImage>
 #include <array>

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QSlider>
+#include <algorithm>
 
 using namespace tandrel::paperhouse;
 
@@ -22,6 +23,17 @@ void TPapierHausFrame::PaintNetView()
 {
     if (!PaintBoxHaus)
         return;
+    if (m_initialised) {
+        // The scroll box scrolls over nets larger than the view, up to a
+        // limit that keeps the picture small for absurd measures.
+        const double l = Params.Hauslaenge, b = Params.Hausbreite, h = Params.Haushoehe;
+        const double flap = Params.LaschenGroesse * PixelsPerMillimetre;
+        const double w = 40 + (2 * l + 2 * b) * PixelsPerMetre + 20;
+        const double below = b * PixelsPerMetre + flap + 20;
+        const double above = (h + Params.RidgeHeight()) * PixelsPerMetre + flap;
+        const double netHeight = std::max(100 * PixelsPerMillimetre + below, above + below);
+        PaintBoxHaus->setMinimumSize(int(std::clamp(w, 0.0, 4000.0)), int(std::clamp(netHeight, 0.0, 3000.0)));
+    }
     const QSize size = PaintBoxHaus->size();
     if (size.isEmpty())
         return;

@@ -67,7 +67,7 @@ TTiling WallTiling(double wallLength, double wallHeight)
         return t;
     t.height = kTiledWallHeight;
     // Very long walls are capped in width so the picture stays allocatable.
-    t.width = std::clamp(RoundToInt(kTiledWallHeight * wallLength / wallHeight), 1, 32000);
+    t.width = std::clamp(RoundToInt(kTiledWallHeight * wallLength / wallHeight), 1, kMaxTiledWallWidth);
     t.tile = kTiledWallHeight / wallHeight;
     t.columns = int(std::min(std::trunc(wallLength), kMaxTiles)) + 2;
     t.rows = int(std::min(std::trunc(wallHeight), kMaxTiles)) + 2;

@@ -18,6 +18,8 @@ QImage WallTextureTile(int index);
 constexpr int kWallTextureTileSize = 400;
 // Height of a tiled wall picture in pixels.
 constexpr int kTiledWallHeight = 800;
+// Widest tiled wall picture; longer walls stretch their tiles.
+constexpr int kMaxTiledWallWidth = 16384;
 
 struct TTiling {
     int width = 0, height = 0; // picture size

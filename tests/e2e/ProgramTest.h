@@ -7,8 +7,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
-
-namespace e2e {
+#include <QStringList>
 
 // Runs the real program in automation mode.
 class ProgramTest : public tandrel::test::TestEnv {
@@ -70,4 +69,7 @@ protected:
     }
 };
 
+// The name under which some tests know the fixture.
+namespace e2e {
+using ProgramTest = ::ProgramTest;
 } // namespace e2e

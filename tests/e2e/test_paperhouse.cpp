@@ -1,5 +1,5 @@
 #include "app/KontaloRegistry.h"
-#include "tests/e2e/ProgramRun.h"
+#include "tests/e2e/ProgramTest.h"
 
 #include <QDir>
 #include <QImage>
@@ -7,7 +7,6 @@
 
 namespace {
 
-using tandrel::test::ProgramTest;
 
 // The share of pixels in the picture that have the colour.
 double Share(const QImage& image, QRgb colour)
@@ -46,6 +45,19 @@ TEST_F(ProgramTest, PaperHouseKeepsLengthAndPitchAcrossStarts)
                       "quit"});
     ASSERT_EQ(second.exitCode, 0);
     EXPECT_EQ(second.scriptLog, QStringList({"EditHausLaenge=12", "TrackBarElevation=45", "EditElevation=45"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ProgramTest, MenuAndStartPageReachThePaperHousePages)
+{
+    Run r = run({"action ProgrammteileHaus3D", "print PageControlPapierHaus", "action ProgrammteilePapierhaus",
+                 "print PageControlPapierHaus", "click SpeedButtonHaus3D", "print LabelMasstab", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog, QStringList({"PageControlPapierHaus=1", "PageControlPapierHaus=0",
+                                        "LabelMasstab=Maßstab:   1 : 125"}));
 }
 
 } // namespace

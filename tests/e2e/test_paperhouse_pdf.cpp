@@ -9,7 +9,6 @@
 
 namespace {
 
-using e2e::ProgramTest;
 using tandrel::test::PdfReader;
 
 TEST_F(ProgramTest, PrintsThePaperHouseAndThenTheHighRise)

@@ -1,8 +1,8 @@
 #include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
 #include "tests/support/PdfReader.h"
-#include "tests/support/TestEnv.h"
 #include "tests/e2e/ProgramTest.h"
+#include "tests/support/TestEnv.h"
 
 #include <QDate>
 #include <QDir>
@@ -12,8 +12,6 @@
 #include <QProcessEnvironment>
 
 namespace {
-
-using e2e::ProgramTest;
 
 TEST_F(ProgramTest, FirstAndSecondStartKeepTheMainSettings)
 {

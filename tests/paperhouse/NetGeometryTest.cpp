@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -44,6 +45,9 @@ struct GridCase {
     double windowPlusGap;  // cm, window width + gap
     int storeys, columns;
 };
+
+// Test names show the case name, not the bytes.
+void PrintTo(const GridCase& c, std::ostream* os) { *os << c.name; }
 
 class WindowGridTest : public ::testing::TestWithParam<GridCase> {};
 
@@ -109,6 +113,9 @@ struct TouchCase {
     bool windowDrawn;
 };
 
+// Test names show the case name, not the bytes.
+void PrintTo(const TouchCase& c, std::ostream* os) { *os << c.name; }
+
 class DoorEdgeTest : public ::testing::TestWithParam<TouchCase> {};
 
 // One window column on a 3.28 m wall: the window frame starts at 1.00 m, the
@@ -144,6 +151,9 @@ struct FlapCase {
     QPointF offsetP, offsetQ; // from the edge's start and end, device units
 };
 
+// Test names show the case name, not the bytes.
+void PrintTo(const FlapCase& c, std::ostream* os) { *os << c.name; }
+
 class TopFlapTest : public ::testing::TestWithParam<FlapCase> {};
 
 TEST_P(TopFlapTest, LeavesTheEdgeAtTheFlapAngle)
@@ -175,6 +185,9 @@ struct GableCase {
     int angle;
     QPointF leftP, leftQ; // offsets of the left edge's flap
 };
+
+// Test names show the case name, not the bytes.
+void PrintTo(const GableCase& c, std::ostream* os) { *os << c.name; }
 
 class GableFlapTest : public ::testing::TestWithParam<GableCase> {};
 

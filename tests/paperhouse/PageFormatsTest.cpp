@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -15,6 +16,9 @@ struct PageCase {
     bool portrait;
     double width, height;
 };
+
+// Test names show the case name, not the bytes.
+void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
 
 class PageSizeTest : public ::testing::TestWithParam<PageCase> {};
 

@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -103,6 +104,9 @@ struct MeasureCase {
     double length, width, height, overhangX, overhangY;
 };
 
+// Test names show the case name, not the bytes.
+void PrintTo(const MeasureCase& c, std::ostream* os) { *os << c.name; }
+
 class BadMeasureTest : public PapierHausFrameTest, public ::testing::WithParamInterface<MeasureCase> {};
 
 TEST_P(BadMeasureTest, OnlyThatMeasureFallsBack)
@@ -154,6 +158,9 @@ struct ScaleCase {
     double mmPerMetre;
 };
 
+// Test names show the case name, not the bytes.
+void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.name; }
+
 class ScaleTest : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(ScaleTest, MillimetresPerMetre)
@@ -171,6 +178,7 @@ TEST_F(PapierHausFrameTest, ScaleButtonsAndDetailInputsSetThePixelScale)
     TPapierHausFrame& f = Open();
     qobject_cast<QAbstractButton*>(f.findChild<QWidget*>(QStringLiteral("BitBtnMPA40")))->click();
     EXPECT_EQ(f.TrackBarMasstab->value(), 40);
+    EXPECT_EQ(f.Parameters().Massstab, 40); // what the PDF reads
     EXPECT_EQ(f.LabelMasstab->text(), QStringLiteral("Maßstab:   1 : 40"));
     EXPECT_DOUBLE_EQ(f.PixelsPerMetre, 25 * 3.6);
     f.SpeedButtonZusaetzlich->click();
@@ -321,6 +329,9 @@ TEST(WallTextureTest, DegenerateWallsGiveNoPicture)
     EXPECT_TRUE(TileWallTexture(tile, 10, 0).isNull());
     EXPECT_TRUE(TileWallTexture(tile, 0, 5).isNull());
     EXPECT_TRUE(TileWallTexture(QImage(), 10, 5).isNull());
+    // A kilometre-long low wall stays allocatable.
+    EXPECT_EQ(WallTiling(1000, 2).width, kMaxTiledWallWidth);
+    EXPECT_EQ(TileWallTexture(tile, 1000, 2).width(), kMaxTiledWallWidth);
 }
 
 struct BrightnessCase {
@@ -328,6 +339,9 @@ struct BrightnessCase {
     int position;
     int black; // what a black pixel becomes
 };
+
+// Test names show the case name, not the bytes.
+void PrintTo(const BrightnessCase& c, std::ostream* os) { *os << c.name; }
 
 class BrightnessTest : public PapierHausFrameTest, public ::testing::WithParamInterface<BrightnessCase> {};
 
