@@ -556,13 +556,6 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
             // 7. The roof.
             RoofArea = &structure->Create<MStandardFlaecheRep>(0, 0, 0.0, 0.0);
             ApplyRoofGeometry();
-            if (!ImageDacheindeckungverwendet->Picture.isNull()) {
-                RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
-                RoofArea->TileWidth = TileWidth;
-                RoofArea->TileHeight = TileHeight;
-                RoofArea->TileOverlapX = TileOverlapX;
-                RoofArea->TileOverlapY = TileOverlapY;
-            }
 
             // 8. The module group.
             ModuleGroup = &structure->Create<MGruppeRep>(0, 0, kEdgeDistance + 0.001, kEdgeDistance + 0.001);
@@ -571,11 +564,7 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
             ModuleGroup->ModulePicture = &ImagePVModulVerwendet->Picture;
             ModuleGroup->RowDistance = 0.03;
             ModuleGroup->ColDistance = 0.03;
-            const double a = RoofEaves(), b = RoofGable();
-            ModuleGroup->RowCount = int(std::trunc((b - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance)));
-            ModuleGroup->ColCount = int(std::trunc((a - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance)));
-            ModuleGroup->RowCount = std::max(0, ModuleGroup->RowCount);
-            ModuleGroup->ColCount = std::max(0, ModuleGroup->ColCount);
+            SetRasterCounts();
             ModuleGroup->ColCountAnfang = 8;
             ModuleGroup->ColCountPeriode = 20;
             ModuleGroup->ColPeriodeAbstand = 0.6;
@@ -725,6 +714,23 @@ void TDachplanung2DFrame::ApplyRoofGeometry()
     RoofArea->Modulrichtung = 0;
     RoofArea->Blickrichtung = 0;
     RoofArea->BuildOutline(kFormTrapez);
+    if (!ImageDacheindeckungverwendet->Picture.isNull()) {
+        RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
+        RoofArea->TileWidth = TileWidth;
+        RoofArea->TileHeight = TileHeight;
+        RoofArea->TileOverlapX = TileOverlapX;
+        RoofArea->TileOverlapY = TileOverlapY;
+    }
+}
+
+void TDachplanung2DFrame::SetRasterCounts()
+{
+    // A roof smaller than its edges and one module holds none (never a
+    // negative count).
+    const double rows = std::trunc((RoofGable() - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance));
+    const double cols = std::trunc((RoofEaves() - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance));
+    ModuleGroup->RowCount = rows > 0 && rows < 1e6 ? int(rows) : 0;
+    ModuleGroup->ColCount = cols > 0 && cols < 1e6 ? int(cols) : 0;
 }
 
 void TDachplanung2DFrame::FitView()
@@ -740,7 +746,7 @@ void TDachplanung2DFrame::FitView()
     const QSize client = Frame2D->ScrollBox->maximumViewportSize();
     MCanvas* canvas = &Frame2D->PaintBox->Canvas();
     view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
-    Frame2D->Paint();
+    Frame2D->PaintBox->update();
     view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
     // The drawing may grow past the panel when zoomed in: the paint box then
     // scrolls to all of it.
@@ -765,26 +771,13 @@ void TDachplanung2DFrame::RefreshFrame()
     if (structure && RoofArea && ModuleGroup) {
         // 2. The roof.
         ApplyRoofGeometry();
-        if (!ImageDacheindeckungverwendet->Picture.isNull()) {
-            RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
-            RoofArea->TileWidth = TileWidth;
-            RoofArea->TileHeight = TileHeight;
-            RoofArea->TileOverlapX = TileOverlapX;
-            RoofArea->TileOverlapY = TileOverlapY;
-        }
 
         // 3. The raster anew.
-        const double a = RoofEaves(), b = RoofGable();
         ModuleGroup->Structure().FreeAll();
         ModuleGroup->ElementBreite = ModuleWidth;
         ModuleGroup->ElementHoehe = ModuleHeight;
         ModuleGroup->FillColor = HouseSolarColor();
-        // A roof smaller than its edges and one module holds none (never a
-        // negative count).
-        const double rows = std::trunc((b - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance));
-        const double cols = std::trunc((a - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance));
-        ModuleGroup->RowCount = rows > 0 && rows < 1e6 ? int(rows) : 0;
-        ModuleGroup->ColCount = cols > 0 && cols < 1e6 ? int(cols) : 0;
+        SetRasterCounts();
         ModuleGroup->ColCountAnfang = UpDownColCountPeriode->value();
         ModuleGroup->ColCountPeriode = 2000;
         ModuleGroup->ColPeriodeAbstand = 0.6;
@@ -871,7 +864,9 @@ double TDachplanung2DFrame::PreviewFactor(double w, double h)
 
 int TDachplanung2DFrame::CountActiveModules() const
 {
-    if (!ModuleGroup)
+    // A group the user deleted in the 2D frame shows no modules: it has none.
+    const MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!ModuleGroup || !structure || structure->IndexOf(ModuleGroup) < 0)
         return 0;
     int n = 0;
     for (const MBaseRep* rep : ModuleGroup->Structure().Reps())
@@ -898,7 +893,11 @@ void TDachplanung2DFrame::RenderRoofPicture(bool showModules)
     const int h = y0 - view.WorldToDeviceY(RoofArea->YSize);
     // A roof without area on the screen has no picture.
     if (w > 0 && h > 0) {
-        const int width = ImagePrint->width() * PrintResolution;
+        int width = ImagePrint->width() * PrintResolution;
+        // A very narrow, high roof would ask for a picture of gigabytes: its
+        // height is limited and the width follows.
+        if (double(h) * width / w > kMaxPrintSide)
+            width = std::max(1, int(double(kMaxPrintSide) * w / h));
         ImagePrint->Picture =
             QImage(width + 1, RoundToInt(double(h) * width / w) + 1, QImage::Format_RGB32);
         ImagePrint->Picture.fill(Qt::white);

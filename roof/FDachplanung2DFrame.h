@@ -40,6 +40,8 @@ public:
     // The roof without a paper house, metres.
     static constexpr double kFallbackEaves = 12;
     static constexpr double kFallbackGable = 8;
+    // The rendered roof picture is at most this many pixels high.
+    static constexpr int kMaxPrintSide = 16384;
 
     explicit TDachplanung2DFrame(QWidget* parent = nullptr);
     ~TDachplanung2DFrame() override;
@@ -155,7 +157,10 @@ protected:
 private:
     void BuildPlanningPage();
     void BuildModulePage();
+    // The roof area's size, edge and covering.
     void ApplyRoofGeometry();
+    // Rows and columns of the current module with the group's gaps.
+    void SetRasterCounts();
     void FitView();
     void UpdateLabels();
     void UpdateResultLabels();

@@ -4,7 +4,6 @@
 #include "tests/support/TestEnv.h"
 
 #include <QFile>
-#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -16,9 +15,6 @@ protected:
         int exitCode = -1;
         QStringList dialogLog, shellLog, scriptLog;
     };
-
-    // Further variables for the program (e.g. its locale).
-    QMap<QString, QString> environment;
 
     Run run(const QStringList& script, const QStringList& args = {})
     {
@@ -38,8 +34,6 @@ protected:
         env.insert("TANDREL_SHELL_LOG", dir + "/shell.log");
         env.insert("TANDREL_SCRIPT", dir + "/script.txt");
         env.insert("TANDREL_SCRIPT_LOG", dir + "/script.log");
-        for (auto it = environment.begin(); it != environment.end(); ++it)
-            env.insert(it.key(), it.value());
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(TANDREL_EXE), args);
@@ -68,8 +62,3 @@ protected:
         return false;
     }
 };
-
-// The name under which some tests know the fixture.
-namespace e2e {
-using ProgramTest = ::ProgramTest;
-} // namespace e2e

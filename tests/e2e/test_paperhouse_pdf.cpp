@@ -13,7 +13,6 @@ using tandrel::test::PdfReader;
 
 TEST_F(ProgramTest, PrintsThePaperHouseAndThenTheHighRise)
 {
-    environment.insert("LC_ALL", "de_DE.UTF-8");
     const Run r = run({"show 1600", "action FilePrint1", "show 1630", "click SpeedButtonBack",
                        "check CheckBoxHochhaus 1", "action FilePrint1", "quit"});
     ASSERT_EQ(r.exitCode, 0);

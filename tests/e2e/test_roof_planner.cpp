@@ -5,11 +5,16 @@
 
 namespace {
 
-using e2e::ProgramTest;
+// The program started under a German locale (it inherits the variable).
+struct GermanLocale {
+    QByteArray old = qgetenv("LC_ALL");
+    GermanLocale() { qputenv("LC_ALL", "de_DE.UTF-8"); }
+    ~GermanLocale() { qputenv("LC_ALL", old); }
+};
 
 TEST_F(ProgramTest, RoofPlannerWithTwoRoofSides)
 {
-    environment.insert("LC_ALL", "de_DE.UTF-8");
+    GermanLocale german;
     const QString grab = tempDir.path() + "/roof.png";
     const Run r = run({"show 1630", "select ComboBoxModulauswahl 1", "check CheckBoxModuleauf2Dachseiten 1",
                        "print LabelModulName", "print LabelAnzahlmodule", "print LabelAnlagenleistung",

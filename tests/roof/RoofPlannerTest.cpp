@@ -265,6 +265,16 @@ TEST_F(RoofPlannerTest, DraggingABlockedAreaUpdatesTheLabelsAtOnce)
     EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("10,9 kWp"));
 }
 
+TEST_F(RoofPlannerTest, ADeletedModuleGroupCountsNoModules)
+{
+    Start();
+    frame->Frame2D->SelectOnly(frame->ModuleGroup);
+    frame->Frame2D->RepLoeschenClick();
+    frame->RefreshFrame();
+    EXPECT_EQ(frame->CountActiveModules(), 0);
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("0,0 kWp"));
+}
+
 // ------------------------------------------------------------ settings
 
 TEST_F(RoofPlannerTest, SettingsRoundTrip)
@@ -519,6 +529,18 @@ TEST_F(RoofWithHouseTest, ShowingTheRoofPlannerAgainReadsTheChangedHouse)
     factory.ShowFrame(TDachplanung2DFrame::kFrameID);
     EXPECT_DOUBLE_EQ(roof->RoofArea->Laenge1, 15.2);
     EXPECT_EQ(roof->LabelDachTraufe->text(), QStringLiteral("Dach Traufeseite: 15,2 m"));
+}
+
+TEST_F(RoofWithHouseTest, ANarrowHighRoofRendersAPictureOfBoundedSize)
+{
+    // Eaves side 0.1 m against a gable side of 4.757 m.
+    SetHouse(0.1, 7.2, 0, 0.6);
+    roof->RenderRoofPicture(true);
+    const QImage& picture = roof->ImagePrint->Picture;
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_LE(picture.height(), TDachplanung2DFrame::kMaxPrintSide + 1);
+    EXPECT_GT(picture.height(), TDachplanung2DFrame::kMaxPrintSide - 100);
+    EXPECT_NEAR(double(picture.height()) / picture.width(), 47.57, 10) << "the roof's proportions, roughly";
 }
 
 } // namespace
