@@ -223,7 +223,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     ComboBoxModulauswahl->setObjectName(QStringLiteral("ComboBoxModulauswahl"));
     ComboBoxModulauswahl->setMinimumWidth(10);
     moduleGrid->addWidget(ComboBoxModulauswahl, 0, 0, 1, 2);
-    ShapeModulAnzeige = new TModulePreview(module);
+    ShapeModulAnzeige = new TColorShape(module);
     ShapeModulAnzeige->setObjectName(QStringLiteral("ShapeModulAnzeige"));
     ShapeModulAnzeige->SetOverlay(Picture(kModulePreview));
     ShapeModulAnzeige->setFixedSize(48, 80);
@@ -300,7 +300,9 @@ void TDachplanung2DFrame::BuildPlanningPage()
     auto colorRow = [&](int row, const char* buttonName, const QString& text, const char* shapeName, TColorShape*& shape,
                         ColorRef color) {
         QPushButton* b = button(text, view, buttonName);
-        shape = new TColorShape(QString::fromLatin1(shapeName), color, view);
+        shape = new TColorShape(view);
+        shape->setObjectName(QString::fromLatin1(shapeName));
+        shape->SetColor(color);
         shape->setFixedSize(40, 20);
         viewGrid->addWidget(b, row, 0);
         viewGrid->addWidget(shape, row, 1, Qt::AlignLeft);

@@ -20,7 +20,6 @@ class QTabWidget;
 class QToolButton;
 class TAnlagePlanung2DFrame;
 class TColorShape;
-class TModulePreview;
 class TImageBox;
 class TPapierHausFrame;
 
@@ -130,7 +129,7 @@ public:
     TColorShape* ShapeDach = nullptr;
     TColorShape* ShapeSolar = nullptr;
     TColorShape* ShapeHintergrund = nullptr;
-    TModulePreview* ShapeModulAnzeige = nullptr;
+    TColorShape* ShapeModulAnzeige = nullptr;
     QToolButton* SpeedButtonAnzeige100 = nullptr;
     QToolButton* SpeedButtonAnzeige200 = nullptr;
     QToolButton* SpeedButtonAnzeige300 = nullptr;

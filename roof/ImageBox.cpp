@@ -43,21 +43,21 @@ void TImageBox::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
-TModulePreview::TModulePreview(QWidget* parent) : QWidget(parent) {}
+TColorShape::TColorShape(QWidget* parent) : QWidget(parent) {}
 
-void TModulePreview::SetColor(tandrel::platform::ColorRef color)
+void TColorShape::SetColor(tandrel::platform::ColorRef color)
 {
     m_color = color;
     update();
 }
 
-void TModulePreview::SetOverlay(const QImage& overlay)
+void TColorShape::SetOverlay(const QImage& overlay)
 {
     m_overlay = overlay;
     update();
 }
 
-void TModulePreview::paintEvent(QPaintEvent*)
+void TColorShape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), tandrel::platform::toQColor(m_color));

@@ -32,12 +32,13 @@ private:
     bool m_selected = false;
 };
 
-// The module preview: the module colour with a translucent module drawing
-// (frame, cells, glass) stretched over it.
-class TModulePreview : public QWidget {
+// A coloured rectangle with a thin frame (the colour swatches); an optional
+// translucent overlay picture is stretched over the colour (the module
+// preview: frame, cells, glass over the module colour).
+class TColorShape : public QWidget {
     Q_OBJECT
 public:
-    explicit TModulePreview(QWidget* parent = nullptr);
+    explicit TColorShape(QWidget* parent = nullptr);
 
     tandrel::platform::ColorRef Color() const { return m_color; }
     void SetColor(tandrel::platform::ColorRef color);
@@ -47,6 +48,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    tandrel::platform::ColorRef m_color = 0xFF0000;
+    tandrel::platform::ColorRef m_color = 0xFFFFFF;
     QImage m_overlay;
 };
