@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,8 +19,10 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTextEdit>
 #include <QTimer>
 #include <cstdio>
@@ -140,12 +143,34 @@ static void clickWidget(QWidget* w)
     QApplication::sendEvent(w, &release);
 }
 
+static QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+}
+
+// What the user sees of an item view: a grid's current cell; a list or tree
+// view's current row, its columns joined by " | ".
+static QString itemViewText(QAbstractItemView* v)
+{
+    const QModelIndex current = v->currentIndex();
+    if (!current.isValid() || !v->model())
+        return {};
+    if (qobject_cast<QTableView*>(v))
+        return oneLine(current.data(Qt::DisplayRole).toString());
+    QStringList columns;
+    const QAbstractItemModel* model = v->model();
+    for (int c = 0; c < model->columnCount(current.parent()); ++c)
+        columns << oneLine(model->index(current.row(), c, current.parent()).data(Qt::DisplayRole).toString());
+    return columns.join(QStringLiteral(" | "));
+}
+
+// The value a control shows, as one line.
 static QString valueText(QObject* o)
 {
     if (auto* e = qobject_cast<QLineEdit*>(o))
         return e->text();
     if (auto* l = qobject_cast<QLabel*>(o))
-        return l->text();
+        return oneLine(l->text());
     if (auto* b = qobject_cast<QAbstractButton*>(o))
         return b->isCheckable() ? QString::number(b->isChecked() ? 1 : 0) : b->text();
     if (auto* c = qobject_cast<QComboBox*>(o))
@@ -156,14 +181,18 @@ static QString valueText(QObject* o)
         return s->text();
     if (auto* s = qobject_cast<QAbstractSlider*>(o))
         return QString::number(s->value());
+    if (auto* p = qobject_cast<QProgressBar*>(o))
+        return QString::number(p->value());
     if (auto* t = qobject_cast<QPlainTextEdit*>(o))
-        return t->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        return oneLine(t->toPlainText());
     if (auto* t = qobject_cast<QTextEdit*>(o))
-        return t->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        return oneLine(t->toPlainText());
     if (auto* t = qobject_cast<QTabWidget*>(o))
-        return QString::number(t->currentIndex());
-    if (auto* l = qobject_cast<QListWidget*>(o))
-        return QString::number(l->currentRow());
+        return t->currentIndex() < 0 ? QString() : t->tabText(t->currentIndex());
+    if (auto* g = qobject_cast<QGroupBox*>(o))
+        return g->isCheckable() ? QString::number(g->isChecked() ? 1 : 0) : g->title();
+    if (auto* v = qobject_cast<QAbstractItemView*>(o))
+        return itemViewText(v);
     if (auto* a = qobject_cast<QAction*>(o))
         return a->isCheckable() ? QString::number(a->isChecked() ? 1 : 0) : QString::number(a->isEnabled() ? 1 : 0);
     if (auto* w = qobject_cast<QWidget*>(o)) {
@@ -262,6 +291,11 @@ void AutomationScript::Execute(const QString& rawLine)
             e->selectAll();
             e->insert(argument);
             s->interpretText();
+        } else if (auto* v = qobject_cast<QAbstractItemView*>(target);
+                   v && v->model() && v->currentIndex().isValid()) {
+            // A grid cell as if typed: the model's edit value of the current cell.
+            if (!v->model()->setData(v->currentIndex(), argument, Qt::EditRole))
+                Error(line, QStringLiteral("cell cannot take text"));
         } else {
             Error(line, QStringLiteral("cannot take text"));
         }
@@ -282,9 +316,12 @@ void AutomationScript::Execute(const QString& rawLine)
         return;
     }
     bool ok = false;
-    const int number = argument.trimmed().toInt(&ok);
+    const QStringList numbers = argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const int number = numbers.value(0).toInt(&ok);
     if (command == QLatin1String("select")) {
-        if (!ok) {
+        bool columnOk = true;
+        const int column = numbers.size() > 1 ? numbers.at(1).toInt(&columnOk) : 0;
+        if (!ok || !columnOk || numbers.size() > 2) {
             Error(line, QStringLiteral("bad index"));
         } else if (auto* c = qobject_cast<QComboBox*>(target)) {
             c->setCurrentIndex(number);
@@ -293,7 +330,11 @@ void AutomationScript::Execute(const QString& rawLine)
         } else if (auto* l = qobject_cast<QListWidget*>(target)) {
             l->setCurrentRow(number);
         } else if (auto* v = qobject_cast<QAbstractItemView*>(target); v && v->model()) {
-            v->setCurrentIndex(v->model()->index(number, 0));
+            const QModelIndex index = v->model()->index(number, column);
+            if (index.isValid())
+                v->setCurrentIndex(index);
+            else
+                Error(line, QStringLiteral("no such row"));
         } else {
             Error(line, QStringLiteral("not selectable"));
         }

@@ -10,7 +10,7 @@ class QWidget;
 // Runs the commands of a script file on the program's own widgets, one per
 // event-loop turn, so that commands go on while a modal dialog is open.
 // Commands: show ID, click NAME, set NAME TEXT, check NAME 0|1,
-// select NAME INDEX, slide NAME VALUE, action NAME, print NAME,
+// select NAME INDEX [COLUMN], slide NAME VALUE, action NAME, print NAME,
 // grab FILE.png [NAME], quit. NAME may be a path "Outer/Inner".
 class AutomationScript : public QObject {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "app/CommonFunctions.h"
 #include "app/DBackgroundDlg.h"
 #include "app/FInterfaceFrame.h"
+#include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/UiPictures.h"
@@ -19,6 +20,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -73,9 +75,9 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
         });
         return b;
     };
-    SpeedButtonHaus3D = button("SpeedButtonHaus3D", QStringLiteral("&Haus 3D"), "start-house3d", 1600);
-    SpeedButtonPVAnlage = button("SpeedButtonPVAnlage", QStringLiteral("PV-&Anlage"), "start-pvplant", 1630);
-    SpeedButtonEigenverbrauch = button("SpeedButtonEigenverbrauch", QStringLiteral("Eigenverbrauch"), "start-kev", 1622);
+    SpeedButtonHaus3D = button("SpeedButtonHaus3D", QStringLiteral("&Haus 3D"), "start-house3d", FrameId::PapierHaus);
+    SpeedButtonPVAnlage = button("SpeedButtonPVAnlage", QStringLiteral("PV-&Anlage"), "start-pvplant", FrameId::Dachplanung2D);
+    SpeedButtonEigenverbrauch = button("SpeedButtonEigenverbrauch", QStringLiteral("Eigenverbrauch"), "start-kev", FrameId::KEV);
 
     LabelLink = new QLabel(QStringLiteral("<u>%1</u>").arg(QString::fromLatin1(links::kMakerWebAddress)), PanelTop);
     LabelLink->setObjectName(QStringLiteral("LabelLink"));
@@ -158,8 +160,12 @@ void TOverviewFrame::ArrangeControls()
     const int left = w / 2 - ImageBackground->width() / 2;
     const int top = h / 2 - ImageBackground->height() / 2;
     ImageBackground->move(left, top);
-    ImageMarkierungPVAnlagen->move(w / 2 - ImageMarkierungPVAnlagen->width() / 2, top - 220);
-    ImageMarkierungListen->move(w / 2 - ImageMarkierungListen->width() / 2, top - 60);
+    // The plates hang above the centred background; in a low panel the
+    // group moves down together so the upper plate starts at the top edge.
+    const int groupTop = std::max(top - 220, 0);
+    const int shift = groupTop - (top - 220);
+    ImageMarkierungPVAnlagen->move(w / 2 - ImageMarkierungPVAnlagen->width() / 2, top - 220 + shift);
+    ImageMarkierungListen->move(w / 2 - ImageMarkierungListen->width() / 2, top - 60 + shift);
 
     const QRect pv = ImageMarkierungPVAnlagen->geometry();
     const QRect lists = ImageMarkierungListen->geometry();
@@ -167,6 +173,15 @@ void TOverviewFrame::ArrangeControls()
     SpeedButtonPVAnlage->move(pv.left() + pv.width() - SpeedButtonHaus3D->width() - 25, pv.top() + pv.height() + 1);
     SpeedButtonEigenverbrauch->move(lists.left() + lists.width() - SpeedButtonEigenverbrauch->width() - 25,
                                     lists.top() + lists.height() + 1);
+    // Nothing the user clicks may leave the panel; the top and left edges
+    // win where the panel is smaller than the control.
+    for (QWidget* c : {static_cast<QWidget*>(ImageMarkierungPVAnlagen), static_cast<QWidget*>(ImageMarkierungListen),
+                       static_cast<QWidget*>(SpeedButtonHaus3D), static_cast<QWidget*>(SpeedButtonPVAnlage),
+                       static_cast<QWidget*>(SpeedButtonEigenverbrauch)}) {
+        const int x = std::max(0, std::min(c->x(), w - c->width()));
+        const int y = std::max(0, std::min(c->y(), h - c->height()));
+        c->move(x, y);
+    }
 
     LabelLink->adjustSize();
     LabelSoftware->adjustSize();

@@ -2,7 +2,9 @@
 
 #include "addresses/FAdressFrame.h"
 #include "app/FBaseFrame.h"
+#include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
+#include "product/FKontaloProduktFrame.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "yield/FErtragFrame.h"
@@ -23,17 +25,17 @@ TBaseFrame* make(QWidget* parent)
 const std::vector<FrameClassInfo>& FrameClassTable()
 {
     static const std::vector<FrameClassInfo> table = {
-        {1100, "TOverviewFrame", make<TOverviewFrame>},
-        {1110, "TKontaloProduktFrame", nullptr},
-        {1600, "TPapierHausFrame", make<TPapierHausFrame>},
-        {1610, "TErtragFrame", make<TErtragFrame>},
-        {1620, "TEigenverbrauchFrame", nullptr},
-        {1622, "TKEVFrame", nullptr},
-        {1630, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
-        {4400, "TBranchenbuchFrame", nullptr},
-        {4450, "TAdressGeoFrame", nullptr},
-        {6100, "TAdressFrame", make<TAdressFrame>},
-        {3050, "THelpFrame", nullptr},
+        {FrameId::Overview, "TOverviewFrame", make<TOverviewFrame>},
+        {FrameId::KontaloProdukt, "TKontaloProduktFrame", make<TKontaloProduktFrame>},
+        {FrameId::PapierHaus, "TPapierHausFrame", make<TPapierHausFrame>},
+        {FrameId::Ertrag, "TErtragFrame", make<TErtragFrame>},
+        {FrameId::Eigenverbrauch, "TEigenverbrauchFrame", nullptr},
+        {FrameId::KEV, "TKEVFrame", nullptr},
+        {FrameId::Dachplanung2D, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
+        {FrameId::Branchenbuch, "TBranchenbuchFrame", nullptr},
+        {FrameId::AdressGeo, "TAdressGeoFrame", nullptr},
+        {FrameId::Adress, "TAdressFrame", make<TAdressFrame>},
+        {FrameId::Help, "THelpFrame", nullptr},
     };
     return table;
 }
@@ -66,14 +68,14 @@ void TFrameFactory::StartFactory(TMainWindowInterface* mainWindow, TInterfaceFra
 {
     TBaseFrameFactory::StartFactory(mainWindow, interfaceFrame);
     QWidget* updatePanel = mainWindow ? mainWindow->GetUpdatePanel() : nullptr;
-    AuxFrame = CreateFrameByID(3010, updatePanel, nullptr);
+    AuxFrame = CreateFrameByID(FrameId::Aux, updatePanel, nullptr);
     QWidget* body = mainWindow ? mainWindow->GetBodyPanel() : nullptr;
     QWidget* window = body ? body->window() : nullptr;
     if (window)
         window->setCursor(Qt::WaitCursor);
     if (body)
         body->setCursor(Qt::WaitCursor);
-    CreateFrame(1100);
+    CreateFrame(FrameId::Overview);
     for (TBaseFrame* f : std::vector<TBaseFrame*>(Frames())) {
         try {
             f->AfterFramesCreated();

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -155,10 +156,17 @@ void TInfoDialog1::SetPictureStretched(bool stretched)
 bool TInfoDialog1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove) {
-        if (watched == ImageProduct)
+        if (watched == ImageProduct) {
             SetPictureStretched(false);
-        else if (watched == this)
-            SetPictureStretched(true);
+            // Handled here: the label would pass the move on to the dialog,
+            // whose handler would stretch the picture again at once.
+            return true;
+        }
+        if (watched == this) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (!ImageProduct->geometry().contains(at))
+                SetPictureStretched(true);
+        }
     } else if (watched == ImageProduct && event->type() == QEvent::MouseButtonRelease) {
         OpenURL(QString::fromLatin1(links::kProductWebSite));
         return true;

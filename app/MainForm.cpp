@@ -3,6 +3,7 @@
 #include "app/AutomationScript.h"
 #include "app/CommonFunctions.h"
 #include "app/FBaseFrame.h"
+#include "app/FrameIds.h"
 #include "app/FInterfaceFrame.h"
 #include "app/FrameFactory.h"
 #include "app/InfoDlg.h"
@@ -27,7 +28,10 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +70,9 @@ TMainForm1::TMainForm1(QStringList arguments, QWidget* parent)
     setObjectName(QStringLiteral("MainForm1"));
     setWindowTitle(QStringLiteral("Norvi GmbH - Tandrel"));
     resize(935, 616 + 69);
+    // Below this the start page's plates and buttons no longer fit.
+    setMinimumSize(800, 600);
+    setWindowIcon(picture(QStringLiteral("app-icon"), QStyle::SP_ComputerIcon));
     BuildButtonBar();
     BuildMenus();
     BuildBody();
@@ -139,19 +146,19 @@ void TMainForm1::BuildButtonBar()
     };
     connect(AddButton("SpeedButtonUebersicht", QStringLiteral("Übersicht"), QStringLiteral("Übersicht der Programmodule"),
                       QStringLiteral("overview")),
-            &QToolButton::clicked, this, show(1100));
+            &QToolButton::clicked, this, show(FrameId::Overview));
     connect(AddButton("SpeedButtonHaus3D", QStringLiteral("Haus 3D"), QStringLiteral("Hausdarstellung in 3D"),
                       QStringLiteral("house3d")),
-            &QToolButton::clicked, this, show(1600));
+            &QToolButton::clicked, this, show(FrameId::PapierHaus));
     connect(AddButton("SpeedButtonPVAnlage", QStringLiteral("PV-Anlage"), QStringLiteral("PV-Anlage planen"),
                       QStringLiteral("pvplant")),
-            &QToolButton::clicked, this, show(1630));
+            &QToolButton::clicked, this, show(FrameId::Dachplanung2D));
     SpeedButtonEigenverbrauch = AddButton("SpeedButtonEigenverbrauch", QStringLiteral("Eigenverbrauch"),
                                           QStringLiteral("Darstellung der Eigenverbrauchsregelung"), QStringLiteral("kev"));
-    connect(SpeedButtonEigenverbrauch, &QToolButton::clicked, this, show(1622));
+    connect(SpeedButtonEigenverbrauch, &QToolButton::clicked, this, show(FrameId::KEV));
     SpeedButtonKontalo = AddButton("SpeedButtonKontalo", QStringLiteral("Kontalo"), QStringLiteral("Kontalo pro 2010"),
                                    QStringLiteral("kontalo"));
-    connect(SpeedButtonKontalo, &QToolButton::clicked, this, show(1110));
+    connect(SpeedButtonKontalo, &QToolButton::clicked, this, show(FrameId::KontaloProdukt));
     SpeedButtonKontalo->installEventFilter(this);
 
     static_cast<QHBoxLayout*>(PanelTop->layout())->addStretch(1);
@@ -237,28 +244,28 @@ void TMainForm1::BuildMenus()
     QMenu* teile = bar->addMenu(QStringLiteral("&Programmteile"));
     teile->setObjectName(QStringLiteral("MenuProgrammteile"));
     connect(action(teile, "ProgrammteileHaus3D", QStringLiteral("&Haus 3D")), &QAction::triggered, this,
-            [this] { ShowFrameAndPage(1600, "PageControlPapierHaus", "TabSheetHaus3D"); });
+            [this] { ShowFrameAndPage(FrameId::PapierHaus, "PageControlPapierHaus", "TabSheetHaus3D"); });
     connect(action(teile, "ProgrammteilePapierhaus", QStringLiteral("&Papierhauserstellung")), &QAction::triggered, this,
-            [this] { ShowFrameAndPage(1600, "PageControlPapierHaus", "TabSheetDruckansicht"); });
+            [this] { ShowFrameAndPage(FrameId::PapierHaus, "PageControlPapierHaus", "TabSheetDruckansicht"); });
     connect(action(teile, "ProgrammteileAnlagenplanung", QStringLiteral("PV-&Anlagenplanung 2D")), &QAction::triggered,
-            this, [this] { ShowFrameAndPage(1630, "PageControlPlanung", "TabSheetDachplanung2D"); });
+            this, [this] { ShowFrameAndPage(FrameId::Dachplanung2D, "PageControlPlanung", "TabSheetDachplanung2D"); });
     connect(action(teile, "ProgrammteileModule", QStringLiteral("PV-&Module")), &QAction::triggered, this,
-            [this] { ShowFrameAndPage(1630, "PageControlPlanung", "TabSheetPVModule"); });
+            [this] { ShowFrameAndPage(FrameId::Dachplanung2D, "PageControlPlanung", "TabSheetPVModule"); });
     QAction* ertrag = action(teile, "ProgrammteileErtrag", QStringLiteral("PV-&Ertragsrechnung"));
-    connect(ertrag, &QAction::triggered, this, show(1610));
+    connect(ertrag, &QAction::triggered, this, show(FrameId::Ertrag));
     ertrag->setVisible(false);
     QAction* eigen = action(teile, "ProgrammteileEigenverbrauch", QStringLiteral("Eigen&verbrauch"));
-    connect(eigen, &QAction::triggered, this, show(1620));
+    connect(eigen, &QAction::triggered, this, show(FrameId::Eigenverbrauch));
     eigen->setVisible(false);
     connect(action(teile, "ProgrammteileKontalo", QStringLiteral("&Kontalo pro plus 2012")), &QAction::triggered, this,
-            show(1110));
+            show(FrameId::KontaloProdukt));
     QAction* sep = teile->addSeparator();
     sep->setVisible(false);
     QAction* adressen = action(teile, "ProgrammteileSolaradressen", QStringLiteral("Solar&adressen"));
     connect(adressen, &QAction::triggered, this, [this] {
         if (!m_factory)
             return;
-        for (int id : {4400, 4450, 6100, 4450})
+        for (int id : {FrameId::Branchenbuch, FrameId::AdressGeo, FrameId::Adress, FrameId::AdressGeo})
             m_factory->ShowFrame(id);
     });
     adressen->setVisible(false);
@@ -330,12 +337,14 @@ void TMainForm1::BuildBody()
     memo->setObjectName(QStringLiteral("MemoKontaloTestergebnis"));
     memo->setAlignment(Qt::AlignCenter);
     memo->setWordWrap(true);
+    memo->setTextFormat(Qt::RichText);
     memo->setText(QStringLiteral(
-        "Kontalo pro im Test:\n"
-        "Finanzierungsrechnung für PV-Anlagen mit Kredit, Tilgung und Steuer –\n"
-        "im Vergleich der Planungsprogramme mit \"sehr gut\" bewertet."));
-    (new QVBoxLayout(PanelKontaloTestergebnis))->addWidget(memo);
-    PanelKontaloTestergebnis->setGeometry(300, 4, 380, 96);
+        "<b>Kontalo pro 2010 im Test</b><br>"
+        "Die Finanzierungsrechnung für PV-Anlagen mit Kredit, Tilgung und Steuer wurde im Vergleich "
+        "der Planungsprogramme mit „sehr&nbsp;gut“ bewertet."));
+    auto* noteLayout = new QVBoxLayout(PanelKontaloTestergebnis);
+    noteLayout->setContentsMargins(12, 8, 12, 8);
+    noteLayout->addWidget(memo);
     PanelKontaloTestergebnis->setVisible(false);
 
     CheckBoxInstallationabgeschlossen = new QCheckBox(QStringLiteral("Installation abgeschlossen"), central);
@@ -435,11 +444,10 @@ void TMainForm1::StartUp()
     }
 
     if (m_factory) {
-        m_factory->SetCurrentFrame(m_factory->FindFrame(1100));
-        m_factory->ShowFrame(1100);
+        m_factory->SetCurrentFrame(m_factory->FindFrame(FrameId::Overview));
+        m_factory->ShowFrame(FrameId::Overview);
     }
 
-    EvaluateCommandLine();
     FirstStartPreparation();
 
     SpeedButtonEigenverbrauch->setText(QStringLiteral("KEV"));
@@ -448,9 +456,27 @@ void TMainForm1::StartUp()
     CommandsChanged();
     m_startUpDone = true;
 
-    m_script = AutomationScript::FromEnvironment(this, [this](int id) { return m_factory && m_factory->ShowFrame(id); });
-    if (m_script)
-        m_script->Start();
+    // A message of the command line belongs in front of the main window, not
+    // alone on an empty desktop: it waits until the window is on screen.
+    WhenOnScreen([this] {
+        EvaluateCommandLine();
+        m_commandLineDone = true;
+        m_script = AutomationScript::FromEnvironment(this, [this](int id) { return m_factory && m_factory->ShowFrame(id); });
+        if (m_script)
+            m_script->Start();
+    });
+}
+
+void TMainForm1::WhenOnScreen(std::function<void()> then, int triesLeft)
+{
+    QWindow* handle = windowHandle();
+    if ((handle && handle->isExposed()) || triesLeft <= 0) {
+        then();
+        return;
+    }
+    QTimer::singleShot(20, this, [this, then = std::move(then), triesLeft]() mutable {
+        WhenOnScreen(std::move(then), triesLeft - 1);
+    });
 }
 
 void TMainForm1::EvaluateCommandLine()
@@ -461,10 +487,10 @@ void TMainForm1::EvaluateCommandLine()
     if (arg == QLatin1String("ImageDump") && m_interface)
         m_interface->BitBtnImageListClick();
     if (arg == QLatin1String("FrameDump") && m_factory)
-        if (TBaseFrame* start = m_factory->FindFrame(1100))
+        if (TBaseFrame* start = m_factory->FindFrame(FrameId::Overview))
             start->PdfDump();
     if (fileExtension(arg).compare(QLatin1String(".si"), Qt::CaseInsensitive) == 0 && m_factory)
-        if (TBaseFrame* start = m_factory->FindFrame(1100))
+        if (TBaseFrame* start = m_factory->FindFrame(FrameId::Overview))
             start->SetFilename(arg);
 }
 
@@ -513,14 +539,28 @@ void TMainForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// Below the Kontalo button, as high as its wrapped text needs, inside the body.
+void TMainForm1::ShowKontaloNote()
+{
+    const int width = 380;
+    const int height = PanelKontaloTestergebnis->layout()->totalHeightForWidth(width);
+    const int buttonLeft = SpeedButtonKontalo->mapTo(this, QPoint(0, 0)).x() - PanelBody->mapTo(this, QPoint(0, 0)).x();
+    const int left = std::max(0, std::min(buttonLeft, PanelBody->width() - width));
+    PanelKontaloTestergebnis->setGeometry(left, 4, width, height);
+    PanelKontaloTestergebnis->setVisible(true);
+    PanelKontaloTestergebnis->raise();
+}
+
 bool TMainForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == SpeedButtonKontalo) {
         if (event->type() == QEvent::Enter) {
-            PanelKontaloTestergebnis->setVisible(true);
-            PanelKontaloTestergebnis->raise();
+            ShowKontaloNote();
         } else if (event->type() == QEvent::Leave) {
             PanelKontaloTestergebnis->setVisible(false);
+        } else if (event->type() == QEvent::ToolTip && PanelKontaloTestergebnis->isVisible()) {
+            // The note names the product itself; its tool tip would only cover it.
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

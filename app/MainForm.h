@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -41,6 +42,8 @@ public:
     TFrameFactory* GetFrameFactory() const { return m_factory.get(); }
     TInterfaceFrame* GetInterfaceFrame() const { return m_interface; }
     bool StartUpDone() const { return m_startUpDone; }
+    // The command line has been evaluated (once the window is on screen).
+    bool CommandLineDone() const { return m_commandLineDone; }
     QString LanguageSelection() const { return m_language; }
 
 protected:
@@ -49,6 +52,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowKontaloNote();
+    // Runs `then` once the window is exposed (at the latest after 100 tries).
+    void WhenOnScreen(std::function<void()> then, int triesLeft = 100);
     void BuildButtonBar();
     void BuildMenus();
     void BuildBody();
@@ -62,6 +68,7 @@ private:
     QStringList m_arguments;
     QString m_language;
     bool m_startUpDone = false;
+    bool m_commandLineDone = false;
     bool m_startUpStarted = false;
 
     QFrame* PanelTop = nullptr;

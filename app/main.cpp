@@ -2,6 +2,7 @@
 #include "app/CommonFunctions.h"
 #include "app/InfoDlg.h"
 #include "app/MainForm.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
         QLocale::setDefault(QLocale::system());
     QApplication::setOrganizationName(QStringLiteral("Norvi"));
     QApplication::setApplicationName(QStringLiteral("Tandrel"));
+    // Qt's own dialogs and buttons speak German like the rest of the program.
+    tandrel::platform::installQtTranslation(QLocale::system());
 
     TMainForm1 mainForm(QApplication::arguments().mid(1));
     TInfoDialog1 info(&mainForm);

@@ -153,8 +153,8 @@ std::vector<FloorPage> FloorPages(const TPaperHousePdfInput& in)
                                QStringLiteral("Internet: ") + roof.ModuleInternet,
                                QStringLiteral("Erstellt mit Tandrel https://www.norvi-software.de/tandrel"),
                                QStringLiteral("Norvi GmbH, Software in der Solartechnik"),
-                               QStringLiteral("Am Sonnenhang 12"),
-                               QStringLiteral("35037 Marburg"),
+                               QStringLiteral("Lichtenbergstraße 14"),
+                               QStringLiteral("80331 München"),
                                QStringLiteral("www.norvi-software.de"),
                                QStringLiteral("Maßstab: 1:125")};
     for (int i = 0; i < 10; ++i)

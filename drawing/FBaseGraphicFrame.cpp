@@ -473,7 +473,12 @@ void TBaseGraphicFrame::PaintBoxMouseDown(Qt::MouseButton button, int shift, int
         m_stack->LeftButtonDown(PaintBox, shift, x, y);
         break;
     case Qt::RightButton:
-        m_stack->RightButtonDown(PaintBox, shift, x, y);
+        // A frame without interactors (the 3D view) still offers its
+        // background menu; otherwise the selecting interactor opens the menus.
+        if (m_stack->Count() == 0 && m_selection)
+            ShowContextMenu(x, y, *m_selection);
+        else
+            m_stack->RightButtonDown(PaintBox, shift, x, y);
         break;
     case Qt::MiddleButton:
         m_stack->MiddleButtonDown(PaintBox, shift, x, y);

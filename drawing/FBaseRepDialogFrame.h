@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FBaseFrame.h"
+#include "app/FrameIds.h"
 
 #include <optional>
 
@@ -27,7 +28,7 @@ std::optional<int> ReadIntegerEdit(const QLineEdit* edit);
 class TBaseRepDialogFrame : public TBaseFrame {
     Q_OBJECT
 public:
-    static constexpr int kFrameID = 22222;
+    static constexpr int kFrameID = FrameId::RepDialog;
 
     explicit TBaseRepDialogFrame(QWidget* parent = nullptr);
     ~TBaseRepDialogFrame() override;

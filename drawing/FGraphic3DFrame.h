@@ -1,13 +1,14 @@
 #pragma once
 
 #include "drawing/FGraphicFrame.h"
+#include "app/FrameIds.h"
 
 // The projected 3D view the paper house embeds (frame ID 42354): it paints
 // its structure in 3D, without interactors, selection or rulers.
 class TGraphic3DFrame : public TGraphicFrame {
     Q_OBJECT
 public:
-    static constexpr int kFrameID = 42354;
+    static constexpr int kFrameID = FrameId::Graphic3D;
     static constexpr const char* kSection = "Graphic2D";
     static constexpr tandrel::platform::ColorRef kDefaultBackColor = 15780518;
 

@@ -109,22 +109,31 @@ void TGraphicFrame::DrawOverlay()
     c.SetBrushColor(0xC0C0C0);
     c.SetBrushStyle(MBrushStyle::Solid);
 
-    c.Rectangle(4, 4, W - 4, 34);
+    // Ticks outside a ruler's box are left out and labels kept inside it:
+    // the first and last steps of the layout may reach past the box.
+    const int left = 4, right = W - 4, top = 42, bottom = H - 4;
+    c.Rectangle(left, 4, right, 34);
     for (const TRulerTick& t : r.HorzHalfTicks)
-        c.Line(t.Pos, 4, t.Pos, 21);
+        if (t.Pos >= left && t.Pos <= right)
+            c.Line(t.Pos, 4, t.Pos, 21);
     for (const TRulerTick& t : r.HorzTicks) {
+        if (t.Pos < left || t.Pos > right)
+            continue;
         c.Line(t.Pos, 4, t.Pos, 28);
         const int w = c.TextWidth(t.Label);
-        c.TextOut(t.Pos - (w / 2 + 1), 8, t.Label);
+        c.TextOut(std::clamp(t.Pos - (w / 2 + 1), left + 1, std::max(left + 1, right - w)), 8, t.Label);
     }
 
-    c.Rectangle(4, 42, 38, H - 4);
+    c.Rectangle(4, top, 38, bottom);
     for (const TRulerTick& t : r.VertHalfTicks)
-        c.Line(4, t.Pos, 23, t.Pos);
+        if (t.Pos >= top && t.Pos <= bottom)
+            c.Line(4, t.Pos, 23, t.Pos);
     for (const TRulerTick& t : r.VertTicks) {
+        if (t.Pos < top || t.Pos > bottom)
+            continue;
         c.Line(4, t.Pos, 12, t.Pos);
         const int h = c.TextHeight(t.Label);
-        c.TextOut(7, t.Pos - h / 2, t.Label);
+        c.TextOut(7, std::clamp(t.Pos - h / 2, top + 1, std::max(top + 1, bottom - h)), t.Label);
     }
     SetRepFont(c);
 }

@@ -1,13 +1,13 @@
 #include "platform/ColorRef.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
 
 namespace tandrel::platform {
 
 static QColor systemColor(int index)
 {
-    const QPalette pal = QApplication::palette();
+    const QPalette pal = QGuiApplication::palette();
     switch (index) {
     case 5: return pal.color(QPalette::Base);            // window
     case 8: return pal.color(QPalette::Text);            // window text

@@ -13,7 +13,13 @@ static QWidget* dialogParent()
 {
     if (QWidget* w = QApplication::activeModalWidget())
         return w;
-    return QApplication::activeWindow();
+    if (QWidget* w = QApplication::activeWindow())
+        return w;
+    // Not yet activated (right after start): the program's visible window.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() == Qt::Window)
+            return w;
+    return nullptr;
 }
 
 void QtDialogs::showMessage(const QString& text)

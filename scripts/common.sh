@@ -7,6 +7,7 @@ TANDREL_PACKAGES=(
   libhpdf-dev libcurl4-openssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libpoppler-cpp-dev qpdf
+  qt6-translations-l10n
   fonts-liberation
 )
 

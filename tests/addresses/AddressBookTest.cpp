@@ -152,7 +152,8 @@ TEST_P(AbsenderOutOfRange, MarksNoRowAndTypingChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(Ids, AbsenderOutOfRange, ::testing::Values(-1, 8, 99),
     [](const ::testing::TestParamInfo<int>& info) {
-        return info.param < 0 ? std::string("minus_") + std::to_string(-info.param) : std::to_string(info.param);
+        return info.param < 0 ? std::string("slot_minus_") + std::to_string(-info.param)
+                              : std::string("slot_") + std::to_string(info.param);
     });
 
 TEST_F(AddressBookTest, TypingWithoutSelectionGoesToTheMarkedRow)

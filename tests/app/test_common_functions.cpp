@@ -1,6 +1,7 @@
 #include "app/CommonFunctions.h"
 #include "platform/Services.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"en_thousands_and_blanks", en, US, " 1,000.5 ", 1000.5},
         NumberCase{"en_comma_is_a_thousands_separator", en, US, "1,5", 15.0},
         NumberCase{"en_text", en, US, "12abc", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.label); });
+    tandrel::test::CaseName{});
 
 TEST(EditToFloat, NoControlIsZero)
 {
@@ -178,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
         LightenCase{"grey_to_24_bit", QImage::Format_Grayscale8, 0.5, black, QColor(127, 127, 127),
                     QImage::Format_RGB888},
         LightenCase{"mono_to_24_bit", QImage::Format_Mono, 0.0, black, white, QImage::Format_RGB888}),
-    [](const auto& info) { return std::string(info.param.label); });
+    tandrel::test::CaseName{});
 
 TEST(LightenBitmap, NullImageAndNanFactorAreLeftAlone)
 {

@@ -2,6 +2,7 @@
 #include "app/FBaseFrame.h"
 #include "app/FrameFactory.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QWidget>
 #include <stdexcept>
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         HistoryCase{"back_once_then_new", {1, 2, 4}, 1, 5, {1, 2, 5}, 2, 2},
         HistoryCase{"same_frame_twice", {1, 2, 2}, 0, 0, {1, 2, 2}, 2, 2},
         HistoryCase{"back_keeps_later_entries", {1, 2, 4}, 1, 0, {1, 2, 4}, 1, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 TEST_F(FrameFactoryTest, UnknownIdHidesEverythingAndKeepsHistory)
 {

@@ -2,6 +2,7 @@
 #include "app/KontaloRegistry.h"
 #include "pdf/PdfWriter.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -176,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
         TempCase{"NotYetKnownAppData", "", "", false, "", "$A/tmp/", false},
         TempCase{"UncreatablePicked", "", "$A", true, "$A/out", "$A/out/", true},
         TempCase{"UncreatableCancelled", "", "$A", true, "", "/", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 // Archiving the company database on close.
 struct ArchiveCase {
@@ -233,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ArchiveCase{"Second14DaysKept", 2, 14, false, false},
                       ArchiveCase{"Second15DaysReplaced", 2, 15, false, true},
                       ArchiveCase{"SecondMissingMade", 2, -1, false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 TEST_F(Archive, AnEmptyArchiveFolderDefaultsUnderApplicationData)
 {
@@ -326,6 +327,11 @@ struct PdfNameCase {
     int expectedNumber; // 0: none
 };
 
+std::string CaseLabel(const PdfNameCase& c)
+{
+    return std::string(c.name) + "_" + std::to_string(c.blockedNumbers) + "_blocked" + (c.existingFile ? "_file_exists" : "");
+}
+
 class PdfNames : public InterfaceTest, public ::testing::WithParamInterface<PdfNameCase> {};
 
 TEST_P(PdfNames, NextFreeNumberInTheTemporaryFolder)
@@ -361,7 +367,8 @@ INSTANTIATE_TEST_SUITE_P(
     Numbers, PdfNames,
     ::testing::Values(PdfNameCase{"FrameListe.pdf", 0, false, 1}, PdfNameCase{"Papier-Haus", 0, false, 1},
                       PdfNameCase{"Papier-Haus", 0, true, 1}, PdfNameCase{"Papier-Haus", 1, false, 2},
-                      PdfNameCase{"Papier-Haus", 64, false, 65}, PdfNameCase{"Papier-Haus", 65, false, 0}));
+                      PdfNameCase{"Papier-Haus", 64, false, 65}, PdfNameCase{"Papier-Haus", 65, false, 0}),
+    tandrel::test::CaseName{});
 
 TEST_F(InterfaceTest, SetPdfPageSizeSetsACustomPaper)
 {

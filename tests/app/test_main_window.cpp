@@ -1,17 +1,30 @@
 #include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
 #include "app/MainForm.h"
+#include "app/UiPictures.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QToolTip>
+#include <cstdlib>
 
 namespace {
 
@@ -68,6 +81,11 @@ struct MenuCase {
     bool visible;
 };
 
+std::string CaseLabel(const MenuCase& c)
+{
+    return c.objectName;
+}
+
 class MainMenuTest : public MainWindowTest, public ::testing::WithParamInterface<MenuCase> {};
 
 TEST_P(MainMenuTest, CaptionShortcutAndVisibility)
@@ -97,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuCase{"ProgrammteileSolaradressen", "Solar&adressen", "", false},
                       MenuCase{"HilfeSprachauswahl", "&Sprachauswahl", "", false},
                       MenuCase{"HelpAbout1", "&Info...", "", true}),
-    [](const auto& info) { return std::string(info.param.objectName); });
+    tandrel::test::CaseName{});
 
 TEST_F(MainWindowTest, MenusInOrder)
 {
@@ -134,6 +152,87 @@ TEST_F(MainWindowTest, ButtonBarHintsAndStartState)
     EXPECT_FALSE(action(w.get(), "EditCopy1")->isEnabled());
     auto* update = w->findChild<QWidget*>("PanelAktualisierung");
     EXPECT_EQ(update->geometry(), QRect(610, 10, 500, 340));
+}
+
+TEST_F(MainWindowTest, WindowCarriesTheProductIcon)
+{
+    auto w = start();
+    EXPECT_FALSE(w->windowIcon().isNull());
+    EXPECT_FALSE(UiPicture("app-icon").isNull());
+}
+
+// The square the opaque part of a picture covers.
+QRect coveredRect(const QImage& image)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 40)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+TEST_F(MainWindowTest, BarIconsAreDrawnAtOneSize)
+{
+    for (const char* name : {"back", "overview", "house3d", "pvplant", "kev", "kontalo", "info", "exit"}) {
+        const QImage icon = UiPicture(QString::fromLatin1(name)).toImage();
+        ASSERT_EQ(icon.size(), QSize(32, 32)) << name;
+        const QRect covered = coveredRect(icon);
+        EXPECT_GE(std::max(covered.width(), covered.height()), 29) << name;
+        EXPECT_LE(std::abs(covered.center().x() - 16), 1) << name;
+        EXPECT_LE(std::abs(covered.center().y() - 16), 1) << name;
+    }
+}
+
+TEST_F(MainWindowTest, KontaloNoteReadsWellAndIsNotCoveredByTheHint)
+{
+    auto w = start();
+    auto* button = w->findChild<QToolButton*>("SpeedButtonKontalo");
+    auto* note = w->findChild<QWidget*>("PanelKontaloTestergebnis");
+    auto* memo = w->findChild<QLabel*>("MemoKontaloTestergebnis");
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(button, &enter);
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_TRUE(memo->text().contains(QStringLiteral("„sehr&nbsp;gut“")));
+    EXPECT_FALSE(memo->text().contains('"'));
+    // The whole wrapped text fits, and the note stays inside the body.
+    EXPECT_GE(memo->height(), memo->heightForWidth(memo->width()));
+    EXPECT_TRUE(w->GetBodyPanel()->rect().contains(note->geometry()));
+    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(button, &tip);
+    EXPECT_FALSE(QToolTip::isVisible());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    EXPECT_FALSE(note->isVisible());
+}
+
+// The message about a ".si" file waits until the main window is on screen
+// and is shown in front of it.
+TEST_F(MainWindowTest, SiMessageIsParentedToTheShownMainWindow)
+{
+    tandrel::platform::QtDialogs qtDialogs;
+    tandrel::platform::ScopedDialogs useQt(qtDialogs);
+    QWidget* parent = nullptr;
+    bool exposed = false;
+    QString text;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        parent = box->parentWidget();
+        exposed = parent && parent->windowHandle() && parent->windowHandle()->isExposed();
+        text = box->text();
+        box->accept();
+    });
+    poll.start();
+    auto w = start({QStringLiteral("/home/kunde/Angebot.si")});
+    EXPECT_FALSE(w->CommandLineDone());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->CommandLineDone(); }, 5000));
+    EXPECT_EQ(parent, w.get());
+    EXPECT_TRUE(exposed);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Kein SetFilename(/home/kunde/Angebot.si)"))) << text.toStdString();
 }
 
 TEST_F(MainWindowTest, CommandLineWithOtherCaseDoesNothing)

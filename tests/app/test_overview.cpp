@@ -5,6 +5,7 @@
 #include "app/InfoDlg.h"
 #include "app/KontaloRegistry.h"
 #include "app/MainForm.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
 
@@ -15,7 +16,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <QToolButton>
 
 namespace {
@@ -55,7 +58,8 @@ TEST_F(OverviewTest, FreshSettingsShowTheSkyOnBlue)
 
 TEST_F(OverviewTest, ResizingKeepsBackgroundAndMarkersCentred)
 {
-    for (QSize size : {QSize(1200, 900), QSize(1001, 777)}) {
+    // Tall enough that the upper plate needs no clamping.
+    for (QSize size : {QSize(1200, 1100), QSize(1001, 1077)}) {
         overview->resize(size);
         const QRect bg = background()->geometry();
         EXPECT_EQ(bg.left(), size.width() / 2 - 400);
@@ -72,6 +76,53 @@ TEST_F(OverviewTest, ResizingKeepsBackgroundAndMarkersCentred)
         EXPECT_EQ(anlage->pos(), QPoint(pv->x() + pv->width() - haus->width() - 25, pv->y() + pv->height() + 1));
         EXPECT_EQ(kev->pos(), QPoint(lists->x() + lists->width() - kev->width() - 25, lists->y() + lists->height() + 1));
     }
+}
+
+struct WindowSizeCase {
+    const char* label;
+    QSize size;
+};
+
+class StartPageSizeTest : public OverviewTest, public ::testing::WithParamInterface<WindowSizeCase> {};
+
+// Plates and buttons lie inside the body panel, below the button bar and
+// inside the window, whatever size the window has.
+TEST_P(StartPageSizeTest, PlatesAndButtonsStayVisible)
+{
+    window->setWindowState(Qt::WindowNoState);
+    window->resize(GetParam().size);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->size(), GetParam().size);
+    QWidget* body = window->GetBodyPanel();
+    const QRect bodyInWindow(body->mapTo(window.get(), QPoint(0, 0)), body->size());
+    ASSERT_TRUE(window->rect().contains(bodyInWindow));
+    QWidget* bar = window->findChild<QWidget*>("PanelTop");
+    const QRect barInWindow(bar->mapTo(window.get(), QPoint(0, 0)), bar->size());
+    for (const char* name : {"ImageMarkierungPVAnlagen", "ImageMarkierungListen", "SpeedButtonHaus3D",
+                             "SpeedButtonPVAnlage", "SpeedButtonEigenverbrauch"}) {
+        auto* w = overview->findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr) << name;
+        const QRect inWindow(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(bodyInWindow.contains(inWindow)) << name;
+        EXPECT_FALSE(barInWindow.intersects(inWindow)) << name;
+        EXPECT_TRUE(w->isVisible()) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, StartPageSizeTest,
+                         ::testing::Values(WindowSizeCase{"800x600", {800, 600}},
+                                           WindowSizeCase{"1000x700", {1000, 700}},
+                                           WindowSizeCase{"1920x1080", {1920, 1080}}),
+                         tandrel::test::CaseName{});
+
+TEST_F(OverviewTest, MainWindowKeepsASensibleMinimumSize)
+{
+    EXPECT_GE(window->minimumWidth(), 800);
+    EXPECT_GE(window->minimumHeight(), 600);
+    window->setWindowState(Qt::WindowNoState);
+    window->resize(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_GE(window->width(), 800);
 }
 
 // Runs `during` once the dialog of the next exec() is open.
@@ -173,6 +224,33 @@ TEST_F(OverviewTest, InfoDialogIsOneModelessWindow)
     EXPECT_TRUE(shell.opened.last().startsWith("mailto:"));
     info->findChild<QPushButton*>("ButtonOK")->click();
     EXPECT_FALSE(info->isVisible());
+}
+
+// Real mouse moves through the window system: over the picture it shows at
+// its natural size, over the dialog's background it is stretched again.
+TEST_F(OverviewTest, ProductPictureGrowsWhileTheMouseIsOverIt)
+{
+    info->ShowInfo();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(info));
+    auto* picture = info->findChild<QLabel*>("ImageProduct");
+    const QRect frame = picture->geometry();
+    ASSERT_FALSE(picture->pixmap().isNull());
+    ASSERT_NE(picture->pixmap().size(), frame.size());
+
+    // Through the window system, as a real mouse: the event reaches the
+    // widget under the point and then its parents.
+    QWindow* handle = info->windowHandle();
+    QTest::mouseMove(handle, frame.center() + QPoint(30, 0));
+    QTest::mouseMove(handle, frame.center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(picture->size(), picture->pixmap().size());
+    QTest::mouseMove(handle, frame.center() + QPoint(3, 4));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(picture->size(), picture->pixmap().size());
+
+    QTest::mouseMove(handle, QPoint(info->width() - 20, info->height() - 100));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(picture->geometry(), frame);
 }
 
 TEST_F(OverviewTest, FrameListRightAfterStart)

@@ -1,5 +1,6 @@
 #include "app/Pictures.h"
 #include "data/PictureCatalogue.h"
+#include "tests/support/CaseName.h"
 
 #include <QSet>
 #include <algorithm>
@@ -36,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NamedPicture{kTopKEV, {32, 32}}, NamedPicture{kTopKontalo, {32, 32}},
                       NamedPicture{kTopInfo, {32, 32}}, NamedPicture{kTopExit, {32, 32}},
                       NamedPicture{kSponsor, {120, 48}}, NamedPicture{kProduct, {240, 160}},
-                      NamedPicture{kMobileApp, {40, 56}}));
+                      NamedPicture{kMobileApp, {40, 56}}, NamedPicture{kAppIcon, {64, 64}}),
+    tandrel::test::CaseName{});
 
 TEST(Pictures, UnknownNamesGiveNoPicture)
 {

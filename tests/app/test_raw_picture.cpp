@@ -1,4 +1,5 @@
 #include "data/RawPicture.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,6 @@ INSTANTIATE_TEST_SUITE_P(Pictures, RawPictureBad,
                                            BadRaw{"truncated", header(2, 2, 15)}, BadRaw{"too_long", header(2, 2, 17)},
                                            BadRaw{"zero_width", header(0, 2, 0)},
                                            BadRaw{"huge", header(100000, 100000, 4)}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         tandrel::test::CaseName{});
 
 } // namespace

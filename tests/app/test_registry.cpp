@@ -1,6 +1,7 @@
 #include "app/KontaloRegistry.h"
 #include "platform/RegistryStore.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"string_of_unopenable_section_is_default", READ(ReadString("Zeile\nZwei", "x", "Vorgabe")),
                  QString("Vorgabe")},
         ReadCase{"integer_of_unopenable_section_is_default", READ(ReadInteger("Zeile\nZwei", "x", 9)), 9}),
-    [](const auto& info) { return std::string(info.param.label); });
+    tandrel::test::CaseName{});
 
 #undef READ
 

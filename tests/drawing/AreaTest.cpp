@@ -2,6 +2,7 @@
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Structur.h"
 #include "drawing/VirtualView.h"
+#include "tests/support/CaseName.h"
 
 #include <cmath>
 #include <vector>
@@ -60,6 +61,11 @@ struct UsableCase {
     bool usable;
 };
 
+std::string CaseLabel(const UsableCase& c)
+{
+    return "at_" + tandrel::test::NumberName(c.x) + "_" + tandrel::test::NumberName(c.y);
+}
+
 class UsablePoints : public ::testing::TestWithParam<UsableCase> {};
 
 TEST_P(UsablePoints, OnlyTheInnerOutlineIsUsable)
@@ -73,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Points, UsablePoints,
                          ::testing::Values(UsableCase{0.4, 3, false}, UsableCase{0.6, 3, true},
                                            UsableCase{9.4, 3, true}, UsableCase{9.6, 3, false},
                                            UsableCase{5, 5.4, true}, UsableCase{5, 5.6, false},
-                                           UsableCase{-20, 3, false}));
+                                           UsableCase{-20, 3, false}),
+                         tandrel::test::CaseName{});
 
 TEST(MountingArea, NorthDirectionTurnsAboutTheCentre)
 {
@@ -148,6 +155,11 @@ struct HitCase {
     bool hit;
 };
 
+std::string CaseLabel(const HitCase& c)
+{
+    return "at_" + tandrel::test::NumberName(c.x) + "_" + tandrel::test::NumberName(c.y);
+}
+
 class BlockedHit : public ::testing::TestWithParam<HitCase> {};
 
 // The centred box lets every quarter of the area be hit.
@@ -161,7 +173,8 @@ TEST_P(BlockedHit, UsesTheCentredBox)
 
 INSTANTIATE_TEST_SUITE_P(Points, BlockedHit,
                          ::testing::Values(HitCase{4.5, 4.5, true}, HitCase{5.5, 5.5, true}, HitCase{4.5, 5.5, true},
-                                           HitCase{4, 5, false}, HitCase{6.5, 6.5, false}, HitCase{3.8, 5, false}));
+                                           HitCase{4, 5, false}, HitCase{6.5, 6.5, false}, HitCase{3.8, 5, false}),
+                         tandrel::test::CaseName{});
 
 TEST(BlockedArea, RotationTurnsAllOutlinesAboutItsPosition)
 {
@@ -244,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, DegenerateAreas,
                                            Degenerate{"FlatTrapezoid", 10, 3, 0, 5, 2},
                                            Degenerate{"Triangle", 10, 4, 3, 1, 0},
                                            Degenerate{"Spike", 10, 4, 3, 0, -4}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         tandrel::test::CaseName{});
 
 // ------------------------------------------------------------ covering tiles
 

@@ -1,5 +1,6 @@
 #include "drawing/Canvas.h"
 #include "drawing/DrawConventions.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,11 @@ struct PixelCase {
     ColorRef expected;
 };
 
+std::string CaseLabel(const PixelCase& c)
+{
+    return "at_" + std::to_string(c.x) + "_" + std::to_string(c.y);
+}
+
 // Rectangle (2, 2)–(6, 5), black pen of width 1, red brush: the border
 // covers x 2 … 5 and y 2 … 4; the right and bottom coordinates are outside.
 class RectanglePixels : public CanvasTest, public ::testing::WithParamInterface<PixelCase> {};
@@ -43,7 +49,8 @@ TEST_P(RectanglePixels, FollowTheExclusiveCornerConvention)
 INSTANTIATE_TEST_SUITE_P(Pixels, RectanglePixels,
                          ::testing::Values(PixelCase{2, 2, kBlack}, PixelCase{5, 4, kBlack}, PixelCase{5, 2, kBlack},
                                            PixelCase{3, 3, kRed}, PixelCase{4, 3, kRed}, PixelCase{6, 3, kWhite},
-                                           PixelCase{3, 5, kWhite}, PixelCase{1, 1, kWhite}));
+                                           PixelCase{3, 5, kWhite}, PixelCase{1, 1, kWhite}),
+                         tandrel::test::CaseName{});
 
 TEST_F(CanvasTest, AWidePenIsCentredOnTheBorder)
 {

@@ -5,6 +5,7 @@
 #include "drawing/Rounding.h"
 #include "drawing/Structur.h"
 #include "drawing/VirtualView.h"
+#include "tests/support/CaseName.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -58,6 +59,11 @@ struct GapCase {
     int gaps;
 };
 
+std::string CaseLabel(const GapCase& c)
+{
+    return "column_" + std::to_string(c.column);
+}
+
 class ColumnGapTest : public ::testing::TestWithParam<GapCase> {};
 
 // 20 columns, the first gap after 8, then every 20.
@@ -80,13 +86,19 @@ TEST_P(ColumnGapTest, GapsLeftOfAColumn)
 
 INSTANTIATE_TEST_SUITE_P(Columns, ColumnGapTest,
                          ::testing::Values(GapCase{0, 0}, GapCase{7, 0}, GapCase{8, 1}, GapCase{19, 1},
-                                           GapCase{27, 1}, GapCase{28, 2}));
+                                           GapCase{27, 1}, GapCase{28, 2}),
+                         tandrel::test::CaseName{});
 
 struct OffsetCase {
     int rasterTyp;
     int row;
     double shift;
 };
+
+std::string CaseLabel(const OffsetCase& c)
+{
+    return "type_" + std::to_string(c.rasterTyp) + "_row_" + std::to_string(c.row);
+}
 
 class RowOffsetTest : public ::testing::TestWithParam<OffsetCase> {};
 
@@ -107,7 +119,8 @@ TEST_P(RowOffsetTest, ShiftsRowsByTheRasterType)
 INSTANTIATE_TEST_SUITE_P(Rows, RowOffsetTest,
                          ::testing::Values(OffsetCase{1, 0, 0.3}, OffsetCase{1, 1, 0.6}, OffsetCase{1, 2, 0.9},
                                            OffsetCase{2, 0, 0}, OffsetCase{2, 1, 0.3}, OffsetCase{2, 2, 0},
-                                           OffsetCase{2, 3, 0.3}, OffsetCase{0, 3, 0}, OffsetCase{5, 1, 0}));
+                                           OffsetCase{2, 3, 0.3}, OffsetCase{0, 3, 0}, OffsetCase{5, 1, 0}),
+                         tandrel::test::CaseName{});
 
 TEST(ModuleRaster, RebuildingAFilledGroupChangesOnlyItsSize)
 {
@@ -273,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BlockCase{"Far", 10, 10, 0.2, 0.2, false},
                       BlockCase{"JustRight", 6.5, 5.5, 0.2, 0.2, false},
                       BlockCase{"JustAbove", 5.5, 6.5, 0.2, 0.2, false}),
-    [](const auto& info) { return std::string(info.param.label); });
+    tandrel::test::CaseName{});
 
 struct InsideCase {
     const char* label;
@@ -302,7 +315,7 @@ TEST_P(ModuleInside, AllFiveTestPointsMustBeUsable)
 INSTANTIATE_TEST_SUITE_P(Edges, ModuleInside,
                          ::testing::Values(InsideCase{"Inside", 9.79, true}, InsideCase{"OneCentimetreOut", 9.81, false},
                                            InsideCase{"FarOut", 30, false}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         tandrel::test::CaseName{});
 
 // ------------------------------------------------------------ drawing
 

@@ -5,6 +5,7 @@
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Structur.h"
 #include "drawing/VirtualView.h"
+#include "tests/support/CaseName.h"
 
 #include <QBuffer>
 #include <string>
@@ -46,6 +47,11 @@ struct HitCase {
     bool inside;
 };
 
+std::string CaseLabel(const HitCase& c)
+{
+    return "at_" + tandrel::test::NumberName(c.x) + "_" + tandrel::test::NumberName(c.y);
+}
+
 // A box from (0, 0) to (2, 1): the edges themselves are outside.
 class StrictHitTest : public ::testing::TestWithParam<HitCase> {};
 
@@ -66,12 +72,19 @@ TEST_P(StrictHitTest, OnlyTheOpenBoxIsHit)
 INSTANTIATE_TEST_SUITE_P(Points, StrictHitTest,
                          ::testing::Values(HitCase{1, 0.5, true}, HitCase{1.999, 0.999, true}, HitCase{0, 0.5, false},
                                            HitCase{2, 0.5, false}, HitCase{1, 0, false}, HitCase{1, 1, false},
-                                           HitCase{-1, 0.5, false}));
+                                           HitCase{-1, 0.5, false}),
+                         tandrel::test::CaseName{});
 
 struct RectCase {
     double x1, y1, x2, y2;
     bool inside;
 };
+
+std::string CaseLabel(const RectCase& c)
+{
+    using tandrel::test::NumberName;
+    return NumberName(c.x1) + "_" + NumberName(c.y1) + "_to_" + NumberName(c.x2) + "_" + NumberName(c.y2);
+}
 
 class LiesInRectTest : public ::testing::TestWithParam<RectCase> {};
 
@@ -91,7 +104,8 @@ TEST_P(LiesInRectTest, TheBoxMustLieStrictlyInside)
 INSTANTIATE_TEST_SUITE_P(Rects, LiesInRectTest,
                          ::testing::Values(RectCase{-1, -1, 3, 2, true}, RectCase{3, 2, -1, -1, true},
                                            RectCase{0, -1, 3, 2, false}, RectCase{-1, -1, 2, 2, false},
-                                           RectCase{-1, -1, 1, 2, false}));
+                                           RectCase{-1, -1, 1, 2, false}),
+                         tandrel::test::CaseName{});
 
 TEST(Structur, FindAtPrefersTheLaterOfOverlappingReps)
 {

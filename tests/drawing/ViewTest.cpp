@@ -2,6 +2,7 @@
 #include "drawing/DrawConventions.h"
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
+#include "tests/support/CaseName.h"
 
 #include <QLocale>
 #include <cmath>
@@ -17,6 +18,11 @@ struct RoundCase {
     std::int32_t expected;
 };
 
+std::string CaseLabel(const RoundCase& c)
+{
+    return tandrel::test::NumberName(c.value);
+}
+
 class RoundToIntTest : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundToIntTest, TiesGoToTheEvenNeighbour)
@@ -30,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{-2.5, -2}, RoundCase{-3.5, -4}, RoundCase{2.4999, 2}, RoundCase{-0.6, -1},
                       RoundCase{std::numeric_limits<double>::quiet_NaN(), 0},
                       RoundCase{1e300, std::numeric_limits<std::int32_t>::max()},
-                      RoundCase{-std::numeric_limits<double>::infinity(), std::numeric_limits<std::int32_t>::min()}));
+                      RoundCase{-std::numeric_limits<double>::infinity(), std::numeric_limits<std::int32_t>::min()}),
+    tandrel::test::CaseName{});
 
 // ------------------------------------------------------------ mappings
 
@@ -51,6 +58,11 @@ struct MapCase {
     int deviceY;
 };
 
+std::string CaseLabel(const MapCase& c)
+{
+    return "world_" + tandrel::test::NumberName(c.world);
+}
+
 class ViewMappingTest : public ::testing::TestWithParam<MapCase> {};
 
 // Scale 1, offsets 10 and 20: x shifts, y is mirrored; halves go to even.
@@ -66,7 +78,8 @@ TEST_P(ViewMappingTest, MapsWorldToDevice)
 
 INSTANTIATE_TEST_SUITE_P(Values, ViewMappingTest,
                          ::testing::Values(MapCase{0, 10, 20}, MapCase{2.5, 12, 18}, MapCase{3.5, 14, 16},
-                                           MapCase{-2.5, 8, 22}, MapCase{7, 17, 13}));
+                                           MapCase{-2.5, 8, 22}, MapCase{7, 17, 13}),
+                         tandrel::test::CaseName{});
 
 TEST(VirtualView, BrokenCoordinatesNeverLeaveTheIntRange)
 {
@@ -135,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
         DegenerateFit{"ZeroWidth", 5, 0, 5, 10, 800, 600},
         DegenerateFit{"NaNWorld", std::nan(""), 0, 10, 10, 800, 600},
         DegenerateFit{"NoDevice", 0, 0, 10, 10, 0, 600}),
-    [](const auto& info) { return std::string(info.param.label); });
+    tandrel::test::CaseName{});
 
 TEST(VirtualView, MagnifyDoublesDeviceCoordinatesAndTheWorldRect)
 {
@@ -197,6 +210,11 @@ struct TickCase {
     const char* format;
 };
 
+std::string CaseLabel(const TickCase& c)
+{
+    return tandrel::test::NumberName(c.length) + "m_over_" + tandrel::test::NumberName(c.pixels) + "px";
+}
+
 class TickStepTest : public ::testing::TestWithParam<TickCase> {};
 
 TEST_P(TickStepTest, ChoosesARoundStepAndItsFormat)
@@ -216,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TickCase{0.12, 400, 0.02, "%2.2f"}, TickCase{0.03, 400, 0.005, "%2.3f"},
                       // No usable ratio: a step of 1 instead of an endless loop.
                       TickCase{0, 400, 1, "%2.0f"}, TickCase{10, 0, 1, "%2.0f"}, TickCase{-5, 400, 1, "%2.0f"},
-                      TickCase{std::nan(""), 400, 1, "%2.0f"}));
+                      TickCase{std::nan(""), 400, 1, "%2.0f"}),
+    tandrel::test::CaseName{});
 
 TEST(TickStep, FirstTickLiesOnAWholeMultiple)
 {

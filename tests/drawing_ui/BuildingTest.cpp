@@ -4,10 +4,14 @@
 #include "drawing/Reps3D.h"
 #include "drawing/VirtualView.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
+#include <QMenu>
 #include <QPolygon>
+#include <QTest>
 #include <QWidget>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -43,6 +47,11 @@ struct RoofCase {
     double ridge, run;
     bool backRoof;
 };
+
+std::string CaseLabel(const RoofCase& c)
+{
+    return "pitch_" + tandrel::test::NumberName(c.pitch);
+}
 
 class BuildingRoofTest : public ::testing::TestWithParam<RoofCase> {};
 
@@ -81,7 +90,8 @@ TEST_P(BuildingRoofTest, FacesRidgeAndRun)
 
 INSTANTIATE_TEST_SUITE_P(Pitches, BuildingRoofTest,
                          ::testing::Values(RoofCase{30, 12, std::tan(30 * M_PI / 180) * 4, 4, true},
-                                           RoofCase{70, 11, 5.6, 5.6 / std::tan(70 * M_PI / 180), false}));
+                                           RoofCase{70, 11, 5.6, 5.6 / std::tan(70 * M_PI / 180), false}),
+                         tandrel::test::CaseName{});
 
 TEST(BuildingTest, NorthDirection90TurnsEveryCorner)
 {
@@ -222,6 +232,19 @@ TEST_F(BuildingPaintTest, FacesArePaintedFarthestFirst)
     const auto faces = Faces(g);
     for (std::size_t i = 1; i < faces.size(); ++i)
         EXPECT_GE(faces[i - 1]->Depth(), faces[i]->Depth()) << "at " << i;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BuildingPaintTest, RightClickOpensTheBackgroundMenu)
+{
+    std::vector<QString> opened;
+    frame->MenuPopup = [&](QMenu& menu, const QPoint&) { opened.push_back(menu.objectName()); };
+    QTest::mouseClick(frame->PaintBox, Qt::RightButton, Qt::NoModifier, QPoint(200, 150));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened.front(), QStringLiteral("GraphicPopupMenu"));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "drawing/PVElementeReps.h"
 #include "drawing/PVFlaecheReps.h"
 #include "tests/drawing_ui/GraphicFixture.h"
+#include "tests/support/CaseName.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
@@ -86,6 +88,11 @@ struct DialogCase {
     QString info; // "" for the one-representation line
 };
 
+std::string CaseLabel(const DialogCase& c)
+{
+    return std::to_string(c.selected) + "_selected";
+}
+
 class PropertiesDialogTest : public RoofFrameTest, public ::testing::WithParamInterface<DialogCase> {};
 
 TEST_P(PropertiesDialogTest, TextsAndRepPage)
@@ -125,7 +132,8 @@ TEST_P(PropertiesDialogTest, TextsAndRepPage)
 INSTANTIATE_TEST_SUITE_P(Selections, PropertiesDialogTest,
                          ::testing::Values(DialogCase{0, QStringLiteral("Es wurde kein Objekt selektiert")},
                                            DialogCase{1, QString()},
-                                           DialogCase{2, QStringLiteral("Es wurden mehrere Objekte selektiert")}));
+                                           DialogCase{2, QStringLiteral("Es wurden mehrere Objekte selektiert")}),
+                         tandrel::test::CaseName{});
 
 TEST_F(RoofFrameTest, AreaDialogFrameAppliesTheOpenPage)
 {
@@ -214,6 +222,11 @@ struct BadGroupInput {
     const char* message;
 };
 
+std::string CaseLabel(const BadGroupInput& c)
+{
+    return c.edit;
+}
+
 class GroupInputTest : public RoofFrameTest, public ::testing::WithParamInterface<BadGroupInput> {};
 
 // A refused input leaves every field and the raster as they were, even the
@@ -239,7 +252,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadGroupInput{"EditRowDistance", "abc", "'abc' ist kein gültiger Gleitkommawert"},
                       BadGroupInput{"EditColCount", "7,5", "'7,5' ist kein gültiger Integerwert"},
                       BadGroupInput{"EditColcountPeriode", "0",
-                                    "'0' ist hier nicht zulässig: der Wert muss mindestens 1 sein."}));
+                                    "'0' ist hier nicht zulässig: der Wert muss mindestens 1 sein."}),
+    tandrel::test::CaseName{});
 
 TEST_F(RoofFrameTest, DoubleClickOnTheSelectionOpensThePropertiesAndOkApplies)
 {
@@ -309,6 +323,11 @@ struct SaveCase {
     QByteArray format;
 };
 
+std::string CaseLabel(const SaveCase& c)
+{
+    return c.answer.isEmpty() ? std::string("cancel") : c.answer.toStdString();
+}
+
 class SavePictureTest : public PlanningFrameTest, public ::testing::WithParamInterface<SaveCase> {};
 
 TEST_P(SavePictureTest, WritesWhereTheUserChose)
@@ -342,7 +361,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SaveCase{QString(), QString(), {}},
                       SaveCase{QStringLiteral("dach.bmp"), QStringLiteral("dach.bmp"), "bmp"},
                       SaveCase{QStringLiteral("dach.png"), QStringLiteral("dach.png"), "png"},
-                      SaveCase{QStringLiteral("dach"), QStringLiteral("dach.png"), "png"}));
+                      SaveCase{QStringLiteral("dach"), QStringLiteral("dach.png"), "png"}),
+    tandrel::test::CaseName{});
 
 // Records where the save dialog starts.
 class FolderDialogs final : public tandrel::platform::Dialogs {
@@ -388,6 +408,11 @@ struct ColorCase {
     tandrel::platform::ColorRef defaultColor;
 };
 
+std::string CaseLabel(const ColorCase& c)
+{
+    return c.section;
+}
+
 class BackColorTest : public tandrel::test::TestEnv, public ::testing::WithParamInterface<ColorCase> {};
 
 TEST_P(BackColorTest, ChosenColourIsStoredAndUsedNextTime)
@@ -419,7 +444,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ColorCase{[](QWidget* p) -> TGraphicFrame* { return new TAnlagePlanung2DFrame(p); },
                                 TAnlagePlanung2DFrame::kFrameID, "AnlagePlanung2D", 13169149},
                       ColorCase{[](QWidget* p) -> TGraphicFrame* { return new TGraphic3DFrame(p); },
-                                TGraphic3DFrame::kFrameID, "Graphic2D", 15780518}));
+                                TGraphic3DFrame::kFrameID, "Graphic2D", 15780518}),
+    tandrel::test::CaseName{});
 
 TEST(RulerTest, TenMetresOverSixHundredPixels)
 {
@@ -444,6 +470,36 @@ TEST(RulerTest, TenMetresOverSixHundredPixels)
     EXPECT_EQ(r.VertTicks[9].Pos, 596 - 540);
     EXPECT_EQ(r.VertHalfTicks[0].Pos, 566);
     EXPECT_EQ(r.VertTicks[9].Label, QStringLiteral(" 9"));
+}
+
+// A scale and offset whose vertical layout puts a tick into the gap between
+// the two rulers: it must not be drawn, and no label may cross a box edge.
+TEST_F(PlanningFrameTest, VerticalRulerStaysInsideItsBox)
+{
+    const int W = frame->ScrollBox->viewport()->width(), H = frame->height();
+    view().xdehnung2d = view().ydehnung2d = 60;
+    int stray = -1;
+    for (int y0 = H - 4; y0 > H - 64 && stray < 0; --y0) {
+        view().yver2d = y0;
+        const TRulerLayout r = TGraphicFrame::ComputeRulers(view(), W, H);
+        for (const auto* ticks : {&r.VertTicks, &r.VertHalfTicks})
+            for (const TRulerTick& t : *ticks)
+                if (t.Pos >= 36 && t.Pos <= 40)
+                    stray = t.Pos;
+    }
+    ASSERT_GE(stray, 0) << "no layout with a tick between the rulers";
+    frame->Paint();
+    const MCanvas& c = frame->PaintBox->Canvas();
+    EXPECT_NE(c.Pixel(8, stray), 0u) << "tick drawn between the rulers at y " << stray;
+    for (int x = 5; x < 38; ++x) {
+        for (int y = 35; y < 42; ++y)
+            EXPECT_NE(c.Pixel(x, y), 0u) << x << ", " << y;
+        for (int y = H - 3; y < std::min(H, c.Height()); ++y)
+            EXPECT_NE(c.Pixel(x, y), 0u) << x << ", " << y;
+    }
+    // The box's edges stay whole lines.
+    for (int y = 42; y < H - 4; ++y)
+        EXPECT_EQ(c.Pixel(4, y), 0u) << y;
 }
 
 TEST_F(PlanningFrameTest, RulersAreDrawnAndZoom100SpansTheClientWidth)

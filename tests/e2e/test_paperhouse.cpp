@@ -56,7 +56,7 @@ TEST_F(ProgramTest, MenuAndStartPageReachThePaperHousePages)
     Run r = run({"action ProgrammteileHaus3D", "print PageControlPapierHaus", "action ProgrammteilePapierhaus",
                  "print PageControlPapierHaus", "click SpeedButtonHaus3D", "print LabelMasstab", "quit"});
     ASSERT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.scriptLog, QStringList({"PageControlPapierHaus=1", "PageControlPapierHaus=0",
+    EXPECT_EQ(r.scriptLog, QStringList({"PageControlPapierHaus=3D-Ansicht", "PageControlPapierHaus=Papierhausansicht",
                                         "LabelMasstab=Maßstab:   1 : 125"}));
 }
 

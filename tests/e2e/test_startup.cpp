@@ -3,6 +3,7 @@
 #include "tests/support/PdfReader.h"
 #include "tests/e2e/ProgramTest.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QDate>
 #include <QDir>
@@ -62,6 +63,11 @@ struct DumpCase {
     const char* firstText;
 };
 
+std::string CaseLabel(const DumpCase& c)
+{
+    return c.argument;
+}
+
 class DumpTest : public ProgramTest, public ::testing::WithParamInterface<DumpCase> {};
 
 TEST_P(DumpTest, WritesItsPdfIntoTheTemporaryFolderAndOpensItOnce)
@@ -88,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, DumpTest,
                          ::testing::Values(DumpCase{"FrameDump", "FrameListe.pdf", 1, "Pravik Framelist Dokumentation"},
                                            DumpCase{"ImageDump", "Interfacedokument.pdf", 5,
                                                     "Pravik Interface Dokumentation"}),
-                         [](const auto& info) { return std::string(info.param.argument); });
+                         tandrel::test::CaseName{});
 
 TEST_F(ProgramTest, ScriptFillsInAModalDialog)
 {

@@ -323,8 +323,8 @@ TEST_F(PaperHousePdfTest, SummaryStandsOnTheFloorPlateBelowTheWalls)
     ExpectTextAt(pdf, 0, QStringLiteral("Internet: www.solarindustries-module.de"), x, y + 12.6);
     ExpectTextAt(pdf, 0, QStringLiteral("Erstellt mit Tandrel https://www.norvi-software.de/tandrel"), x, y + 18.8, true);
     ExpectTextAt(pdf, 0, QStringLiteral("Norvi GmbH, Software in der Solartechnik"), x, y + 23.0, true);
-    ExpectTextAt(pdf, 0, QStringLiteral("Am Sonnenhang 12"), x, y + 27.0, true);
-    ExpectTextAt(pdf, 0, QStringLiteral("35037 Marburg"), x, y + 31.0, true);
+    ExpectTextAt(pdf, 0, QStringLiteral("Lichtenbergstraße 14"), x, y + 27.0, true);
+    ExpectTextAt(pdf, 0, QStringLiteral("80331 München"), x, y + 31.0, true);
     ExpectTextAt(pdf, 0, QStringLiteral("www.norvi-software.de"), x, y + 35.0, true);
     ExpectTextAt(pdf, 0, QStringLiteral("Maßstab: 1:125"), x, y + 45.2);
 }

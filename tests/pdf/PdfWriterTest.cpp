@@ -2,6 +2,7 @@
 
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Paper, PdfPageSize,
     ::testing::Values(PageCase{"Custom", PdfWriter::kPaperCustom, 212, 299.8, 212, 299.8},
                       PageCase{"A4IgnoresCustomSize", PdfWriter::kPaperA4, 100, 100, 210, 297.000254},
                       PageCase{"Landscape", PdfWriter::kPaperCustom, 297, 210, 297, 210}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 TEST_F(PdfWriterTest, BeginningAgainRestartsWithTheNewPageSettings)
 {
@@ -168,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Fonts, PdfText,
                                "Times-BoldItalic"},
                       TextCase{"Courier8", "Courier New", 8, 0, "Courier"},
                       TextCase{"CourierBold16", "courier", 16, PdfWriter::Bold, "Courier-Bold"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 TEST_F(PdfWriterTest, WinAnsiTextComesBackAndForeignCharactersAsQuestionMarks)
 {
@@ -250,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, PdfUnderline,
                       UnderlineCase{"Style", false, PdfWriter::Underline, "Linie", true},
                       UnderlineCase{"MarkupTag", true, 0, "<u>Linie</u>", true},
                       UnderlineCase{"MarkupClosedBeforeText", true, 0, "<u></u>Linie", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 // --- shapes and pictures ---------------------------------------------------
 
@@ -338,7 +339,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, PdfImage,
                                 Qt::green, 1},
                       ImageCase{"Transparent", QImage::Format_ARGB32, Qt::transparent, Qt::green,
                                 QColor(0, 0, 255), Qt::green, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 struct JpegCase {
     const char* name;
@@ -397,7 +398,7 @@ INSTANTIATE_TEST_SUITE_P(Files, PdfJpeg,
                  false},
         JpegCase{"Empty", [](const QString& f) { return writeBytes(f, ""); }, false},
         JpegCase{"Missing", [](const QString&) { return true; }, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 TEST_F(PdfWriterTest, QpdfFindsNoFaultInAFullDocument)
 {
@@ -500,7 +501,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, PdfBeginDoc,
                          QDir(dir).mkdir("ordner.pdf");
                          return dir + "/ordner.pdf";
                      }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 struct LibraryFailure {
     const char* name;
@@ -547,6 +548,6 @@ INSTANTIATE_TEST_SUITE_P(Causes, PdfLibraryFailure,
                                          w.SetFontSize(1000);
                                          w.TextOut(10, 10, "riesig");
                                      }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 } // namespace

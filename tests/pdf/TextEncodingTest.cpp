@@ -1,6 +1,7 @@
 #include "pdf/Cp1252.h"
 #include "pdf/Markup.h"
 #include "pdf/PdfWriter.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, Cp1252,
         Cp1252Case{"OutsideBmpIsOneMark", QStringLiteral("a\U0001F600b"), "a?b"},
         Cp1252Case{"UnusedSlotsAndLoneSurrogate", QString(QChar(0x81)) + QChar(0xD800), "??"},
         Cp1252Case{"ControlsBecomeBlanks", QStringLiteral("a\tb\nc"), "a b c"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 struct MarkupCase {
     const char* name;
@@ -61,6 +62,6 @@ INSTANTIATE_TEST_SUITE_P(Tags, Markup,
         MarkupCase{"UnknownTagsAreText", "<p>1 < 2 <br/> <bb>", 0, {{"<p>1 < 2 <br/> <bb>", 0}}},
         MarkupCase{"OpenBracketAtEnd", "a<b", 0, {{"a<b", 0}}},
         MarkupCase{"OnlyTags", "<b></b>", 0, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    tandrel::test::CaseName{});
 
 } // namespace

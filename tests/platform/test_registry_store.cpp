@@ -1,6 +1,7 @@
 #include "platform/RegFileFormat.h"
 #include "platform/RegistryStore.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"other_type", kMain, "Q", RegistryValue::fromRaw(0xb, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08", 8))},
         RoundTripCase{"string_as_hex_without_terminator", kMain, "T",
                       RegistryValue::fromRaw(1, QByteArray("a\0b\0", 4))}),
-    [](const auto& info) { return std::string(info.param.label); });
+    tandrel::test::CaseName{});
 
 TEST_F(RegistryStoreTest, WritesTheExpectedExportText)
 {
@@ -200,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                      header() + "[HKEY_CURRENT_USER\\Software\\Norvi\\Tandrel\\Main]\n\"D\"=dword:00000001\n"
                                 "[HKEY_CURRENT_USER\\SOFTWARE\\Norvi\\Tandrel\\Main]\n\"d\"=dword:00000002\n",
                      "D", RegistryValue::fromDWord(2)}),
-    [](const auto& info) { return std::string(info.param.label); });
+    tandrel::test::CaseName{});
 
 TEST_F(RegistryStoreTest, AnEmptyFileIsAnEmptyStore)
 {
@@ -267,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"other_hive", header() + "[HKEY_LOCAL_MACHINE\\X]\n"},
         DamagedCase{"invalid_utf8", header() + "[HKEY_CURRENT_USER\\X]\n\"a\"=\"\xC3\x28\"\n"},
         DamagedCase{"unknown_line", kGood + "a=b\n"}),
-    [](const auto& info) { return std::string(info.param.label); });
+    tandrel::test::CaseName{});
 
 TEST_F(RegistryStoreTest, AnUnreadableFileIsKeptAsideToo)
 {

@@ -1,6 +1,12 @@
-#include <QApplication>
 #include <gtest/gtest.h>
-#include <cstdlib>
+
+#if TANDREL_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 
 int main(int argc, char** argv)
 {
@@ -10,6 +16,6 @@ int main(int argc, char** argv)
     qunsetenv("TANDREL_DIALOG_LOG");
     qunsetenv("TANDREL_SCRIPT");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,16 +5,58 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace picgen {
 namespace {
 
-QImage icon(const std::function<void(QPainter&)>& draw)
+// The part of a glyph's 100 x 100 design box that it actually covers.
+QRectF coveredBox(const std::function<void(QPainter&)>& draw)
 {
-    return supersampled(32, 32, 6, [&](QPainter& p) {
-        p.scale(0.32, 0.32);
+    // Glyphs may reach a little outside their box (shadows).
+    const int scale = 4, margin = 20;
+    QImage probe = canvas((100 + 2 * margin) * scale, (100 + 2 * margin) * scale);
+    {
+        QPainter p(&probe);
+        prepare(p);
+        p.scale(scale, scale);
+        p.translate(margin, margin);
+        draw(p);
+    }
+    int left = probe.width(), top = probe.height(), right = -1, bottom = -1;
+    for (int y = 0; y < probe.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
+        for (int x = 0; x < probe.width(); ++x) {
+            if (qAlpha(line[x]) > 24) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right < 0)
+        return QRectF(0, 0, 100, 100);
+    return QRectF(double(left) / scale - margin, double(top) / scale - margin, double(right - left + 1) / scale,
+                  double(bottom - top + 1) / scale);
+}
+
+// Every glyph fills the same square, so the bar's icons look one size.
+QImage fittedGlyph(int size, double filled, const std::function<void(QPainter&)>& draw)
+{
+    const QRectF box = coveredBox(draw);
+    return supersampled(size, size, 6, [&](QPainter& p) {
+        const double s = filled / std::max(box.width(), box.height());
+        p.translate(size / 2.0, size / 2.0);
+        p.scale(s, s);
+        p.translate(-box.center());
         draw(p);
     });
+}
+
+QImage icon(const std::function<void(QPainter&)>& draw)
+{
+    return fittedGlyph(32, 30, draw);
 }
 
 QImage sponsor()
@@ -114,6 +156,22 @@ QImage addressMark()
 
 } // namespace
 
+QImage appIcon(int size)
+{
+    return supersampled(size, size, 4, [size](QPainter& p) {
+        p.scale(size / 100.0, size / 100.0);
+        QLinearGradient sky(0, 4, 0, 96);
+        sky.setColorAt(0, QColor(0x3f, 0x80, 0xc8));
+        sky.setColorAt(1, QColor(0xcf, 0xe4, 0xf6));
+        p.setPen(QPen(QColor(0x24, 0x4f, 0x86), 2));
+        p.setBrush(sky);
+        p.drawRoundedRect(QRectF(3, 3, 94, 94), 18, 18);
+        sunDisc(p, QPointF(74, 24), 9, 10, 6, 2.0);
+        const QImage house = fittedGlyph(256, 236, glyph::house3D);
+        p.drawImage(QRectF(12, 22, 72, 72), house);
+    });
+}
+
 void drawTopBar(const Sink& sink)
 {
     sink(QStringLiteral("ui/back"), icon([](QPainter& p) { glyph::arrow(p, false); }));
@@ -129,6 +187,7 @@ void drawTopBar(const Sink& sink)
     sink(QStringLiteral("ui/product"), product());
     sink(QStringLiteral("ui/mobileapp"), mobileApp());
     sink(QStringLiteral("ui/address-mark"), addressMark());
+    sink(QStringLiteral("ui/app-icon"), appIcon(64));
 }
 
 } // namespace picgen

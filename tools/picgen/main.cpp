@@ -139,6 +139,7 @@ int main(int argc, char** argv)
     picgen::drawHouseSymbols(sink);
     picgen::drawStartPage(sink);
     picgen::drawTopBar(sink);
+    picgen::drawProductScreens(sink);
     picgen::drawWallTextures(sink);
     picgen::drawPaperHousePictures(sink);
     picgen::drawRoofPictures(sink);
@@ -179,6 +180,10 @@ int main(int argc, char** argv)
     QSaveFile q(out.filePath(QStringLiteral("pictures.qrc")));
     if (!q.open(QIODevice::WriteOnly) || q.write(qrc.toUtf8()) < 0 || !q.commit())
         return fail(QStringLiteral("cannot write pictures.qrc"));
+
+    // The desktop entry's icon is installed as a file, not embedded.
+    if (!picgen::appIcon(256).save(out.filePath(QStringLiteral("tandrel.png")), "PNG"))
+        return fail(QStringLiteral("cannot write the program icon"));
 
     if (!sheetFile.isEmpty() && !contactSheet(pictures).save(sheetFile))
         return fail(QStringLiteral("cannot write %1").arg(sheetFile));

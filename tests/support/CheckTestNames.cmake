@@ -1,0 +1,28 @@
+# Lists every test and fails on a name that carries a printed parameter value
+# ("24-byte object <96-6D ...>") or only a case index ("Suite.Test/3").
+execute_process(COMMAND ${CTEST} -N WORKING_DIRECTORY ${BUILD_DIR}
+  OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "ctest -N failed (${rc})")
+endif()
+string(REPLACE "\n" ";" lines "${listing}")
+set(bad "")
+set(count 0)
+foreach(line IN LISTS lines)
+  if(NOT line MATCHES "Test +#[0-9]+: (.*)$")
+    continue()
+  endif()
+  set(name "${CMAKE_MATCH_1}")
+  math(EXPR count "${count} + 1")
+  if(name MATCHES "object <" OR name MATCHES "GetParam" OR name MATCHES "[^0-9A-Za-z]0x[0-9a-fA-F]"
+     OR name MATCHES "/[0-9]+$" OR name MATCHES "[ <>]")
+    string(APPEND bad "  ${name}\n")
+  endif()
+endforeach()
+if(count LESS 10)
+  message(FATAL_ERROR "only ${count} tests listed")
+endif()
+if(bad)
+  message(FATAL_ERROR "unreadable test names:\n${bad}")
+endif()
+message(STATUS "${count} test names readable")
