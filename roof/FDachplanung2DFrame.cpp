@@ -15,7 +15,6 @@
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
-#include "paperhouse/FPapierHausControls.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/ImageBox.h"
 
@@ -302,8 +301,8 @@ void TDachplanung2DFrame::BuildPlanningPage()
         QPushButton* b = button(text, view, buttonName);
         shape = new TColorShape(view);
         shape->setObjectName(QString::fromLatin1(shapeName));
-        shape->SetColor(color);
         shape->setFixedSize(40, 20);
+        shape->SetColor(color);
         viewGrid->addWidget(b, row, 0);
         viewGrid->addWidget(shape, row, 1, Qt::AlignLeft);
         return b;

@@ -33,8 +33,7 @@ private:
 };
 
 // A coloured rectangle with a thin frame (the colour swatches); an optional
-// translucent overlay picture is stretched over the colour (the module
-// preview: frame, cells, glass over the module colour).
+// translucent overlay picture is stretched over the colour (the module preview).
 class TColorShape : public QWidget {
     Q_OBJECT
 public:

@@ -7,7 +7,6 @@
 #include "drawing/PVElementeReps.h"
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/VirtualView.h"
-#include "paperhouse/FPapierHausControls.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "roof/ImageBox.h"
