@@ -91,5 +91,8 @@ QImage appIcon(int size);
 void drawWallTextures(const Sink& sink);
 void drawPaperHousePictures(const Sink& sink);
 void drawRoofPictures(const Sink& sink);
+// The map of Germany and its location marker from the raw data in `dataDir`;
+// false with `error` set when the data cannot be read.
+bool drawGermanyMap(const Sink& sink, const QString& dataDir, QString& error);
 
 } // namespace picgen
