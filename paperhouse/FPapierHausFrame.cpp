@@ -504,6 +504,7 @@ void TPapierHausFrame::BuildDetailPages()
             ApplyWallTexture();
     });
     PageControlPapierhausdetails->addTab(walls, QStringLiteral("Wände"));
+    BuildPdfSettingsPage();
 }
 
 void TPapierHausFrame::BuildViews()
@@ -864,11 +865,6 @@ void TPapierHausFrame::ActivateFrame()
 void TPapierHausFrame::PrintFrame()
 {
     WritePaperHousePdf();
-}
-
-void TPapierHausFrame::WritePaperHousePdf()
-{
-    // The paper-house PDF is written by its own unit once it exists.
 }
 
 void TPapierHausFrame::RefreshFrame()

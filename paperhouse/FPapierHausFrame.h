@@ -3,6 +3,7 @@
 #include "app/FBaseFrame.h"
 #include "paperhouse/FPapierHausControls.h"
 #include "paperhouse/PaperHouseParams.h"
+#include "paperhouse/PaperHousePdf.h"
 #include "roof/ImageBox.h"
 
 #include <QImage>
@@ -74,8 +75,13 @@ public:
     const QImage* NetPicture() const;
     void RebuildBuilding();
     void UpdateElevationView();
-    // Writes the paper house as PDF (the PDF button and PrintFrame).
+    // Writes the paper house as PDF (the PDF button and PrintFrame); the
+    // high-rise instead while "Hochhaus erstellen" is ticked.
     void WritePaperHousePdf();
+    void WriteHighRisePdf();
+    // What the paper-house (or high-rise) document would draw now: the
+    // model, page size, wall pictures and the roof planner's data.
+    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise);
 
     // Paper millimetres per real metre, screen pixels per paper millimetre
     // and their product.
@@ -117,6 +123,7 @@ public:
     QFrame* PanelMasstabDetail = nullptr;
     QToolButton* SpeedButtonZusaetzlich = nullptr;
     QPushButton* BitBtnPDFErstellungPapierhaus = nullptr;
+    QCheckBox* CheckBoxHochhaus = nullptr;
     QTabWidget* PageControlPapierhausdetails = nullptr;
 
     QLineEdit *EditSockelHoehe = nullptr, *EditFensterUnten = nullptr, *EditFensterBreite = nullptr;
@@ -156,6 +163,8 @@ public:
 private:
     void BuildInputPanel();
     void BuildDetailPages();
+    void BuildPdfSettingsPage();
+    void WriteDocument(const QString& name, bool highRise);
     void BuildViews();
     void FillPageFormatList();
     void ChooseShapeColor(TColorShape* shape);

@@ -115,17 +115,52 @@ void TNetGeometry::AddFlap(QPointF p, QPointF q, QPointF offsetP, QPointF offset
     m_shapes.push_back(std::move(s));
 }
 
+void TNetGeometry::AddPicture(double x1, double y1, double x2, double y2, const QImage* picture)
+{
+    TNetShape s;
+    s.kind = TNetShape::Kind::Picture;
+    s.points = {{m_device.X(x1), m_device.Y(y2)}, {m_device.X(x2), m_device.Y(y1)}};
+    s.picture = picture;
+    m_shapes.push_back(std::move(s));
+}
+
+void TNetGeometry::AddFacadeModules(double x, double width, double storeyFloor)
+{
+    if (!HighRise() || !(storeyFloor - 0.5 > 0))
+        return;
+    const int n = CountUpTo(width / kHighRiseModuleWidth, kMaxModulesPerRow);
+    const double half = kHighRiseModuleWidth / 2 * kHighRiseModuleDrawnShare;
+    const double frame = m_p.FensterRahmen / 100;
+    for (int q = 1; q <= n; ++q) {
+        const double cx = x + width * (q - 1) / n;
+        AddPicture(cx - half, storeyFloor - 0.5 - frame, cx + half, storeyFloor - 0.5 + frame + kHighRiseModuleHeight,
+                   m_highRiseModule);
+    }
+}
+
+void TNetGeometry::AddModulePyramid(double baseX, double baseY, double baseWidth)
+{
+    if (!HighRise())
+        return;
+    const int n = CountUpTo(baseWidth / kHighRiseModuleWidth, kMaxModulesPerRow);
+    const double half = kHighRiseModuleWidth / 2 * kHighRiseModuleDrawnShare;
+    for (int i = 0; i <= 11; ++i) {
+        const double bottom = baseY + ((i - 1) * 146 + 52) / 100.0;
+        if (!(bottom > -12.8))
+            continue;
+        for (int j = i + 2; j <= n - i; ++j) {
+            const double cx = baseX + baseWidth * (j - 1) / n;
+            AddPicture(cx - half, bottom, cx + half, bottom + kHighRiseModuleHeight, m_highRiseModule);
+        }
+    }
+}
+
 void TNetGeometry::AddWall(const TNetWall& w)
 {
     const double x = w.x, y = w.y, width = w.width, height = w.height;
     AddRect(x, y, x + width, y + height, w.fill);
-    if (w.picture && !w.picture->isNull()) {
-        TNetShape s;
-        s.kind = TNetShape::Kind::Picture;
-        s.points = {{m_device.X(x), m_device.Y(y + height)}, {m_device.X(x + width), m_device.Y(y)}};
-        s.picture = w.picture;
-        m_shapes.push_back(std::move(s));
-    }
+    if (w.picture && !w.picture->isNull())
+        AddPicture(x, y, x + width, y + height, w.picture);
 
     if (w.showElements) {
         const double cm = 0.01;
@@ -168,6 +203,7 @@ void TNetGeometry::AddWall(const TNetWall& w)
                 AddRect(fx1, yk + sill - frame, fx2, yk + sill + frame + paneHeight, m_p.ColorFensterRahmen);
                 AddRect(cx - paneWidth / 2, yk + sill, cx + paneWidth / 2, yk + sill + paneHeight, m_p.ColorFenster);
             }
+            AddFacadeModules(x, width, yk);
         }
     }
 
@@ -218,6 +254,7 @@ double TNetGeometry::AddGable(int ridgeSharePercent, double baseWidth, double pi
     };
     AddFlap(left, apex, offset(phi1 + w, 1), offset(phi1 + 180 - w, 1));
     AddFlap(right, apex, offset(phi2 + w, -1), offset(phi2 + 180 - w, -1));
+    AddModulePyramid(baseX, baseY, b);
     return ridge;
 }
 

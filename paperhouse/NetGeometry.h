@@ -85,6 +85,11 @@ public:
     // pictures[i] is wall i+1's picture or null.
     void AddHouseNet(const std::array<const QImage*, 4>& pictures);
 
+    // The high-rise variant: facade modules on every storey above the ground
+    // (walls with elements) and a module pyramid on each gable, drawn with
+    // this picture. Null or empty switches them off.
+    void SetHighRiseModules(const QImage* picture) { m_highRiseModule = picture; }
+
     const std::vector<TNetShape>& Shapes() const { return m_shapes; }
     void Clear() { m_shapes.clear(); }
 
@@ -94,13 +99,25 @@ public:
 private:
     void AddRect(double x1, double y1, double x2, double y2, ColorRef fill);
     void AddFlap(QPointF p, QPointF q, QPointF offsetP, QPointF offsetQ);
+    void AddPicture(double x1, double y1, double x2, double y2, const QImage* picture);
+    bool HighRise() const { return m_highRiseModule && !m_highRiseModule->isNull(); }
+    void AddFacadeModules(double x, double width, double storeyFloor);
+    void AddModulePyramid(double baseX, double baseY, double baseWidth);
     double Offset(double v) const;
 
     const TPaperHouseParams& m_p;
     TNetDevice m_device;
     std::vector<TNetShape> m_shapes;
     QString m_ridgeCaption;
+    const QImage* m_highRiseModule = nullptr;
 };
+
+// The high-rise module: 0.9 m × 1.46 m, drawn 0.995 times its width.
+constexpr double kHighRiseModuleWidth = 0.9;
+constexpr double kHighRiseModuleHeight = 1.46;
+constexpr double kHighRiseModuleDrawnShare = 0.995;
+// Most modules placed in one row of a facade storey or of the pyramid.
+constexpr int kMaxModulesPerRow = 1000;
 
 // The two drawing targets. The canvas draws with its default pen.
 void DrawNetShapes(const std::vector<TNetShape>& shapes, MCanvas& canvas);

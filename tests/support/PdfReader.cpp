@@ -120,11 +120,25 @@ QImage PdfReader::render(int page, double dpi) const
 {
     if (page < 0 || page >= pageCount())
         return {};
+    return renderPixels(page, dpi, 0, 0, -1, -1);
+}
+
+QImage PdfReader::renderWindow(int page, const QRectF& mm, double dpi) const
+{
+    const double px = dpi / 25.4;
+    return renderPixels(page, dpi, int(mm.left() * px), int(mm.top() * px), int(mm.width() * px),
+                        int(mm.height() * px));
+}
+
+QImage PdfReader::renderPixels(int page, double dpi, int x, int y, int w, int h) const
+{
+    if (page < 0 || page >= pageCount())
+        return {};
     const std::unique_ptr<poppler::page> p(m_doc->create_page(page));
     poppler::page_renderer renderer;
     renderer.set_paper_color(0xFFFFFFFF);
     renderer.set_image_format(poppler::image::format_argb32);
-    const poppler::image img = renderer.render_page(p.get(), dpi, dpi);
+    const poppler::image img = renderer.render_page(p.get(), dpi, dpi, x, y, w, h);
     if (!img.is_valid())
         return {};
     // Deep copy: poppler's buffer dies with `img`.

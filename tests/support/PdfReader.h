@@ -45,9 +45,15 @@ public:
     QStringList fontNames() const;
     // The page rendered at `dpi` (white paper), and the colour at a point in mm.
     QImage render(int page, double dpi = 72) const;
+    // Only the part of the page within `mm`, e.g. a few millimetres around an
+    // edge at a fine resolution.
+    QImage renderWindow(int page, const QRectF& mm, double dpi) const;
     static QColor colorAtMm(const QImage& rendered, double dpi, double xMm, double yMm);
 
 private:
+    // x, y, w, h in pixels at dpi; -1 for the whole page.
+    QImage renderPixels(int page, double dpi, int x, int y, int w, int h) const;
+
     std::unique_ptr<poppler::document> m_doc;
 };
 

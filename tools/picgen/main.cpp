@@ -142,9 +142,10 @@ int main(int argc, char** argv)
     picgen::drawHouseSymbols(sink);
     picgen::drawStartPage(sink);
     picgen::drawTopBar(sink);
-    picgen::drawRoofPictures(sink);
     picgen::drawProductScreens(sink);
     picgen::drawWallTextures(sink);
+    picgen::drawPaperHousePictures(sink);
+    picgen::drawRoofPictures(sink);
     if (!geoDir.isEmpty() && !picgen::drawGermanyMap(sink, geoDir, error))
         return fail(error);
     picgen::drawSlides(sink);

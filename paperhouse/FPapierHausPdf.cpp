@@ -1,0 +1,158 @@
+// The paper-house frame's PDF output: gathers the model, the wall pictures
+// and the roof planner's data and hands them to the page layout.
+
+#include "paperhouse/FPapierHausFrame.h"
+
+#include "app/FInterfaceFrame.h"
+#include "app/Pictures.h"
+#include "paperhouse/PageFormats.h"
+#include "paperhouse/PaperHousePdf.h"
+#include "paperhouse/WallSurfaces.h"
+#include "pdf/PdfWriter.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "roof/FDachplanung2DFrame.h"
+#include "roof/ImageBox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLoggingCategory>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace tandrel::paperhouse;
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcPaperHousePdf, "tandrel.paperhouse.pdf")
+
+constexpr int kRoofPlannerID = 1630;
+
+// Arrow with hourglass while a document is written; back to normal on any exit.
+struct StartingCursor {
+    StartingCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~StartingCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+void TPapierHausFrame::BuildPdfSettingsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheetEinstellungen"));
+    auto* layout = new QVBoxLayout(page);
+    CheckBoxHochhaus = new QCheckBox(QStringLiteral("Hochhaus erstellen"), page);
+    CheckBoxHochhaus->setObjectName(QStringLiteral("CheckBoxHochhaus"));
+    layout->addWidget(CheckBoxHochhaus);
+    layout->addStretch(1);
+    PageControlPapierhausdetails->addTab(page, QStringLiteral("Einstellungen"));
+}
+
+TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
+{
+    TPaperHousePdfInput in;
+    in.params = Parameters();
+    const PageSize size = ComputePageSize(in.params.Seitenformattyp, ComboBoxSeitenFormat->currentIndex(),
+                                          RadioButtonHochformat->isChecked());
+    in.pageWidth = size.PageWidth;
+    in.pageHeight = size.PageHeight;
+    for (int i = 0; i < 4; ++i)
+        if (CheckBoxPicture[i]->isChecked())
+            in.wallPictures[i] = ImageWand[i];
+    in.banner = tandrel::pictures::image(QStringLiteral("paperhouse/kontalo-banner"));
+
+    auto* roof = qobject_cast<TDachplanung2DFrame*>(FindFrame(kRoofPlannerID));
+    if (highRise) {
+        // The facade takes wall 1's picture; a texture is tiled anew for
+        // the high-rise's proportions. The frame's own pictures stay as they are.
+        const THighRiseMeasures m = HighRiseMeasures(in.params.Massstab, in.pageWidth);
+        if (CheckBoxPicture[0]->isChecked()) {
+            in.highRiseFacade = ComboBoxWaende->currentIndex() != 0 && !WallTexture.isNull()
+                                    ? TileWallTexture(WallTexture, 1.009 * m.width, m.height)
+                                    : ImageWand[0];
+        }
+        in.highRiseModule = roof && !roof->ImagePVModulVerwendet->Picture.isNull()
+                                ? roof->ImagePVModulVerwendet->Picture
+                                : tandrel::pictures::image(QStringLiteral("roof/module-classic"));
+        return in;
+    }
+    if (!roof)
+        return in;
+    TRoofPlannerData data;
+    data.ModuleName = roof->ModuleName;
+    data.ModuleMaker = roof->ModuleMaker;
+    data.ModuleInternet = roof->ModuleInternet;
+    data.ModuleWidth = roof->ModuleWidth;
+    data.ModuleHeight = roof->ModuleHeight;
+    data.ModulePowerWp = roof->ModulePowerWp;
+    data.CountActiveModules = roof->CountActiveModules();
+    data.PlantPowerKWp = roof->PlantPowerKWp();
+    data.ModulePicture = roof->ImagePVModulVerwendet->Picture;
+    if (roof->MakerLogoKey >= 0) {
+        if (const PictureEntry* logo = GetInterfaceFrame()->FindPicture(roof->MakerLogoKey + 20000))
+            data.MakerLogo = logo->picture();
+    }
+    roof->RenderRoofPicture(true);
+    data.RoofWithModules = roof->ImagePrint->Picture.copy();
+    roof->RenderRoofPicture(roof->CheckBoxModuleauf2Dachseiten->isChecked());
+    data.RoofSecondSide = roof->ImagePrint->Picture.copy();
+    in.roofPlanner = std::move(data);
+    return in;
+}
+
+void TPapierHausFrame::WritePaperHousePdf()
+{
+    if (CheckBoxHochhaus && CheckBoxHochhaus->isChecked()) {
+        WriteHighRisePdf();
+        return;
+    }
+    WriteDocument(QStringLiteral("Papier-Haus"), false);
+}
+
+void TPapierHausFrame::WriteHighRisePdf()
+{
+    WriteDocument(QStringLiteral("Papier-Hochhaus"), true);
+}
+
+void TPapierHausFrame::WriteDocument(const QString& name, bool highRise)
+{
+    StartingCursor cursor;
+    RefreshFrame();
+    TInterfaceFrame* workspace = GetInterfaceFrame();
+    if (!workspace)
+        return;
+    const TPaperHousePdfInput in = GatherPdfInput(highRise);
+    if (highRise)
+        workspace->SetPdfPageSize(in.pageWidth, in.pageHeight); // the first pages are turned
+    else
+        workspace->SetPdfPageSize(in.pageHeight, in.pageWidth);
+    PdfWriter* pdf = workspace->OpenPdfDocument(name);
+    if (!pdf)
+        return;
+    try {
+        // The whole page is the drawing area, whatever an earlier document
+        // of the shared writer left set.
+        const double drawingHeight = pdf->PageHeight();
+        pdf->SetTopMargin(0);
+        pdf->SetBottomMargin(0);
+        pdf->SetHeaderHeight(0);
+        pdf->SetFooterHeight(0);
+        if (pdf->PageHeight() != drawingHeight) {
+            pdf->BeginDoc();
+            if (!pdf->Printing())
+                return;
+        }
+        if (highRise)
+            DrawHighRisePages(*pdf, in);
+        else
+            DrawPaperHousePages(*pdf, in);
+        pdf->EndDoc();
+    } catch (const PdfError& e) {
+        qCWarning(lcPaperHousePdf) << "paper-house document failed:" << e.what();
+        if (pdf->Printing())
+            pdf->Abort();
+        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
+    }
+}

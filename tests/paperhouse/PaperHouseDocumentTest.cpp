@@ -1,0 +1,271 @@
+#include "app/BaseFrameFactory.h"
+#include "app/FInterfaceFrame.h"
+#include "app/FrameFactory.h"
+#include "drawing/Reps3D.h"
+#include "paperhouse/FPapierHausFrame.h"
+#include "roof/FDachplanung2DFrame.h"
+#include "tests/paperhouse/PdfPlacements.h"
+#include "tests/support/PdfReader.h"
+#include "tests/support/TestEnv.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <string>
+#include <sys/resource.h>
+
+namespace {
+
+using namespace tandrel::paperhouse;
+using tandrel::test::PdfReader;
+
+class MainWindowStub : public TMainWindowInterface {
+public:
+    QWidget body, update;
+    QWidget* GetBodyPanel() override { return &body; }
+    QWidget* GetUpdatePanel() override { return &update; }
+    void SetFrameCaption(const QString&) override {}
+};
+
+// Files written beyond this size fail, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+// The paper house inside the real factory and workspace, as the program runs it.
+class PaperHouseDocumentTest : public tandrel::test::TestEnv {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        workspace = std::make_unique<TInterfaceFrame>();
+        workspace->InitInterface();
+        workspace->CreateWorkspaceFolders();
+        window.body.resize(1200, 900);
+        factory.StartFactory(&window, workspace.get());
+    }
+    void TearDown() override
+    {
+        factory.ShutdownFactory();
+        workspace.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    TPapierHausFrame& House()
+    {
+        factory.ShowFrame(TPapierHausFrame::kFrameID);
+        auto* house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(TPapierHausFrame::kFrameID));
+        EXPECT_NE(house, nullptr);
+        return *house;
+    }
+    QString TempFile(const QString& name, int n = 1)
+    {
+        return workspace->GetTempFolder() + name + QString::number(QDate::currentDate().year()) + QLatin1Char('_')
+               + QString::number(n) + QStringLiteral(".pdf");
+    }
+    QStringList TempFiles() { return QDir(workspace->GetTempFolder()).entryList(QDir::Files); }
+
+    static void ExpectQpdfClean(const QString& path)
+    {
+        QProcess qpdf;
+        qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
+        ASSERT_TRUE(qpdf.waitForFinished(30000));
+        EXPECT_EQ(qpdf.exitCode(), 0) << qpdf.readAllStandardOutput().toStdString();
+    }
+
+    MainWindowStub window;
+    std::unique_ptr<TInterfaceFrame> workspace;
+    TFrameFactory factory;
+};
+
+TEST_F(PaperHouseDocumentTest, PdfButtonWritesThePaperHouseAndOpensItOnce)
+{
+    TPapierHausFrame& house = House();
+    ASSERT_EQ(factory.FindFrame(1630), nullptr);
+    house.BitBtnPDFErstellungPapierhaus->click();
+
+    const QString file = TempFile(QStringLiteral("Papier-Haus"));
+    EXPECT_EQ(shell.opened, QStringList{file});
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(factory.FindFrame(1630), nullptr); // the output never creates the roof planner
+    const PdfReader pdf(file);
+    ASSERT_EQ(pdf.pageCount(), 2);
+    EXPECT_NEAR(pdf.pageSizeMm(0).width(), 297, 0.05);
+    EXPECT_NEAR(pdf.pageSizeMm(0).height(), 210, 0.05);
+    EXPECT_FALSE(pdf.pageText(0).contains(QStringLiteral("PV-Modul")));
+    EXPECT_TRUE(pdf.pageText(0).contains(QStringLiteral("Tandrel: Hersteller Norvi GmbH, www.norvi-software.de,")));
+    EXPECT_TRUE(pdf.pageText(0).contains(QStringLiteral("Kontalo pro: Software zur professionellen PV-Anlagenplanung,")));
+    ExpectQpdfClean(file);
+}
+
+TEST_F(PaperHouseDocumentTest, WithTheRoofPlannerThePrintCarriesItsModules)
+{
+    auto* roof = qobject_cast<TDachplanung2DFrame*>(factory.CreateFrame(1630));
+    ASSERT_NE(roof, nullptr);
+    TPapierHausFrame& house = House();
+    house.PrintFrame();
+
+    const QString file = TempFile(QStringLiteral("Papier-Haus"));
+    ASSERT_EQ(shell.opened, QStringList{file});
+    const PdfReader pdf(file);
+    ASSERT_EQ(pdf.pageCount(), 2);
+    const QString summary = pdf.pageText(0);
+    EXPECT_TRUE(summary.contains(QStringLiteral("PV-Modul: ") + roof->ModuleName)) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("Anzahl: %1 Leistung:").arg(roof->CountActiveModules())))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("Maßstab: 1:125")));
+    const QString legend = pdf.pageText(1);
+    EXPECT_TRUE(legend.contains(QStringLiteral("Verwendetes PV-Modul:"))) << legend.toStdString();
+    EXPECT_TRUE(legend.contains(roof->ModuleName)) << legend.toStdString();
+    // The roof page shows both roof renderings, the module picture and the maker's logo.
+    const auto placements = tandrel::test::ImagePlacements(file);
+    ASSERT_EQ(placements.size(), 2u);
+    EXPECT_EQ(placements[1].size(), roof->MakerLogoKey >= 0 ? 4u : 3u);
+    ExpectQpdfClean(file);
+}
+
+TEST_F(PaperHouseDocumentTest, HighRiseLeavesTheHouseAsTheUserMadeIt)
+{
+    TPapierHausFrame& house = House();
+    house.EditHausLaenge->setText(QStringLiteral("12,5"));
+    house.ComboBoxWaende->setCurrentIndex(1); // "Backstein" tiles all four walls
+    ASSERT_FALSE(house.ImageWand[0].isNull());
+    const TPaperHouseParams before = house.Parameters();
+    const std::array<QImage, 4> walls = house.ImageWand;
+    const QImage texture = house.WallTexture;
+    std::array<bool, 4> shown{};
+    for (int i = 0; i < 4; ++i)
+        shown[i] = house.CheckBoxPicture[i]->isChecked();
+
+    house.CheckBoxHochhaus->setChecked(true);
+    house.PrintFrame();
+
+    const QString file = TempFile(QStringLiteral("Papier-Hochhaus"));
+    ASSERT_EQ(shell.opened, QStringList{file});
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+    const PdfReader pdf(file);
+    ASSERT_EQ(pdf.pageCount(), 4);
+    // The facade carries the brick texture tiled for the high-rise: 1.009 × 22.5 m by 37.125 m at 1 : 125.
+    const auto placements = tandrel::test::ImagePlacements(file);
+    ASSERT_EQ(placements.size(), 4u);
+    const bool facade = std::any_of(placements[0].begin(), placements[0].end(), [](const auto& p) {
+        return std::abs(p.mm.width() - 1.009 * 22.5 * 8) < 0.01 && std::abs(p.mm.height() - 297) < 0.01;
+    });
+    EXPECT_TRUE(facade);
+    ExpectQpdfClean(file);
+
+    const TPaperHouseParams& after = house.Parameters();
+    EXPECT_DOUBLE_EQ(after.Hauslaenge, 12.5);
+    EXPECT_DOUBLE_EQ(after.Hausbreite, before.Hausbreite);
+    EXPECT_DOUBLE_EQ(after.Haushoehe, before.Haushoehe);
+    EXPECT_EQ(house.EditHausLaenge->text(), QStringLiteral("12,5"));
+    EXPECT_DOUBLE_EQ(house.RoofEavesSideLength(), 12.5 + 1.2);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(house.ImageWand[i], walls[i]) << "wall " << i + 1;
+        EXPECT_EQ(house.CheckBoxPicture[i]->isChecked(), shown[i]) << "wall " << i + 1;
+    }
+    EXPECT_EQ(house.WallTexture, texture);
+    ASSERT_NE(house.Building, nullptr);
+    EXPECT_DOUBLE_EQ(house.Building->GebaudeLaenge, 12.5);
+    EXPECT_DOUBLE_EQ(house.Building->GebaeudeBreite, before.Hausbreite);
+
+    // Unticked, the next print is the customer's house again.
+    house.CheckBoxHochhaus->setChecked(false);
+    house.PrintFrame();
+    ASSERT_EQ(shell.opened.size(), 2);
+    EXPECT_EQ(shell.opened[1], TempFile(QStringLiteral("Papier-Haus")));
+    EXPECT_EQ(PdfReader(shell.opened[1]).pageCount(), 3); // 2 × (12.5 + 7.2) × 8 = 315.2 mm > 297
+}
+
+// --- failures ----------------------------------------------------------------
+
+struct Variant {
+    const char* name;
+    bool highRise;
+    const char* document;
+};
+
+void PrintTo(const Variant& v, std::ostream* os) { *os << v.name; }
+
+class PaperHouseFailure : public PaperHouseDocumentTest, public ::testing::WithParamInterface<Variant> {};
+
+TEST_P(PaperHouseFailure, WriterFailureShowsItsMessageOnceAndLeavesNoFile)
+{
+    TPapierHausFrame& house = House();
+    house.CheckBoxHochhaus->setChecked(GetParam().highRise);
+    const TPaperHouseParams before = house.Parameters();
+    {
+        const FileSizeLimit full(16 * 1024);
+        house.PrintFrame();
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("PDF-Datei konnte nicht geschrieben werden")))
+        << dialogs.messages[0].toStdString();
+    EXPECT_TRUE(TempFiles().isEmpty()) << TempFiles().join(", ").toStdString();
+    EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_DOUBLE_EQ(house.Parameters().Hauslaenge, before.Hauslaenge);
+    EXPECT_DOUBLE_EQ(house.Parameters().Hausbreite, before.Hausbreite);
+    EXPECT_DOUBLE_EQ(house.Parameters().Haushoehe, before.Haushoehe);
+
+    // The frame stays usable: with room on the disk the same print works.
+    house.PrintFrame();
+    const QString file = TempFile(QString::fromUtf8(GetParam().document));
+    EXPECT_EQ(shell.opened, QStringList{file});
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(PdfReader(file).pageCount(), GetParam().highRise ? 4 : 2);
+}
+
+TEST_P(PaperHouseFailure, NoFreeFileNameShowsTheMessageOnceAndWritesNothing)
+{
+    TPapierHausFrame& house = House();
+    house.CheckBoxHochhaus->setChecked(GetParam().highRise);
+    const TPaperHouseParams before = house.Parameters();
+    const QString name = QString::fromUtf8(GetParam().document);
+    for (int n = 1; n <= 65; ++n)
+        ASSERT_TRUE(QDir().mkpath(TempFile(name, n)));
+    house.PrintFrame();
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("Report Erstellung nicht möglich, bitte schließen Sie einige Fenster.")});
+    EXPECT_TRUE(TempFiles().isEmpty()) << TempFiles().join(", ").toStdString();
+    EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_DOUBLE_EQ(house.Parameters().Hausbreite, before.Hausbreite);
+    EXPECT_DOUBLE_EQ(house.Parameters().Haushoehe, before.Haushoehe);
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, PaperHouseFailure,
+                         ::testing::Values(Variant{"paper_house", false, "Papier-Haus"},
+                                           Variant{"high_rise", true, "Papier-Hochhaus"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

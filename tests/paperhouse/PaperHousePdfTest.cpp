@@ -1,0 +1,585 @@
+#include "paperhouse/PageFormats.h"
+#include "paperhouse/PaperHousePdf.h"
+#include "pdf/PdfWriter.h"
+#include "tests/paperhouse/PdfPlacements.h"
+#include "tests/support/PdfReader.h"
+#include "tests/support/TestEnv.h"
+
+#include <QLocale>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <string>
+
+namespace {
+
+using namespace tandrel::paperhouse;
+using tandrel::test::PdfReader;
+using tandrel::test::PdfTextBox;
+
+QImage Solid(int w, int h, QColor c)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
+// What a roof planner with the black module and 20 modules on one side gives.
+TRoofPlannerData RoofPlanner()
+{
+    TRoofPlannerData r;
+    r.ModuleName = QStringLiteral("SI M260 black");
+    r.ModuleMaker = QStringLiteral("Solar Industries AG");
+    r.ModuleInternet = QStringLiteral("www.solarindustries-module.de");
+    r.ModuleWidth = 1.0;
+    r.ModuleHeight = 1.667;
+    r.ModulePowerWp = 260;
+    r.CountActiveModules = 20;
+    r.PlantPowerKWp = 5.2;
+    r.ModulePicture = Solid(100, 170, QColor(20, 24, 40));
+    r.MakerLogo = Solid(200, 80, QColor(0, 90, 160));
+    r.RoofWithModules = Solid(300, 130, QColor(0, 0, 255));
+    r.RoofSecondSide = Solid(300, 130, QColor(255, 0, 0));
+    return r;
+}
+
+QColor Colour(ColorRef c)
+{
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+class PaperHousePdfTest : public tandrel::test::TestEnv {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    static TPaperHousePdfInput Input(const QString& type, int index, bool portrait, int scale, bool roof)
+    {
+        TPaperHousePdfInput in;
+        in.params.Seitenformattyp = type;
+        in.params.Massstab = scale;
+        const PageSize size = ComputePageSize(type, index, portrait);
+        in.pageWidth = size.PageWidth;
+        in.pageHeight = size.PageHeight;
+        if (roof)
+            in.roofPlanner = RoofPlanner();
+        in.banner = Solid(432, 72, QColor(40, 140, 80));
+        in.highRiseModule = Solid(90, 146, QColor(20, 24, 40));
+        return in;
+    }
+
+    // Writes the document as the frame does: the high-rise opens with the
+    // turned page size.
+    QString Write(const TPaperHousePdfInput& in, bool highRise, const QString& name = QStringLiteral("haus.pdf"))
+    {
+        const QString path = tempDir.filePath(name);
+        PdfWriter pdf;
+        pdf.SetPaperSize(PdfWriter::kPaperCustom);
+        pdf.SetPaperWidth(highRise ? in.pageHeight : in.pageWidth);
+        pdf.SetPaperHeight(highRise ? in.pageWidth : in.pageHeight);
+        pdf.SetFileName(path);
+        pdf.BeginDoc();
+        if (highRise)
+            DrawHighRisePages(pdf, in);
+        else
+            DrawPaperHousePages(pdf, in);
+        pdf.EndDoc();
+        return path;
+    }
+
+    static void ExpectQpdfClean(const QString& path)
+    {
+        QProcess qpdf;
+        qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
+        ASSERT_TRUE(qpdf.waitForFinished(30000));
+        EXPECT_EQ(qpdf.exitCode(), 0) << qpdf.readAllStandardOutput().toStdString();
+    }
+};
+
+// --- page counts and sizes ----------------------------------------------------
+
+struct PagesCase {
+    const char* name;
+    const char* type;
+    int index;
+    bool portrait;
+    int scale;
+    bool roofPlanner;
+    bool highRise;
+    std::vector<QSizeF> pages; // mm
+};
+
+void PrintTo(const PagesCase& c, std::ostream* os) { *os << c.name; }
+
+class PaperHousePages : public PaperHousePdfTest, public ::testing::WithParamInterface<PagesCase> {};
+
+TEST_P(PaperHousePages, CountAndSizes)
+{
+    const PagesCase& c = GetParam();
+    const QString path = Write(Input(QString::fromUtf8(c.type), c.index, c.portrait, c.scale, c.roofPlanner), c.highRise);
+    const PdfReader pdf(path);
+    ASSERT_TRUE(pdf.isOpen());
+    ASSERT_EQ(pdf.pageCount(), int(c.pages.size()));
+    for (int i = 0; i < pdf.pageCount(); ++i) {
+        EXPECT_NEAR(pdf.pageSizeMm(i).width(), c.pages[i].width(), 0.05) << "page " << i + 1;
+        EXPECT_NEAR(pdf.pageSizeMm(i).height(), c.pages[i].height(), 0.05) << "page " << i + 1;
+    }
+    ExpectQpdfClean(path);
+    EXPECT_EQ(shell.opened, QStringList{path});
+}
+
+const QSizeF kA4Landscape(297, 210), kA4Portrait(210, 297);
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, PaperHousePages,
+    ::testing::Values(
+        PagesCase{"a4_landscape_125", "europäisch", 1, false, 125, true, false, {kA4Landscape, kA4Landscape}},
+        PagesCase{"a4_landscape_87_extra_wall_page", "europäisch", 1, false, 87, true, false,
+                  {kA4Landscape, kA4Landscape, kA4Landscape}},
+        PagesCase{"a4_landscape_125_without_roof_planner", "europäisch", 1, false, 125, false, false,
+                  {kA4Landscape, kA4Landscape}},
+        PagesCase{"a4_landscape_87_without_roof_planner", "europäisch", 1, false, 87, false, false,
+                  {kA4Landscape, kA4Landscape, kA4Landscape}},
+        PagesCase{"a3_portrait", "europäisch", 2, true, 125, true, false, {{297, 420}, {297, 420}}},
+        PagesCase{"a5_portrait", "europäisch", 0, true, 125, true, false,
+                  {{148.49, 210.01}, {148.49, 210.01}, {148.49, 210.01}}},
+        PagesCase{"letter_landscape", "nordamerikanisch", 1, false, 125, true, false, {{279, 216}, {279, 216}}},
+        PagesCase{"letter_landscape_without_roof_planner", "nordamerikanisch", 1, false, 125, false, false,
+                  {{279, 216}, {279, 216}}},
+        PagesCase{"high_rise_a4_landscape_125", "europäisch", 1, false, 125, true, true,
+                  {kA4Portrait, kA4Portrait, kA4Landscape, kA4Landscape}},
+        PagesCase{"high_rise_a4_landscape_167", "europäisch", 1, false, 167, true, true,
+                  {kA4Portrait, kA4Portrait, kA4Landscape, kA4Landscape}},
+        PagesCase{"high_rise_a3_portrait", "europäisch", 2, true, 125, false, true,
+                  {{420, 297}, {420, 297}, kA4Landscape, kA4Landscape}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- true to scale -----------------------------------------------------------------
+
+// Finds the outlines of the pieces on the page: each dark run across a short
+// line of pixels rendered at 1200 dpi, as its centre in mm.
+class OutlineProbe {
+public:
+    explicit OutlineProbe(const QString& path) : m_pdf(path) {}
+
+    // Centre of the outline crossing the row y nearest to x (searched ±1.5 mm).
+    std::optional<double> VerticalEdge(int page, double x, double y) const { return Find(page, x, y, true); }
+    // Centre of the outline crossing the column x nearest to y.
+    std::optional<double> HorizontalEdge(int page, double x, double y) const { return Find(page, y, x, false); }
+
+private:
+    static constexpr double kDpi = 1200, kPx = kDpi / 25.4, kReach = 1.5;
+
+    std::optional<double> Find(int page, double along, double at, bool row) const
+    {
+        const QRectF window = row ? QRectF(along - kReach, at - 0.05, 2 * kReach, 0.1)
+                                  : QRectF(at - 0.05, along - kReach, 0.1, 2 * kReach);
+        const QImage img = m_pdf.renderWindow(page, window, kDpi);
+        if (img.isNull())
+            return std::nullopt;
+        const double origin = std::floor((row ? window.left() : window.top()) * kPx);
+        const int n = row ? img.width() : img.height();
+        auto dark = [&](int i) {
+            const QRgb c = row ? img.pixel(i, img.height() / 2) : img.pixel(img.width() / 2, i);
+            return qGray(c) < 50;
+        };
+        std::optional<double> best;
+        for (int i = 0; i < n; ++i) {
+            if (!dark(i))
+                continue;
+            int j = i;
+            while (j + 1 < n && dark(j + 1))
+                ++j;
+            const double centre = (origin + (i + j + 1) / 2.0) / kPx;
+            if (!best || std::abs(centre - along) < std::abs(*best - along))
+                best = centre;
+            i = j;
+        }
+        return best;
+    }
+
+    PdfReader m_pdf;
+};
+
+constexpr double kScaleTolerance = 0.1; // mm
+
+class TrueToScale : public PaperHousePdfTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TrueToScale, WallsFloorPlateAndGableRidgeLandWhereTheNetSays)
+{
+    const int scale = GetParam();
+    const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, scale, false);
+    const OutlineProbe probe(Write(in, false));
+    const double k = 1000.0 / scale; // mm per metre
+    const double ox = 6.8, oy = 0.46 * 210;
+    auto X = [&](double x) { return ox + x * k; };
+    auto Y = [&](double y) { return oy - y * k; };
+    const double L = 10, B = 7.2, H = 5.8;
+
+    // Wall edges on a row above the upper windows (5.5 m).
+    for (double x : {0.0, L, L + B, 2 * L + B, 2 * L + 2 * B}) {
+        if (X(x) > 297 - 2)
+            continue;
+        const auto edge = probe.VerticalEdge(0, X(x), Y(5.5));
+        ASSERT_TRUE(edge) << "wall edge at " << x << " m";
+        EXPECT_NEAR(*edge, X(x), kScaleTolerance) << "wall edge at " << x << " m";
+    }
+    // Top and bottom of the walls and the floor plate's far edge, 0.3 m in.
+    for (double y : {H, 0.0, -B}) {
+        const auto edge = probe.HorizontalEdge(0, X(0.3), Y(y));
+        ASSERT_TRUE(edge) << "edge at " << y << " m";
+        EXPECT_NEAR(*edge, Y(y), kScaleTolerance) << "edge at " << y << " m";
+    }
+
+    // The first gable's ridge: where its two sloping edges meet, measured on
+    // two rows across them.
+    const double ridge = B / 2 * std::tan(30 * std::numbers::pi / 180);
+    const QPointF apex(X(L + B / 2), Y(H + ridge));
+    const QPointF left(X(L), Y(H)), right(X(L + B), Y(H));
+    auto along = [](QPointF from, QPointF to, double y) {
+        return from.x() + (to.x() - from.x()) * (y - from.y()) / (to.y() - from.y());
+    };
+    const double y1 = Y(H + 0.3 * ridge), y2 = Y(H + 0.7 * ridge);
+    const auto l1 = probe.VerticalEdge(0, along(left, apex, y1), y1), l2 = probe.VerticalEdge(0, along(left, apex, y2), y2);
+    const auto r1 = probe.VerticalEdge(0, along(right, apex, y1), y1),
+               r2 = probe.VerticalEdge(0, along(right, apex, y2), y2);
+    ASSERT_TRUE(l1 && l2 && r1 && r2);
+    // x = a + b·y on each side; the ridge is where both agree.
+    const double bl = (*l2 - *l1) / (y2 - y1), br = (*r2 - *r1) / (y2 - y1);
+    const double al = *l1 - bl * y1, ar = *r1 - br * y1;
+    const double apexY = (ar - al) / (bl - br), apexX = al + bl * apexY;
+    EXPECT_NEAR(apexX, apex.x(), kScaleTolerance);
+    EXPECT_NEAR(apexY, apex.y(), kScaleTolerance);
+}
+
+TEST_P(TrueToScale, RoofPlanesLieAboveAndBelowTheRidge)
+{
+    const int scale = GetParam();
+    const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, scale, false);
+    const QString path = Write(in, false);
+    const OutlineProbe probe(path);
+    const int roofPage = PdfReader(path).pageCount() - 1;
+    const double k = 1000.0 / scale, ox = 12, oy = 105;
+    const double g = in.params.RoofGableSideLength(), e = in.params.RoofEavesSideLength();
+    for (double y : {g, 0.0, -g}) {
+        const auto edge = probe.HorizontalEdge(roofPage, ox + 0.5 * e * k, oy - y * k);
+        ASSERT_TRUE(edge) << y;
+        EXPECT_NEAR(*edge, oy - y * k, kScaleTolerance) << y;
+    }
+    for (double x : {0.0, e, 2 * e}) {
+        const auto edge = probe.VerticalEdge(roofPage, ox + x * k, oy + 0.5 * g * k);
+        ASSERT_TRUE(edge) << x;
+        EXPECT_NEAR(*edge, ox + x * k, kScaleTolerance) << x;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, TrueToScale, ::testing::Values(125, 87),
+                         [](const auto& info) { return "scale_1_" + std::to_string(info.param); });
+
+// --- texts at their places -------------------------------------------------------
+
+constexpr double kTextTolerance = 0.3; // mm
+
+// The run of words equal to `text` nearest to (x, y): a caption such as
+// "PV-Modul:" also ends the legend's heading.
+std::optional<PdfTextBox> FindNear(const PdfReader& pdf, int page, const QString& text, double x, double y)
+{
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    const std::vector<PdfTextBox> boxes = pdf.textBoxes(page);
+    std::optional<PdfTextBox> best;
+    for (std::size_t first = 0; first + words.size() <= boxes.size(); ++first) {
+        PdfTextBox run = boxes[first];
+        bool match = run.text == words[0];
+        for (qsizetype k = 1; k < words.size() && match; ++k) {
+            match = boxes[first + k].text == words[k];
+            run.mm = run.mm.united(boxes[first + k].mm);
+        }
+        auto distance = [&](const PdfTextBox& b) { return std::hypot(b.mm.left() - x, b.mm.top() - y); };
+        if (match && (!best || distance(run) < distance(*best)))
+            best = run;
+    }
+    return best;
+}
+
+void ExpectTextAt(const PdfReader& pdf, int page, const QString& text, double x, double y, bool bold = false)
+{
+    const std::optional<PdfTextBox> box = FindNear(pdf, page, text, x, y);
+    ASSERT_TRUE(box) << text.toStdString() << " not on page " << page + 1 << ": " << pdf.pageText(page).toStdString();
+    EXPECT_NEAR(box->mm.left(), x, kTextTolerance) << text.toStdString();
+    EXPECT_NEAR(box->mm.top(), y, kTextTolerance) << text.toStdString();
+    EXPECT_EQ(box->fontName.contains(QStringLiteral("Bold")), bold) << text.toStdString();
+}
+
+TEST_F(PaperHousePdfTest, SummaryStandsOnTheFloorPlateBelowTheWalls)
+{
+    const PdfReader pdf(Write(Input(kPageFormatEuropean, 1, false, 125, true), false));
+    const double x = 6.8 + 1.5, y = 0.46 * 210 + 1.5;
+    ExpectTextAt(pdf, 0, QStringLiteral("PV-Modul: SI M260 black"), x, y);
+    ExpectTextAt(pdf, 0, QStringLiteral("Anzahl: 20 Leistung: 260 Wp"), x, y + 4.2);
+    ExpectTextAt(pdf, 0, QStringLiteral("Anlagenleistung: 5,2 kWp"), x, y + 8.4);
+    ExpectTextAt(pdf, 0, QStringLiteral("Internet: www.solarindustries-module.de"), x, y + 12.6);
+    ExpectTextAt(pdf, 0, QStringLiteral("Erstellt mit Tandrel https://www.norvi-software.de/tandrel"), x, y + 18.8, true);
+    ExpectTextAt(pdf, 0, QStringLiteral("Norvi GmbH, Software in der Solartechnik"), x, y + 23.0, true);
+    ExpectTextAt(pdf, 0, QStringLiteral("Lichtenbergstraße 14"), x, y + 27.0, true);
+    ExpectTextAt(pdf, 0, QStringLiteral("80331 München"), x, y + 31.0, true);
+    ExpectTextAt(pdf, 0, QStringLiteral("www.norvi-software.de"), x, y + 35.0, true);
+    ExpectTextAt(pdf, 0, QStringLiteral("Maßstab: 1:125"), x, y + 45.2);
+}
+
+TEST_F(PaperHousePdfTest, ModuleLegendStandsBesideTheModulePicture)
+{
+    const PdfReader pdf(Write(Input(kPageFormatEuropean, 1, false, 125, true), false));
+    // Module picture 100 × 170 pixels, 38 mm high at (297 - 154, 210 - 40).
+    const double x0 = 143, y0 = 170, w = 38.0 * 100 / 170;
+    const double x1 = x0 + w + 2, x2 = x0 + w + 28;
+    ExpectTextAt(pdf, 1, QStringLiteral("Verwendetes PV-Modul:"), x1, y0 + 5.6);
+    const std::pair<const char*, const char*> rows[] = {
+        {"PV-Modul:", "SI M260 black"}, {"Modulleistung:", "260 Wp"},    {"Modulbreite:", "1.000 mm"},
+        {"Modullänge:", "1.667 mm"},   {"Company:", "Solar Industries AG"}, {"Internet:", "www.solarindustries-module.de"},
+    };
+    double y = y0 + 10.2;
+    for (const auto& [caption, value] : rows) {
+        ExpectTextAt(pdf, 1, QString::fromUtf8(caption), x1, y);
+        ExpectTextAt(pdf, 1, QString::fromUtf8(value), x2, y);
+        y += 4.2;
+    }
+    ExpectTextAt(pdf, 1, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 10,
+                 4.8);
+}
+
+TEST_F(PaperHousePdfTest, WithoutRoofPlannerTheRoofPlanesStayBareAndNoSummaryIsWritten)
+{
+    const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, 125, false);
+    const QString path = Write(in, false);
+    const PdfReader pdf(path);
+    EXPECT_FALSE(pdf.pageText(0).contains(QStringLiteral("PV-Modul")));
+    EXPECT_FALSE(pdf.pageText(1).contains(QStringLiteral("Verwendetes")));
+    EXPECT_TRUE(pdf.pageText(0).contains(QStringLiteral("Tandrel: Hersteller Norvi GmbH,")));
+    EXPECT_TRUE(pdf.pageText(1).contains(QStringLiteral("Tandrel: Hersteller Norvi GmbH,")));
+    const QImage roof = pdf.render(1, 72);
+    const double k = 8, g = in.params.RoofGableSideLength(), e = in.params.RoofEavesSideLength();
+    EXPECT_EQ(PdfReader::colorAtMm(roof, 72, 12 + e * k / 2, 105 - g * k / 2), Colour(in.params.ColorDach));
+    EXPECT_EQ(PdfReader::colorAtMm(roof, 72, 12 + e * k / 2, 105 + g * k / 2), Colour(in.params.ColorDach));
+    EXPECT_EQ(PdfReader::colorAtMm(roof, 72, 12 + 1.5 * e * k, 105 + g * k / 2), QColor(Qt::white));
+}
+
+TEST_F(PaperHousePdfTest, RoofRenderingsFillTheirPlanes)
+{
+    const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, 125, true);
+    const PdfReader pdf(Write(in, false));
+    const QImage roof = pdf.render(1, 72);
+    const double k = 8, g = in.params.RoofGableSideLength(), e = in.params.RoofEavesSideLength();
+    // Lower plane: the rendering with modules; upper: the second side.
+    EXPECT_EQ(PdfReader::colorAtMm(roof, 72, 12 + e * k / 2, 105 + g * k / 2), QColor(0, 0, 255));
+    EXPECT_EQ(PdfReader::colorAtMm(roof, 72, 12 + e * k / 2, 105 - g * k / 2), QColor(255, 0, 0));
+    EXPECT_EQ(PdfReader::colorAtMm(roof, 72, 12 + 1.5 * e * k, 105 - g * k / 2), QColor(Qt::white));
+}
+
+// Footer and sibling lines end before the banner and the legend; no text
+// leaves the page on the formats a salesperson uses.
+class TextsOnThePage : public PaperHousePdfTest, public ::testing::WithParamInterface<PagesCase> {};
+
+TEST_P(TextsOnThePage, EveryTextLiesOnItsPage)
+{
+    const PagesCase& c = GetParam();
+    const PdfReader pdf(Write(Input(QString::fromUtf8(c.type), c.index, c.portrait, c.scale, c.roofPlanner), c.highRise));
+    for (int page = 0; page < pdf.pageCount(); ++page) {
+        const QSizeF size = pdf.pageSizeMm(page);
+        for (const PdfTextBox& box : pdf.textBoxes(page)) {
+            EXPECT_GE(box.mm.left(), 2 - kTextTolerance) << "page " << page + 1 << ": " << box.text.toStdString();
+            EXPECT_LE(box.mm.right(), size.width()) << "page " << page + 1 << ": " << box.text.toStdString();
+            EXPECT_GE(box.mm.top(), 0) << "page " << page + 1 << ": " << box.text.toStdString();
+            EXPECT_LE(box.mm.bottom(), size.height()) << "page " << page + 1 << ": " << box.text.toStdString();
+        }
+    }
+    // The maker line never runs into the banner (page 1) or the legend (last page).
+    const double width = pdf.pageSizeMm(0).width();
+    if (!c.highRise) {
+        const auto footer = pdf.findText(0, QStringLiteral("Tandrel: Hersteller Norvi GmbH,"));
+        ASSERT_TRUE(footer);
+        const auto sibling = pdf.findText(0, QStringLiteral("Kontalo pro:"));
+        ASSERT_TRUE(sibling);
+        const bool besideBanner = footer->mm.top() > sibling->mm.bottom();
+        if (besideBanner)
+            EXPECT_LT(footer->mm.right(), width - 140);
+        const int last = pdf.pageCount() - 1;
+        const auto roofFooter = pdf.findText(last, QStringLiteral("Tandrel: Hersteller Norvi GmbH,"));
+        const auto legend = pdf.findText(last, QStringLiteral("Verwendetes PV-Modul:"));
+        ASSERT_TRUE(roofFooter && legend);
+        EXPECT_FALSE(roofFooter->mm.intersects(QRectF(legend->mm.left() - 40, 210 - 40, 200, 40)))
+            << "maker line over the legend";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, TextsOnThePage,
+    ::testing::Values(PagesCase{"a4_landscape", "europäisch", 1, false, 125, true, false, {}},
+                      PagesCase{"a3_portrait", "europäisch", 2, true, 125, true, false, {}},
+                      PagesCase{"a5_portrait", "europäisch", 0, true, 125, true, false, {}},
+                      PagesCase{"letter_landscape", "nordamerikanisch", 1, false, 125, true, false, {}},
+                      PagesCase{"high_rise_a4_landscape", "europäisch", 1, false, 125, true, true, {}},
+                      PagesCase{"high_rise_letter_landscape", "nordamerikanisch", 1, false, 125, true, true, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PaperHousePdfTest, OnASmallPageTheMakerLogoStandsAboveTheLegend)
+{
+    // A5 portrait: the legend starts at the page's left margin, so the logo
+    // cannot stand beside it.
+    const PdfReader pdf(Write(Input(kPageFormatEuropean, 0, true, 125, true), false));
+    const int last = pdf.pageCount() - 1;
+    const QImage page = pdf.render(last, 72);
+    const double height = pdf.pageSizeMm(last).height();
+    EXPECT_EQ(PdfReader::colorAtMm(page, 72, 2 + 10, height - 40 - 3 - 10), QColor(0, 90, 160));
+    ExpectTextAt(pdf, last, QStringLiteral("Verwendetes PV-Modul:"), 2 + 38.0 * 100 / 170 + 2, height - 40 + 5.6);
+}
+
+// --- the high-rise --------------------------------------------------------------
+
+struct MeasuresCase {
+    const char* name;
+    int scale;
+    double pageWidth;
+    double width, height; // m
+};
+
+void PrintTo(const MeasuresCase& c, std::ostream* os) { *os << c.name; }
+
+class HighRiseMeasuresTest : public ::testing::TestWithParam<MeasuresCase> {};
+
+TEST_P(HighRiseMeasuresTest, WidthIsLimitedAndHeightFillsTheTurnedPage)
+{
+    const MeasuresCase& c = GetParam();
+    const THighRiseMeasures m = HighRiseMeasures(c.scale, c.pageWidth);
+    EXPECT_DOUBLE_EQ(m.length, 30);
+    EXPECT_NEAR(m.width, c.width, 1e-9);
+    EXPECT_NEAR(m.height, c.height, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, HighRiseMeasuresTest,
+                         ::testing::Values(MeasuresCase{"a4_landscape_125", 125, 297, 22.5, 37.125},
+                                           MeasuresCase{"a4_landscape_166", 166, 297, 29.88, 49.302},
+                                           MeasuresCase{"a4_landscape_167", 167, 297, 30, 49.599},
+                                           MeasuresCase{"a4_portrait_350", 350, 210, 30, 73.5}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PaperHousePdfTest, HighRiseFacadeCarriesTwentyFiveModulesOnStoreysOneToTwelve)
+{
+    const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, 125, false);
+    const QString path = Write(in, true);
+    const auto placements = tandrel::test::ImagePlacements(path);
+    ASSERT_EQ(placements.size(), 4u);
+    // Module placements by their bottom edge (mm from the page top).
+    const double k = 8, oy = 297 - 0.1;
+    std::map<int, int> perStorey;
+    for (const auto& p : placements[0]) {
+        if (std::abs(p.mm.width() - 0.9 * 0.995 * k) > 0.01)
+            continue;
+        const double bottom = p.mm.bottom();
+        // bottom = oy - (yk - 0.5 - 0.08) k with yk = 2.8 × storey
+        const double storey = ((oy - bottom) / k + 0.58) / 2.8;
+        EXPECT_NEAR(storey, std::round(storey), 1e-3);
+        EXPECT_NEAR(p.mm.height(), (1.46 + 0.16) * k, 0.01);
+        ++perStorey[int(std::lround(storey))];
+    }
+    std::map<int, int> expected;
+    for (int storey = 1; storey <= 12; ++storey)
+        expected[storey] = 25;
+    EXPECT_EQ(perStorey, expected);
+}
+
+TEST_F(PaperHousePdfTest, HighRisePyramidRowsForATwentyOneAndAHalfMetreBase)
+{
+    const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, 125, false);
+    const auto placements = tandrel::test::ImagePlacements(Write(in, true));
+    ASSERT_EQ(placements.size(), 4u);
+    const double k = 8, ox = 12, oy = 105, b = 21.5;
+    const int n = 23; // trunc(21.5 / 0.9)
+    std::map<int, std::vector<double>> rows; // row → module centres (m)
+    for (const auto& p : placements[2]) {
+        const double bottom = (oy - p.mm.bottom()) / k; // m above the page's origin
+        const int row = int(std::lround((bottom + 12 - 0.52) / 1.46 + 1));
+        EXPECT_NEAR(bottom, -12 + ((row - 1) * 146 + 52) / 100.0, 1e-3);
+        rows[row].push_back((p.mm.center().x() - ox) / k);
+    }
+    ASSERT_EQ(rows.size(), 10u); // rows 1 … 10; row 0 lies below the base, row 11 is empty
+    for (auto& [row, centres] : rows) {
+        ASSERT_GE(row, 1);
+        ASSERT_LE(row, 10);
+        std::sort(centres.begin(), centres.end());
+        ASSERT_EQ(int(centres.size()), n - 2 * row - 1) << "row " << row; // columns row + 2 … n − row
+        EXPECT_NEAR(centres.front(), 0.2 + b * (row + 1) / n, 1e-3) << "row " << row;
+        EXPECT_NEAR(centres.back(), 0.2 + b * (n - row - 1) / n, 1e-3) << "row " << row;
+    }
+    // The roof plate page shows only the banner; the plate under the gable nothing.
+    ASSERT_EQ(placements[1].size(), 1u);
+    EXPECT_NEAR(placements[1][0].mm.width(), 108, 0.01);
+    EXPECT_NEAR(placements[1][0].mm.height(), 18, 0.01);
+    EXPECT_TRUE(placements[3].empty());
+}
+
+struct GablePageCase {
+    const char* name;
+    const char* type;
+    int index;
+    bool portrait;
+    int scale;
+};
+
+void PrintTo(const GablePageCase& c, std::ostream* os) { *os << c.name; }
+
+class HighRiseGablePage : public PaperHousePdfTest, public ::testing::WithParamInterface<GablePageCase> {};
+
+// Pages 3 and 4 are A4 landscape whatever the format; the gable and the
+// plate under it stay on them.
+TEST_P(HighRiseGablePage, GableAndPlateStayOnThePage)
+{
+    const GablePageCase& c = GetParam();
+    TPaperHousePdfInput in = Input(QString::fromUtf8(c.type), c.index, c.portrait, c.scale, false);
+    const double b = HighRiseMeasures(c.scale, in.pageWidth).width - 1;
+    const PdfReader pdf(Write(in, true));
+    ASSERT_EQ(pdf.pageCount(), 4);
+    const double k = 1000.0 / c.scale, base = 105 + 12 * k;
+    const double ridge = b / 2 * std::tan(60 * std::numbers::pi / 180);
+    EXPECT_LE(base + 6, 210); // the plate's bottom flap
+    EXPECT_GE(base - ridge * k, 0);
+    const QImage gable = pdf.render(2, 72);
+    const QImage plate = pdf.render(3, 72);
+    const double left = 12 + 0.2 * k;
+    EXPECT_EQ(PdfReader::colorAtMm(gable, 72, left + 1, base - 0.5), Colour(in.params.ColorGiebel));
+    EXPECT_EQ(PdfReader::colorAtMm(plate, 72, left + 1, base - 1), Colour(in.params.ColorLaschen));
+    EXPECT_EQ(PdfReader::colorAtMm(plate, 72, left + b * k - 1, base - b * k + 1), Colour(in.params.ColorLaschen));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, HighRiseGablePage,
+                         ::testing::Values(GablePageCase{"a4_landscape_125", "europäisch", 1, false, 125},
+                                           GablePageCase{"a4_landscape_167", "europäisch", 1, false, 167},
+                                           GablePageCase{"a4_portrait_125", "europäisch", 1, true, 125},
+                                           GablePageCase{"a3_portrait_125", "europäisch", 2, true, 125},
+                                           GablePageCase{"letter_landscape_125", "nordamerikanisch", 1, false, 125}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PaperHousePdfTest, HighRiseLeavesTheGivenMeasuresAlone)
+{
+    const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, 125, false);
+    const TPaperHouseParams before = in.params;
+    Write(in, true);
+    EXPECT_DOUBLE_EQ(in.params.Hauslaenge, before.Hauslaenge);
+    EXPECT_DOUBLE_EQ(in.params.Hausbreite, before.Hausbreite);
+    EXPECT_DOUBLE_EQ(in.params.Haushoehe, before.Haushoehe);
+}
+
+TEST_F(PaperHousePdfTest, NeedsExtraWallPageWhenTheFourWallsAreWiderThanThePage)
+{
+    TPaperHouseParams p;
+    EXPECT_FALSE(NeedsExtraWallPage(p, 297)); // 275.2 mm
+    p.Massstab = 87;
+    EXPECT_TRUE(NeedsExtraWallPage(p, 297)); // 395.4 mm
+    p.Massstab = 125;
+    EXPECT_FALSE(NeedsExtraWallPage(p, 275.2));
+    EXPECT_TRUE(NeedsExtraWallPage(p, 275.1));
+}
+
+} // namespace
