@@ -467,16 +467,50 @@ void TMainForm1::StartUp()
     });
 }
 
-void TMainForm1::WhenOnScreen(std::function<void()> then, int triesLeft)
+namespace {
+
+// Runs a function once, on the next turn of the event loop after its window
+// was exposed, or after two seconds if no exposure comes.
+class ExposeWatcher : public QObject {
+public:
+    ExposeWatcher(QWindow* window, std::function<void()> then) : QObject(window), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(2000, this, [this] { Run(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            QTimer::singleShot(0, this, [this] { Run(); });
+        return false;
+    }
+
+private:
+    void Run()
+    {
+        if (!m_then)
+            return;
+        auto then = std::move(m_then);
+        m_then = nullptr;
+        deleteLater();
+        then();
+    }
+
+    std::function<void()> m_then;
+};
+
+} // namespace
+
+void TMainForm1::WhenOnScreen(std::function<void()> then)
 {
     QWindow* handle = windowHandle();
-    if ((handle && handle->isExposed()) || triesLeft <= 0) {
-        then();
+    if (!handle || handle->isExposed()) {
+        QTimer::singleShot(0, this, std::move(then));
         return;
     }
-    QTimer::singleShot(20, this, [this, then = std::move(then), triesLeft]() mutable {
-        WhenOnScreen(std::move(then), triesLeft - 1);
-    });
+    new ExposeWatcher(handle, std::move(then)); // owned by the window handle
 }
 
 void TMainForm1::EvaluateCommandLine()
