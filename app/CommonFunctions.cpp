@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "platform/Logging.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -51,8 +52,9 @@ void OpenURL(const QString& target)
         const QString what = target.isEmpty() ? QString::fromLatin1(kMakerWebSite) : target;
         if (!tandrel::platform::shell().open(what))
             tandrel::platform::dialogs().showMessage(QStringLiteral("Fehler beim Ausführen der Internet-Verknüpfung!"));
-    } catch (...) {
+    } catch (const std::exception& e) {
         // Opening a link is never worth more than the message above.
+        qCWarning(lcTandrelPlatform) << "cannot open" << target << ":" << e.what();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/FBaseFrame.h"
 #include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
+#include "platform/Logging.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -48,8 +49,9 @@ TBaseFrame* TFrameFactory::CreateFrameByID(int frameId, QWidget* parent, TBaseFr
     frame->show();
     try {
         frame->InitFrame(parent, owner, this, frameId);
-    } catch (...) {
+    } catch (const std::exception& e) {
         // The frame stays in the list as far as it got.
+        qCWarning(lcTandrelFrames) << "frame" << frameId << "initialised only in part:" << e.what();
     }
     return frame;
 }
@@ -74,7 +76,9 @@ void TFrameFactory::StartFactory(TMainWindowInterface* mainWindow, TInterfaceFra
     for (TBaseFrame* f : std::vector<TBaseFrame*>(Frames())) {
         try {
             f->AfterFramesCreated();
-        } catch (...) {
+        } catch (const std::exception& e) {
+            // One frame's failure must not keep the others from starting.
+            qCWarning(lcTandrelFrames) << "frame" << f->GetFrameID() << "AfterFramesCreated:" << e.what();
         }
     }
     if (body) {

@@ -106,6 +106,11 @@ QString MKontaloRegistry::ReadString(const QString& section, const QString& name
     return def;
 }
 
+bool MKontaloRegistry::SectionExists(const QString& section) const
+{
+    return m_store->keyExists(RegistryKeyPath(section));
+}
+
 // WriteBool and WriteString create a missing key and raise when even that
 // fails; WriteInteger and WriteFloat write nothing then and return quietly.
 // That is the documented behaviour of the settings store these values came

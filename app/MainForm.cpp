@@ -13,6 +13,7 @@
 #include "platform/ColorRef.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
+#include "platform/Logging.h"
 
 #include <QAction>
 #include <QApplication>
@@ -429,7 +430,8 @@ void TMainForm1::StartUp()
         interface->setVisible(false);
         m_interface = interface.release(); // owned by PanelBody
         m_interface->InitInterface();
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelFrames) << "workspace not initialised:" << e.what();
         tandrel::platform::dialogs().showMessage(QStringLiteral("Fehler beim Initialisieren der Schnittstellen."));
     }
 
@@ -439,7 +441,8 @@ void TMainForm1::StartUp()
     try {
         m_factory = std::make_unique<TFrameFactory>();
         m_factory->StartFactory(this, m_interface);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelFrames) << "frames not started:" << e.what();
         tandrel::platform::dialogs().showMessage(QStringLiteral("Fehler beim Initialisieren der Ansichten."));
     }
 
@@ -538,7 +541,9 @@ void TMainForm1::FirstStartPreparation()
     try {
         if (m_interface)
             m_interface->CreateWorkspaceFolders();
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // The folders are made again when they are needed.
+        qCWarning(lcTandrelFrames) << "workspace folders not created:" << e.what();
     }
     try {
         SaveMainSettings();
@@ -565,7 +570,9 @@ void TMainForm1::closeEvent(QCloseEvent* event)
         try {
             m_interface->ArchiveDatabase(false);
             m_interface->ArchiveDatabase2(false);
-        } catch (...) {
+        } catch (const std::exception& e) {
+            // A missed archive copy is made at the next close.
+            qCWarning(lcTandrelFrames) << "database not archived:" << e.what();
         }
     }
     if (m_infoDialog)

@@ -3,6 +3,7 @@
 #include "pdf/Cp1252.h"
 #include "pdf/JpegHeader.h"
 #include "pdf/Markup.h"
+#include "platform/RegularFile.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 
@@ -529,8 +530,8 @@ bool PdfWriter::DrawJpegFile(const QRectF& mm, const QString& path)
 {
     if (!d->drawable())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!tandrel::platform::openRegularFile(file, path))
         return false;
     const QByteArray data = file.readAll();
     tandrel::pdf::JpegHeader header;

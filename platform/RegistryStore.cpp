@@ -1,6 +1,7 @@
 #include "platform/RegistryStore.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Logging.h"
 #include "platform/Paths.h"
 #include "platform/RegistryFileIo.h"
 #include "platform/Services.h"
@@ -113,8 +114,9 @@ RegistryStore::RegistryStore(QString file) : m_file(std::move(file))
         m_stuck = load(m_tree, nullptr, false, &message) == LoadResult::Stuck;
         if (!message.isEmpty())
             dialogs().showMessage(message);
-    } catch (...) {
+    } catch (const std::exception& e) {
         // Reading never raises; without knowing the file, never write over it.
+        qCWarning(lcTandrelSettings) << "settings file" << m_file << "not read:" << e.what();
         m_tree.clear();
         m_stuck = true;
     }
