@@ -38,6 +38,11 @@ const std::vector<FrameClassInfo>& FrameClassTable()
 
 TFrameFactory::~TFrameFactory() = default;
 
+TBaseFrame* TFrameFactory::GetAuxFrame() const
+{
+    return AuxFrame.data();
+}
+
 TBaseFrame* TFrameFactory::CreateFrameByID(int frameId, QWidget* parent, TBaseFrame* owner)
 {
     const auto& table = FrameClassTable();
