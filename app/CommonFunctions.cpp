@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPalette>
 #include <QLineEdit>
 #include <QLocale>
 #include <QOperatingSystemVersion>
@@ -219,4 +220,12 @@ int SelectPage(QTabWidget* pages, int index)
 bool DirectoryExistsCheck(const QString& path)
 {
     return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+void SetPanelColor(QWidget* widget, tandrel::platform::ColorRef color)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, tandrel::platform::toQColor(color));
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
 }

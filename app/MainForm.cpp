@@ -46,13 +46,6 @@ QIcon picture(const QString& name, QStyle::StandardPixmap fallback)
     return QApplication::style()->standardIcon(fallback);
 }
 
-void setColor(QWidget* w, tandrel::platform::ColorRef c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, tandrel::platform::toQColor(c));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
 
 // The extension of a file name as the platform sees it: from the last dot
 // of the last path component, dot included.
@@ -120,7 +113,7 @@ void TMainForm1::BuildButtonBar()
     PanelTop = new QFrame(this);
     PanelTop->setObjectName(QStringLiteral("PanelTop"));
     PanelTop->setFixedHeight(69);
-    setColor(PanelTop, 13878466);
+    SetPanelColor(PanelTop, 13878466);
     auto* row = new QHBoxLayout(PanelTop);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
@@ -318,7 +311,7 @@ void TMainForm1::BuildBody()
     PanelInstallation = new QFrame(PanelBody);
     PanelInstallation->setObjectName(QStringLiteral("PanelInstallation"));
     PanelInstallation->setFrameShape(QFrame::Panel);
-    setColor(PanelInstallation, 0xFFFFFF);
+    SetPanelColor(PanelInstallation, 0xFFFFFF);
     auto* installText = new QLabel(QStringLiteral("Tandrel wird vorbereitet"), PanelInstallation);
     installText->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(PanelInstallation))->addWidget(installText);
@@ -332,7 +325,7 @@ void TMainForm1::BuildBody()
     PanelKontaloTestergebnis = new QFrame(PanelBody);
     PanelKontaloTestergebnis->setObjectName(QStringLiteral("PanelKontaloTestergebnis"));
     PanelKontaloTestergebnis->setFrameShape(QFrame::Box);
-    setColor(PanelKontaloTestergebnis, 0xE1FFFF);
+    SetPanelColor(PanelKontaloTestergebnis, 0xE1FFFF);
     // A centred note; a label needs no text document while it is hidden.
     auto* memo = new QLabel(PanelKontaloTestergebnis);
     memo->setObjectName(QStringLiteral("MemoKontaloTestergebnis"));

@@ -1,5 +1,7 @@
 #include "drawing/FFlaecheRepDialogFrame.h"
 
+#include "app/CommonFunctions.h"
+
 #include "drawing/DrawConventions.h"
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
@@ -40,9 +42,7 @@ QString Dim(double v)
 
 void ShowColor(QLabel* shape, ColorRef c)
 {
-    QPalette pal = shape->palette();
-    pal.setColor(QPalette::Window, tandrel::platform::toQColor(c));
-    shape->setPalette(pal);
+    SetPanelColor(shape, c);
 }
 
 } // namespace
