@@ -1,8 +1,7 @@
 #include "app/DBackgroundDlg.h"
 
-#include "app/BaseFrameFactory.h"
+#include "app/DialogPosition.h"
 #include "app/FInterfaceFrame.h"
-#include "app/KontaloRegistry.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,8 +48,7 @@ TBackgroundDlg::TBackgroundDlg(QWidget* parent) : QDialog(parent)
     cancel->setGeometry(422 - 92 - 12, 370 - 40, 88, 28);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    MKontaloRegistry reg;
-    move(reg.ReadInteger(kSection, QStringLiteral("left"), 320), reg.ReadInteger(kSection, QStringLiteral("top"), 240));
+    RestoreDialogPosition(this, kSection, 320, 240);
 }
 
 TBackgroundDlg::~TBackgroundDlg() = default;
@@ -111,12 +109,6 @@ bool TBackgroundDlg::eventFilter(QObject* watched, QEvent* event)
 
 void TBackgroundDlg::done(int result)
 {
-    try {
-        MKontaloRegistry reg;
-        reg.WriteInteger(kSection, QStringLiteral("left"), x());
-        reg.WriteInteger(kSection, QStringLiteral("top"), y());
-    } catch (const std::exception& e) {
-        ReportSettingsError(e);
-    }
+    SaveDialogPosition(this, kSection);
     QDialog::done(result);
 }

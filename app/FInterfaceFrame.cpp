@@ -3,6 +3,7 @@
 #include "app/KontaloRegistry.h"
 #include "app/SettingsFields.h"
 #include "app/Pictures.h"
+#include "app/WaitCursor.h"
 #include "data/PictureCatalogue.h"
 #include "pdf/PdfWriter.h"
 #include "platform/RegularFile.h"
@@ -95,26 +96,6 @@ bool replaceByCopy(const QString& source, const QString& target)
     }
     return out.commit();
 }
-
-// Restores the cursor however the catalogue routine ends.
-class WaitCursor {
-public:
-    WaitCursor() : m_active(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
-    {
-        if (m_active)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor()
-    {
-        if (m_active)
-            QApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    bool m_active;
-};
 
 } // namespace
 

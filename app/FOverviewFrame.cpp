@@ -8,6 +8,7 @@
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/UiPictures.h"
+#include "app/WaitCursor.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -24,11 +25,6 @@
 namespace {
 
 const char* const kSection = "overview";
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

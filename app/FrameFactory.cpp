@@ -1,9 +1,12 @@
 #include "app/FrameFactory.h"
 
+#include "addresses/FAdressFrame.h"
 #include "app/FBaseFrame.h"
 #include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
 #include "platform/Logging.h"
+#include "roof/FDachplanung2DFrame.h"
+#include "yield/FErtragFrame.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -24,13 +27,13 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {FrameId::Overview, "TOverviewFrame", make<TOverviewFrame>},
         {FrameId::KontaloProdukt, "TKontaloProduktFrame", nullptr},
         {FrameId::PapierHaus, "TPapierHausFrame", nullptr},
-        {FrameId::Ertrag, "TErtragFrame", nullptr},
+        {FrameId::Ertrag, "TErtragFrame", make<TErtragFrame>},
         {FrameId::Eigenverbrauch, "TEigenverbrauchFrame", nullptr},
         {FrameId::KEV, "TKEVFrame", nullptr},
-        {FrameId::Dachplanung2D, "TDachplanung2DFrame", nullptr},
+        {FrameId::Dachplanung2D, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
         {FrameId::Branchenbuch, "TBranchenbuchFrame", nullptr},
         {FrameId::AdressGeo, "TAdressGeoFrame", nullptr},
-        {FrameId::Adress, "TAdressFrame", nullptr},
+        {FrameId::Adress, "TAdressFrame", make<TAdressFrame>},
         {FrameId::Help, "THelpFrame", nullptr},
     };
     return table;

@@ -10,4 +10,9 @@ inline constexpr const char* kSponsorWebSite = "https://www.sonnfeld-energiefond
 inline constexpr const char* kSponsorName = "Sonnfeld Energiefonds";
 inline constexpr const char* kMakerEmail = "info@norvi-software.de";
 inline constexpr const char* kMakerWebAddress = "www.norvi-software.de";
+// The maker of the catalogue modules of the roof planner.
+inline constexpr const char* kModuleMakerWebSite = "https://www.solarindustries-module.de";
+// The maker's server with the tariff update page, and the Referer it expects.
+inline constexpr const char* kTariffUpdateServer = "https://aktualisierung.norvi-software.de";
+inline constexpr const char* kMakerRootAddress = "https://www.norvi-software.de/";
 } // namespace links

@@ -23,6 +23,7 @@
 //   ui/sponsor           120 x 48  sponsor logo
 //   ui/product           240 x 160 product picture (information dialog)
 //   ui/mobileapp         40 x 56   the maker's mobile app
+//   ui/address-mark      16 x 16   mark of the current address (address book)
 //   ui/app-icon          64 x 64   the program's window icon
 namespace tandrel::pictures {
 
@@ -43,6 +44,7 @@ inline constexpr char kTopExit[] = "ui/exit";
 inline constexpr char kSponsor[] = "ui/sponsor";
 inline constexpr char kProduct[] = "ui/product";
 inline constexpr char kMobileApp[] = "ui/mobileapp";
+inline constexpr char kAddressMark[] = "ui/address-mark";
 inline constexpr char kAppIcon[] = "ui/app-icon";
 
 // The picture of that name; a null image for an unknown name. Decoded once,

@@ -1,3 +1,4 @@
+#include "addresses/DShowAdressDlg.h"
 #include "app/CommonFunctions.h"
 #include "app/InfoDlg.h"
 #include "app/MainForm.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     TMainForm1 mainForm(QApplication::arguments().mid(1));
     TInfoDialog1 info(&mainForm);
     mainForm.SetInfoDialog(&info);
+    TShowAdressDlg addressDetails(&mainForm);
     mainForm.showMaximized();
     return app.exec();
 }

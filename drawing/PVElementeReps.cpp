@@ -230,10 +230,10 @@ void MGruppeRep::Block(const std::vector<MPVModulRep*>& modules, const MSperrFla
     for (MPVModulRep* m : modules) {
         if (m->ModulStatus == 0)
             continue;
-        // The test points lie around the module's position (its lower-left
-        // corner), not around its centre.
-        const double x = m->XPos, y = m->YPos;
+        // The test points lie around the module's centre (XPos/YPos is its
+        // lower-left corner).
         const double hx = m->XSize / 2, hy = m->YSize / 2;
+        const double x = m->XPos + hx, y = m->YPos + hy;
         const double ax = 0.3 * m->XSize, ay = 0.3 * m->YSize;
         // Most modules lie far from the area: skip the exact tests then.
         const MWorldBox around{x - std::fabs(hx), y - std::fabs(hy), x + std::fabs(hx), y + std::fabs(hy)};

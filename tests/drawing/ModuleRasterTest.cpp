@@ -249,16 +249,16 @@ TEST(ModuleStates, TheLastMountingAreaDecides)
 
 struct BlockCase {
     const char* label;
-    double chimneyX, chimneyY, size;
+    double chimneyX, chimneyY, width, height;
     bool blocked;
 };
 
 class BlockModulesTest : public ::testing::TestWithParam<BlockCase> {};
 
-// A module 1 m × 1 m at (5, 5); blocked areas of size × size with the default
-// 0.3 m outer distance. The nine test points lie around the module's
-// lower-left corner; HitsModule catches the area's centre and outer corners.
-TEST_P(BlockModulesTest, TestPointsOrAnOuterCornerInsideTheModule)
+// A module 1 m × 1 m at (5, 5), its centre at (5.5, 5.5); blocked areas of
+// width × height centred on (chimneyX, chimneyY) with the default 0.3 m outer
+// distance. A module is switched off exactly when the outer outline reaches it.
+TEST_P(BlockModulesTest, OnlyModulesTheOuterOutlineReaches)
 {
     MStructur s;
     auto& g = s.Create<MGruppeRep>(0, 0, 5.0, 5.0);
@@ -266,7 +266,8 @@ TEST_P(BlockModulesTest, TestPointsOrAnOuterCornerInsideTheModule)
     g.ElementBreite = g.ElementHoehe = 1;
     g.BuildRaster();
     auto& chimney = s.Create<MSperrFlaecheRep>(0, 0, GetParam().chimneyX, GetParam().chimneyY);
-    chimney.Laenge1 = chimney.Breite1 = GetParam().size;
+    chimney.Laenge1 = GetParam().width;
+    chimney.Breite1 = GetParam().height;
     chimney.BuildOutline(kFormRechteck);
     g.RecheckBlocked(s);
     EXPECT_EQ(Module(g, 0).ModulStatus, GetParam().blocked ? 0 : 1);
@@ -274,10 +275,17 @@ TEST_P(BlockModulesTest, TestPointsOrAnOuterCornerInsideTheModule)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BlockModulesTest,
-    ::testing::Values(BlockCase{"CentreInside", 5.5, 5.5, 0.2, true},
-                      BlockCase{"TestPointBelowLeft", 4.6, 4.6, 0.2, true},  // (4.5, 4.5) lies in the outer outline
-                      BlockCase{"OuterCornerInside", 6.3, 5.5, 0.2, true},   // corner (5.9, 5.1)
-                      BlockCase{"Far", 10, 10, 0.2, false}, BlockCase{"JustRight", 6.5, 5.5, 0.2, false}),
+    ::testing::Values(BlockCase{"CentreInside", 5.5, 5.5, 0.2, 0.2, true},
+                      // outer outline 4.1 … 4.9: clear of the module below left of it
+                      BlockCase{"BelowLeftClear", 4.5, 4.5, 0.2, 0.2, false},
+                      // outer outline 4.4 … 5.2 reaches the lower-left corner
+                      BlockCase{"OuterDistanceReachesCorner", 4.8, 4.8, 0.2, 0.2, true},
+                      BlockCase{"OuterCornerInside", 6.3, 5.5, 0.2, 0.2, true}, // corner (5.9, 5.1)
+                      // a wide area over the module's upper edge, centre and outer corners outside it
+                      BlockCase{"CoversTheUpperEdge", 5.5, 6.6, 2.0, 1.0, true},
+                      BlockCase{"Far", 10, 10, 0.2, 0.2, false},
+                      BlockCase{"JustRight", 6.5, 5.5, 0.2, 0.2, false},
+                      BlockCase{"JustAbove", 5.5, 6.5, 0.2, 0.2, false}),
     tandrel::test::CaseName{});
 
 struct InsideCase {
@@ -357,7 +365,7 @@ TEST_F(ModuleDrawing, AModuleOneCentimetreOutsideIsNotDrawn)
 
 TEST_F(ModuleDrawing, ABlockedModuleIsCrossHatched)
 {
-    // Clear of the test points around the next module's lower-left corner.
+    // Over the first module only, clear of the next one.
     auto& chimney = s.Create<MSperrFlaecheRep>(0, 0, 7.0, 2.3);
     chimney.Laenge1 = 0.2;
     chimney.Breite1 = 0.2;

@@ -136,6 +136,25 @@ QImage mobileApp()
     });
 }
 
+// The mark of the current address in the address book: a map pin.
+QImage addressMark()
+{
+    return supersampled(16, 16, 8, [](QPainter& p) {
+        QPainterPath pin;
+        pin.moveTo(8, 15.4);
+        pin.cubicTo(6.2, 12.4, 2.4, 9.4, 2.4, 6.2);
+        pin.arcTo(QRectF(2.4, 0.6, 11.2, 11.2), 180, -180);
+        pin.cubicTo(13.6, 9.4, 9.8, 12.4, 8, 15.4);
+        pin.closeSubpath();
+        p.setPen(QPen(mix(pal::orange, pal::navy, 0.45), 0.9));
+        p.setBrush(pal::orange);
+        p.drawPath(pin);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(8, 6.2), 2.3, 2.3);
+    });
+}
+
 } // namespace
 
 QImage appIcon(int size)
@@ -168,6 +187,7 @@ void drawTopBar(const Sink& sink)
     sink(QStringLiteral("ui/sponsor"), sponsor());
     sink(QStringLiteral("ui/product"), product());
     sink(QStringLiteral("ui/mobileapp"), mobileApp());
+    sink(QStringLiteral("ui/address-mark"), addressMark());
     sink(QStringLiteral("ui/app-icon"), appIcon(64));
 }
 

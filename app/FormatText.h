@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QVariant>
+#include <initializer_list>
+
+// printf-style formatting the way the program's texts are written:
+// "%d" integer, "%s" text, "%W.Pf" fixed with P decimals, "%W.Pn" the same
+// with the locale's thousands separators, "%%" one percent sign. Decimal
+// separators come from the locale; W is the minimum width, filled with
+// blanks on the left. A missing argument formats as nothing.
+QString FormatText(const QString& format, std::initializer_list<QVariant> args, const QLocale& locale = QLocale());

@@ -1,0 +1,911 @@
+#include "roof/FDachplanung2DFrame.h"
+
+#include "app/BaseFrameFactory.h"
+#include "app/CommonFunctions.h"
+#include "app/FInterfaceFrame.h"
+#include "app/KontaloRegistry.h"
+#include "app/Links.h"
+#include "app/Pictures.h"
+#include "drawing/BaseObj.h"
+#include "drawing/FAnlagePlanung2DFrame.h"
+#include "drawing/FBaseRepDialogFrame.h"
+#include "drawing/Interaktoren.h"
+#include "drawing/ModelRep.h"
+#include "drawing/PVElementeReps.h"
+#include "drawing/PVFlaecheReps.h"
+#include "drawing/Rounding.h"
+#include "drawing/VirtualView.h"
+#include "roof/ImageBox.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+using tandrel::platform::ColorRef;
+
+namespace {
+
+struct Covering {
+    const char* caption;
+    const char* picture;
+    double width, height, overlapX, overlapY;
+};
+
+const Covering kCoverings[TDachplanung2DFrame::kCoveringCount] = {
+    {"Frankfurter Pfanne (klassisch rot)", "roof/covering1", 0.33, 0.42, 0.03, 0.021},
+    {"Frankfurter Pfanne (rot)", "roof/covering2", 0.33, 0.42, 0.03, 0.021},
+    {"Frankfurter Pfanne (braun)", "roof/covering3", 0.33, 0.42, 0.03, 0.021},
+    {"Frankfurter Pfanne (grau)", "roof/covering4", 0.33, 0.42, 0.03, 0.021},
+    {"Frankfurter Pfanne (schwarz)", "roof/covering5", 0.33, 0.42, 0.03, 0.021},
+    {"Biberschwanz (rot)", "roof/covering6", 0.18, 0.32, 0, 0.2},
+    {"Biberschwanz (weinrot)", "roof/covering7", 0.18, 0.32, 0, 0.2},
+    {"Biberschwanz (schwarz)", "roof/covering8", 0.18, 0.32, 0, 0.2},
+    {"Biberschwanz (blau)", "roof/covering9", 0.18, 0.32, 0, 0.2},
+};
+
+struct Module {
+    const char* name;
+    double width, height, powerWp;
+    int makerLogoKey;
+    const char* picture;
+    double gap;
+};
+
+const Module kModules[TDachplanung2DFrame::kModuleCount] = {
+    {"SI M260 black", 1.0, 1.667, 260, 220, "roof/module-black", 0.01},
+    {"SI P240 classic", 1.0, 1.667, 240, 220, "roof/module-classic", 0.03},
+    {"SI P240 dark blue", 1.0, 1.667, 240, 220, "roof/module-darkblue", 0.03},
+};
+
+const char* const kModuleMaker = "Solar Industries AG";
+const char* const kModulePreview = "roof/module-preview";
+
+// The paper house's default roof and module colours.
+constexpr ColorRef kDefaultRoofColor = 33023;
+constexpr ColorRef kDefaultSolarColor = 16711680;
+constexpr ColorRef kDefaultBackground = 13169149;
+
+// Numbers as the user's locale writes them, without thousands separators
+// (as printf-style formatting does).
+QString Fixed(double value, int decimals)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
+QImage Picture(const char* name)
+{
+    return tandrel::pictures::image(QString::fromLatin1(name));
+}
+
+} // namespace
+
+TDachplanung2DFrame::TDachplanung2DFrame(QWidget* parent) : TBaseFrame(parent)
+{
+    setObjectName(QStringLiteral("Dachplanung2DFrame"));
+    PanelLeft->hide();
+    PanelFrameTop->hide();
+    PageControlPlanung = new QTabWidget(PanelMain);
+    PageControlPlanung->setObjectName(QStringLiteral("PageControlPlanung"));
+    BuildPlanningPage();
+    BuildModulePage();
+    TabSheetWeitereInformationen = new QWidget;
+    TabSheetWeitereInformationen->setObjectName(QStringLiteral("TabSheetWeitereInformationen"));
+    PageControlPlanung->addTab(TabSheetWeitereInformationen, QStringLiteral("Weitere informationen"));
+
+    // The tile pictures of the coverings: kept, not shown.
+    for (int i = 0; i < kCoveringCount; ++i) {
+        ImageDacheindeckung[i] = new TImageBox(this);
+        ImageDacheindeckung[i]->setObjectName(QStringLiteral("ImageDacheindeckung%1").arg(i + 1));
+        ImageDacheindeckung[i]->SetPicture(Picture(kCoverings[i].picture));
+        ImageDacheindeckung[i]->hide();
+    }
+    ImagePrint = new TImageBox(this);
+    ImagePrint->setObjectName(QStringLiteral("ImagePrint"));
+    ImagePrint->setGeometry(0, 0, 400, 200);
+    ImagePrint->hide();
+}
+
+TDachplanung2DFrame::~TDachplanung2DFrame()
+{
+    // The 2D frame's structure refers to the type manager.
+    delete Frame2D.data();
+}
+
+void TDachplanung2DFrame::BuildPlanningPage()
+{
+    TabSheetDachplanung2D = new QWidget;
+    TabSheetDachplanung2D->setObjectName(QStringLiteral("TabSheetDachplanung2D"));
+    PageControlPlanung->addTab(TabSheetDachplanung2D, QStringLiteral("Anlagenlayout 2D"));
+
+    PanelDachplanungTop = new QFrame(TabSheetDachplanung2D);
+    PanelDachplanungTop->setObjectName(QStringLiteral("PanelDachplanungTop"));
+    PanelDachplanung2D = new QFrame(TabSheetDachplanung2D);
+    PanelDachplanung2D->setObjectName(QStringLiteral("PanelDachplanung2D"));
+    PanelDachplanungRechts = new QFrame(TabSheetDachplanung2D);
+    PanelDachplanungRechts->setObjectName(QStringLiteral("PanelDachplanungRechts"));
+    PanelDachplanungRechts->setFixedWidth(300);
+
+    auto* side = new QVBoxLayout(PanelDachplanungRechts);
+    side->setContentsMargins(8, 4, 8, 8);
+    side->setSpacing(8);
+    auto label = [](const QString& text, QWidget* parent, const char* name = nullptr) {
+        auto* l = new QLabel(text, parent);
+        if (name)
+            l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    auto group = [&](const QString& title, const char* name) {
+        auto* g = new QGroupBox(title, PanelDachplanungRechts);
+        g->setObjectName(QString::fromLatin1(name));
+        side->addWidget(g);
+        return g;
+    };
+    auto button = [](const QString& text, QWidget* parent, const char* name) {
+        auto* b = new QPushButton(text, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+
+    // Roof and covering.
+    QGroupBox* roof = group(QStringLiteral("Dach"), "GroupBoxDach");
+    auto* roofGrid = new QGridLayout(roof);
+    LabelDachGiebel = label(QString(), roof, "LabelDachGiebel");
+    LabelDachTraufe = label(QString(), roof, "LabelDachTraufe");
+    roofGrid->addWidget(LabelDachTraufe, 0, 0, 1, 2);
+    roofGrid->addWidget(LabelDachGiebel, 1, 0, 1, 2);
+    roofGrid->addWidget(label(QStringLiteral("Dacheindeckung:"), roof), 2, 0, 1, 2);
+    ComboBoxDacheindeckungAuswahl = new QComboBox(roof);
+    ComboBoxDacheindeckungAuswahl->setObjectName(QStringLiteral("ComboBoxDacheindeckungAuswahl"));
+    ComboBoxDacheindeckungAuswahl->setMinimumWidth(10);
+    roofGrid->addWidget(ComboBoxDacheindeckungAuswahl, 3, 0);
+    ImageDacheindeckungverwendet = new TImageBox(roof);
+    ImageDacheindeckungverwendet->setObjectName(QStringLiteral("ImageDacheindeckungverwendet"));
+    ImageDacheindeckungverwendet->setFixedSize(44, 56);
+    roofGrid->addWidget(ImageDacheindeckungverwendet, 2, 1, 2, 1, Qt::AlignRight);
+    roofGrid->setColumnStretch(0, 1);
+
+    // Module.
+    QGroupBox* module = group(QStringLiteral("PV-Modul"), "GroupBoxModul");
+    auto* moduleGrid = new QGridLayout(module);
+    ComboBoxModulauswahl = new QComboBox(module);
+    ComboBoxModulauswahl->setObjectName(QStringLiteral("ComboBoxModulauswahl"));
+    ComboBoxModulauswahl->setMinimumWidth(10);
+    moduleGrid->addWidget(ComboBoxModulauswahl, 0, 0, 1, 2);
+    ShapeModulAnzeige = new TColorShape(module);
+    ShapeModulAnzeige->setObjectName(QStringLiteral("ShapeModulAnzeige"));
+    ShapeModulAnzeige->SetOverlay(Picture(kModulePreview));
+    ShapeModulAnzeige->setFixedSize(48, 80);
+    auto* previewBox = new QWidget(module);
+    previewBox->setFixedSize(120, 112);
+    auto* previewLayout = new QHBoxLayout(previewBox);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    previewLayout->addWidget(ShapeModulAnzeige, 0, Qt::AlignCenter);
+    moduleGrid->addWidget(previewBox, 1, 0, 3, 1);
+    moduleGrid->addWidget(label(QStringLiteral("Modulleistung:"), module), 1, 1);
+    LabelModulleistung = label(QString(), module, "LabelModulleistung");
+    QFont strong = LabelModulleistung->font();
+    strong.setBold(true);
+    LabelModulleistung->setFont(strong);
+    moduleGrid->addWidget(LabelModulleistung, 2, 1, Qt::AlignTop);
+    CheckBoxModuleauf2Dachseiten = new QCheckBox(QStringLiteral("PV-Module auf 2 Dachseiten legen (z.B. Ost-West)"), module);
+    CheckBoxModuleauf2Dachseiten->setObjectName(QStringLiteral("CheckBoxModuleauf2Dachseiten"));
+    // The caption is longer than the panel is wide.
+    CheckBoxModuleauf2Dachseiten->setStyleSheet(QString());
+    moduleGrid->addWidget(CheckBoxModuleauf2Dachseiten, 4, 0, 1, 2);
+    auto* period = new QHBoxLayout;
+    period->addWidget(label(QStringLiteral("Abstand nach:"), module, "LabelAbstandNach"));
+    UpDownColCountPeriode = new QSpinBox(module);
+    UpDownColCountPeriode->setObjectName(QStringLiteral("UpDownColCountPeriode"));
+    UpDownColCountPeriode->setRange(0, 1000);
+    UpDownColCountPeriode->setValue(12);
+    // Only the arrows change the period.
+    if (auto* edit = UpDownColCountPeriode->findChild<QLineEdit*>())
+        edit->setReadOnly(true);
+    period->addWidget(UpDownColCountPeriode);
+    period->addWidget(label(QStringLiteral("Modulen"), module, "LabelModulen"));
+    period->addStretch(1);
+    moduleGrid->addLayout(period, 5, 0, 1, 2);
+    moduleGrid->setColumnStretch(1, 1);
+
+    // Result.
+    QGroupBox* result = group(QStringLiteral("Ergebnis"), "GroupBoxErgebnis");
+    auto* resultGrid = new QGridLayout(result);
+    resultGrid->addWidget(label(QStringLiteral("Anzahl Module:"), result), 0, 0);
+    LabelAnzahlmodule = label(QString(), result, "LabelAnzahlmodule");
+    resultGrid->addWidget(LabelAnzahlmodule, 0, 1);
+    resultGrid->addWidget(label(QStringLiteral("Anlagenleistung:"), result), 1, 0);
+    LabelAnlagenleistung = label(QString(), result, "LabelAnlagenleistung");
+    QFont big = LabelAnlagenleistung->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    LabelAnlagenleistung->setFont(big);
+    LabelAnzahlmodule->setFont(strong);
+    LabelAnlagenleistung->setStyleSheet(QStringLiteral("color: #1c355e;"));
+    resultGrid->addWidget(LabelAnlagenleistung, 1, 1);
+    resultGrid->setColumnStretch(1, 1);
+
+    // View and colours.
+    QGroupBox* view = group(QStringLiteral("Darstellung"), "GroupBoxDarstellung");
+    auto* viewGrid = new QGridLayout(view);
+    auto* zoomRow = new QHBoxLayout;
+    auto* zoomGroup = new QButtonGroup(this);
+    zoomGroup->setExclusive(true);
+    auto zoomButton = [&](const char* name, const QString& text, int percent) {
+        auto* b = new QToolButton(view);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(text);
+        b->setCheckable(true);
+        b->setMinimumWidth(56);
+        zoomGroup->addButton(b);
+        zoomRow->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, percent] { SetZoom(percent); });
+        return b;
+    };
+    SpeedButtonAnzeige100 = zoomButton("SpeedButtonAnzeige100", QStringLiteral("100 %"), 108);
+    SpeedButtonAnzeige200 = zoomButton("SpeedButtonAnzeige200", QStringLiteral("200 %"), 200);
+    SpeedButtonAnzeige300 = zoomButton("SpeedButtonAnzeige300", QStringLiteral("300 %"), 300);
+    SpeedButtonAnzeige100->setChecked(true);
+    zoomRow->addStretch(1);
+    viewGrid->addLayout(zoomRow, 0, 0, 1, 2);
+    auto colorRow = [&](int row, const char* buttonName, const QString& text, const char* shapeName, TColorShape*& shape,
+                        ColorRef color) {
+        QPushButton* b = button(text, view, buttonName);
+        shape = new TColorShape(view);
+        shape->setObjectName(QString::fromLatin1(shapeName));
+        shape->setFixedSize(40, 20);
+        shape->SetColor(color);
+        viewGrid->addWidget(b, row, 0);
+        viewGrid->addWidget(shape, row, 1, Qt::AlignLeft);
+        return b;
+    };
+    BitBtnDachfarbe = colorRow(1, "BitBtnDachfarbe", QStringLiteral("Dachfläche..."), "ShapeDach", ShapeDach, kDefaultRoofColor);
+    BitBtnSolarfarbe = colorRow(2, "BitBtnSolarfarbe", QStringLiteral("Solaranlage..."), "ShapeSolar", ShapeSolar,
+                                kDefaultSolarColor);
+    BitBtnHintergrundfarbe = colorRow(3, "BitBtnHintergrundfarbe", QStringLiteral("Hintergrund..."), "ShapeHintergrund",
+                                      ShapeHintergrund, kDefaultBackground);
+    viewGrid->setColumnStretch(1, 1);
+    connect(BitBtnDachfarbe, &QPushButton::clicked, this, [this] { DachfarbeClick(); });
+    connect(BitBtnSolarfarbe, &QPushButton::clicked, this, [this] { SolarfarbeClick(); });
+    connect(BitBtnHintergrundfarbe, &QPushButton::clicked, this, [this] { HintergrundfarbeClick(); });
+
+    side->addStretch(1);
+    BitBtnHardcopy = button(QStringLiteral("Hardcopy"), PanelDachplanungRechts, "BitBtnHardcopy");
+    BitBtnHardcopy->hide();
+    connect(BitBtnHardcopy, &QPushButton::clicked, this, [this] { RenderRoofPicture(true); });
+    BitBtnHaus3D = button(QStringLiteral("&Haus 3D"), PanelDachplanungRechts, "BitBtnHaus3D");
+    BitBtnZurPVErtragsrechnung =
+        button(QStringLiteral("Zur &PV-Ertragsrechnung"), PanelDachplanungRechts, "BitBtnZurPVErtragsrechnung");
+    side->addWidget(BitBtnHaus3D);
+    side->addWidget(BitBtnZurPVErtragsrechnung);
+    connect(BitBtnHaus3D, &QPushButton::clicked, this, [this] { ShowFrame(kPaperHouseID); });
+    connect(BitBtnZurPVErtragsrechnung, &QPushButton::clicked, this, [this] { ShowFrame(1610); });
+
+    connect(ComboBoxDacheindeckungAuswahl, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_filling)
+            RefreshFrame();
+    });
+    connect(ComboBoxModulauswahl, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_filling)
+            RefreshFrame();
+    });
+    connect(CheckBoxModuleauf2Dachseiten, &QCheckBox::toggled, this, [this] { RefreshFrame(); });
+    connect(UpDownColCountPeriode, &QSpinBox::valueChanged, this, [this] { RefreshFrame(); });
+}
+
+void TDachplanung2DFrame::BuildModulePage()
+{
+    TabSheetPVModule = new QWidget;
+    TabSheetPVModule->setObjectName(QStringLiteral("TabSheetPVModule"));
+    PageControlPlanung->addTab(TabSheetPVModule, QStringLiteral("PV-Module"));
+    auto* page = new QHBoxLayout(TabSheetPVModule);
+    page->setContentsMargins(16, 16, 16, 16);
+    page->setSpacing(24);
+
+    // The panels of an older catalogue play no part any more.
+    for (int i = 0; i < 4; ++i) {
+        PanelPVModul[i] = new QFrame(TabSheetPVModule);
+        PanelPVModul[i]->setObjectName(QStringLiteral("PanelPVModul%1").arg(i));
+        PanelPVModul[i]->hide();
+    }
+
+    PanelPVModulKatalog = new QFrame(TabSheetPVModule);
+    PanelPVModulKatalog->setObjectName(QStringLiteral("PanelPVModulKatalog"));
+    auto* catalogue = new QGridLayout(PanelPVModulKatalog);
+    catalogue->setHorizontalSpacing(28);
+    catalogue->setVerticalSpacing(4);
+    struct Entry {
+        TImageBox** image;
+        const char* name;
+        const char* caption;
+        const char* power;
+    };
+    const Entry entries[kModuleCount] = {
+        {&ImagePVModulSIblack, "ImagePVModulSIblack", "SI Black edition monokristallin", "260 Wp"},
+        {&ImagePVModulSIclassic, "ImagePVModulSIclassic", "SI Classic edition polykristallin", "240 Wp"},
+        {&ImagePVModulSIDarkblue, "ImagePVModulSIDarkblue", "SI Dark blue edition polykristallin", "240 Wp"},
+    };
+    for (int i = 0; i < kModuleCount; ++i) {
+        auto* image = new TImageBox(PanelPVModulKatalog);
+        image->setObjectName(QString::fromLatin1(entries[i].name));
+        image->SetPicture(Picture(kModules[i].picture));
+        image->setFixedSize(150, 250);
+        image->setCursor(Qt::PointingHandCursor);
+        image->setToolTip(QString::fromLatin1(kModules[i].name));
+        *entries[i].image = image;
+        connect(image, &TImageBox::clicked, this, [this, i] { ComboBoxModulauswahl->setCurrentIndex(i); });
+        auto* caption = new QLabel(QString::fromLatin1(entries[i].caption), PanelPVModulKatalog);
+        caption->setObjectName(QStringLiteral("LabelPVModulKatalog%1").arg(i + 1));
+        caption->setAlignment(Qt::AlignHCenter);
+        caption->setWordWrap(true);
+        caption->setFixedWidth(170);
+        QFont f = caption->font();
+        f.setBold(true);
+        caption->setFont(f);
+        auto* power = new QLabel(QString::fromLatin1(entries[i].power), PanelPVModulKatalog);
+        power->setObjectName(QStringLiteral("LabelPVModulLeistung%1").arg(i + 1));
+        power->setAlignment(Qt::AlignHCenter);
+        catalogue->addWidget(image, 0, i, Qt::AlignHCenter);
+        catalogue->addWidget(caption, 1, i, Qt::AlignHCenter);
+        catalogue->addWidget(power, 2, i, Qt::AlignHCenter);
+    }
+    catalogue->setRowStretch(3, 1);
+    page->addWidget(PanelPVModulKatalog, 0, Qt::AlignTop);
+
+    // The selected module and the maker.
+    auto* details = new QFrame(TabSheetPVModule);
+    details->setObjectName(QStringLiteral("PanelModulDaten"));
+    details->setFixedWidth(300);
+    auto* column = new QVBoxLayout(details);
+    column->setContentsMargins(0, 0, 0, 0);
+    ImageHerstellerLogo = new TImageBox(details);
+    ImageHerstellerLogo->setObjectName(QStringLiteral("ImageHerstellerLogo"));
+    ImageHerstellerLogo->setFixedSize(240, 80);
+    column->addWidget(ImageHerstellerLogo);
+    LabelLinkModulhersteller = new QLabel(details);
+    LabelLinkModulhersteller->setObjectName(QStringLiteral("LabelLinkModulhersteller"));
+    LabelLinkModulhersteller->setStyleSheet(QStringLiteral("color: #2f6db5; text-decoration: underline;"));
+    LabelLinkModulhersteller->setCursor(Qt::PointingHandCursor);
+    LabelLinkModulhersteller->installEventFilter(this);
+    column->addWidget(LabelLinkModulhersteller);
+    column->addSpacing(12);
+    auto add = [&](const char* name, bool bold = false) {
+        auto* l = new QLabel(details);
+        l->setObjectName(QString::fromLatin1(name));
+        if (bold) {
+            QFont f = l->font();
+            f.setBold(true);
+            f.setPointSizeF(f.pointSizeF() * 1.3);
+            l->setFont(f);
+        }
+        column->addWidget(l);
+        return l;
+    };
+    LabelModulName = add("LabelModulName", true);
+    LabelModulhersteller = add("LabelModulhersteller");
+    LabelModulleistung1 = add("LabelModulleistung1");
+    LabelModulbreite = add("LabelModulbreite");
+    LabelModulHoehe = add("LabelModulHoehe");
+    column->addSpacing(12);
+    LabelDachTraufe2 = add("LabelDachTraufe2");
+    LabelDachGiebel2 = add("LabelDachGiebel2");
+    column->addSpacing(6);
+    auto* powerRow = new QHBoxLayout;
+    powerRow->addWidget(new QLabel(QStringLiteral("Anlagenleistung:"), details));
+    LabelAnlagenleistung2 = new QLabel(details);
+    LabelAnlagenleistung2->setObjectName(QStringLiteral("LabelAnlagenleistung2"));
+    QFont f = LabelAnlagenleistung2->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    LabelAnlagenleistung2->setFont(f);
+    powerRow->addWidget(LabelAnlagenleistung2);
+    powerRow->addStretch(1);
+    column->addLayout(powerRow);
+    column->addSpacing(12);
+    ImagePVModulVerwendet = new TImageBox(details);
+    ImagePVModulVerwendet->setObjectName(QStringLiteral("ImagePVModulVerwendet"));
+    ImagePVModulVerwendet->setFixedSize(48, 80);
+    column->addWidget(ImagePVModulVerwendet);
+    column->addStretch(1);
+    BitBtnPVErtrag = new QPushButton(QStringLiteral("&PV-Ertrag"), details);
+    BitBtnPVErtrag->setObjectName(QStringLiteral("BitBtnPVErtrag"));
+    connect(BitBtnPVErtrag, &QPushButton::clicked, this, [this] { ShowFrame(1610); });
+    column->addWidget(BitBtnPVErtrag);
+    page->addWidget(details);
+    page->addStretch(1);
+}
+
+bool TDachplanung2DFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == LabelLinkModulhersteller && event->type() == QEvent::MouseButtonRelease) {
+        OpenURL(LabelLinkModulhersteller->text());
+        return true;
+    }
+    return TBaseFrame::eventFilter(watched, event);
+}
+
+void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId)
+{
+    // 1. Base set-up.
+    TBaseFrame::InitFrame(parent, owner, factory, frameId);
+    FrameName = QStringLiteral("Anlagenlayout 2D");
+    FrameDescription = QStringLiteral("Anlagenlayout 2D");
+    m_initialized = false;
+    PrintResolution = 10;
+    ZoomPercent = 108;
+    ModulePowerWp = 200;
+    MakerLogoKey = -1;
+    for (QFrame* p : PanelPVModul)
+        p->hide();
+    PanelPVModulKatalog->show();
+    PageControlPlanung->setTabVisible(PageControlPlanung->indexOf(TabSheetWeitereInformationen), false);
+    PanelDachplanungTop->setFixedHeight(0);
+
+    // 2. The lists.
+    m_filling = true;
+    ComboBoxDacheindeckungAuswahl->clear();
+    for (int i = 0; i < kCoveringCount; ++i) {
+        SelectCovering(i);
+        ComboBoxDacheindeckungAuswahl->addItem(CoveringName);
+    }
+    ComboBoxModulauswahl->clear();
+    for (int i = 0; i < kModuleCount; ++i) {
+        SelectModule(i);
+        ComboBoxModulauswahl->addItem(QStringLiteral("%1 (%2 Wp)").arg(ModuleName).arg(ModulePowerWp));
+    }
+    m_filling = false;
+
+    // 3. The paper house, created hidden when it does not exist yet.
+    PaperHouse = FindFrame(kPaperHouseID);
+    if (!PaperHouse && Factory) {
+        PaperHouse = Factory->CreateFrame(kPaperHouseID);
+        if (PaperHouse) {
+            PaperHouse->setVisible(false);
+            setVisible(true);
+        }
+    }
+
+    // 4. The 2D frame.
+    Frame2D = new TAnlagePlanung2DFrame(PanelDachplanung2D);
+
+    // 5. Settings.
+    ColorRef background = kDefaultBackground;
+    {
+        MKontaloRegistry reg;
+        const int covering = reg.ReadInteger(kSection, QStringLiteral("DacheindeckungNummer"), 0);
+        const int module = reg.ReadInteger(kSection, QStringLiteral("ModulNummer"), 0);
+        m_filling = true;
+        UpDownColCountPeriode->setValue(reg.ReadInteger(kSection, QStringLiteral("ColCountPeriode"), 12));
+        CheckBoxModuleauf2Dachseiten->setChecked(reg.ReadBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), false));
+        ComboBoxDacheindeckungAuswahl->setCurrentIndex(covering);
+        ComboBoxModulauswahl->setCurrentIndex(module);
+        m_filling = false;
+        SelectCovering(covering);
+        SelectModule(module);
+        background = ColorRef(reg.ReadInteger(kSection, QStringLiteral("ColorHintergrund"), int(kDefaultBackground)));
+    }
+
+    try {
+        // 6. Object types, after the 2D frame's own set-up.
+        Frame2D->InitFrame(PanelDachplanung2D, this, Factory, TAnlagePlanung2DFrame::kFrameID);
+        Frame2D->show();
+        Frame2D->SetBackColor(background);
+        ShapeHintergrund->SetColor(background);
+        ObjTypeManager = std::make_unique<MObjTypeManager>();
+        ObjTypeManager->Add(std::make_unique<MObjTypePVModul>());
+        MStructur* structure = Frame2D->Structure();
+        if (structure) {
+            structure->SetObjTypeManager(ObjTypeManager.get());
+
+            // 7. The roof.
+            RoofArea = &structure->Create<MStandardFlaecheRep>(0, 0, 0.0, 0.0);
+            ApplyRoofGeometry();
+            if (!ImageDacheindeckungverwendet->Picture.isNull()) {
+                RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
+                RoofArea->TileWidth = TileWidth;
+                RoofArea->TileHeight = TileHeight;
+                RoofArea->TileOverlapX = TileOverlapX;
+                RoofArea->TileOverlapY = TileOverlapY;
+            }
+
+            // 8. The module group.
+            ModuleGroup = &structure->Create<MGruppeRep>(0, 0, kEdgeDistance + 0.001, kEdgeDistance + 0.001);
+            ModuleGroup->ElementBreite = ModuleWidth;
+            ModuleGroup->ElementHoehe = ModuleHeight;
+            ModuleGroup->ModulePicture = &ImagePVModulVerwendet->Picture;
+            ModuleGroup->RowDistance = 0.03;
+            ModuleGroup->ColDistance = 0.03;
+            const double a = RoofEaves(), b = RoofGable();
+            ModuleGroup->RowCount = int(std::trunc((b - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance)));
+            ModuleGroup->ColCount = int(std::trunc((a - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance)));
+            ModuleGroup->RowCount = std::max(0, ModuleGroup->RowCount);
+            ModuleGroup->ColCount = std::max(0, ModuleGroup->ColCount);
+            ModuleGroup->ColCountAnfang = 8;
+            ModuleGroup->ColCountPeriode = 20;
+            ModuleGroup->ColPeriodeAbstand = 0.6;
+            ModuleGroup->BuildRaster();
+            ModuleGroup->UpdateModuleStates(*structure);
+            ModuleGroup->FillColor = ShapeSolar->Color();
+
+            // 9. Blocked areas on top, the view fitted.
+            FitView();
+        }
+    } catch (...) {
+        // The frame stays usable without its drawing.
+    }
+
+    // 10.
+    m_initialized = true;
+    RefreshFrame();
+    ArrangeControls();
+}
+
+void TDachplanung2DFrame::FinishFrame()
+{
+    SaveSettings();
+    if (Frame2D) {
+        Frame2D->FinishFrame();
+        RoofArea = nullptr;
+        ModuleGroup = nullptr;
+        delete Frame2D.data();
+    }
+    m_initialized = false;
+    TBaseFrame::FinishFrame();
+}
+
+void TDachplanung2DFrame::SaveSettings()
+{
+    MKontaloRegistry reg;
+    reg.WriteInteger(kSection, QStringLiteral("DacheindeckungNummer"), CoveringIndex);
+    reg.WriteInteger(kSection, QStringLiteral("ModulNummer"), ModuleIndex);
+    reg.WriteInteger(kSection, QStringLiteral("ColCountPeriode"), UpDownColCountPeriode->value());
+    reg.WriteBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), CheckBoxModuleauf2Dachseiten->isChecked());
+    reg.WriteInteger(kSection, QStringLiteral("ColorHintergrund"),
+                     int(Frame2D ? Frame2D->BackColor() : ShapeHintergrund->Color()));
+}
+
+void TDachplanung2DFrame::ActivateFrame()
+{
+    TBaseFrame::ActivateFrame();
+    if (m_initialized)
+        RefreshFrame();
+}
+
+void TDachplanung2DFrame::ArrangeControls()
+{
+    PanelMain->setGeometry(rect());
+    PageControlPlanung->setGeometry(PanelMain->rect().adjusted(4, 4, -4, -4));
+    const QRect page = TabSheetDachplanung2D->rect();
+    const int top = PanelDachplanungTop->height();
+    PanelDachplanungTop->setGeometry(0, 0, page.width(), top);
+    const int side = PanelDachplanungRechts->width();
+    PanelDachplanungRechts->setGeometry(page.width() - side, top, side, page.height() - top);
+    PanelDachplanung2D->setGeometry(0, top, std::max(0, page.width() - side), std::max(0, page.height() - top));
+    if (m_initialized)
+        RefreshFrame();
+}
+
+void TDachplanung2DFrame::SelectCovering(int index)
+{
+    CoveringIndex = index;
+    if (index >= 0 && index < kCoveringCount) {
+        const Covering& c = kCoverings[index];
+        CoveringName = QString::fromUtf8(c.caption);
+        TileWidth = c.width;
+        TileHeight = c.height;
+        TileOverlapX = c.overlapX;
+        TileOverlapY = c.overlapY;
+        ImageDacheindeckungverwendet->SetPicture(ImageDacheindeckung[index] ? ImageDacheindeckung[index]->Picture
+                                                                            : Picture(c.picture));
+    } else {
+        CoveringName = QStringLiteral("Ziegel");
+        TileWidth = 0.33;
+        TileHeight = 0.42;
+        TileOverlapX = 0.03;
+        TileOverlapY = 0.021;
+    }
+}
+
+void TDachplanung2DFrame::SelectModule(int index)
+{
+    ModuleIndex = index;
+    if (index >= 0 && index < kModuleCount) {
+        const Module& m = kModules[index];
+        ModuleName = QString::fromLatin1(m.name);
+        ModuleMaker = QString::fromLatin1(kModuleMaker);
+        ModuleInternet = QString::fromLatin1(links::kModuleMakerWebSite);
+        ModuleWidth = m.width;
+        ModuleHeight = m.height;
+        ModulePowerWp = m.powerWp;
+        MakerLogoKey = m.makerLogoKey;
+        ImagePVModulVerwendet->SetPicture(Picture(m.picture));
+        if (ModuleGroup) {
+            ModuleGroup->RowDistance = m.gap;
+            ModuleGroup->ColDistance = m.gap;
+        }
+    } else {
+        ModuleName = QStringLiteral("Test-Modul");
+        ModuleMaker = QStringLiteral("Test-Hersteller");
+        ModuleInternet = QString::fromLatin1(kMakerWebSite);
+        ModuleWidth = 0.8;
+        ModuleHeight = 1.401;
+        ModulePowerWp = 180;
+    }
+}
+
+double TDachplanung2DFrame::RoofEaves() const
+{
+    return kFallbackEaves;
+}
+
+double TDachplanung2DFrame::RoofGable() const
+{
+    return kFallbackGable;
+}
+
+ColorRef TDachplanung2DFrame::HouseRoofColor() const
+{
+    return ShapeDach->Color();
+}
+
+ColorRef TDachplanung2DFrame::HouseSolarColor() const
+{
+    return ShapeSolar->Color();
+}
+
+void TDachplanung2DFrame::WriteHouseColors(ColorRef, ColorRef) {}
+
+void TDachplanung2DFrame::ApplyRoofGeometry()
+{
+    if (!RoofArea)
+        return;
+    const double a = RoofEaves(), b = RoofGable();
+    RoofArea->XPos = 0;
+    RoofArea->YPos = 0;
+    RoofArea->Laenge1 = a;
+    RoofArea->Breite1 = b;
+    RoofArea->Laenge2 = 0;
+    RoofArea->Laenge3 = a;
+    RoofArea->XSize = a;
+    RoofArea->YSize = b;
+    RoofArea->Innenabstand1 = kEdgeDistance;
+    RoofArea->Nordrichtung = 0;
+    RoofArea->Modulrichtung = 0;
+    RoofArea->Blickrichtung = 0;
+    RoofArea->BuildOutline(kFormTrapez);
+}
+
+void TDachplanung2DFrame::FitView()
+{
+    MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    MVirtualView* view = Frame2D ? Frame2D->View() : nullptr;
+    if (!structure || !view)
+        return;
+    structure->BringTypeToFront(kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche);
+    structure->FitViewToContents(*view);
+    QWidget* client = Frame2D->ScrollBox->viewport();
+    MCanvas* canvas = &Frame2D->PaintBox->Canvas();
+    view->FitToDevice(canvas, client->width(), client->height(), ZoomPercent);
+    Frame2D->Paint();
+    view->FitToDevice(canvas, client->width(), client->height(), ZoomPercent);
+    // The drawing may grow past the panel when zoomed in: the paint box then
+    // scrolls to all of it.
+    const MWorldBox bounds = structure->GetBounds();
+    int wide = PanelDachplanung2D->width() - 12, high = PanelDachplanung2D->height() - 12;
+    if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
+        // The same margin after the drawing as before it.
+        wide = std::max(wide, view->WorldToDeviceX(bounds.MaxX) + std::max(0, view->WorldToDeviceX(bounds.MinX)));
+        high = std::max(high, view->WorldToDeviceY(bounds.MinY) + std::max(0, view->WorldToDeviceY(bounds.MaxY)));
+    }
+    Frame2D->SetScrollRanges(wide, high);
+}
+
+void TDachplanung2DFrame::RefreshFrame()
+{
+    if (!m_initialized)
+        return;
+    // 1. Covering and module of the lists.
+    SelectCovering(ComboBoxDacheindeckungAuswahl->currentIndex());
+    SelectModule(ComboBoxModulauswahl->currentIndex());
+
+    MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (structure && RoofArea && ModuleGroup) {
+        // 2. The roof.
+        ApplyRoofGeometry();
+        if (!ImageDacheindeckungverwendet->Picture.isNull()) {
+            RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
+            RoofArea->TileWidth = TileWidth;
+            RoofArea->TileHeight = TileHeight;
+            RoofArea->TileOverlapX = TileOverlapX;
+            RoofArea->TileOverlapY = TileOverlapY;
+        }
+
+        // 3. The raster anew.
+        const double a = RoofEaves(), b = RoofGable();
+        ModuleGroup->Structure().FreeAll();
+        ModuleGroup->ElementBreite = ModuleWidth;
+        ModuleGroup->ElementHoehe = ModuleHeight;
+        ModuleGroup->FillColor = HouseSolarColor();
+        // A roof smaller than its edges and one module holds none (never a
+        // negative count).
+        const double rows = std::trunc((b - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance));
+        const double cols = std::trunc((a - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance));
+        ModuleGroup->RowCount = rows > 0 && rows < 1e6 ? int(rows) : 0;
+        ModuleGroup->ColCount = cols > 0 && cols < 1e6 ? int(cols) : 0;
+        ModuleGroup->ColCountAnfang = UpDownColCountPeriode->value();
+        ModuleGroup->ColCountPeriode = 2000;
+        ModuleGroup->ColPeriodeAbstand = 0.6;
+        ModuleGroup->BuildRaster();
+        ModuleGroup->UpdateModuleStates(*structure);
+
+        // 4. The view.
+        FitView();
+
+        // 5. Colours.
+        RoofArea->PenColor = 0;
+        ShapeDach->SetColor(HouseRoofColor());
+        ShapeSolar->SetColor(HouseSolarColor());
+        RoofArea->FillColor = HouseRoofColor();
+        RoofArea->AuxColor2 = HouseRoofColor();
+        Frame2D->Paint();
+    }
+
+    // 6. Labels; 7. the preview.
+    UpdateLabels();
+}
+
+void TDachplanung2DFrame::UpdateLabels()
+{
+    const double a = RoofEaves(), b = RoofGable();
+    const QString gable = QStringLiteral("Dach Giebelseite: %1 m").arg(Fixed(b, 1));
+    const QString eaves = QStringLiteral("Dach Traufeseite: %1 m").arg(Fixed(a, 1));
+    LabelDachGiebel->setText(gable);
+    LabelDachGiebel2->setText(gable);
+    LabelDachTraufe->setText(eaves);
+    LabelDachTraufe2->setText(eaves);
+    LabelModulleistung->setText(QStringLiteral("%1 Wp").arg(Fixed(ModulePowerWp, 0)));
+    const int count = CountActiveModules();
+    if (CheckBoxModuleauf2Dachseiten->isChecked())
+        LabelAnzahlmodule->setText(QStringLiteral("%1 (=%2 mal 2)").arg(count).arg(std::lround(count / 2.0)));
+    else
+        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(count));
+    const QString power = QStringLiteral("%1 kWp").arg(Fixed(PlantPowerKWp(), 1));
+    LabelAnlagenleistung->setText(power);
+    LabelAnlagenleistung2->setText(power);
+    LabelModulleistung1->setText(QStringLiteral("Modulleistung: %1 Wp").arg(Fixed(ModulePowerWp, 0)));
+    LabelModulbreite->setText(QStringLiteral("Modulbreite:    %1 m").arg(Fixed(ModuleWidth, 3)));
+    LabelModulHoehe->setText(QStringLiteral("Modulhöhe:     %1 m").arg(Fixed(ModuleHeight, 3)));
+    LabelModulName->setText(ModuleName);
+    LabelModulhersteller->setText(ModuleMaker);
+    LabelLinkModulhersteller->setText(ModuleInternet);
+    if (MakerLogoKey >= 0) {
+        TInterfaceFrame* i = GetInterfaceFrame();
+        const PictureEntry* logo = i ? i->FindPicture(MakerLogoKey + 20000) : nullptr;
+        ImageHerstellerLogo->SetPicture(logo ? logo->picture() : QImage());
+    }
+
+    const double w = ModuleGroup ? ModuleGroup->ElementBreite : ModuleWidth;
+    const double h = ModuleGroup ? ModuleGroup->ElementHoehe : ModuleHeight;
+    const double c = PreviewFactor(w, h);
+    ShapeModulAnzeige->setFixedSize(std::max(1, RoundToInt(w * c)), std::max(1, RoundToInt(c * h)));
+    ShapeModulAnzeige->SetColor(ShapeSolar->Color());
+}
+
+double TDachplanung2DFrame::PreviewFactor(double w, double h)
+{
+    double e = (w <= 1.6 && h <= 1.6) ? 35 : 32;
+    const auto exceeds = [&](double limit) { return w > limit || h > limit; };
+    if (exceeds(1.8))
+        e = 30;
+    if (exceeds(2))
+        e = 26;
+    if (exceeds(2.2))
+        e = 22;
+    if (exceeds(2.5))
+        e = 20;
+    if (exceeds(3))
+        e = 15;
+    return 1.5 * e;
+}
+
+int TDachplanung2DFrame::CountActiveModules() const
+{
+    if (!ModuleGroup)
+        return 0;
+    int n = 0;
+    for (const MBaseRep* rep : ModuleGroup->Structure().Reps())
+        if (const auto* m = dynamic_cast<const MPVModulRep*>(rep))
+            n += m->ModulInnerhalb == 1 && m->ModulStatus == 1;
+    return CheckBoxModuleauf2Dachseiten->isChecked() ? 2 * n : n;
+}
+
+double TDachplanung2DFrame::PlantPowerKWp() const
+{
+    return CountActiveModules() * ModulePowerWp / 1000;
+}
+
+void TDachplanung2DFrame::RenderRoofPicture(bool showModules)
+{
+    if (!Frame2D || !RoofArea || !ModuleGroup || !Frame2D->View() || !Frame2D->InteractorStack())
+        return;
+    const bool shown = ModuleGroup->ShowModules;
+    ModuleGroup->ShowModules = showModules;
+    Frame2D->InteractorStack()->RemoveTransient();
+    const MVirtualView& view = *Frame2D->View();
+    const int x0 = view.WorldToDeviceX(0), y0 = view.WorldToDeviceY(0);
+    const int w = view.WorldToDeviceX(RoofArea->XSize) - x0;
+    const int h = y0 - view.WorldToDeviceY(RoofArea->YSize);
+    // A roof without area on the screen has no picture.
+    if (w > 0 && h > 0) {
+        const int width = ImagePrint->width() * PrintResolution;
+        ImagePrint->Picture =
+            QImage(width + 1, RoundToInt(double(h) * width / w) + 1, QImage::Format_RGB32);
+        ImagePrint->Picture.fill(Qt::white);
+        ImagePrint->resize(ImagePrint->width(), RoundToInt(double(h) * ImagePrint->width() / w));
+        if (MDetailIA* detail = MDetailIA::Start(Frame2D, &ImagePrint->Picture)) {
+            detail->SetRectSize(w, h);
+            const int cx = x0 + w / 2, cy = y0 - h / 2;
+            detail->MouseMove(nullptr, 0, cx, cy);
+            detail->LeftButtonDown(nullptr, kShiftLeft, cx, cy); // renders and frees itself
+        }
+        ImagePrint->update();
+    }
+    RefreshFrame();
+    ModuleGroup->ShowModules = shown;
+}
+
+void TDachplanung2DFrame::SetZoom(int percent)
+{
+    ZoomPercent = percent;
+    RefreshFrame();
+}
+
+void TDachplanung2DFrame::DachfarbeClick()
+{
+    if (const auto chosen = ChooseFrameColor(*this, ShapeDach->Color())) {
+        ShapeDach->SetColor(*chosen);
+        WriteHouseColors(*chosen, ShapeSolar->Color());
+        RefreshFrame();
+    }
+}
+
+void TDachplanung2DFrame::SolarfarbeClick()
+{
+    if (const auto chosen = ChooseFrameColor(*this, ShapeSolar->Color())) {
+        ShapeSolar->SetColor(*chosen);
+        WriteHouseColors(ShapeDach->Color(), *chosen);
+        RefreshFrame();
+    }
+}
+
+void TDachplanung2DFrame::HintergrundfarbeClick()
+{
+    const ColorRef current = Frame2D ? Frame2D->BackColor() : ShapeHintergrund->Color();
+    if (const auto chosen = ChooseFrameColor(*this, current)) {
+        ShapeHintergrund->SetColor(*chosen);
+        if (Frame2D)
+            Frame2D->SetBackColor(*chosen);
+        RefreshFrame();
+    }
+}
+
+void TDachplanung2DFrame::ShowFrame(int frameId)
+{
+    if (Factory)
+        Factory->ShowFrame(frameId);
+}

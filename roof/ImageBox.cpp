@@ -1,0 +1,58 @@
+#include "roof/ImageBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TImageBox::TImageBox(QWidget* parent) : QWidget(parent) {}
+
+void TImageBox::SetPicture(const QImage& picture)
+{
+    Picture = picture;
+    update();
+}
+
+void TImageBox::paintEvent(QPaintEvent*)
+{
+    if (Picture.isNull())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (Stretch)
+        p.drawImage(rect(), Picture);
+    else
+        p.drawImage(0, 0, Picture);
+}
+
+void TImageBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}
+
+TColorShape::TColorShape(QWidget* parent) : QWidget(parent) {}
+
+void TColorShape::SetColor(tandrel::platform::ColorRef color)
+{
+    m_color = color;
+    update();
+}
+
+void TColorShape::SetOverlay(const QImage& overlay)
+{
+    m_overlay = overlay;
+    update();
+}
+
+void TColorShape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), tandrel::platform::toQColor(m_color));
+    if (!m_overlay.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), m_overlay);
+    } else {
+        p.setPen(QColor(0x40, 0x40, 0x40));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}

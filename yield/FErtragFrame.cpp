@@ -1,0 +1,723 @@
+#include "yield/FErtragFrame.h"
+
+#include "app/BaseFrameFactory.h"
+#include "app/CommonFunctions.h"
+#include "app/FormatText.h"
+#include "app/KontaloRegistry.h"
+#include "app/Links.h"
+#include "app/SettingsFields.h"
+#include "drawing/Canvas.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "roof/FDachplanung2DFrame.h"
+#include "yield/ErtragChart.h"
+#include "yield/HttpFetch.h"
+#include "yield/TariffReply.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+// The chart on the result page: drawn on the canvas, shown as its picture.
+class TErtragChart : public QWidget {
+public:
+    explicit TErtragChart(QWidget* parent) : QWidget(parent) { setMinimumSize(300, 220); }
+
+    void SetDaten(const MErtragChartDaten& daten)
+    {
+        m_daten = daten;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        MCanvas canvas(width(), height());
+        DrawErtragChart(canvas, m_daten);
+        QPainter(this).drawImage(0, 0, canvas.Image());
+    }
+
+private:
+    MErtragChartDaten m_daten;
+};
+
+namespace {
+
+const QString kSection = QStringLiteral("ErtragFrame");
+const QString kUpdatePath = QStringLiteral("/Tandrel/eeg_aktualisierung_2011.php");
+
+// The stored values apart from the tariff rates.
+struct MErtragEinstellungen {
+    std::int32_t InbetriebnahmejahrIndex = 1;
+    std::int32_t SpezifischerErtragIndex = 3;
+    std::int32_t Eigenverbrauchsanteil = 3;
+    std::int32_t Stompreis = 20;
+    QString Aktualisierungsstand;
+    std::int32_t ColorLasche = 16182176;
+    std::int32_t ColorSeite = 16182176;
+};
+
+const MSettingsFields<MErtragEinstellungen>& EinstellungsFelder()
+{
+    using E = MErtragEinstellungen;
+    static const MSettingsFields<E> fields = {
+        {QStringLiteral("InbetriebnahmejahrIndex"), &E::InbetriebnahmejahrIndex, 1},
+        {QStringLiteral("SpezifischerErtragIndex"), &E::SpezifischerErtragIndex, 3},
+        {QStringLiteral("Eigenverbrauchsanteil"), &E::Eigenverbrauchsanteil, 3},
+        {QStringLiteral("Stompreis"), &E::Stompreis, 20},
+        {QStringLiteral("Aktualisierungsstand"), &E::Aktualisierungsstand, BuiltInAktualisierungsstand()},
+        {QStringLiteral("ColorLasche"), &E::ColorLasche, 16182176},
+        {QStringLiteral("ColorSeite"), &E::ColorSeite, 16182176},
+    };
+    return fields;
+}
+
+struct City {
+    const char* name;
+    int yield;
+};
+constexpr City kCities[] = {
+    {"Saarbrücken", 950}, {"Frankfurt", 950}, {"Stuttgart", 975}, {"Mannheim", 950}, {"Mainz", 950},
+    {"Würzburg", 950},    {"Nürnberg", 950},  {"Heilbronn", 950}, {"Dresden", 950},  {"Köln", 900},
+    {"Aachen", 900},      {"Berlin", 900},    {"Hamburg", 875},   {"München", 975},
+};
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString())
+{
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QLabel* ValueLabel(QWidget* parent, const char* name)
+{
+    QLabel* l = MakeLabel(parent, name);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setMinimumWidth(80);
+    return l;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+void SetIndex(QComboBox* box, int index)
+{
+    const QSignalBlocker block(box);
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+void Fill(QComboBox* box, const QStringList& items)
+{
+    const int kept = box->currentIndex();
+    const QSignalBlocker block(box);
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(kept < box->count() ? kept : -1);
+}
+
+int SettingInt(MKontaloRegistry& reg, const char* name, int def)
+{
+    const int v = reg.ReadInteger(kSection, QString::fromLatin1(name), def);
+    return v > 0 ? v : def;
+}
+
+} // namespace
+
+TErtragFrame::TErtragFrame(QWidget* parent) : TBaseFrame(parent), m_fetch(std::make_unique<MHttpFetch>())
+{
+    setObjectName(QStringLiteral("ErtragFrame"));
+    BuildControls();
+}
+
+TErtragFrame::~TErtragFrame() = default;
+
+void TErtragFrame::BuildControls()
+{
+    // Title bar and left panel.
+    PanelFrameTop->setFixedHeight(46);
+    auto* topLayout = new QHBoxLayout(PanelFrameTop);
+    topLayout->setContentsMargins(16, 6, 16, 6);
+    QLabel* title = MakeLabel(PanelFrameTop, "LabelTitel", QStringLiteral("PV-Ertragsberechnung"));
+    QFont tf = title->font();
+    tf.setPointSizeF(tf.pointSizeF() * 1.6);
+    tf.setBold(true);
+    title->setFont(tf);
+    topLayout->addWidget(title);
+    topLayout->addStretch();
+    topLayout->addWidget(MakeLabel(PanelFrameTop, "LabelUntertitel",
+                                   QStringLiteral("Ertrag und Erlös Ihrer Solarstromanlage nach dem EEG")));
+    topLayout->addSpacing(16);
+    // The whole width goes to the calculation; the sibling product sits in the title bar.
+    PanelLeft->setVisible(false);
+    BitBtnKontalo = MakeButton(PanelFrameTop, "BitBtnKontalo", QStringLiteral("Kontalo pro plus"));
+    BitBtnKontalo->installEventFilter(this);
+    connect(BitBtnKontalo, &QPushButton::clicked, this, [this] {
+        if (Factory)
+            Factory->ShowFrame(1110);
+    });
+    topLayout->addWidget(BitBtnKontalo);
+
+    PanelKontaloHinweis = new QFrame(this);
+    PanelKontaloHinweis->setObjectName(QStringLiteral("PanelKontaloHinweis"));
+    PanelKontaloHinweis->setFrameShape(QFrame::Box);
+    SetPanelColor(PanelKontaloHinweis, 0xE1FFFF);
+    auto* hint = new QVBoxLayout(PanelKontaloHinweis);
+    QLabel* hintText = MakeLabel(PanelKontaloHinweis, "LabelKontaloHinweis",
+                                 QStringLiteral("<b>Kontalo pro plus 2012</b><br>Finanzierung und Wirtschaftlichkeit<br>"
+                                                "Ihrer Solarstromanlage auf einen Blick."));
+    hint->addWidget(hintText);
+    PanelKontaloHinweis->adjustSize();
+    PanelKontaloHinweis->setVisible(false);
+
+    auto* mainLayout = new QVBoxLayout(PanelMain);
+    mainLayout->setContentsMargins(10, 8, 10, 10);
+    PageControlErtrag = new QTabWidget(PanelMain);
+    PageControlErtrag->setObjectName(QStringLiteral("PageControlErtrag"));
+    mainLayout->addWidget(PageControlErtrag);
+
+    // Page 1: inputs, tariff basis and results.
+    TabSheetBerechnung = new QWidget;
+    TabSheetBerechnung->setObjectName(QStringLiteral("TabSheetBerechnung"));
+    PageControlErtrag->addTab(TabSheetBerechnung, QStringLiteral("Ertragsberechnung"));
+    auto* scroll = new QScrollArea(TabSheetBerechnung);
+    scroll->setObjectName(QStringLiteral("ScrollBoxBerechnung"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("PanelBerechnung"));
+    scroll->setWidget(content);
+    auto* pageLayout = new QVBoxLayout(TabSheetBerechnung);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(scroll);
+    auto* page = new QHBoxLayout(content);
+    auto* leftCol = new QVBoxLayout;
+    auto* rightCol = new QVBoxLayout;
+    page->addLayout(leftCol, 5);
+    page->addLayout(rightCol, 6);
+
+    GroupBoxGrundlagenEEG = new QGroupBox(TabSheetBerechnung);
+    GroupBoxGrundlagenEEG->setObjectName(QStringLiteral("GroupBoxGrundlagenEEG"));
+    auto* eeg = new QGridLayout(GroupBoxGrundlagenEEG);
+    eeg->addWidget(MakeLabel(GroupBoxGrundlagenEEG, "LabelInbetriebnahme", QStringLiteral("Inbetriebnahme:")), 0, 0);
+    ComboBoxInbetriebnahmejahr = new QComboBox(GroupBoxGrundlagenEEG);
+    ComboBoxInbetriebnahmejahr->setObjectName(QStringLiteral("ComboBoxInbetriebnahmejahr"));
+    eeg->addWidget(ComboBoxInbetriebnahmejahr, 0, 1);
+    LabelEEG = MakeLabel(GroupBoxGrundlagenEEG, "LabelEEG");
+    LabelBonusUnter = MakeLabel(GroupBoxGrundlagenEEG, "LabelBonusUnter");
+    LabelBonusUeber = MakeLabel(GroupBoxGrundlagenEEG, "LabelBonusUeber");
+    eeg->addWidget(LabelEEG, 1, 0, 1, 3);
+    eeg->addWidget(LabelBonusUnter, 2, 0, 1, 3);
+    eeg->addWidget(LabelBonusUeber, 3, 0, 1, 3);
+    LabelAktualisierungsstand = MakeLabel(GroupBoxGrundlagenEEG, "LabelAktualisierungsstand");
+    BitBtnOnlineAktualisierung = MakeButton(GroupBoxGrundlagenEEG, "BitBtnOnlineAktualisierung", QStringLiteral("Online Aktualisierung"));
+    eeg->addWidget(LabelAktualisierungsstand, 4, 0);
+    eeg->addWidget(BitBtnOnlineAktualisierung, 4, 1);
+    LabelAktualisierungInfo = MakeLabel(GroupBoxGrundlagenEEG, "LabelAktualisierungInfo");
+    eeg->addWidget(LabelAktualisierungInfo, 5, 0, 1, 3);
+    eeg->setColumnStretch(2, 1);
+    leftCol->addWidget(GroupBoxGrundlagenEEG);
+
+    auto* inputs = new QGroupBox(QStringLiteral("Angaben zur Anlage:"), TabSheetBerechnung);
+    inputs->setObjectName(QStringLiteral("GroupBoxAnlage"));
+    auto* in = new QGridLayout(inputs);
+    in->addWidget(MakeLabel(inputs, "LabelSpezifischerErtrag", QStringLiteral("Spezifischer Ertrag (Süd):")), 0, 0);
+    ComboBoxSpezifischerErtrag = new QComboBox(inputs);
+    ComboBoxSpezifischerErtrag->setObjectName(QStringLiteral("ComboBoxSpezifischerErtrag"));
+    in->addWidget(ComboBoxSpezifischerErtrag, 0, 1, 1, 2);
+    BitBtnSpezifischerJahresertragInfo = MakeButton(inputs, "BitBtnSpezifischerJahresertragInfo", QStringLiteral("Info spezifischer Ertrag"));
+    in->addWidget(BitBtnSpezifischerJahresertragInfo, 1, 1, 1, 2, Qt::AlignLeft);
+    in->addWidget(MakeLabel(inputs, "LabelErtragAnlage", QStringLiteral("Ertrag der Anlage:")), 2, 0);
+    LabelErtragproJahrproKW2 = ValueLabel(inputs, "LabelErtragproJahrproKW2");
+    in->addWidget(LabelErtragproJahrproKW2, 2, 1);
+    in->addWidget(MakeLabel(inputs, "LabelEinheitErtrag2", QStringLiteral("kWh / kWp")), 2, 2);
+    LabelErtragsminderungOstWest = MakeLabel(inputs, "LabelErtragsminderungOstWest");
+    LabelErtragsminderungOstWest->setStyleSheet(QStringLiteral("color: #b03a00;"));
+    in->addWidget(LabelErtragsminderungOstWest, 3, 0, 1, 3);
+    in->addWidget(MakeLabel(inputs, "LabelAnlagenleistung", QStringLiteral("Anlagenleistung:")), 4, 0);
+    BitBtnLeistungInfo = MakeButton(inputs, "BitBtnLeistungInfo", QStringLiteral("Info Anlagenleistung"));
+    in->addWidget(BitBtnLeistungInfo, 4, 1, 1, 2, Qt::AlignLeft);
+    in->addWidget(MakeLabel(inputs, "LabelEigenverbrauch", QStringLiteral("Eigenverbrauchsanteil:")), 5, 0);
+    ComboBoxEigenverbrauchsanteil = new QComboBox(inputs);
+    ComboBoxEigenverbrauchsanteil->setObjectName(QStringLiteral("ComboBoxEigenverbrauchsanteil"));
+    in->addWidget(ComboBoxEigenverbrauchsanteil, 5, 1, 1, 2);
+    in->addWidget(MakeLabel(inputs, "LabelEigenverbrauchsmengeText", QStringLiteral("Eigenverbrauch pro Jahr:")), 6, 0);
+    LabelEigenverbrauchsanteil = ValueLabel(inputs, "LabelEigenverbrauchsanteil");
+    LabelEigenverbrauchsanteil->setMinimumWidth(30);
+    LabelEigenverbrauchsmenge = ValueLabel(inputs, "LabelEigenverbrauchsmenge");
+    auto* share = new QHBoxLayout;
+    share->addWidget(LabelEigenverbrauchsanteil);
+    share->addWidget(MakeLabel(inputs, "LabelProzent", QStringLiteral("%  =")));
+    share->addWidget(LabelEigenverbrauchsmenge);
+    share->addWidget(MakeLabel(inputs, "LabelEinheitMenge", QStringLiteral("kWh")));
+    share->addStretch();
+    in->addLayout(share, 6, 1, 1, 2);
+    LabelEingesparterStrompreis = MakeLabel(inputs, "LabelEingesparterStrompreis", QStringLiteral("Eingesparter Strompreis:"));
+    in->addWidget(LabelEingesparterStrompreis, 7, 0);
+    EditStrompreis = new QLineEdit(inputs);
+    EditStrompreis->setObjectName(QStringLiteral("EditStrompreis"));
+    EditStrompreis->setFixedWidth(48);
+    EditStrompreis->setAlignment(Qt::AlignRight);
+    UpDownStrompreis = new QScrollBar(Qt::Vertical, inputs);
+    UpDownStrompreis->setObjectName(QStringLiteral("UpDownStrompreis"));
+    UpDownStrompreis->setRange(15, 35);
+    UpDownStrompreis->setPageStep(1);
+    UpDownStrompreis->setInvertedAppearance(true);
+    UpDownStrompreis->setInvertedControls(true);
+    UpDownStrompreis->setFixedSize(16, EditStrompreis->sizeHint().height());
+    auto* price = new QHBoxLayout;
+    price->setSpacing(2);
+    price->addWidget(EditStrompreis);
+    price->addWidget(UpDownStrompreis);
+    price->addSpacing(6);
+    price->addWidget(MakeLabel(inputs, "LabelEinheitStrompreis", QStringLiteral("ct / kWh")));
+    price->addSpacing(6);
+    price->addWidget(MakeLabel(inputs, "LabelNetto", QStringLiteral("(netto)")));
+    price->addStretch();
+    in->addLayout(price, 7, 1, 1, 2);
+    in->setColumnStretch(2, 1);
+    leftCol->addWidget(inputs);
+    leftCol->addStretch();
+
+    GroupBoxErgebnis = new QGroupBox(QStringLiteral("Ergebnis:"), TabSheetBerechnung);
+    GroupBoxErgebnis->setObjectName(QStringLiteral("GroupBoxErgebnis"));
+    auto* res = new QGridLayout(GroupBoxErgebnis);
+    int row = 0;
+    auto result = [&](const char* name, const QString& text, const QString& unit) {
+        res->addWidget(MakeLabel(GroupBoxErgebnis, nullptr, text), row, 0);
+        QLabel* v = ValueLabel(GroupBoxErgebnis, name);
+        res->addWidget(v, row, 1);
+        res->addWidget(MakeLabel(GroupBoxErgebnis, nullptr, unit), row, 2);
+        ++row;
+        return v;
+    };
+    LabelLeistung = result("LabelLeistung", QStringLiteral("Anlagenleistung:"), QStringLiteral("kWp"));
+    LabelErtragproJahrproKW = result("LabelErtragproJahrproKW", QStringLiteral("Spezifischer Jahresertrag:"), QStringLiteral("kWh / kWp"));
+    LabelErtragProJahr = result("LabelErtragProJahr", QStringLiteral("Ertrag pro Jahr:"), QStringLiteral("kWh"));
+    LabelLaufzeit = result("LabelLaufzeit", QStringLiteral("Anlagenlaufzeit:"), QStringLiteral("Jahre"));
+    LabelErtraginLaufzeit = result("LabelErtraginLaufzeit", QStringLiteral("Ertrag in der Laufzeit:"), QStringLiteral("kWh"));
+    LabelEinspeisever = result("LabelEinspeisever", QStringLiteral("Gemittelte Vergütung:"), QStringLiteral("Euro / kWh"));
+    LabelEinspeiseErloesinLaufzeit = result("LabelEinspeiseErloesinLaufzeit", QStringLiteral("Erlös:"), QStringLiteral("Euro"));
+    LabelEinspeiseErloesinLaufzeit->setStyleSheet(QStringLiteral("color: #1d6b2c;"));
+    res->addWidget(MakeLabel(GroupBoxErgebnis, "LabelErloesZeitraum", QStringLiteral("während 20 Jahren")), row, 1, 1, 2, Qt::AlignRight);
+    res->setColumnStretch(3, 1);
+    rightCol->addWidget(GroupBoxErgebnis);
+    PaintBoxErtragChart = new TErtragChart(TabSheetBerechnung);
+    PaintBoxErtragChart->setObjectName(QStringLiteral("PaintBoxErtragChart"));
+    rightCol->addWidget(PaintBoxErtragChart, 1);
+
+    // The city list floats over the input page.
+    PanelStandortliste = new QFrame(TabSheetBerechnung);
+    PanelStandortliste->setObjectName(QStringLiteral("PanelStandortliste"));
+    PanelStandortliste->setFrameShape(QFrame::Box);
+    SetPanelColor(PanelStandortliste, 0xF4F0EC);
+    auto* cities = new QGridLayout(PanelStandortliste);
+    cities->addWidget(MakeLabel(PanelStandortliste, "LabelStandortliste1",
+                                QStringLiteral("Ungefähre Ertragsdaten für eine nach Süden ausgerichtete")), 0, 0);
+    cities->addWidget(MakeLabel(PanelStandortliste, "LabelStandortliste2",
+                                QStringLiteral("und 30 ° geneigte Solarstromanlage an folgenden Orten:")), 1, 0);
+    SpeedButtonCloseJahresPanel = new QToolButton(PanelStandortliste);
+    SpeedButtonCloseJahresPanel->setObjectName(QStringLiteral("SpeedButtonCloseJahresPanel"));
+    SpeedButtonCloseJahresPanel->setText(QStringLiteral("X"));
+    SpeedButtonCloseJahresPanel->setToolTip(QStringLiteral("Schließen"));
+    cities->addWidget(SpeedButtonCloseJahresPanel, 0, 1, Qt::AlignRight | Qt::AlignTop);
+    ListViewOrte = new QTableWidget(0, 2, PanelStandortliste);
+    ListViewOrte->setObjectName(QStringLiteral("ListViewOrte"));
+    ListViewOrte->setHorizontalHeaderLabels({QStringLiteral("Ort"), QStringLiteral("Ertrag [kWh/kWp]")});
+    ListViewOrte->setColumnWidth(0, 220);
+    ListViewOrte->setColumnWidth(1, 102);
+    ListViewOrte->setShowGrid(true);
+    ListViewOrte->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListViewOrte->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListViewOrte->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListViewOrte->verticalHeader()->setVisible(false);
+    ListViewOrte->verticalHeader()->setDefaultSectionSize(20);
+    QFont headerFont = ListViewOrte->horizontalHeader()->font();
+    headerFont.setPointSizeF(headerFont.pointSizeF() * 0.9);
+    ListViewOrte->horizontalHeader()->setFont(headerFont);
+    ListViewOrte->horizontalHeader()->setStretchLastSection(true);
+    ListViewOrte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListViewOrte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListViewOrte->setFixedSize(220 + 102 + 2 * ListViewOrte->frameWidth(),
+                               14 * 20 + ListViewOrte->horizontalHeader()->sizeHint().height() + 2 * ListViewOrte->frameWidth());
+    cities->addWidget(ListViewOrte, 2, 0, 1, 2, Qt::AlignLeft);
+    PanelStandortliste->adjustSize();
+    PanelStandortliste->move(20, 150);
+    PanelStandortliste->setVisible(false);
+
+    // Page 2: the report.
+    TabSheetBerechnungsweg = new QWidget;
+    TabSheetBerechnungsweg->setObjectName(QStringLiteral("TabSheetBerechnungsweg"));
+    PageControlErtrag->addTab(TabSheetBerechnungsweg, QStringLiteral("Berechnungsweg"));
+    auto* way = new QVBoxLayout(TabSheetBerechnungsweg);
+    QLabel* heading = MakeLabel(TabSheetBerechnungsweg, "LabelBerechnungsweg", QStringLiteral("Darstellung des Berechnungsweges:"));
+    QFont hf = heading->font();
+    hf.setBold(true);
+    heading->setFont(hf);
+    way->addWidget(heading);
+    const char* const notes[] = {
+        "Die Berechnung erfolgt vollständig aufgrund von Nettobeträgen. Die Umsatzsteuer stellt einen durchlaufenden Posten dar.",
+        "Bei Privathaushalten kann jedoch die Umsatzsteuer des gesparten Strompreises zusätzlich angerechnet werden.  ",
+        "Allerdings fordert das Finanzamt die Umsatzsteuer auf den fiktiven Kaufpreis des eigen verbrauchten Stroms ein. ",
+        "Der fiktive Kaufpreis ergibt sich aus der Differenz des EEG-Einspeisetarifs zum Bonusbetrag.",
+        "Dadurch erhöht sich die Vergütung für den selbstverbrauchten Strom um ca. 0,5  ct/kW (Menge kleiner 30%) bzw. ca. 1,5 ct/kWh (Menge größer 30%).",
+    };
+    int n = 0;
+    for (const char* note : notes) {
+        QLabel* l = MakeLabel(TabSheetBerechnungsweg, nullptr, QString::fromUtf8(note));
+        l->setObjectName(QStringLiteral("LabelHinweis%1").arg(++n));
+        l->setWordWrap(true);
+        way->addWidget(l);
+    }
+    MemoBerechnungsweg = new QPlainTextEdit(TabSheetBerechnungsweg);
+    MemoBerechnungsweg->setObjectName(QStringLiteral("MemoBerechnungsweg"));
+    MemoBerechnungsweg->setReadOnly(true);
+    way->addWidget(MemoBerechnungsweg, 1);
+
+    // Page 3: never shown; it holds the update's line list and protocol.
+    TabSheetOnlineAktualisierung = new QWidget;
+    TabSheetOnlineAktualisierung->setObjectName(QStringLiteral("TabSheetOnlineAktualisierung"));
+    PageControlErtrag->addTab(TabSheetOnlineAktualisierung, QStringLiteral("Online Aktualisierung"));
+    auto* online = new QVBoxLayout(TabSheetOnlineAktualisierung);
+    MemoInternetrequest = new QPlainTextEdit(TabSheetOnlineAktualisierung);
+    MemoInternetrequest->setObjectName(QStringLiteral("MemoInternetrequest"));
+    MemoInternetrequest->setReadOnly(true);
+    MemoProtokoll = new QPlainTextEdit(TabSheetOnlineAktualisierung);
+    MemoProtokoll->setObjectName(QStringLiteral("MemoProtokoll"));
+    MemoProtokoll->setReadOnly(true);
+    online->addWidget(MemoInternetrequest);
+    online->addWidget(MemoProtokoll);
+    ShowLines();
+
+    using Combo = void (QComboBox::*)(int);
+    connect(ComboBoxInbetriebnahmejahr, static_cast<Combo>(&QComboBox::currentIndexChanged), this,
+            [this] { ComboBoxInbetriebnahmejahrChange(); });
+    connect(ComboBoxSpezifischerErtrag, static_cast<Combo>(&QComboBox::currentIndexChanged), this,
+            [this] { ComboBoxSpezifischerErtragChange(); });
+    connect(ComboBoxEigenverbrauchsanteil, static_cast<Combo>(&QComboBox::currentIndexChanged), this,
+            [this] { ComboBoxEigenverbrauchsanteilChange(); });
+    connect(UpDownStrompreis, &QScrollBar::valueChanged, this,
+            [this](int v) { EditStrompreis->setText(QString::number(v)); });
+    connect(EditStrompreis, &QLineEdit::textChanged, this, [this] { EditStrompreisChange(); });
+    connect(BitBtnSpezifischerJahresertragInfo, &QPushButton::clicked, this, [this] { BitBtnSpezifischerJahresertragInfoClick(); });
+    connect(SpeedButtonCloseJahresPanel, &QToolButton::clicked, this, [this] { SpeedButtonCloseJahresPanelClick(); });
+    connect(BitBtnLeistungInfo, &QPushButton::clicked, this, [this] { BitBtnLeistungInfoClick(); });
+    connect(BitBtnOnlineAktualisierung, &QPushButton::clicked, this, [this] { BitBtnOnlineAktualisierungClick(); });
+}
+
+void TErtragFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId)
+{
+    TBaseFrame::InitFrame(parent, owner, factory, frameId);
+    FrameName = QStringLiteral("PV-Ertragsberechnung");
+    FrameDescription = QStringLiteral("Berechnung des Ertrages einer PV-Anlage");
+    PageControlErtrag->setTabVisible(PageControlErtrag->indexOf(TabSheetOnlineAktualisierung), false);
+
+    if (!FindFrame(1630) && Factory) {
+        if (TBaseFrame* roof = Factory->CreateFrame(1630))
+            roof->setVisible(false);
+        setVisible(true);
+    }
+
+    FillComboBoxes();
+    m_rechnung = MErtragRechnung();
+    m_tarife.Aktualisierungsstand = BuiltInAktualisierungsstand();
+    FillCityList();
+    LoadSettings();
+    if (m_tarife.Aktualisierungsstand.isEmpty())
+        m_tarife.Aktualisierungsstand = BuiltInAktualisierungsstand();
+
+    ComboBoxInbetriebnahmejahrChange();
+    ComboBoxSpezifischerErtragChange();
+    ComboBoxEigenverbrauchsanteilChange();
+    m_initialised = true;
+    Recalculate();
+}
+
+void TErtragFrame::FillComboBoxes()
+{
+    QStringList periods;
+    for (const MTarifPeriode& p : TarifPerioden())
+        periods << QString::fromLatin1(p.ListText);
+    Fill(ComboBoxInbetriebnahmejahr, periods);
+    Fill(ComboBoxSpezifischerErtrag,
+         {QStringLiteral("850 kWh / kWp"), QStringLiteral("875 kWh / kWp"), QStringLiteral("900 kWh / kWp"),
+          QStringLiteral("925 kWh / kWp"), QStringLiteral("950 kWh / kWp"), QStringLiteral("975 kWh / kWp"),
+          QStringLiteral("1.000 kWh / kWp"), QStringLiteral("1.025 kWh / kWp"), QStringLiteral("1.050 kWh / kWp")});
+    Fill(ComboBoxEigenverbrauchsanteil, {QStringLiteral("0 %"), QStringLiteral("10 %"), QStringLiteral("20 %"),
+                                         QStringLiteral("30 %"), QStringLiteral("40 %"), QStringLiteral("50 %")});
+}
+
+void TErtragFrame::FillCityList()
+{
+    ListViewOrte->setRowCount(0);
+    for (const City& c : kCities) {
+        const int r = ListViewOrte->rowCount();
+        ListViewOrte->insertRow(r);
+        auto* name = new QTableWidgetItem(QString::fromUtf8(c.name));
+        name->setData(Qt::UserRole, c.yield);
+        ListViewOrte->setItem(r, 0, name);
+        auto* value = new QTableWidgetItem(QString::number(c.yield));
+        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        ListViewOrte->setItem(r, 1, value);
+    }
+}
+
+void TErtragFrame::LoadSettings()
+{
+    MErtragEinstellungen e;
+    {
+        MKontaloRegistry reg;
+        EinstellungsFelder().Load(reg, kSection, e);
+        m_tarife.LoadRates(reg, kSection);
+    }
+    SetIndex(ComboBoxInbetriebnahmejahr, e.InbetriebnahmejahrIndex);
+    SetIndex(ComboBoxSpezifischerErtrag, e.SpezifischerErtragIndex);
+    SetIndex(ComboBoxEigenverbrauchsanteil, e.Eigenverbrauchsanteil);
+    UpDownStrompreis->setValue(e.Stompreis);
+    // The price follows the shown position even when the text did not change.
+    EditStrompreis->setText(QString::number(UpDownStrompreis->value()));
+    m_rechnung.SetPrice(UpDownStrompreis->value() / 100.0);
+    m_tarife.Aktualisierungsstand = e.Aktualisierungsstand;
+    m_colorLasche = e.ColorLasche;
+    m_colorSeite = e.ColorSeite;
+}
+
+void TErtragFrame::FinishFrame()
+{
+    MErtragEinstellungen e;
+    e.InbetriebnahmejahrIndex = ComboBoxInbetriebnahmejahr->currentIndex();
+    e.SpezifischerErtragIndex = ComboBoxSpezifischerErtrag->currentIndex();
+    e.Eigenverbrauchsanteil = ComboBoxEigenverbrauchsanteil->currentIndex();
+    e.Stompreis = UpDownStrompreis->value();
+    e.Aktualisierungsstand = m_tarife.Aktualisierungsstand;
+    e.ColorLasche = m_colorLasche;
+    e.ColorSeite = m_colorSeite;
+    MKontaloRegistry reg;
+    EinstellungsFelder().Save(reg, kSection, e);
+    m_tarife.SaveRates(reg, kSection);
+    TBaseFrame::FinishFrame();
+}
+
+void TErtragFrame::ActivateFrame()
+{
+    TBaseFrame::ActivateFrame();
+    if (m_initialised)
+        ComboBoxSpezifischerErtragChange();
+}
+
+void TErtragFrame::CopyFrame()
+{
+    MemoBerechnungsweg->selectAll();
+    MemoBerechnungsweg->copy();
+}
+
+std::optional<MRoofPlant> TErtragFrame::RoofPlant() const
+{
+    auto* roof = dynamic_cast<TDachplanung2DFrame*>(FindFrame(1630));
+    if (!roof)
+        return std::nullopt;
+    MRoofPlant plant;
+    plant.PowerKWp = roof->PlantPowerKWp();
+    plant.EastWest = roof->CheckBoxModuleauf2Dachseiten && roof->CheckBoxModuleauf2Dachseiten->isChecked();
+    return plant;
+}
+
+void TErtragFrame::ComboBoxInbetriebnahmejahrChange()
+{
+    m_rechnung.ApplyPeriod(m_tarife, ComboBoxInbetriebnahmejahr->currentIndex());
+    GroupBoxGrundlagenEEG->setTitle(m_rechnung.GrundlagenCaption());
+    LabelEEG->setText(m_rechnung.EegText());
+    LabelBonusUnter->setText(m_rechnung.BonusUnterText());
+    LabelBonusUeber->setText(m_rechnung.BonusUeberText());
+    LabelAktualisierungsstand->setText(StandText(m_tarife.Aktualisierungsstand));
+    Recalculate();
+}
+
+void TErtragFrame::ComboBoxSpezifischerErtragChange()
+{
+    m_rechnung.DeriveSpecificYield(ComboBoxSpezifischerErtrag->currentIndex(), RoofPlant());
+    Recalculate();
+}
+
+void TErtragFrame::ComboBoxEigenverbrauchsanteilChange()
+{
+    m_rechnung.SetShare(ComboBoxEigenverbrauchsanteil->currentIndex());
+    const bool price = m_rechnung.Anteil != 0;
+    LabelEingesparterStrompreis->setEnabled(price);
+    EditStrompreis->setEnabled(price);
+    UpDownStrompreis->setEnabled(price);
+    Recalculate();
+}
+
+void TErtragFrame::EditStrompreisChange()
+{
+    const QString text = EditStrompreis->text();
+    // An emptied field is a number being typed, not a mistake.
+    if (text.trimmed().isEmpty())
+        return;
+    try {
+        m_rechnung.SetPrice(StrToFloatLocal(text) / 100.0);
+    } catch (const ConversionError&) {
+        tandrel::platform::dialogs().showMessage(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+        return;
+    }
+    bool whole = false;
+    const int cents = text.trimmed().toInt(&whole);
+    if (whole && cents >= UpDownStrompreis->minimum() && cents <= UpDownStrompreis->maximum()) {
+        const QSignalBlocker block(UpDownStrompreis);
+        UpDownStrompreis->setValue(cents);
+    }
+    Recalculate();
+}
+
+void TErtragFrame::BitBtnSpezifischerJahresertragInfoClick()
+{
+    PanelStandortliste->setVisible(!PanelStandortliste->isVisible());
+    if (PanelStandortliste->isVisible())
+        PanelStandortliste->raise();
+}
+
+void TErtragFrame::SpeedButtonCloseJahresPanelClick()
+{
+    PanelStandortliste->setVisible(false);
+}
+
+void TErtragFrame::BitBtnLeistungInfoClick()
+{
+    if (Factory)
+        Factory->ShowFrame(1630);
+}
+
+void TErtragFrame::Recalculate()
+{
+    if (!m_initialised)
+        return;
+    const std::optional<MErtragTexte> t = m_rechnung.Recalculate(RoofPlant());
+    if (!t)
+        return;
+    LabelErtragproJahrproKW2->setText(t->SpezifischerErtrag);
+    LabelErtragsminderungOstWest->setText(t->ErtragsminderungOstWest);
+    LabelEigenverbrauchsanteil->setText(t->Eigenverbrauchsanteil);
+    LabelEigenverbrauchsmenge->setText(t->Eigenverbrauchsmenge);
+    LabelLeistung->setText(t->Leistung);
+    LabelErtragproJahrproKW->setText(t->SpezifischerErtrag);
+    LabelErtragProJahr->setText(t->ErtragProJahr);
+    LabelLaufzeit->setText(t->Laufzeit);
+    LabelErtraginLaufzeit->setText(t->ErtraginLaufzeit);
+    LabelEinspeisever->setText(t->Einspeisever);
+    LabelEinspeiseErloesinLaufzeit->setText(t->EinspeiseErloesinLaufzeit);
+    MemoBerechnungsweg->setPlainText(t->Bericht.join(QLatin1Char('\n')));
+    PaintBoxErtragChart->SetDaten({m_rechnung.Jahresertrag, m_rechnung.JahresErloes(), int(MErtragRechnung::kLaufzeit)});
+}
+
+QString TErtragFrame::UpdateUrl()
+{
+    QString server;
+    {
+        MKontaloRegistry reg;
+        server = reg.ReadString(kSection, QStringLiteral("AktualisierungServer"), QString()).trimmed();
+    }
+    if (server.isEmpty())
+        server = QString::fromLatin1(links::kTariffUpdateServer);
+    while (server.endsWith(QLatin1Char('/')))
+        server.chop(1);
+    return server + kUpdatePath;
+}
+
+bool TErtragFrame::UpdateRunning() const
+{
+    return m_fetch->Busy();
+}
+
+void TErtragFrame::BitBtnOnlineAktualisierungClick()
+{
+    if (m_fetch->Busy())
+        return;
+    MHttpRequest request;
+    request.Url = UpdateUrl();
+    request.Referer = QString::fromLatin1(links::kMakerRootAddress);
+    {
+        MKontaloRegistry reg;
+        request.ConnectTimeoutMs = SettingInt(reg, "AktualisierungVerbindungTimeout", request.ConnectTimeoutMs);
+        request.TimeoutMs = SettingInt(reg, "AktualisierungTimeout", request.TimeoutMs);
+    }
+    MemoProtokoll->appendPlainText(QStringLiteral("+ Onlinezugriff auf wird importiert:") + request.Url);
+    BitBtnOnlineAktualisierung->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    m_fetch->Start(request, [this](const MHttpResult& result) { FetchTextPageDone(result); });
+}
+
+void TErtragFrame::FetchTextPageDone(const MHttpResult& result)
+{
+    BitBtnOnlineAktualisierung->setEnabled(true);
+    unsetCursor();
+    const std::optional<QStringList> lines = result.Ok ? ReplyLines(result.Body) : std::nullopt;
+    if (!lines) {
+        tandrel::platform::dialogs().showMessage(QStringLiteral("Fehler bei HTTP-Zugriff"));
+        emit TariffUpdateFinished(false);
+        return;
+    }
+    m_lines = *lines;
+    ShowLines();
+    ApplyTariffUpdate();
+    emit TariffUpdateFinished(true);
+}
+
+void TErtragFrame::ShowLines()
+{
+    MemoInternetrequest->setPlainText(m_lines.join(QLatin1Char('\n')));
+}
+
+void TErtragFrame::ApplyTariffUpdate()
+{
+    m_tarife = TarifTabelleAusZeilen(m_lines);
+    LabelAktualisierungInfo->setText(FormatText(QStringLiteral("Aktualisierung durchgeführt, Stand: %s"), {m_tarife.Aktualisierungsstand}));
+    ComboBoxInbetriebnahmejahrChange();
+}
+
+void TErtragFrame::resizeEvent(QResizeEvent* event)
+{
+    TBaseFrame::resizeEvent(event);
+    const int left = PanelLeft->isVisible() ? PanelLeft->width() : 0;
+    PanelFrameTop->setGeometry(left, 0, width() - left, PanelFrameTop->height());
+    PanelMain->setGeometry(left, PanelFrameTop->height(), width() - left, height() - PanelFrameTop->height());
+}
+
+bool TErtragFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == BitBtnKontalo) {
+        if (event->type() == QEvent::Enter) {
+            const QPoint at = BitBtnKontalo->mapTo(this, QPoint(BitBtnKontalo->width(), BitBtnKontalo->height() + 4));
+            PanelKontaloHinweis->move(std::max(0, at.x() - PanelKontaloHinweis->width()), at.y());
+            PanelKontaloHinweis->setVisible(true);
+            PanelKontaloHinweis->raise();
+        } else if (event->type() == QEvent::Leave) {
+            PanelKontaloHinweis->setVisible(false);
+        }
+    }
+    return TBaseFrame::eventFilter(watched, event);
+}

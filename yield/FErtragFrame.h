@@ -1,0 +1,133 @@
+#pragma once
+
+#include "app/FBaseFrame.h"
+#include "yield/ErtragRechnung.h"
+#include "yield/TarifTabelle.h"
+
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class MHttpFetch;
+struct MHttpResult;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QTableWidget;
+class QTabWidget;
+class QToolButton;
+class TErtragChart;
+
+// Frame 1610: yield and revenue of the planned system under the feed-in
+// law, with the report that explains it and the online tariff update.
+class TErtragFrame : public TBaseFrame {
+    Q_OBJECT
+public:
+    explicit TErtragFrame(QWidget* parent = nullptr);
+    ~TErtragFrame() override;
+
+    void InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId) override;
+    void FinishFrame() override;
+    void ActivateFrame() override;
+    void CopyFrame() override;
+    bool CanCopyFrame() override { return true; }
+
+    // The user operations.
+    void ComboBoxInbetriebnahmejahrChange();
+    void ComboBoxSpezifischerErtragChange();
+    void ComboBoxEigenverbrauchsanteilChange();
+    void EditStrompreisChange();
+    void BitBtnSpezifischerJahresertragInfoClick();
+    void SpeedButtonCloseJahresPanelClick();
+    void BitBtnLeistungInfoClick();
+    void BitBtnOnlineAktualisierungClick();
+
+    void Recalculate();
+    // Takes the date and the twelve rates from the line list.
+    void ApplyTariffUpdate();
+
+    // The update page's address: the maker's server unless the settings
+    // name another ("AktualisierungServer").
+    static QString UpdateUrl();
+    bool UpdateRunning() const;
+
+    const MErtragRechnung& Rechnung() const { return m_rechnung; }
+    const MTarifTabelle& Tarife() const { return m_tarife; }
+    const QStringList& InternetLines() const { return m_lines; }
+
+signals:
+    // After an update's reply was handled (or the fetch failed).
+    void TariffUpdateFinished(bool ok);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildControls();
+    void FillComboBoxes();
+    void FillCityList();
+    void LoadSettings();
+    std::optional<MRoofPlant> RoofPlant() const;
+    void FetchTextPageDone(const MHttpResult& result);
+    void ShowLines();
+
+    MErtragRechnung m_rechnung;
+    MTarifTabelle m_tarife = MTarifTabelle::BuiltIn();
+    QStringList m_lines{QStringLiteral("MemoInternetrequest")};
+    bool m_initialised = false;
+    std::int32_t m_colorLasche = 16182176;
+    std::int32_t m_colorSeite = 16182176;
+    std::unique_ptr<MHttpFetch> m_fetch;
+
+    QTabWidget* PageControlErtrag = nullptr;
+    QWidget* TabSheetBerechnung = nullptr;
+    QWidget* TabSheetBerechnungsweg = nullptr;
+    QWidget* TabSheetOnlineAktualisierung = nullptr;
+
+    QGroupBox* GroupBoxGrundlagenEEG = nullptr;
+    QComboBox* ComboBoxInbetriebnahmejahr = nullptr;
+    QLabel* LabelEEG = nullptr;
+    QLabel* LabelBonusUnter = nullptr;
+    QLabel* LabelBonusUeber = nullptr;
+    QLabel* LabelAktualisierungsstand = nullptr;
+    QLabel* LabelAktualisierungInfo = nullptr;
+    QPushButton* BitBtnOnlineAktualisierung = nullptr;
+
+    QComboBox* ComboBoxSpezifischerErtrag = nullptr;
+    QPushButton* BitBtnSpezifischerJahresertragInfo = nullptr;
+    QLabel* LabelErtragproJahrproKW2 = nullptr;
+    QLabel* LabelErtragsminderungOstWest = nullptr;
+    QPushButton* BitBtnLeistungInfo = nullptr;
+    QComboBox* ComboBoxEigenverbrauchsanteil = nullptr;
+    QLabel* LabelEigenverbrauchsanteil = nullptr;
+    QLabel* LabelEigenverbrauchsmenge = nullptr;
+    QLabel* LabelEingesparterStrompreis = nullptr;
+    QLineEdit* EditStrompreis = nullptr;
+    QScrollBar* UpDownStrompreis = nullptr;
+
+    QGroupBox* GroupBoxErgebnis = nullptr;
+    QLabel* LabelLeistung = nullptr;
+    QLabel* LabelErtragproJahrproKW = nullptr;
+    QLabel* LabelErtragProJahr = nullptr;
+    QLabel* LabelLaufzeit = nullptr;
+    QLabel* LabelErtraginLaufzeit = nullptr;
+    QLabel* LabelEinspeisever = nullptr;
+    QLabel* LabelEinspeiseErloesinLaufzeit = nullptr;
+    TErtragChart* PaintBoxErtragChart = nullptr;
+
+    QFrame* PanelStandortliste = nullptr;
+    QTableWidget* ListViewOrte = nullptr;
+    QToolButton* SpeedButtonCloseJahresPanel = nullptr;
+
+    QPlainTextEdit* MemoBerechnungsweg = nullptr;
+    QPlainTextEdit* MemoInternetrequest = nullptr;
+    QPlainTextEdit* MemoProtokoll = nullptr;
+
+    QPushButton* BitBtnKontalo = nullptr;
+    QFrame* PanelKontaloHinweis = nullptr;
+};
