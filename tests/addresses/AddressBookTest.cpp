@@ -5,6 +5,7 @@
 #include "app/Links.h"
 #include "app/MainForm.h"
 #include "tests/support/TestEnv.h"
+#include "tests/support/CaseName.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -152,7 +153,7 @@ TEST_P(AbsenderOutOfRange, MarksNoRowAndTypingChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(Ids, AbsenderOutOfRange, ::testing::Values(-1, 8, 99),
     [](const ::testing::TestParamInfo<int>& info) {
-        return info.param < 0 ? std::string("minus_") + std::to_string(-info.param) : std::to_string(info.param);
+        return "id_" + tandrel::test::NumberName(info.param);
     });
 
 TEST_F(AddressBookTest, TypingWithoutSelectionGoesToTheMarkedRow)
