@@ -1,11 +1,10 @@
 #include "app/KontaloRegistry.h"
 #include "tests/support/CaseName.h"
-#include "tests/support/TestEnv.h"
+#include "tests/e2e/ProgramTest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -14,7 +13,7 @@ namespace {
 
 // Several copies of the real program on one settings file, started together
 // so that every copy has read its settings before any of them writes.
-class CopiesTest : public tandrel::test::TestEnv {
+class CopiesTest : public ProgramTest {
 protected:
     struct Copy {
         std::unique_ptr<QProcess> process;
@@ -25,24 +24,16 @@ protected:
     // waiting for `release` and quitting.
     Copy start(int n, QStringList script, const QString& release)
     {
-        const QString dir = tempDir.path();
+        const QString copy = QString::number(n);
         Copy c;
-        c.log = QStringLiteral("%1/copy%2.log").arg(dir).arg(n);
+        c.log = tempDir.filePath("script" + copy + ".log");
         script << "print SpeedButtonEnde" << "wait " + release << "quit";
-        QFile s(QStringLiteral("%1/copy%2.txt").arg(dir).arg(n));
+        QFile s(tempDir.filePath("script" + copy + ".txt"));
         EXPECT_TRUE(s.open(QIODevice::WriteOnly | QIODevice::Truncate));
         s.write(script.join('\n').toUtf8());
         s.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("TANDREL_REGISTRY", registryPath());
-        env.insert("TANDREL_APPDATA", appDataPath());
-        env.insert("TANDREL_DIALOG_LOG", QStringLiteral("%1/dialogs%2.log").arg(dir).arg(n));
-        env.insert("TANDREL_SHELL_LOG", QStringLiteral("%1/shell%2.log").arg(dir).arg(n));
-        env.insert("TANDREL_SCRIPT", s.fileName());
-        env.insert("TANDREL_SCRIPT_LOG", c.log);
         c.process = std::make_unique<QProcess>();
-        c.process->setProcessEnvironment(env);
+        c.process->setProcessEnvironment(programEnvironment(copy));
         c.process->start(QStringLiteral(TANDREL_EXE));
         return c;
     }
