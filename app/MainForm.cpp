@@ -331,11 +331,7 @@ void TMainForm1::BuildBody()
     memo->setObjectName(QStringLiteral("MemoKontaloTestergebnis"));
     memo->setAlignment(Qt::AlignCenter);
     memo->setWordWrap(true);
-    memo->setTextFormat(Qt::RichText);
-    memo->setText(QStringLiteral(
-        "<b>Kontalo pro 2010 im Test</b><br>"
-        "Die Finanzierungsrechnung für PV-Anlagen mit Kredit, Tilgung und Steuer wurde im Vergleich "
-        "der Planungsprogramme mit „sehr&nbsp;gut“ bewertet."));
+    memo->setTextFormat(Qt::RichText); // the text comes when the note is first shown
     auto* noteLayout = new QVBoxLayout(PanelKontaloTestergebnis);
     noteLayout->setContentsMargins(12, 8, 12, 8);
     noteLayout->addWidget(memo);
@@ -576,6 +572,14 @@ void TMainForm1::closeEvent(QCloseEvent* event)
 // Below the Kontalo button, as high as its wrapped text needs, inside the body.
 void TMainForm1::ShowKontaloNote()
 {
+    // Laid out on first use: a rich text costs a text document and the font
+    // system at start-up, while the note may never be shown.
+    auto* memo = PanelKontaloTestergebnis->findChild<QLabel*>(QStringLiteral("MemoKontaloTestergebnis"));
+    if (memo && memo->text().isEmpty())
+        memo->setText(QStringLiteral(
+            "<b>Kontalo pro 2010 im Test</b><br>"
+            "Die Finanzierungsrechnung für PV-Anlagen mit Kredit, Tilgung und Steuer wurde im Vergleich "
+            "der Planungsprogramme mit „sehr&nbsp;gut“ bewertet."));
     const int width = 380;
     const int height = PanelKontaloTestergebnis->layout()->totalHeightForWidth(width);
     const int buttonLeft = SpeedButtonKontalo->mapTo(this, QPoint(0, 0)).x() - PanelBody->mapTo(this, QPoint(0, 0)).x();
