@@ -7,7 +7,9 @@
 namespace {
 
 // libcurl, and the TLS, Kerberos and LDAP libraries behind it, are loaded
-// with the first request instead of at every program start.
+// with the first request instead of at every program start, in the worker
+// thread so the window never waits for it (the global set-up of this libcurl
+// version is thread-safe, and the local static runs it once).
 struct CurlApi {
     CURLcode (*global_init)(long) = nullptr;
     CURL* (*easy_init)() = nullptr;
@@ -159,7 +161,6 @@ bool MHttpFetch::Start(const MHttpRequest& request, std::function<void(const MHt
     if (m_busy)
         return false;
     Join();
-    Curl(); // loads libcurl and runs its global set-up here, not in the worker
     m_busy = true;
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     m_worker = std::thread([this, request, cancel = m_cancel, done = std::move(done)] {
