@@ -4,7 +4,9 @@
 #include "app/FBaseFrame.h"
 #include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
+#include "paperhouse/FPapierHausFrame.h"
 #include "platform/Logging.h"
+#include "product/FKontaloProduktFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "yield/FErtragFrame.h"
 
@@ -25,8 +27,8 @@ const std::vector<FrameClassInfo>& FrameClassTable()
 {
     static const std::vector<FrameClassInfo> table = {
         {FrameId::Overview, "TOverviewFrame", make<TOverviewFrame>},
-        {FrameId::KontaloProdukt, "TKontaloProduktFrame", nullptr},
-        {FrameId::PapierHaus, "TPapierHausFrame", nullptr},
+        {FrameId::KontaloProdukt, "TKontaloProduktFrame", make<TKontaloProduktFrame>},
+        {FrameId::PapierHaus, "TPapierHausFrame", make<TPapierHausFrame>},
         {FrameId::Ertrag, "TErtragFrame", make<TErtragFrame>},
         {FrameId::Eigenverbrauch, "TEigenverbrauchFrame", nullptr},
         {FrameId::KEV, "TKEVFrame", nullptr},

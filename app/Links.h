@@ -10,6 +10,16 @@ inline constexpr const char* kSponsorWebSite = "https://www.sonnfeld-energiefond
 inline constexpr const char* kSponsorName = "Sonnfeld Energiefonds";
 inline constexpr const char* kMakerEmail = "info@norvi-software.de";
 inline constexpr const char* kMakerWebAddress = "www.norvi-software.de";
+inline constexpr const char* kMakerProductsPage = "https://www.norvi-software.de/produkte";
+inline constexpr const char* kSiblingTestPage = "https://www.norvi-software.de/kontalo/testberichte";
+inline constexpr const char* kSiblingOrderPage = "https://www.norvi-software.de/kontalo/bestellen";
+// The maker's postal address and fax number (the fax number lies in the range
+// kept free for fiction).
+inline constexpr const char* kMakerName = "Norvi GmbH";
+inline constexpr const char* kMakerStreet = "Lichtenbergstraße 14";
+inline constexpr const char* kMakerPostcode = "80331";
+inline constexpr const char* kMakerTown = "München";
+inline constexpr const char* kMakerFax = "089 99998-129";
 // The maker of the catalogue modules of the roof planner.
 inline constexpr const char* kModuleMakerWebSite = "https://www.solarindustries-module.de";
 // The maker's server with the tariff update page, and the Referer it expects.

@@ -5,7 +5,6 @@
 #include "app/Links.h"
 #include "app/MainForm.h"
 #include "tests/support/TestEnv.h"
-#include "tests/support/CaseName.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -153,7 +152,8 @@ TEST_P(AbsenderOutOfRange, MarksNoRowAndTypingChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(Ids, AbsenderOutOfRange, ::testing::Values(-1, 8, 99),
     [](const ::testing::TestParamInfo<int>& info) {
-        return "id_" + tandrel::test::NumberName(info.param);
+        return info.param < 0 ? std::string("slot_minus_") + std::to_string(-info.param)
+                              : std::string("slot_") + std::to_string(info.param);
     });
 
 TEST_F(AddressBookTest, TypingWithoutSelectionGoesToTheMarkedRow)

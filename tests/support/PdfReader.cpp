@@ -1,6 +1,8 @@
 #include "tests/support/PdfReader.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <poppler-document.h>
 #include <poppler-font.h>
@@ -138,6 +140,21 @@ QColor PdfReader::colorAtMm(const QImage& rendered, double dpi, double xMm, doub
     if (!rendered.valid(x, y))
         return {};
     return rendered.pixelColor(x, y);
+}
+
+std::optional<QpdfCheck> RunQpdfCheck(const QString& path)
+{
+    const QString qpdf = QStandardPaths::findExecutable(QStringLiteral("qpdf"));
+    if (qpdf.isEmpty())
+        return std::nullopt;
+    QProcess check;
+    check.start(qpdf, {QStringLiteral("--check"), path});
+    QpdfCheck result;
+    if (!check.waitForFinished(60000))
+        return result;
+    result.exitCode = check.exitStatus() == QProcess::NormalExit ? check.exitCode() : -1;
+    result.output = QString::fromUtf8(check.readAllStandardOutput() + check.readAllStandardError());
+    return result;
 }
 
 } // namespace tandrel::test

@@ -51,4 +51,12 @@ private:
     std::unique_ptr<poppler::document> m_doc;
 };
 
+// The verdict of "qpdf --check" on a file; none when qpdf is not installed.
+struct QpdfCheck {
+    int exitCode = -1;
+    QString output;
+    bool clean() const { return exitCode == 0 && output.contains(QStringLiteral("No syntax or stream encoding errors found")); }
+};
+std::optional<QpdfCheck> RunQpdfCheck(const QString& path);
+
 } // namespace tandrel::test

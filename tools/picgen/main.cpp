@@ -137,6 +137,8 @@ int main(int argc, char** argv)
     picgen::drawHouseSymbols(sink);
     picgen::drawStartPage(sink);
     picgen::drawTopBar(sink);
+    picgen::drawProductScreens(sink);
+    picgen::drawWallTextures(sink);
     if (!error.isEmpty())
         return fail(error);
     for (const auto& item : tandrel::pictures::kCatalogue) {
@@ -149,8 +151,9 @@ int main(int argc, char** argv)
     for (auto it = pictures.begin(); it != pictures.end(); ++it) {
         // Large opaque catalogue pictures (backgrounds, photos) decode several
         // times faster as JPEG, which matters when the start page shows one.
-        const bool photo = it.key().startsWith(QLatin1String("catalogue/")) && !it.value().hasAlphaChannel() &&
-                           it.value().width() >= 400 && it.value().height() >= 300;
+        const bool photo = (it.key().startsWith(QLatin1String("catalogue/")) && !it.value().hasAlphaChannel() &&
+                            it.value().width() >= 400 && it.value().height() >= 300) ||
+                           it.key().startsWith(QLatin1String("texture/"));
         // The small interface pictures are shown at every start: stored as raw
         // premultiplied pixels they need no decoding at all.
         // So is the start page's own background, shown at every start.

@@ -1,0 +1,133 @@
+#include "paperhouse/PaperHouseParams.h"
+
+#include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace tandrel::paperhouse {
+
+namespace {
+
+double Radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
+
+using P = TPaperHouseParams;
+
+// Everything but the per-wall arrays, in the stored order.
+const MSettingsFields<P>& ScalarFields()
+{
+    static const P d;
+    static const MSettingsFields<P> fields{
+        {QStringLiteral("Seitenformat"), &P::Seitenformat, d.Seitenformat},
+        {QStringLiteral("Seitenausrichtung"), &P::Seitenausrichtung, d.Seitenausrichtung},
+        {QStringLiteral("Hauslaenge"), &P::Hauslaenge, d.Hauslaenge},
+        {QStringLiteral("Hausbreite"), &P::Hausbreite, d.Hausbreite},
+        {QStringLiteral("Haushoehe"), &P::Haushoehe, d.Haushoehe},
+        {QStringLiteral("DachUeberstandX"), &P::DachUeberstandX, d.DachUeberstandX},
+        {QStringLiteral("DachUeberstandY"), &P::DachUeberstandY, d.DachUeberstandY},
+        {QStringLiteral("DachNeigung"), &P::DachNeigung, d.DachNeigung},
+        {QStringLiteral("LaschenWinkel"), &P::LaschenWinkel, d.LaschenWinkel},
+        {QStringLiteral("LaschenGroesse"), &P::LaschenGroesse, d.LaschenGroesse},
+        {QStringLiteral("Schenkelanteil"), &P::Schenkelanteil, d.Schenkelanteil},
+        {QStringLiteral("Massstab"), &P::Massstab, d.Massstab},
+        {QStringLiteral("Kippwinkel"), &P::Kippwinkel, d.Kippwinkel},
+        {QStringLiteral("Blickwinkel"), &P::Blickwinkel, d.Blickwinkel},
+        {QStringLiteral("Size"), &P::Size, d.Size},
+        {QStringLiteral("ColorHauswand"), &P::ColorHauswand, d.ColorHauswand},
+        {QStringLiteral("ColorGiebel"), &P::ColorGiebel, d.ColorGiebel},
+        {QStringLiteral("ColorDach"), &P::ColorDach, d.ColorDach},
+        {QStringLiteral("ColorSolar"), &P::ColorSolar, d.ColorSolar},
+        {QStringLiteral("ColorUmgebung"), &P::ColorUmgebung, d.ColorUmgebung},
+        {QStringLiteral("ColorHintergrund"), &P::ColorHintergrund, d.ColorHintergrund},
+        {QStringLiteral("ColorLaschen"), &P::ColorLaschen, d.ColorLaschen},
+        {QStringLiteral("ColorFenster"), &P::ColorFenster, d.ColorFenster},
+        {QStringLiteral("ColorFensterRahmen"), &P::ColorFensterRahmen, d.ColorFensterRahmen},
+        {QStringLiteral("ColorHausTuer"), &P::ColorHausTuer, d.ColorHausTuer},
+        {QStringLiteral("ColorHaussockel"), &P::ColorHaussockel, d.ColorHaussockel},
+        {QStringLiteral("SockelHoehe"), &P::SockelHoehe, d.SockelHoehe},
+        {QStringLiteral("TuerenBreite"), &P::TuerenBreite, d.TuerenBreite},
+        {QStringLiteral("TuerenHoehe"), &P::TuerenHoehe, d.TuerenHoehe},
+        {QStringLiteral("TuerenAbstand"), &P::TuerenAbstand, d.TuerenAbstand},
+        {QStringLiteral("TuerenRahmen"), &P::TuerenRahmen, d.TuerenRahmen},
+        {QStringLiteral("FensterUnten"), &P::FensterUnten, d.FensterUnten},
+        {QStringLiteral("FensterBreite"), &P::FensterBreite, d.FensterBreite},
+        {QStringLiteral("FensterHoehe"), &P::FensterHoehe, d.FensterHoehe},
+        {QStringLiteral("FensterAbstand"), &P::FensterAbstand, d.FensterAbstand},
+        {QStringLiteral("FensterRahmen"), &P::FensterRahmen, d.FensterRahmen},
+        {QStringLiteral("Etagenhoehe"), &P::Etagenhoehe, d.Etagenhoehe},
+    };
+    return fields;
+}
+
+QString Numbered(const char* prefix, int n, const char* suffix)
+{
+    return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
+}
+
+}  // namespace
+
+double TPaperHouseParams::RoofGableSideLength() const
+{
+    return Hausbreite / 2.0 / std::cos(Radians(DachNeigung)) + DachUeberstandY;
+}
+
+double TPaperHouseParams::RoofEavesSideLength() const
+{
+    return Hauslaenge + 2.0 * DachUeberstandX;
+}
+
+double TPaperHouseParams::RidgeHeight() const
+{
+    return Hausbreite / 2.0 * std::tan(Radians(DachNeigung));
+}
+
+double MillimetresPerMetre(int scalePosition)
+{
+    return scalePosition <= 0 ? 10.0 : 1000.0 / scalePosition;
+}
+
+void LoadPaperHouseParams(MKontaloRegistry& store, TPaperHouseParams& p)
+{
+    const QString& key = kPaperHouseSection;
+    p.Seitenformattyp = store.ReadString(key, QStringLiteral("Seitenformattyp"), TPaperHouseParams().Seitenformattyp);
+    ScalarFields().Load(store, key, p);
+    const TPaperHouseParams defaults;
+    for (int i = 0; i < 4; ++i)
+        p.TuerAnzahl[i] = store.ReadInteger(key, Numbered("TuerAnzahl", i + 1, ""), defaults.TuerAnzahl[i]);
+    for (int i = 0; i < 4; ++i)
+        p.TuerPosition[i] = store.ReadInteger(key, Numbered("TuerPosition", i + 1, ""), defaults.TuerPosition[i]);
+    for (int i = 0; i < 4; ++i)
+        p.GrafikDateiname[i] = store.ReadString(key, Numbered("Grafik", i + 1, "Dateiname"), QString());
+    for (int i = 0; i < 4; ++i)
+        p.GrafikAnzeigen[i] = store.ReadBool(key, Numbered("Grafik", i + 1, "Anzeigen"), false);
+    for (int i = 0; i < 4; ++i)
+        p.ElementeAnzeigen[i] = store.ReadBool(key, Numbered("Elemente", i + 1, "Anzeigen"), defaults.ElementeAnzeigen[i]);
+    for (int i = 0; i < 6; ++i)
+        p.FotoDateiname[i] = store.ReadString(key, Numbered("Foto", i + 1, "Dateiname"), QString());
+    p.Wandstruktur = store.ReadInteger(key, QStringLiteral("Wandstruktur"), 0);
+}
+
+void SavePaperHouseParams(MKontaloRegistry& store, const TPaperHouseParams& p)
+{
+    const QString& key = kPaperHouseSection;
+    ScalarFields().Save(store, key, p);
+    for (int i = 0; i < 4; ++i)
+        store.WriteInteger(key, Numbered("TuerAnzahl", i + 1, ""), p.TuerAnzahl[i]);
+    for (int i = 0; i < 4; ++i)
+        store.WriteInteger(key, Numbered("TuerPosition", i + 1, ""), p.TuerPosition[i]);
+    for (int i = 0; i < 4; ++i)
+        store.WriteString(key, Numbered("Grafik", i + 1, "Dateiname"), p.GrafikDateiname[i]);
+    for (int i = 0; i < 4; ++i)
+        store.WriteBool(key, Numbered("Grafik", i + 1, "Anzeigen"), p.GrafikAnzeigen[i]);
+    for (int i = 0; i < 4; ++i)
+        store.WriteBool(key, Numbered("Elemente", i + 1, "Anzeigen"), p.ElementeAnzeigen[i]);
+    for (int i = 0; i < 6; ++i)
+        store.WriteString(key, Numbered("Foto", i + 1, "Dateiname"), p.FotoDateiname[i]);
+    store.WriteInteger(key, QStringLiteral("Wandstruktur"), p.Wandstruktur);
+}
+
+}  // namespace tandrel::paperhouse

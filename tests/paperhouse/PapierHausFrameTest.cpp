@@ -1,0 +1,400 @@
+#include "app/CommonFunctions.h"
+#include "app/KontaloRegistry.h"
+#include "drawing/Canvas.h"
+#include "drawing/Reps3D.h"
+#include "paperhouse/FPapierHausFrame.h"
+#include "paperhouse/PageFormats.h"
+#include "paperhouse/WallSurfaces.h"
+#include "tests/support/TestEnv.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QAbstractButton>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace {
+
+using namespace tandrel::paperhouse;
+
+class PapierHausFrameTest : public tandrel::test::TestEnv {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        host.resize(1200, 900);
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    TPapierHausFrame& Open()
+    {
+        frame = std::make_unique<TPapierHausFrame>(&host);
+        frame->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
+        return *frame;
+    }
+    // Saves and opens a fresh frame on the same settings.
+    TPapierHausFrame& Reopen()
+    {
+        frame->FinishFrame();
+        frame.reset();
+        return Open();
+    }
+
+    QWidget host;
+    std::unique_ptr<TPapierHausFrame> frame;
+};
+
+TEST_F(PapierHausFrameTest, FreshSettingsGiveTheDefaultHouseAndItsLabels)
+{
+    TPapierHausFrame& f = Open();
+    const TPaperHouseParams& p = f.Parameters();
+    EXPECT_DOUBLE_EQ(p.Hauslaenge, 10);
+    EXPECT_DOUBLE_EQ(p.Hausbreite, 7.2);
+    EXPECT_DOUBLE_EQ(p.Haushoehe, 5.8);
+    EXPECT_EQ(p.DachNeigung, 30);
+    EXPECT_EQ(p.LaschenGroesse, 8);
+    EXPECT_EQ(f.LabelDachGiebel->text(), QStringLiteral("Dach Giebelseite: 4,8 m"));
+    EXPECT_EQ(f.LabelDachTraufe->text(), QStringLiteral("Dach Traufeseite: 11,2 m"));
+    EXPECT_EQ(f.LabelMasstab->text(), QStringLiteral("Maßstab:   1 : 125"));
+    EXPECT_NEAR(f.RoofGableSideLength(), 4.757, 0.001);
+    EXPECT_DOUBLE_EQ(f.RoofEavesSideLength(), 11.2);
+    EXPECT_DOUBLE_EQ(f.MillimetresPerMetre, 8);
+    EXPECT_DOUBLE_EQ(f.PixelsPerMetre, 28.8);
+    EXPECT_EQ(f.ComboBoxSeitenFormat->count(), 8);
+    EXPECT_EQ(f.ComboBoxSeitenFormat->currentText(), QStringLiteral("A4"));
+    EXPECT_TRUE(f.RadioButtonQuerformat->isChecked());
+    EXPECT_EQ(f.ShapeDach->Color(), 33023u);
+    EXPECT_EQ(f.ShapeSolar->Color(), 16711680u);
+    EXPECT_EQ(f.GetFrameName(), QStringLiteral("Hausplanung"));
+    int visibleTabs = 0;
+    for (int i = 0; i < f.PageControlPapierHaus->count(); ++i)
+        visibleTabs += f.PageControlPapierHaus->isTabVisible(i) ? 1 : 0;
+    EXPECT_EQ(visibleTabs, 2);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(PapierHausFrameTest, PitchZeroGivesHalfTheWidthPlusTheOverhang)
+{
+    TPapierHausFrame& f = Open();
+    f.TrackBarElevation->setValue(0);
+    EXPECT_DOUBLE_EQ(f.RoofGableSideLength(), 7.2 / 2 + 0.6);
+    EXPECT_EQ(f.LabelDachGiebel->text(), QStringLiteral("Dach Giebelseite: 4,2 m"));
+}
+
+struct MeasureCase {
+    const char* name;
+    const char* edit;
+    const char* text;
+    double length, width, height, overhangX, overhangY;
+};
+
+// Test names show the case name, not the bytes.
+void PrintTo(const MeasureCase& c, std::ostream* os) { *os << c.name; }
+
+class BadMeasureTest : public PapierHausFrameTest, public ::testing::WithParamInterface<MeasureCase> {};
+
+TEST_P(BadMeasureTest, OnlyThatMeasureFallsBack)
+{
+    TPapierHausFrame& f = Open();
+    f.EditHausLaenge->setText(QStringLiteral("11"));
+    f.EditHausBreite->setText(QStringLiteral("8"));
+    f.EditHaushoehe->setText(QStringLiteral("6"));
+    f.EditDachUeberstandX->setText(QStringLiteral("0,5"));
+    f.EditDachUeberstandY->setText(QStringLiteral("0,4"));
+    f.findChild<QLineEdit*>(QString::fromLatin1(GetParam().edit))->setText(QString::fromUtf8(GetParam().text));
+    const TPaperHouseParams& p = f.Parameters();
+    EXPECT_DOUBLE_EQ(p.Hauslaenge, GetParam().length);
+    EXPECT_DOUBLE_EQ(p.Hausbreite, GetParam().width);
+    EXPECT_DOUBLE_EQ(p.Haushoehe, GetParam().height);
+    EXPECT_DOUBLE_EQ(p.DachUeberstandX, GetParam().overhangX);
+    EXPECT_DOUBLE_EQ(p.DachUeberstandY, GetParam().overhangY);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, BadMeasureTest,
+    ::testing::Values(MeasureCase{"letters_in_width", "EditHausBreite", "abc", 11, 7.2, 6, 0.5, 0.4},
+                      MeasureCase{"empty_length", "EditHausLaenge", "", 10, 8, 6, 0.5, 0.4},
+                      MeasureCase{"zero_length", "EditHausLaenge", "0", 10, 8, 6, 0.5, 0.4},
+                      MeasureCase{"negative_height", "EditHaushoehe", "-3", 11, 8, 5.8, 0.5, 0.4},
+                      MeasureCase{"infinite_width", "EditHausBreite", "1e999", 11, 7.2, 6, 0.5, 0.4},
+                      MeasureCase{"negative_overhang", "EditDachUeberstandX", "-1", 11, 8, 6, 0.6, 0.4},
+                      MeasureCase{"zero_overhang_is_kept", "EditDachUeberstandY", "0", 11, 8, 6, 0.5, 0},
+                      MeasureCase{"above_the_updown_is_kept", "EditHausLaenge", "25,5", 25.5, 8, 6, 0.5, 0.4},
+                      MeasureCase{"thousands_separator", "EditHausLaenge", "1.000", 1000, 8, 6, 0.5, 0.4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PapierHausFrameTest, AThousandMetreHouseStillPaints)
+{
+    TPapierHausFrame& f = Open();
+    for (QLineEdit* e : {f.EditHausLaenge, f.EditHausBreite, f.EditHaushoehe, f.EditDachUeberstandX})
+        e->setText(QStringLiteral("1000"));
+    f.TrackBarMasstab->setValue(22);
+    f.ComboBoxWaende->setCurrentIndex(1);
+    MCanvas canvas(400, 300);
+    f.PaintNetView(canvas);
+    EXPECT_EQ(f.ImageWand[0].height(), kTiledWallHeight);
+}
+
+struct ScaleCase {
+    const char* name;
+    int position;
+    double mmPerMetre;
+};
+
+// Test names show the case name, not the bytes.
+void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.name; }
+
+class ScaleTest : public ::testing::TestWithParam<ScaleCase> {};
+
+TEST_P(ScaleTest, MillimetresPerMetre)
+{
+    EXPECT_DOUBLE_EQ(MillimetresPerMetre(GetParam().position), GetParam().mmPerMetre);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, ScaleTest,
+                         ::testing::Values(ScaleCase{"default_125", 125, 8}, ScaleCase{"h0_87", 87, 1000.0 / 87},
+                                           ScaleCase{"zero", 0, 10}, ScaleCase{"negative", -4, 10}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PapierHausFrameTest, ScaleButtonsAndDetailInputsSetThePixelScale)
+{
+    TPapierHausFrame& f = Open();
+    qobject_cast<QAbstractButton*>(f.findChild<QWidget*>(QStringLiteral("BitBtnMPA40")))->click();
+    EXPECT_EQ(f.TrackBarMasstab->value(), 40);
+    EXPECT_EQ(f.Parameters().Massstab, 40); // what the PDF reads
+    EXPECT_EQ(f.LabelMasstab->text(), QStringLiteral("Maßstab:   1 : 40"));
+    EXPECT_DOUBLE_EQ(f.PixelsPerMetre, 25 * 3.6);
+    f.SpeedButtonZusaetzlich->click();
+    EXPECT_EQ(f.PanelModellierungEingabe->height(), 324);
+    EXPECT_DOUBLE_EQ(f.PixelsPerMillimetre, 2.8);
+    EXPECT_DOUBLE_EQ(f.PixelsPerMetre, 25 * 2.8);
+    f.SpeedButtonZusaetzlich->click();
+    EXPECT_EQ(f.PanelModellierungEingabe->height(), 84);
+}
+
+TEST_F(PapierHausFrameTest, SavingAndLoadingKeepsTheModel)
+{
+    TPapierHausFrame& f = Open();
+    f.EditHausLaenge->setText(QStringLiteral("12,5"));
+    f.TrackBarElevation->setValue(45);
+    f.UpDownTueranzahl[0]->Step(1);
+    f.UpDownTueranzahl[1]->Step(-1);
+    f.UpDownTueranzahl[3]->Step(1);
+    f.TrackBarTuerPosition[3]->setValue(20);
+    f.ShapeDach->SetColor(0x123456);
+    f.ComboBoxSeitenFormat->setCurrentIndex(7);
+    f.RadioButtonHochformat->setChecked(true);
+    TPapierHausFrame& g = Reopen();
+    const TPaperHouseParams& p = g.Parameters();
+    EXPECT_DOUBLE_EQ(p.Hauslaenge, 12.5);
+    EXPECT_EQ(g.EditHausLaenge->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(p.DachNeigung, 45);
+    EXPECT_EQ(g.TrackBarElevation->value(), 45);
+    EXPECT_EQ(p.TuerAnzahl, (std::array<std::int32_t, 4>{1, 0, 0, 1}));
+    EXPECT_EQ(p.TuerPosition[3], 20);
+    EXPECT_EQ(g.ShapeDach->Color(), 0x123456u);
+    EXPECT_EQ(g.ComboBoxSeitenFormat->currentIndex(), 7);
+    EXPECT_TRUE(g.RadioButtonHochformat->isChecked());
+    g.FinishFrame();
+    QFile stored(registryPath());
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray text = stored.readAll();
+    EXPECT_TRUE(text.contains("Hauslaenge"));
+    EXPECT_FALSE(text.contains("Seitenformattyp"));
+}
+
+TEST_F(PapierHausFrameTest, AStoredSeparatorEntryGivesAnA4Page)
+{
+    {
+        MKontaloRegistry reg;
+        reg.WriteInteger(kPaperHouseSection, QStringLiteral("Seitenformat"), 6);
+        reg.WriteString(kPaperHouseSection, QStringLiteral("Seitenformattyp"), QStringLiteral("nordamerikanisch"));
+    }
+    TPapierHausFrame& f = Open();
+    EXPECT_EQ(f.ComboBoxSeitenFormat->currentIndex(), 6);
+    EXPECT_EQ(f.ComboBoxSeitenFormat->itemText(1), QStringLiteral("A letter (216 × 279 mm)"));
+    const PageSize s = ComputePageSize(f.Parameters().Seitenformattyp, f.ComboBoxSeitenFormat->currentIndex(), false);
+    EXPECT_DOUBLE_EQ(s.PageWidth, 279);
+}
+
+TEST_F(PapierHausFrameTest, MissingOrBrokenWallPicturesAreEmptyWithoutAMessage)
+{
+    const QString broken = QDir(tempDir.path()).filePath(QStringLiteral("kaputt.png"));
+    {
+        QFile f(broken);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("kein Bild");
+    }
+    {
+        MKontaloRegistry reg;
+        reg.WriteString(kPaperHouseSection, QStringLiteral("Grafik1Dateiname"), QStringLiteral("/gibt/es/nicht.png"));
+        reg.WriteString(kPaperHouseSection, QStringLiteral("Grafik2Dateiname"), broken);
+        reg.WriteBool(kPaperHouseSection, QStringLiteral("Grafik1Anzeigen"), true);
+        reg.WriteBool(kPaperHouseSection, QStringLiteral("Grafik2Anzeigen"), true);
+    }
+    TPapierHausFrame& f = Open();
+    EXPECT_TRUE(f.ImageWand[0].isNull());
+    EXPECT_TRUE(f.ImageWand[1].isNull());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    MCanvas canvas(1200, 800);
+    f.PaintNetView(canvas);
+    EXPECT_EQ(canvas.Pixel(45, 300), f.Parameters().ColorHauswand);
+}
+
+TEST_F(PapierHausFrameTest, AChosenWallPictureIsShownOnItsWall)
+{
+    const QString file = QDir(tempDir.path()).filePath(QStringLiteral("wand.png"));
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(QColor(200, 0, 0));
+    ASSERT_TRUE(red.save(file));
+    dialogs.openAnswers.push_back(file);
+    TPapierHausFrame& f = Open();
+    f.findChild<QAbstractButton*>(QStringLiteral("ButtonWand1"))->click();
+    f.CheckBoxPicture[0]->setChecked(true);
+    EXPECT_EQ(f.Parameters().GrafikDateiname[0], file);
+    MCanvas canvas(1200, 800);
+    f.PaintNetView(canvas);
+    EXPECT_EQ(canvas.Pixel(45, 300), tandrel::platform::rgbRef(200, 0, 0));
+}
+
+TEST(WallPictureTest, PicturesBeyondEightThousandPixelsAreScaledDown)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("breit.png"));
+    QImage wide(9000, 10, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    ASSERT_TRUE(wide.save(file));
+    const QImage loaded = LoadWallPicture(file);
+    EXPECT_EQ(loaded.width(), kMaxPictureSide);
+    EXPECT_LE(loaded.height(), 10);
+    EXPECT_TRUE(LoadWallPicture(QString()).isNull());
+}
+
+// --- wall textures ---------------------------------------------------------
+
+TEST(WallTextureTest, ThirteenBuiltInSeamlessTiles)
+{
+    const QStringList captions = WallTextureCaptions();
+    ASSERT_EQ(captions.size(), 14);
+    EXPECT_EQ(captions[0], QStringLiteral("keine Struktur"));
+    EXPECT_EQ(captions[13], QStringLiteral("Holz (Douglasie)"));
+    EXPECT_TRUE(WallTextureTile(0).isNull());
+    EXPECT_TRUE(WallTextureTile(14).isNull());
+    for (int i = 1; i <= 13; ++i) {
+        const QImage tile = WallTextureTile(i);
+        ASSERT_FALSE(tile.isNull()) << captions[i].toStdString();
+        EXPECT_EQ(tile.size(), QSize(kWallTextureTileSize, kWallTextureTileSize));
+    }
+}
+
+TEST(WallTextureTest, TenByFiveEightMetreWall)
+{
+    const TTiling t = WallTiling(10, 5.8);
+    EXPECT_EQ(t.width, 1379);
+    EXPECT_EQ(t.height, 800);
+    EXPECT_EQ(t.columns, 12);
+    EXPECT_EQ(t.rows, 7);
+    EXPECT_NEAR(t.tile, 137.93, 0.01);
+    QImage tile(4, 4, QImage::Format_RGB32);
+    tile.fill(Qt::red);
+    tile.setPixel(0, 0, qRgb(0, 0, 255));
+    const QImage wall = TileWallTexture(tile, 10, 5.8);
+    EXPECT_EQ(wall.size(), QSize(1379, 800));
+    // The top-left corner of tile (1, 1) lies at round(137.93) = 138.
+    EXPECT_EQ(wall.pixel(138, 138), qRgb(0, 0, 255));
+    EXPECT_EQ(wall.pixel(1378, 799), qRgb(255, 0, 0));
+}
+
+TEST(WallTextureTest, DegenerateWallsGiveNoPicture)
+{
+    QImage tile(4, 4, QImage::Format_RGB32);
+    tile.fill(Qt::red);
+    EXPECT_TRUE(TileWallTexture(tile, 10, 0).isNull());
+    EXPECT_TRUE(TileWallTexture(tile, 0, 5).isNull());
+    EXPECT_TRUE(TileWallTexture(QImage(), 10, 5).isNull());
+    // A kilometre-long low wall stays allocatable.
+    EXPECT_EQ(WallTiling(1000, 2).width, kMaxTiledWallWidth);
+    EXPECT_EQ(TileWallTexture(tile, 1000, 2).width(), kMaxTiledWallWidth);
+}
+
+struct BrightnessCase {
+    const char* name;
+    int position;
+    int black; // what a black pixel becomes
+};
+
+// Test names show the case name, not the bytes.
+void PrintTo(const BrightnessCase& c, std::ostream* os) { *os << c.name; }
+
+class BrightnessTest : public PapierHausFrameTest, public ::testing::WithParamInterface<BrightnessCase> {};
+
+TEST_P(BrightnessTest, LightensTheTexture)
+{
+    TPapierHausFrame& f = Open();
+    f.ComboBoxWaende->setCurrentIndex(1);
+    f.TrackBarHelligkeit->setValue(GetParam().position);
+    const QImage tile = WallTextureTile(1);
+    QImage expected = tile.copy();
+    LightenBitmap(expected, GetParam().position / 100.0);
+    EXPECT_EQ(f.WallTexture.pixel(5, 5), expected.pixel(5, 5));
+    QImage black(1, 1, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    LightenBitmap(black, GetParam().position / 100.0);
+    EXPECT_EQ(qRed(black.pixel(0, 0)), GetParam().black);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, BrightnessTest,
+                         ::testing::Values(BrightnessCase{"full_100", 100, 0}, BrightnessCase{"above_98_99", 99, 0},
+                                           BrightnessCase{"lightest_10", 10, 229}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PapierHausFrameTest, ATextureTicksTheWallPicturesAndNoStructureUnticksThem)
+{
+    TPapierHausFrame& f = Open();
+    f.EditHausLaenge->setText(QStringLiteral("10"));
+    f.ComboBoxWaende->setCurrentIndex(1);
+    for (QCheckBox* box : f.CheckBoxPicture)
+        EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(f.ImageWand[0].size(), QSize(1379, 800));
+    EXPECT_EQ(f.ImageWand[1].size(), QSize(993, 800)); // 7.2 m
+    EXPECT_EQ(f.ImageWand[0], f.ImageWand[2]);
+    // Changing the height does not re-tile.
+    f.EditHaushoehe->setText(QStringLiteral("4"));
+    EXPECT_EQ(f.ImageWand[0].size(), QSize(1379, 800));
+    f.ComboBoxWaende->setCurrentIndex(0);
+    for (QCheckBox* box : f.CheckBoxPicture)
+        EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(f.WallTexture.isNull());
+}
+
+TEST_F(PapierHausFrameTest, TheRoofColourButtonAsksTheColourDialog)
+{
+    TPapierHausFrame& f = Open();
+    dialogs.colorAnswers.push_back(QColor(10, 20, 30));
+    f.findChild<QAbstractButton*>(QStringLiteral("ButtonDach"))->click();
+    EXPECT_EQ(f.ShapeDach->Color(), tandrel::platform::rgbRef(10, 20, 30));
+    ASSERT_NE(f.Building, nullptr);
+    EXPECT_EQ(f.Building->RoofColor, tandrel::platform::rgbRef(10, 20, 30));
+    // Cancelled: nothing changes.
+    f.findChild<QAbstractButton*>(QStringLiteral("ButtonDach"))->click();
+    EXPECT_EQ(f.ShapeDach->Color(), tandrel::platform::rgbRef(10, 20, 30));
+}
+
+} // namespace
