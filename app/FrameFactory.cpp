@@ -4,6 +4,8 @@
 #include "app/FBaseFrame.h"
 #include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
+#include "geo/FAdressGeoFrame.h"
+#include "geo/FBranchenbuchFrame.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "platform/Logging.h"
 #include "product/FKontaloProduktFrame.h"
@@ -33,8 +35,8 @@ const std::vector<FrameClassInfo>& FrameClassTable()
         {FrameId::Eigenverbrauch, "TEigenverbrauchFrame", nullptr},
         {FrameId::KEV, "TKEVFrame", nullptr},
         {FrameId::Dachplanung2D, "TDachplanung2DFrame", make<TDachplanung2DFrame>},
-        {FrameId::Branchenbuch, "TBranchenbuchFrame", nullptr},
-        {FrameId::AdressGeo, "TAdressGeoFrame", nullptr},
+        {FrameId::Branchenbuch, "TBranchenbuchFrame", make<TBranchenbuchFrame>},
+        {FrameId::AdressGeo, "TAdressGeoFrame", make<TAdressGeoFrame>},
         {FrameId::Adress, "TAdressFrame", make<TAdressFrame>},
         {FrameId::Help, "THelpFrame", nullptr},
     };

@@ -20,6 +20,8 @@ inline constexpr const char* kMakerStreet = "Lichtenbergstraße 14";
 inline constexpr const char* kMakerPostcode = "80331";
 inline constexpr const char* kMakerTown = "München";
 inline constexpr const char* kMakerFax = "089 99998-129";
+// Booking a company entry in the business directory.
+inline constexpr const char* kDirectoryBookingPage = "https://www.norvi-software.de/Pravik/branchenbuch/adresseintragneu.php";
 // The maker of the catalogue modules of the roof planner.
 inline constexpr const char* kModuleMakerWebSite = "https://www.solarindustries-module.de";
 // The maker's server with the tariff update page, and the Referer it expects.

@@ -41,7 +41,8 @@ inline constexpr CatalogueItem kCatalogue[] = {
     // An older logo of the same company; lookups by ID never reach it.
     {20191, "20191-alt", "Photon Handelshaus Lindner Süd", true},
     {20203, "20203", "Solarpark Rhön Vertrieb", true},
-    {20220, "20220", "Himmelsstrom Energie Kuhn GmbH", true},
+    // The module maker of the roof planner's catalogue.
+    {20220, "20220", "Solar Industries AG", true},
     // The maker, the software brand and the sibling product.
     {20, "20", "Norvi|Norvi GmbH", true},
     {10, "10", "Pravik|Norvi GmbH", true},

@@ -5,6 +5,7 @@
 #include <QPen>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <span>
 
 using tandrel::platform::ColorRef;
@@ -436,6 +437,17 @@ void MCanvas::PreparePainter(bool useRasterOp)
                                               : QPainter::CompositionMode_SourceOver);
 }
 
+void MCanvas::PrepareBrush()
+{
+    switch (m_brushStyle) {
+    case MBrushStyle::Solid: m_painter->setBrush(QColor::fromRgb(Resolve(m_brushColor))); break;
+    case MBrushStyle::DiagCross:
+        m_painter->setBrush(QBrush(QColor::fromRgb(Resolve(m_brushColor)), Qt::DiagCrossPattern));
+        break;
+    case MBrushStyle::Clear: m_painter->setBrush(Qt::NoBrush); break;
+    }
+}
+
 void MCanvas::Polygon(const std::vector<QPoint>& points)
 {
     Polygon(points.data(), int(points.size()));
@@ -450,14 +462,22 @@ void MCanvas::Polygon(const QPoint* points, int count)
         p = QPoint(ClampCoord(p.x()), ClampCoord(p.y()));
     PreparePainter(m_penMode == MPenMode::NotXor);
     m_painter->setPen(PenVisible() ? MakeQPen() : QPen(Qt::NoPen));
-    switch (m_brushStyle) {
-    case MBrushStyle::Solid: m_painter->setBrush(QColor::fromRgb(Resolve(m_brushColor))); break;
-    case MBrushStyle::DiagCross:
-        m_painter->setBrush(QBrush(QColor::fromRgb(Resolve(m_brushColor)), Qt::DiagCrossPattern));
-        break;
-    case MBrushStyle::Clear: m_painter->setBrush(Qt::NoBrush); break;
-    }
+    PrepareBrush();
     m_painter->drawPolygon(pts.data(), count, Qt::OddEvenFill);
+}
+
+void MCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    x1 = ClampCoord(x1);
+    x2 = ClampCoord(x2);
+    y1 = ClampCoord(y1);
+    y2 = ClampCoord(y2);
+    PreparePainter(m_penMode == MPenMode::NotXor);
+    m_painter->setPen(PenVisible() ? MakeQPen() : QPen(Qt::NoPen));
+    PrepareBrush();
+    // The bounding box covers x1 .. x2 - 1 like a rectangle.
+    m_painter->drawEllipse(QRectF(std::min(x1, x2) + 0.5, std::min(y1, y2) + 0.5, std::abs(x2 - x1) - 1.0,
+                                  std::abs(y2 - y1) - 1.0));
 }
 
 void MCanvas::Polyline(const std::vector<QPoint>& points)
@@ -539,7 +559,11 @@ const QImage& MCanvas::Scaled(const QImage& picture, int w, int h)
     if (m_scaled.size() >= 8)
         m_scaled.erase(m_scaled.begin());
     m_scaled.push_back({key, w, h,
-                        picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                        // Shrunk pictures (tiles, modules) would lose their fine lines
+                        // to single picked pixels: those are filtered.
+                        picture.scaled(w, h, Qt::IgnoreAspectRatio,
+                                       w < picture.width() || h < picture.height() ? Qt::SmoothTransformation
+                                                                                   : Qt::FastTransformation)
                             .convertToFormat(QImage::Format_RGB32)});
     return m_scaled.back().image;
 }

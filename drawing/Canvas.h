@@ -110,6 +110,8 @@ public:
     void Polygon(const std::vector<QPoint>& points);
     void Polygon(const QPoint* points, int count);
     // Open polyline with the pen.
+    // The ellipse inside the box x1 .. x2 - 1, y1 .. y2 - 1 (pen and brush).
+    void Ellipse(int x1, int y1, int x2, int y2);
     void Polyline(const std::vector<QPoint>& points);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
@@ -146,6 +148,8 @@ private:
     bool PenVisible() const { return m_penStyle != kPenClear; }
     QPen MakeQPen() const;
     void PreparePainter(bool useRasterOp);
+    // The painter's brush from the brush style and colour.
+    void PrepareBrush();
     const QImage& Scaled(const QImage& picture, int w, int h);
     void EnsureFont();
 

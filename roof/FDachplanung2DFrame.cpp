@@ -15,11 +15,13 @@
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
+#include "paperhouse/FPapierHausFrame.h"
 #include "roof/ImageBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -124,7 +126,22 @@ TDachplanung2DFrame::TDachplanung2DFrame(QWidget* parent) : TBaseFrame(parent)
 TDachplanung2DFrame::~TDachplanung2DFrame()
 {
     // The 2D frame's structure refers to the type manager.
-    delete Frame2D.data();
+    m_initialized = false;
+    FreeFrame2D();
+}
+
+void TDachplanung2DFrame::FreeFrame2D()
+{
+    if (m_watchedPaintBox) {
+        m_watchedPaintBox->removeEventFilter(this);
+        m_watchedPaintBox = nullptr;
+    }
+    RoofArea = nullptr;
+    ModuleGroup = nullptr;
+    if (Frame2D) {
+        Frame2D->FinishFrame();
+        delete Frame2D.data();
+    }
 }
 
 void TDachplanung2DFrame::BuildPlanningPage()
@@ -137,9 +154,27 @@ void TDachplanung2DFrame::BuildPlanningPage()
     PanelDachplanungTop->setObjectName(QStringLiteral("PanelDachplanungTop"));
     PanelDachplanung2D = new QFrame(TabSheetDachplanung2D);
     PanelDachplanung2D->setObjectName(QStringLiteral("PanelDachplanung2D"));
-    PanelDachplanungRechts = new QFrame(TabSheetDachplanung2D);
+    // The controls beside the drawing scroll when the window is low.
+    ScrollBoxRechts = new QScrollArea(TabSheetDachplanung2D);
+    ScrollBoxRechts->setObjectName(QStringLiteral("ScrollBoxRechts"));
+    ScrollBoxRechts->setFrameShape(QFrame::NoFrame);
+    ScrollBoxRechts->setWidgetResizable(true);
+    ScrollBoxRechts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBoxRechts->setFixedWidth(370);
+    PanelDachplanungRechts = new QFrame;
     PanelDachplanungRechts->setObjectName(QStringLiteral("PanelDachplanungRechts"));
-    PanelDachplanungRechts->setFixedWidth(300);
+    ScrollBoxRechts->setWidget(PanelDachplanungRechts);
+    auto* pageLayout = new QVBoxLayout(TabSheetDachplanung2D);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(0);
+    pageLayout->addWidget(PanelDachplanungTop);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(4);
+    body->addWidget(PanelDachplanung2D, 1);
+    body->addWidget(ScrollBoxRechts);
+    pageLayout->addLayout(body, 1);
+    // The drawing is fitted to its panel whenever that changes size.
+    PanelDachplanung2D->installEventFilter(this);
 
     auto* side = new QVBoxLayout(PanelDachplanungRechts);
     side->setContentsMargins(8, 4, 8, 8);
@@ -205,8 +240,6 @@ void TDachplanung2DFrame::BuildPlanningPage()
     moduleGrid->addWidget(LabelModulleistung, 2, 1, Qt::AlignTop);
     CheckBoxModuleauf2Dachseiten = new QCheckBox(QStringLiteral("PV-Module auf 2 Dachseiten legen (z.B. Ost-West)"), module);
     CheckBoxModuleauf2Dachseiten->setObjectName(QStringLiteral("CheckBoxModuleauf2Dachseiten"));
-    // The caption is longer than the panel is wide.
-    CheckBoxModuleauf2Dachseiten->setStyleSheet(QString());
     moduleGrid->addWidget(CheckBoxModuleauf2Dachseiten, 4, 0, 1, 2);
     auto* period = new QHBoxLayout;
     period->addWidget(label(QStringLiteral("Abstand nach:"), module, "LabelAbstandNach"));
@@ -344,7 +377,7 @@ void TDachplanung2DFrame::BuildModulePage()
         auto* image = new TImageBox(PanelPVModulKatalog);
         image->setObjectName(QString::fromLatin1(entries[i].name));
         image->SetPicture(Picture(kModules[i].picture));
-        image->setFixedSize(150, 250);
+        image->setFixedSize(158, 258);
         image->setCursor(Qt::PointingHandCursor);
         image->setToolTip(QString::fromLatin1(kModules[i].name));
         *entries[i].image = image;
@@ -436,6 +469,12 @@ bool TDachplanung2DFrame::eventFilter(QObject* watched, QEvent* event)
         OpenURL(LabelLinkModulhersteller->text());
         return true;
     }
+    // Moving or editing a blocked area in the 2D frame repaints it: the
+    // count and the power follow.
+    if (m_initialized && watched == PanelDachplanung2D && event->type() == QEvent::Resize)
+        RefreshFrame();
+    if (m_initialized && m_watchedPaintBox && watched == m_watchedPaintBox && event->type() == QEvent::Paint)
+        UpdateResultLabels();
     return TBaseFrame::eventFilter(watched, event);
 }
 
@@ -471,13 +510,14 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
     m_filling = false;
 
     // 3. The paper house, created hidden when it does not exist yet.
-    PaperHouse = FindFrame(kPaperHouseID);
+    PaperHouse = qobject_cast<TPapierHausFrame*>(FindFrame(kPaperHouseID));
     if (!PaperHouse && Factory) {
-        PaperHouse = Factory->CreateFrame(kPaperHouseID);
-        if (PaperHouse) {
-            PaperHouse->setVisible(false);
+        TBaseFrame* created = Factory->CreateFrame(kPaperHouseID);
+        if (created) {
+            created->setVisible(false);
             setVisible(true);
         }
+        PaperHouse = qobject_cast<TPapierHausFrame*>(created);
     }
 
     // 4. The 2D frame.
@@ -504,6 +544,8 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
         // 6. Object types, after the 2D frame's own set-up.
         Frame2D->InitFrame(PanelDachplanung2D, this, Factory, TAnlagePlanung2DFrame::kFrameID);
         Frame2D->show();
+        Frame2D->PaintBox->installEventFilter(this);
+        m_watchedPaintBox = Frame2D->PaintBox;
         Frame2D->SetBackColor(background);
         ShapeHintergrund->SetColor(background);
         ObjTypeManager = std::make_unique<MObjTypeManager>();
@@ -515,13 +557,6 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
             // 7. The roof.
             RoofArea = &structure->Create<MStandardFlaecheRep>(0, 0, 0.0, 0.0);
             ApplyRoofGeometry();
-            if (!ImageDacheindeckungverwendet->Picture.isNull()) {
-                RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
-                RoofArea->TileWidth = TileWidth;
-                RoofArea->TileHeight = TileHeight;
-                RoofArea->TileOverlapX = TileOverlapX;
-                RoofArea->TileOverlapY = TileOverlapY;
-            }
 
             // 8. The module group.
             ModuleGroup = &structure->Create<MGruppeRep>(0, 0, kEdgeDistance + 0.001, kEdgeDistance + 0.001);
@@ -530,11 +565,7 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
             ModuleGroup->ModulePicture = &ImagePVModulVerwendet->Picture;
             ModuleGroup->RowDistance = 0.03;
             ModuleGroup->ColDistance = 0.03;
-            const double a = RoofEaves(), b = RoofGable();
-            ModuleGroup->RowCount = int(std::trunc((b - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance)));
-            ModuleGroup->ColCount = int(std::trunc((a - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance)));
-            ModuleGroup->RowCount = std::max(0, ModuleGroup->RowCount);
-            ModuleGroup->ColCount = std::max(0, ModuleGroup->ColCount);
+            SetRasterCounts();
             ModuleGroup->ColCountAnfang = 8;
             ModuleGroup->ColCountPeriode = 20;
             ModuleGroup->ColPeriodeAbstand = 0.6;
@@ -558,13 +589,8 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
 void TDachplanung2DFrame::FinishFrame()
 {
     SaveSettings();
-    if (Frame2D) {
-        Frame2D->FinishFrame();
-        RoofArea = nullptr;
-        ModuleGroup = nullptr;
-        delete Frame2D.data();
-    }
     m_initialized = false;
+    FreeFrame2D();
     TBaseFrame::FinishFrame();
 }
 
@@ -590,12 +616,6 @@ void TDachplanung2DFrame::ArrangeControls()
 {
     PanelMain->setGeometry(rect());
     PageControlPlanung->setGeometry(PanelMain->rect().adjusted(4, 4, -4, -4));
-    const QRect page = TabSheetDachplanung2D->rect();
-    const int top = PanelDachplanungTop->height();
-    PanelDachplanungTop->setGeometry(0, 0, page.width(), top);
-    const int side = PanelDachplanungRechts->width();
-    PanelDachplanungRechts->setGeometry(page.width() - side, top, side, page.height() - top);
-    PanelDachplanung2D->setGeometry(0, top, std::max(0, page.width() - side), std::max(0, page.height() - top));
     if (m_initialized)
         RefreshFrame();
 }
@@ -650,25 +670,32 @@ void TDachplanung2DFrame::SelectModule(int index)
 
 double TDachplanung2DFrame::RoofEaves() const
 {
-    return kFallbackEaves;
+    return PaperHouse ? PaperHouse->RoofEavesSideLength() : kFallbackEaves;
 }
 
 double TDachplanung2DFrame::RoofGable() const
 {
-    return kFallbackGable;
+    return PaperHouse ? PaperHouse->RoofGableSideLength() : kFallbackGable;
 }
 
 ColorRef TDachplanung2DFrame::HouseRoofColor() const
 {
-    return ShapeDach->Color();
+    return PaperHouse && PaperHouse->ShapeDach ? PaperHouse->ShapeDach->Color() : ShapeDach->Color();
 }
 
 ColorRef TDachplanung2DFrame::HouseSolarColor() const
 {
-    return ShapeSolar->Color();
+    return PaperHouse && PaperHouse->ShapeSolar ? PaperHouse->ShapeSolar->Color() : ShapeSolar->Color();
 }
 
-void TDachplanung2DFrame::WriteHouseColors(ColorRef, ColorRef) {}
+void TDachplanung2DFrame::WriteHouseColors(ColorRef roof, ColorRef solar)
+{
+    if (!PaperHouse || !PaperHouse->ShapeDach || !PaperHouse->ShapeSolar)
+        return;
+    PaperHouse->ShapeDach->SetColor(roof);
+    PaperHouse->ShapeSolar->SetColor(solar);
+    PaperHouse->RefreshFrame();
+}
 
 void TDachplanung2DFrame::ApplyRoofGeometry()
 {
@@ -688,6 +715,23 @@ void TDachplanung2DFrame::ApplyRoofGeometry()
     RoofArea->Modulrichtung = 0;
     RoofArea->Blickrichtung = 0;
     RoofArea->BuildOutline(kFormTrapez);
+    if (!ImageDacheindeckungverwendet->Picture.isNull()) {
+        RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
+        RoofArea->TileWidth = TileWidth;
+        RoofArea->TileHeight = TileHeight;
+        RoofArea->TileOverlapX = TileOverlapX;
+        RoofArea->TileOverlapY = TileOverlapY;
+    }
+}
+
+void TDachplanung2DFrame::SetRasterCounts()
+{
+    // A roof smaller than its edges and one module holds none (never a
+    // negative count).
+    const double rows = std::trunc((RoofGable() - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance));
+    const double cols = std::trunc((RoofEaves() - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance));
+    ModuleGroup->RowCount = rows > 0 && rows < 1e6 ? int(rows) : 0;
+    ModuleGroup->ColCount = cols > 0 && cols < 1e6 ? int(cols) : 0;
 }
 
 void TDachplanung2DFrame::FitView()
@@ -698,19 +742,20 @@ void TDachplanung2DFrame::FitView()
         return;
     structure->BringTypeToFront(kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche);
     structure->FitViewToContents(*view);
-    QWidget* client = Frame2D->ScrollBox->viewport();
+    // The client area without scroll bars: the fit must not depend on
+    // whether the last zoom needed them.
+    const QSize client = Frame2D->ScrollBox->maximumViewportSize();
     MCanvas* canvas = &Frame2D->PaintBox->Canvas();
-    view->FitToDevice(canvas, client->width(), client->height(), ZoomPercent);
-    Frame2D->Paint();
-    view->FitToDevice(canvas, client->width(), client->height(), ZoomPercent);
+    view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
+    Frame2D->PaintBox->update();
+    view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
     // The drawing may grow past the panel when zoomed in: the paint box then
     // scrolls to all of it.
     const MWorldBox bounds = structure->GetBounds();
     int wide = PanelDachplanung2D->width() - 12, high = PanelDachplanung2D->height() - 12;
     if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
-        // The same margin after the drawing as before it.
-        wide = std::max(wide, view->WorldToDeviceX(bounds.MaxX) + std::max(0, view->WorldToDeviceX(bounds.MinX)));
-        high = std::max(high, view->WorldToDeviceY(bounds.MinY) + std::max(0, view->WorldToDeviceY(bounds.MaxY)));
+        wide = std::max(wide, view->WorldToDeviceX(bounds.MaxX) + 12);
+        high = std::max(high, view->WorldToDeviceY(bounds.MinY) + 12);
     }
     Frame2D->SetScrollRanges(wide, high);
 }
@@ -727,26 +772,13 @@ void TDachplanung2DFrame::RefreshFrame()
     if (structure && RoofArea && ModuleGroup) {
         // 2. The roof.
         ApplyRoofGeometry();
-        if (!ImageDacheindeckungverwendet->Picture.isNull()) {
-            RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
-            RoofArea->TileWidth = TileWidth;
-            RoofArea->TileHeight = TileHeight;
-            RoofArea->TileOverlapX = TileOverlapX;
-            RoofArea->TileOverlapY = TileOverlapY;
-        }
 
         // 3. The raster anew.
-        const double a = RoofEaves(), b = RoofGable();
         ModuleGroup->Structure().FreeAll();
         ModuleGroup->ElementBreite = ModuleWidth;
         ModuleGroup->ElementHoehe = ModuleHeight;
         ModuleGroup->FillColor = HouseSolarColor();
-        // A roof smaller than its edges and one module holds none (never a
-        // negative count).
-        const double rows = std::trunc((b - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance));
-        const double cols = std::trunc((a - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance));
-        ModuleGroup->RowCount = rows > 0 && rows < 1e6 ? int(rows) : 0;
-        ModuleGroup->ColCount = cols > 0 && cols < 1e6 ? int(cols) : 0;
+        SetRasterCounts();
         ModuleGroup->ColCountAnfang = UpDownColCountPeriode->value();
         ModuleGroup->ColCountPeriode = 2000;
         ModuleGroup->ColPeriodeAbstand = 0.6;
@@ -779,17 +811,13 @@ void TDachplanung2DFrame::UpdateLabels()
     LabelDachTraufe->setText(eaves);
     LabelDachTraufe2->setText(eaves);
     LabelModulleistung->setText(QStringLiteral("%1 Wp").arg(Fixed(ModulePowerWp, 0)));
-    const int count = CountActiveModules();
-    if (CheckBoxModuleauf2Dachseiten->isChecked())
-        LabelAnzahlmodule->setText(QStringLiteral("%1 (=%2 mal 2)").arg(count).arg(std::lround(count / 2.0)));
-    else
-        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(count));
-    const QString power = QStringLiteral("%1 kWp").arg(Fixed(PlantPowerKWp(), 1));
-    LabelAnlagenleistung->setText(power);
-    LabelAnlagenleistung2->setText(power);
+    UpdateResultLabels();
     LabelModulleistung1->setText(QStringLiteral("Modulleistung: %1 Wp").arg(Fixed(ModulePowerWp, 0)));
     LabelModulbreite->setText(QStringLiteral("Modulbreite:    %1 m").arg(Fixed(ModuleWidth, 3)));
     LabelModulHoehe->setText(QStringLiteral("Modulhöhe:     %1 m").arg(Fixed(ModuleHeight, 3)));
+    TImageBox* const catalogue[kModuleCount] = {ImagePVModulSIblack, ImagePVModulSIclassic, ImagePVModulSIDarkblue};
+    for (int i = 0; i < kModuleCount; ++i)
+        catalogue[i]->SetSelected(i == ModuleIndex);
     LabelModulName->setText(ModuleName);
     LabelModulhersteller->setText(ModuleMaker);
     LabelLinkModulhersteller->setText(ModuleInternet);
@@ -804,6 +832,18 @@ void TDachplanung2DFrame::UpdateLabels()
     const double c = PreviewFactor(w, h);
     ShapeModulAnzeige->setFixedSize(std::max(1, RoundToInt(w * c)), std::max(1, RoundToInt(c * h)));
     ShapeModulAnzeige->SetColor(ShapeSolar->Color());
+}
+
+void TDachplanung2DFrame::UpdateResultLabels()
+{
+    const int count = CountActiveModules();
+    if (CheckBoxModuleauf2Dachseiten->isChecked())
+        LabelAnzahlmodule->setText(QStringLiteral("%1 (=%2 mal 2)").arg(count).arg(std::lround(count / 2.0)));
+    else
+        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(count));
+    const QString power = QStringLiteral("%1 kWp").arg(Fixed(PlantPowerKWp(), 1));
+    LabelAnlagenleistung->setText(power);
+    LabelAnlagenleistung2->setText(power);
 }
 
 double TDachplanung2DFrame::PreviewFactor(double w, double h)
@@ -825,7 +865,9 @@ double TDachplanung2DFrame::PreviewFactor(double w, double h)
 
 int TDachplanung2DFrame::CountActiveModules() const
 {
-    if (!ModuleGroup)
+    // A group the user deleted in the 2D frame shows no modules: it has none.
+    const MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!ModuleGroup || !structure || structure->IndexOf(ModuleGroup) < 0)
         return 0;
     int n = 0;
     for (const MBaseRep* rep : ModuleGroup->Structure().Reps())
@@ -852,7 +894,11 @@ void TDachplanung2DFrame::RenderRoofPicture(bool showModules)
     const int h = y0 - view.WorldToDeviceY(RoofArea->YSize);
     // A roof without area on the screen has no picture.
     if (w > 0 && h > 0) {
-        const int width = ImagePrint->width() * PrintResolution;
+        int width = ImagePrint->width() * PrintResolution;
+        // A very narrow, high roof would ask for a picture of gigabytes: its
+        // height is limited and the width follows.
+        if (double(h) * width / w > kMaxPrintSide)
+            width = std::max(1, int(double(kMaxPrintSide) * w / h));
         ImagePrint->Picture =
             QImage(width + 1, RoundToInt(double(h) * width / w) + 1, QImage::Format_RGB32);
         ImagePrint->Picture.fill(Qt::white);

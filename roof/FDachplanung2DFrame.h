@@ -14,12 +14,14 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QToolButton;
 class TAnlagePlanung2DFrame;
 class TColorShape;
 class TImageBox;
+class TPapierHausFrame;
 
 // The roof planner: one roof plane of the customer's house, covered with a
 // roof covering and a raster of PV modules; reports module count and plant
@@ -37,6 +39,8 @@ public:
     // The roof without a paper house, metres.
     static constexpr double kFallbackEaves = 12;
     static constexpr double kFallbackGable = 8;
+    // The rendered roof picture is at most this many pixels high.
+    static constexpr int kMaxPrintSide = 16384;
 
     explicit TDachplanung2DFrame(QWidget* parent = nullptr);
     ~TDachplanung2DFrame() override;
@@ -79,7 +83,7 @@ public:
     int MakerLogoKey = -1;
     int ZoomPercent = 108;
     int PrintResolution = 10;
-    QPointer<TBaseFrame> PaperHouse;
+    QPointer<TPapierHausFrame> PaperHouse;
 
     // The drawing core objects (the roof and group live in the 2D frame's structure).
     QPointer<TAnlagePlanung2DFrame> Frame2D;
@@ -94,6 +98,7 @@ public:
     QWidget* TabSheetWeitereInformationen = nullptr;
     QFrame* PanelDachplanungTop = nullptr;
     QFrame* PanelDachplanung2D = nullptr;
+    QScrollArea* ScrollBoxRechts = nullptr;
     QFrame* PanelDachplanungRechts = nullptr;
     QComboBox* ComboBoxDacheindeckungAuswahl = nullptr;
     QComboBox* ComboBoxModulauswahl = nullptr;
@@ -151,9 +156,13 @@ protected:
 private:
     void BuildPlanningPage();
     void BuildModulePage();
+    // The roof area's size, edge and covering.
     void ApplyRoofGeometry();
+    // Rows and columns of the current module with the group's gaps.
+    void SetRasterCounts();
     void FitView();
     void UpdateLabels();
+    void UpdateResultLabels();
     void ShowFrame(int frameId);
     void LoadSettings();
     void SaveSettings();
@@ -162,6 +171,10 @@ private:
     tandrel::platform::ColorRef HouseSolarColor() const;
     void WriteHouseColors(tandrel::platform::ColorRef roof, tandrel::platform::ColorRef solar);
 
+    // Finishes and frees the 2D frame with the roof and the group.
+    void FreeFrame2D();
+
+    QObject* m_watchedPaintBox = nullptr;
     bool m_initialized = false;
     bool m_filling = false;
 };

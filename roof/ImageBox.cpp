@@ -11,16 +11,29 @@ void TImageBox::SetPicture(const QImage& picture)
     update();
 }
 
+void TImageBox::SetSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    update();
+}
+
 void TImageBox::paintEvent(QPaintEvent*)
 {
-    if (Picture.isNull())
-        return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect area = m_selected ? rect().adjusted(4, 4, -4, -4) : rect();
+    if (m_selected) {
+        p.fillRect(rect(), QColor(0xf5, 0xb0, 0x1a));
+        p.fillRect(rect().adjusted(3, 3, -3, -3), Qt::white);
+    }
+    if (Picture.isNull())
+        return;
     if (Stretch)
-        p.drawImage(rect(), Picture);
+        p.drawImage(area, Picture);
     else
-        p.drawImage(0, 0, Picture);
+        p.drawImage(area.topLeft(), Picture);
 }
 
 void TImageBox::mouseReleaseEvent(QMouseEvent* event)

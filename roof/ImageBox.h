@@ -17,6 +17,9 @@ public:
     bool Stretch = true;
 
     void SetPicture(const QImage& picture);
+    // A chosen picture gets a frame around it.
+    void SetSelected(bool selected);
+    bool IsSelected() const { return m_selected; }
 
 signals:
     void clicked();
@@ -24,10 +27,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_selected = false;
 };
 
 // A coloured rectangle with a thin frame (the colour swatches); an optional
-// translucent overlay picture is stretched over the colour.
+// translucent overlay picture is stretched over the colour (the module preview).
 class TColorShape : public QWidget {
     Q_OBJECT
 public:

@@ -65,6 +65,20 @@ TEST_F(CanvasTest, AWidePenIsCentredOnTheBorder)
     EXPECT_EQ(canvas.Pixel(10, 10), kWhite); // hollow brush
 }
 
+TEST_F(CanvasTest, EllipseStaysInsideItsBox)
+{
+    canvas.SetBrushColor(kRed);
+    canvas.Ellipse(4, 4, 16, 16);
+    EXPECT_EQ(canvas.Pixel(10, 10), kRed);  // filled centre
+    EXPECT_EQ(canvas.Pixel(4, 4), kWhite);  // the box's corner lies outside the curve
+    EXPECT_EQ(canvas.Pixel(16, 10), kWhite); // x2 is not covered
+    EXPECT_TRUE(canvas.Pixel(10, 4) == kBlack || canvas.Pixel(10, 5) == kBlack); // the top of the outline
+    canvas.SetBrushStyle(MBrushStyle::Clear);
+    canvas.Clear(kWhite);
+    canvas.Ellipse(4, 4, 16, 16);
+    EXPECT_EQ(canvas.Pixel(10, 10), kWhite); // hollow
+}
+
 TEST_F(CanvasTest, NotXorDrawnTwiceRestoresEveryPixel)
 {
     canvas.SetBrushColor(kRed);

@@ -9,6 +9,7 @@
 #include <QDir>
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -114,6 +115,26 @@ TEST_F(ProgramTest, LinksGoThroughTheShell)
     Run r = run({"click SpeedButtonTandrel", "action HilfeMobileApp", "quit"});
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.shellLog.size(), 2);
+}
+
+TEST_F(ProgramTest, MapTakesTheLocationFromTheAddressBookAndKeepsItsSettings)
+{
+    const QString picture = tempDir.filePath("map.png");
+    Run r = run({"show 4400", "show 4450", "show 6100", "show 4450",
+                 // The address selection dialog is modal; the script goes on inside it.
+                 "click BitBtnAdressdialog", "set AdressAuswahlDialog/EditPLZ 10117", "click AdressAuswahlDialog/BitBtnOK",
+                 "click SpeedButtonChangeRadius", "slide TrackBarRadius 200", "click BitBtnDistanceOK",
+                 "click BitBtnSortName", "print LabelBeschreibung", "print EditRadiusDistance",
+                 "grab " + picture + " PaintBox1", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog, QStringList({"LabelBeschreibung=Firmen im Umkreis der Postleitzahl 10117 (Sortierung: Name):",
+                                        "EditRadiusDistance=200"}));
+    EXPECT_TRUE(r.dialogLog.isEmpty()) << r.dialogLog.join('\n').toStdString();
+    const QImage grabbed(picture);
+    EXPECT_EQ(grabbed.size(), QSize(492, 645));
+    MKontaloRegistry reg;
+    EXPECT_EQ(reg.ReadInteger("AdressGeo", "StandortPlz", -1), 10117);
+    EXPECT_EQ(reg.ReadInteger("AdressGeo", "RadiusDistance", -1), 200);
 }
 
 } // namespace

@@ -1,6 +1,13 @@
+#include "app/FrameFactory.h"
+#include "app/KontaloRegistry.h"
+#include "app/Links.h"
+#include "app/Pictures.h"
 #include "drawing/FAnlagePlanung2DFrame.h"
+#include "drawing/ModelRep.h"
 #include "drawing/PVElementeReps.h"
 #include "drawing/PVFlaecheReps.h"
+#include "drawing/VirtualView.h"
+#include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "roof/ImageBox.h"
 #include "tests/support/TestEnv.h"
@@ -9,45 +16,530 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+#include <memory>
 
 namespace {
 
 // A roof planner of 1200 × 800 pixels in a shown (offscreen) window, without
-// a factory: no paper house, so the roof is 12 m × 8 m.
+// a factory: no paper house, so the roof is 12 m × 8 m. With the first
+// module (1.0 m × 1.667 m, 1 cm gaps) that gives 11 columns × 4 rows.
 class RoofPlannerTest : public tandrel::test::TestEnv {
 protected:
-    void SetUp() override
-    {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        host.resize(1200, 800);
-        frame = new TDachplanung2DFrame(&host);
-        host.show();
-        frame->InitFrame(&host, nullptr, nullptr, TDachplanung2DFrame::kFrameID);
-        QApplication::processEvents();
-    }
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void TearDown() override
     {
-        frame->FinishFrame();
+        Finish();
         QLocale::setDefault(QLocale::c());
     }
 
-    QWidget host;
+    TDachplanung2DFrame& Start()
+    {
+        host = std::make_unique<QWidget>();
+        host->resize(1200, 800);
+        frame = new TDachplanung2DFrame(host.get());
+        host->show();
+        frame->InitFrame(host.get(), nullptr, nullptr, TDachplanung2DFrame::kFrameID);
+        QApplication::processEvents();
+        return *frame;
+    }
+    void Finish()
+    {
+        if (frame)
+            frame->FinishFrame();
+        frame = nullptr;
+        host.reset();
+    }
+
+    MStructur& structure() { return *frame->Frame2D->Structure(); }
+    MSperrFlaecheRep& Chimney(double x, double y, double w, double h)
+    {
+        auto& a = structure().Create<MSperrFlaecheRep>(0, 0, x, y);
+        a.Laenge1 = w;
+        a.Breite1 = h;
+        a.BuildOutline(kFormRechteck);
+        return a;
+    }
+    QString Text(QLabel* label) const { return label->text(); }
+
+    std::unique_ptr<QWidget> host;
     TDachplanung2DFrame* frame = nullptr;
 };
 
 TEST_F(RoofPlannerTest, WithoutAPaperHouseTheRoofIsTwelveByEight)
 {
+    Start();
     EXPECT_DOUBLE_EQ(frame->RoofArea->Laenge1, 12);
     EXPECT_DOUBLE_EQ(frame->RoofArea->Breite1, 8);
-    // trunc(11.6 / 1.01) = 11 columns, trunc(7.6 / 1.677) = 4 rows
-    EXPECT_EQ(frame->ModuleGroup->ColCount, 11);
-    EXPECT_EQ(frame->ModuleGroup->RowCount, 4);
+    EXPECT_EQ(frame->ModuleGroup->ColCount, 11); // trunc(11.6 / 1.01)
+    EXPECT_EQ(frame->ModuleGroup->RowCount, 4);  // trunc(7.6 / 1.677)
     EXPECT_EQ(frame->CountActiveModules(), 44);
     EXPECT_NEAR(frame->PlantPowerKWp(), 11.44, 1e-9);
-    EXPECT_EQ(frame->LabelAnlagenleistung->text(), QStringLiteral("11,4 kWp"));
-    EXPECT_EQ(frame->LabelDachTraufe->text(), QStringLiteral("Dach Traufeseite: 12,0 m"));
+    EXPECT_EQ(Text(frame->LabelAnzahlmodule), QStringLiteral("44 "));
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("11,4 kWp"));
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung2), QStringLiteral("11,4 kWp"));
+    EXPECT_EQ(Text(frame->LabelDachTraufe), QStringLiteral("Dach Traufeseite: 12,0 m"));
+    EXPECT_EQ(Text(frame->LabelDachGiebel2), QStringLiteral("Dach Giebelseite: 8,0 m"));
+    EXPECT_EQ(Text(frame->LabelModulleistung), QStringLiteral("260 Wp"));
+    EXPECT_EQ(Text(frame->LabelModulbreite), QStringLiteral("Modulbreite:    1,000 m"));
+    EXPECT_EQ(Text(frame->LabelModulHoehe), QStringLiteral("Modulhöhe:     1,667 m"));
+    EXPECT_EQ(Text(frame->LabelModulhersteller), QStringLiteral("Solar Industries AG"));
+    EXPECT_EQ(frame->GetFrameName(), QStringLiteral("Anlagenlayout 2D"));
+}
+
+TEST_F(RoofPlannerTest, ListsHoldTheCoveringsAndTheCatalogue)
+{
+    Start();
+    ASSERT_EQ(frame->ComboBoxDacheindeckungAuswahl->count(), 9);
+    EXPECT_EQ(frame->ComboBoxDacheindeckungAuswahl->itemText(0), QStringLiteral("Frankfurter Pfanne (klassisch rot)"));
+    EXPECT_EQ(frame->ComboBoxDacheindeckungAuswahl->itemText(8), QStringLiteral("Biberschwanz (blau)"));
+    ASSERT_EQ(frame->ComboBoxModulauswahl->count(), 3);
+    EXPECT_EQ(frame->ComboBoxModulauswahl->itemText(0), QStringLiteral("SI M260 black (260 Wp)"));
+    EXPECT_EQ(frame->ComboBoxModulauswahl->itemText(2), QStringLiteral("SI P240 dark blue (240 Wp)"));
+    for (int i = 0; i < TDachplanung2DFrame::kCoveringCount; ++i)
+        EXPECT_FALSE(frame->ImageDacheindeckung[i]->Picture.isNull()) << i;
+    EXPECT_FALSE(frame->ImagePVModulSIblack->Picture.isNull());
+    EXPECT_FALSE(frame->PageControlPlanung->isTabVisible(frame->PageControlPlanung->indexOf(frame->TabSheetWeitereInformationen)));
+    for (QFrame* old : frame->PanelPVModul)
+        EXPECT_FALSE(old->isVisible());
+}
+
+TEST_F(RoofPlannerTest, ChoosingACoveringSetsTheTilesOfTheRoof)
+{
+    Start();
+    frame->ComboBoxDacheindeckungAuswahl->setCurrentIndex(6);
+    EXPECT_EQ(frame->CoveringName, QStringLiteral("Biberschwanz (weinrot)"));
+    EXPECT_DOUBLE_EQ(frame->RoofArea->TileWidth, 0.18);
+    EXPECT_DOUBLE_EQ(frame->RoofArea->TileHeight, 0.32);
+    EXPECT_DOUBLE_EQ(frame->RoofArea->TileOverlapX, 0);
+    EXPECT_DOUBLE_EQ(frame->RoofArea->TileOverlapY, 0.2);
+    EXPECT_TRUE(frame->ImageDacheindeckungverwendet->Picture == frame->ImageDacheindeckung[6]->Picture);
+    EXPECT_EQ(frame->RoofArea->CoveringPicture, &frame->ImageDacheindeckungverwendet->Picture);
+}
+
+TEST_F(RoofPlannerTest, ClickingAModulePictureSelectsItsModuleAndGaps)
+{
+    Start();
+    QTest::mouseClick(frame->ImagePVModulSIclassic, Qt::LeftButton);
+    EXPECT_EQ(frame->ComboBoxModulauswahl->currentIndex(), 1);
+    EXPECT_EQ(frame->ModuleName, QStringLiteral("SI P240 classic"));
+    EXPECT_DOUBLE_EQ(frame->ModuleGroup->ColDistance, 0.03);
+    EXPECT_DOUBLE_EQ(frame->ModuleGroup->RowDistance, 0.03);
+    EXPECT_EQ(frame->ModuleGroup->ColCount, 11); // trunc(11.6 / 1.03)
+    EXPECT_EQ(frame->ModuleGroup->RowCount, 4);  // trunc(7.6 / 1.697)
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("10,6 kWp"));
+    EXPECT_TRUE(frame->ImagePVModulVerwendet->Picture == frame->ImagePVModulSIclassic->Picture);
+    EXPECT_EQ(frame->ModuleGroup->ModulePicture, &frame->ImagePVModulVerwendet->Picture);
+}
+
+TEST_F(RoofPlannerTest, TwoRoofSidesDoubleCountAndPower)
+{
+    Start();
+    frame->CheckBoxModuleauf2Dachseiten->setChecked(true);
+    EXPECT_EQ(frame->CountActiveModules(), 88);
+    EXPECT_EQ(Text(frame->LabelAnzahlmodule), QStringLiteral("88 (=44 mal 2)"));
+    EXPECT_NEAR(frame->PlantPowerKWp(), 22.88, 1e-9);
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("22,9 kWp"));
+}
+
+TEST_F(RoofPlannerTest, TheLinkLabelOpensTheMakersSite)
+{
+    Start();
+    EXPECT_EQ(Text(frame->LabelLinkModulhersteller), QString::fromLatin1(links::kModuleMakerWebSite));
+    QTest::mouseClick(frame->LabelLinkModulhersteller, Qt::LeftButton);
+    EXPECT_EQ(shell.opened, QStringList{QString::fromLatin1(links::kModuleMakerWebSite)});
+}
+
+// ------------------------------------------------------------ zoom
+
+struct ZoomCase {
+    const char* label;
+    const char* button;
+    int percent;
+};
+
+class RoofZoomTest : public RoofPlannerTest, public ::testing::WithParamInterface<ZoomCase> {};
+
+TEST_P(RoofZoomTest, ButtonsSetTheZoomOfTheFit)
+{
+    Start();
+    const double fitted = frame->Frame2D->View()->xdehnung2d;
+    auto* button = frame->findChild<QToolButton*>(QString::fromLatin1(GetParam().button));
+    ASSERT_NE(button, nullptr);
+    button->click();
+    EXPECT_EQ(frame->ZoomPercent, GetParam().percent);
+    EXPECT_NEAR(frame->Frame2D->View()->xdehnung2d / fitted, GetParam().percent / 108.0, 1e-9);
+    // Zoomed in, the paint box scrolls to all of the roof.
+    MVirtualView& v = *frame->Frame2D->View();
+    EXPECT_GE(frame->Frame2D->HorzScrollRange(), v.WorldToDeviceX(12));
+    EXPECT_GE(frame->Frame2D->VertScrollRange(), v.WorldToDeviceY(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, RoofZoomTest,
+                         ::testing::Values(ZoomCase{"hundred_is_108", "SpeedButtonAnzeige100", 108},
+                                           ZoomCase{"two_hundred", "SpeedButtonAnzeige200", 200},
+                                           ZoomCase{"three_hundred", "SpeedButtonAnzeige300", 300}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// ------------------------------------------------------------ preview
+
+struct PreviewCase {
+    const char* label;
+    double w, h, factor;
+};
+
+class PreviewFactorTest : public ::testing::TestWithParam<PreviewCase> {};
+
+TEST_P(PreviewFactorTest, EachThresholdOverridesTheOneBefore)
+{
+    EXPECT_DOUBLE_EQ(TDachplanung2DFrame::PreviewFactor(GetParam().w, GetParam().h), GetParam().factor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, PreviewFactorTest,
+                         ::testing::Values(PreviewCase{"both_up_to_1_6", 1.0, 1.6, 52.5},
+                                           PreviewCase{"catalogue_module", 1.0, 1.667, 48},
+                                           PreviewCase{"over_1_8", 1.0, 1.9, 45},
+                                           PreviewCase{"over_2", 2.1, 1.0, 39},
+                                           PreviewCase{"over_2_2", 1.0, 2.3, 33},
+                                           PreviewCase{"over_2_5", 1.0, 2.6, 30},
+                                           PreviewCase{"over_3", 3.1, 1.0, 22.5}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(RoofPlannerTest, ThePreviewOfTheCatalogueModuleIs48By80)
+{
+    Start();
+    EXPECT_EQ(frame->ShapeModulAnzeige->size(), QSize(48, 80));
+}
+
+// ------------------------------------------------------------ blocked areas
+
+TEST_F(RoofPlannerTest, BlockedAreasSwitchOffExactlyTheModulesTheyReach)
+{
+    Start();
+    // Modules lie at x = 0.201 + 1.01 c, y = 0.201 + 1.677 r.
+    // Over the gap between columns 2 and 3 of the first row: two modules.
+    Chimney(3.226, 1.0, 0.4, 0.4);
+    // Right of the last column: only its outer distance reaches column 10 of row 2.
+    Chimney(11.65, 4.4, 0.2, 0.2);
+    // Above the raster: nothing.
+    Chimney(6.0, 7.6, 0.2, 0.2);
+    frame->RefreshFrame();
+    EXPECT_EQ(frame->CountActiveModules(), 41);
+    EXPECT_EQ(Text(frame->LabelAnzahlmodule), QStringLiteral("41 "));
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("10,7 kWp"));
+    std::vector<std::pair<int, int>> off;
+    for (MBaseRep* r : frame->ModuleGroup->Structure().Reps()) {
+        auto* m = static_cast<MPVModulRep*>(r);
+        if (m->ModulStatus == 0)
+            off.emplace_back(m->RowNr, m->ColNr);
+    }
+    EXPECT_EQ(off, (std::vector<std::pair<int, int>>{{0, 2}, {0, 3}, {2, 10}}));
+}
+
+TEST_F(RoofPlannerTest, DraggingABlockedAreaUpdatesTheLabelsAtOnce)
+{
+    Start();
+    MSperrFlaecheRep& chimney = Chimney(6.0, 7.6, 0.4, 0.4);
+    frame->RefreshFrame();
+    ASSERT_EQ(Text(frame->LabelAnzahlmodule), QStringLiteral("44 "));
+    MVirtualView& v = *frame->Frame2D->View();
+    QWidget* box = frame->Frame2D->PaintBox;
+    const QPoint from(v.WorldToDeviceX(6.0), v.WorldToDeviceY(7.6));
+    // Down onto the gap between columns 5 and 6 of the top row.
+    const QPoint to(v.WorldToDeviceX(6.256), v.WorldToDeviceY(5.9));
+    QTest::mouseClick(box, Qt::LeftButton, {}, from);
+    QTest::mousePress(box, Qt::LeftButton, {}, from);
+    QTest::mouseMove(box, (from + to) / 2);
+    QTest::mouseMove(box, to);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, to);
+    QApplication::processEvents();
+    ASSERT_LT(chimney.YPos, 6.5) << "the area was dragged";
+    EXPECT_EQ(frame->CountActiveModules(), 42);
+    EXPECT_EQ(Text(frame->LabelAnzahlmodule), QStringLiteral("42 "));
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("10,9 kWp"));
+}
+
+TEST_F(RoofPlannerTest, ADeletedModuleGroupCountsNoModules)
+{
+    Start();
+    frame->Frame2D->SelectOnly(frame->ModuleGroup);
+    frame->Frame2D->RepLoeschenClick();
+    frame->RefreshFrame();
+    EXPECT_EQ(frame->CountActiveModules(), 0);
+    EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("0,0 kWp"));
+}
+
+// ------------------------------------------------------------ settings
+
+TEST_F(RoofPlannerTest, SettingsRoundTrip)
+{
+    Start();
+    EXPECT_EQ(frame->UpDownColCountPeriode->value(), 12);
+    EXPECT_EQ(frame->Frame2D->BackColor(), 13169149u);
+    frame->ComboBoxDacheindeckungAuswahl->setCurrentIndex(3);
+    frame->ComboBoxModulauswahl->setCurrentIndex(2);
+    frame->UpDownColCountPeriode->setValue(5);
+    frame->CheckBoxModuleauf2Dachseiten->setChecked(true);
+    dialogs.colorAnswers.push_back(QColor(10, 20, 30));
+    frame->HintergrundfarbeClick();
+    EXPECT_EQ(frame->ShapeHintergrund->Color(), tandrel::platform::rgbRef(10, 20, 30));
+    Finish();
+    {
+        MKontaloRegistry reg;
+        const QString s = QString::fromLatin1(TDachplanung2DFrame::kSection);
+        EXPECT_EQ(reg.ReadInteger(s, QStringLiteral("DacheindeckungNummer"), -9), 3);
+        EXPECT_EQ(reg.ReadInteger(s, QStringLiteral("ModulNummer"), -9), 2);
+        EXPECT_EQ(reg.ReadInteger(s, QStringLiteral("ColCountPeriode"), -9), 5);
+        EXPECT_TRUE(reg.ReadBool(s, QStringLiteral("ModuleAuf2Dachseiten"), false));
+        EXPECT_EQ(reg.ReadInteger(s, QStringLiteral("ColorHintergrund"), -9), int(tandrel::platform::rgbRef(10, 20, 30)));
+    }
+    Start();
+    EXPECT_EQ(frame->ComboBoxDacheindeckungAuswahl->currentIndex(), 3);
+    EXPECT_EQ(frame->CoveringName, QStringLiteral("Frankfurter Pfanne (grau)"));
+    EXPECT_EQ(frame->ModuleName, QStringLiteral("SI P240 dark blue"));
+    EXPECT_EQ(frame->UpDownColCountPeriode->value(), 5);
+    EXPECT_EQ(frame->ModuleGroup->ColCountAnfang, 5);
+    EXPECT_TRUE(frame->CheckBoxModuleauf2Dachseiten->isChecked());
+    EXPECT_EQ(frame->Frame2D->BackColor(), tandrel::platform::rgbRef(10, 20, 30));
+}
+
+struct StoredCase {
+    const char* label;
+    int covering, module;
+    bool coveringKnown, moduleKnown;
+};
+
+class StoredIndexTest : public RoofPlannerTest, public ::testing::WithParamInterface<StoredCase> {};
+
+// Indices outside the lists give "Ziegel" with the Frankfurter Pfanne
+// geometry and the test module, and leave the pictures as they were.
+TEST_P(StoredIndexTest, OutOfRangeIndicesFallBack)
+{
+    {
+        MKontaloRegistry reg;
+        reg.WriteInteger(QString::fromLatin1(TDachplanung2DFrame::kSection), QStringLiteral("DacheindeckungNummer"),
+                         GetParam().covering);
+        reg.WriteInteger(QString::fromLatin1(TDachplanung2DFrame::kSection), QStringLiteral("ModulNummer"),
+                         GetParam().module);
+    }
+    Start();
+    if (GetParam().coveringKnown) {
+        EXPECT_EQ(frame->CoveringName, frame->ComboBoxDacheindeckungAuswahl->itemText(GetParam().covering));
+    } else {
+        EXPECT_EQ(frame->CoveringName, QStringLiteral("Ziegel"));
+        EXPECT_DOUBLE_EQ(frame->TileWidth, 0.33);
+        EXPECT_DOUBLE_EQ(frame->TileHeight, 0.42);
+        EXPECT_DOUBLE_EQ(frame->TileOverlapX, 0.03);
+        EXPECT_DOUBLE_EQ(frame->TileOverlapY, 0.021);
+        // The picture stays the last one the list filling chose.
+        EXPECT_TRUE(frame->ImageDacheindeckungverwendet->Picture == frame->ImageDacheindeckung[8]->Picture);
+    }
+    if (GetParam().moduleKnown) {
+        EXPECT_EQ(frame->ModuleIndex, GetParam().module);
+    } else {
+        EXPECT_EQ(frame->ModuleName, QStringLiteral("Test-Modul"));
+        EXPECT_EQ(frame->ModuleMaker, QStringLiteral("Test-Hersteller"));
+        EXPECT_DOUBLE_EQ(frame->ModuleWidth, 0.8);
+        EXPECT_DOUBLE_EQ(frame->ModuleHeight, 1.401);
+        EXPECT_DOUBLE_EQ(frame->ModulePowerWp, 180);
+        EXPECT_EQ(frame->MakerLogoKey, 220) << "unchanged";
+        EXPECT_TRUE(frame->ImagePVModulVerwendet->Picture == frame->ImagePVModulSIDarkblue->Picture) << "unchanged";
+        // 0.8 m × 1.401 m with the last module's 3 cm gaps: trunc(11.6 / 0.83) × trunc(7.6 / 1.431)
+        EXPECT_EQ(frame->CountActiveModules(), 13 * 5);
+        EXPECT_EQ(Text(frame->LabelAnlagenleistung), QStringLiteral("11,7 kWp"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Indices, StoredIndexTest,
+                         ::testing::Values(StoredCase{"covering_nine", 9, 0, false, true},
+                                           StoredCase{"covering_negative", -1, 1, false, true},
+                                           StoredCase{"module_three", 2, 3, true, false},
+                                           StoredCase{"both_far_out", 4711, -5, false, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// ------------------------------------------------------------ rendering
+
+TEST_F(RoofPlannerTest, RenderRoofPictureDrawsTheRoofTenTimesFiner)
+{
+    Start();
+    MVirtualView& v = *frame->Frame2D->View();
+    const int w = v.WorldToDeviceX(12) - v.WorldToDeviceX(0), h = v.WorldToDeviceY(0) - v.WorldToDeviceY(8);
+    const int width = frame->ImagePrint->width();
+    frame->RenderRoofPicture(true);
+    const QImage withModules = frame->ImagePrint->Picture;
+    EXPECT_EQ(withModules.width(), width * 10 + 1);
+    EXPECT_EQ(withModules.height(), std::lround(double(h) * width * 10 / w) + 1);
+    EXPECT_EQ(frame->ImagePrint->height(), std::lround(double(h) * width / w));
+    EXPECT_TRUE(frame->ModuleGroup->ShowModules) << "restored";
+
+    // World point to picture pixel: the roof fills the picture.
+    auto at = [&](const QImage& img, double x, double y) {
+        return QColor(img.pixel(int(x / 12 * (img.width() - 1)), int((1 - y / 8) * (img.height() - 1))));
+    };
+    auto isModule = [](QColor c) { return c.red() < 70 && c.green() < 70 && c.blue() < 90; };
+    auto isTile = [](QColor c) { return c.red() > c.green() + 10 && c.red() > c.blue() + 10; };
+    // The centre of the first module and of the last one, and free roof.
+    EXPECT_TRUE(isModule(at(withModules, 0.701, 1.0345)));
+    EXPECT_TRUE(isModule(at(withModules, 10.801, 5.9)));
+    EXPECT_TRUE(isTile(at(withModules, 11.7, 7.7)));
+    EXPECT_TRUE(isTile(at(withModules, 0.1, 0.1)));
+
+    frame->RenderRoofPicture(false);
+    const QImage bare = frame->ImagePrint->Picture;
+    EXPECT_TRUE(isTile(at(bare, 0.701, 1.0345)));
+    EXPECT_TRUE(isTile(at(bare, 10.801, 5.9)));
+    EXPECT_TRUE(frame->ModuleGroup->ShowModules);
+}
+
+// ------------------------------------------------------------ with the paper house
+
+class FakeMainWindow : public TMainWindowInterface {
+public:
+    QWidget body;
+    QWidget update;
+    QWidget* GetBodyPanel() override { return &body; }
+    QWidget* GetUpdatePanel() override { return &update; }
+    void SetFrameCaption(const QString&) override {}
+};
+
+// The real factory: showing the roof planner creates the paper house hidden.
+class RoofWithHouseTest : public tandrel::test::TestEnv {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        window.body.resize(1200, 800);
+        window.body.show();
+        factory.StartFactory(&window, nullptr);
+        factory.ShowFrame(TDachplanung2DFrame::kFrameID);
+        QApplication::processEvents();
+        roof = qobject_cast<TDachplanung2DFrame*>(factory.FindFrame(TDachplanung2DFrame::kFrameID));
+        house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(TDachplanung2DFrame::kPaperHouseID));
+        ASSERT_NE(roof, nullptr);
+        ASSERT_NE(house, nullptr);
+    }
+    void TearDown() override
+    {
+        factory.ShutdownFactory();
+        QLocale::setDefault(QLocale::c());
+    }
+    // House measures in metres as typed into the paper house.
+    void SetHouse(double length, double width, double overhangX, double overhangY)
+    {
+        const QLocale l;
+        house->EditHausLaenge->setText(l.toString(length));
+        house->EditHausBreite->setText(l.toString(width));
+        house->EditDachUeberstandX->setText(l.toString(overhangX));
+        house->EditDachUeberstandY->setText(l.toString(overhangY));
+        house->EditHausLaengeChange();
+        roof->RefreshFrame();
+    }
+
+    FakeMainWindow window;
+    TFrameFactory factory;
+    TDachplanung2DFrame* roof = nullptr;
+    TPapierHausFrame* house = nullptr;
+};
+
+TEST_F(RoofWithHouseTest, ThePaperHouseIsCreatedHiddenAndTheRoofPlannerShown)
+{
+    EXPECT_FALSE(house->isVisible());
+    EXPECT_TRUE(roof->isVisible());
+    EXPECT_EQ(roof->PaperHouse, house);
+}
+
+struct RoofCase {
+    const char* label;
+    double length, width, overhangX, overhangY; // the house, m
+    bool twoSides;
+    int cols, rows;
+    const char* count;
+    const char* power;
+};
+
+class RoofCaseTest : public RoofWithHouseTest, public ::testing::WithParamInterface<RoofCase> {};
+
+TEST_P(RoofCaseTest, RasterCountAndPower)
+{
+    const RoofCase& c = GetParam();
+    if (c.length > 0)
+        SetHouse(c.length, c.width, c.overhangX, c.overhangY);
+    roof->CheckBoxModuleauf2Dachseiten->setChecked(c.twoSides);
+    EXPECT_DOUBLE_EQ(roof->RoofArea->Laenge1, house->RoofEavesSideLength());
+    EXPECT_DOUBLE_EQ(roof->RoofArea->Breite1, house->RoofGableSideLength());
+    EXPECT_EQ(roof->ModuleGroup->ColCount, c.cols);
+    EXPECT_EQ(roof->ModuleGroup->RowCount, c.rows);
+    EXPECT_GE(roof->CountActiveModules(), 0);
+    EXPECT_EQ(roof->LabelAnzahlmodule->text(), QString::fromUtf8(c.count));
+    EXPECT_EQ(roof->LabelAnlagenleistung->text(), QString::fromUtf8(c.power));
+    EXPECT_GE(roof->PlantPowerKWp(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roofs, RoofCaseTest,
+    ::testing::Values(
+        // The default house: roof 11.2 m × 4.757 m.
+        RoofCase{"default_house", 0, 0, 0, 0, false, 10, 2, "20 ", "5,2 kWp"},
+        RoofCase{"default_two_sides", 0, 0, 0, 0, true, 10, 2, "40 (=20 mal 2)", "10,4 kWp"},
+        // Eaves side 0.5 m: shorter than both edges and one module.
+        RoofCase{"too_short_for_a_column", 0.5, 7.2, 0, 0.6, false, 0, 2, "0 ", "0,0 kWp"},
+        // Gable side 0.5 / cos 30° m, without overhang: no row.
+        RoofCase{"too_low_for_a_row", 10, 1, 0.6, 0, true, 10, 0, "0 (=0 mal 2)", "0,0 kWp"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(RoofWithHouseTest, ColoursAreSharedWithThePaperHouseBothWays)
+{
+    using tandrel::platform::rgbRef;
+    // The paper house's colours reach the roof and the modules.
+    house->ShapeDach->SetColor(rgbRef(90, 40, 30));
+    house->ShapeSolar->SetColor(rgbRef(20, 30, 120));
+    roof->RefreshFrame();
+    EXPECT_EQ(roof->ShapeDach->Color(), rgbRef(90, 40, 30));
+    EXPECT_EQ(roof->ShapeSolar->Color(), rgbRef(20, 30, 120));
+    EXPECT_EQ(roof->RoofArea->FillColor, rgbRef(90, 40, 30));
+    EXPECT_EQ(roof->RoofArea->AuxColor2, rgbRef(90, 40, 30));
+    EXPECT_EQ(roof->ModuleGroup->FillColor, rgbRef(20, 30, 120));
+    EXPECT_EQ(roof->ShapeModulAnzeige->Color(), rgbRef(20, 30, 120));
+
+    // This frame's buttons write them back to the paper house.
+    dialogs.colorAnswers.push_back(QColor(200, 100, 50));
+    roof->DachfarbeClick();
+    EXPECT_EQ(house->ShapeDach->Color(), rgbRef(200, 100, 50));
+    EXPECT_EQ(roof->RoofArea->FillColor, rgbRef(200, 100, 50));
+    dialogs.colorAnswers.push_back(QColor(0, 0, 0));
+    roof->SolarfarbeClick();
+    EXPECT_EQ(house->ShapeSolar->Color(), rgbRef(0, 0, 0));
+    EXPECT_EQ(roof->ModuleGroup->FillColor, rgbRef(0, 0, 0));
+    // Cancelled: nothing changes.
+    roof->DachfarbeClick();
+    EXPECT_EQ(house->ShapeDach->Color(), rgbRef(200, 100, 50));
+}
+
+TEST_F(RoofWithHouseTest, ShowingTheRoofPlannerAgainReadsTheChangedHouse)
+{
+    house->EditHausLaenge->setText(QStringLiteral("14"));
+    house->EditHausLaengeChange();
+    factory.ShowFrame(TDachplanung2DFrame::kPaperHouseID);
+    factory.ShowFrame(TDachplanung2DFrame::kFrameID);
+    EXPECT_DOUBLE_EQ(roof->RoofArea->Laenge1, 15.2);
+    EXPECT_EQ(roof->LabelDachTraufe->text(), QStringLiteral("Dach Traufeseite: 15,2 m"));
+}
+
+TEST_F(RoofWithHouseTest, ANarrowHighRoofRendersAPictureOfBoundedSize)
+{
+    // Eaves side 0.1 m against a gable side of 4.757 m.
+    SetHouse(0.1, 7.2, 0, 0.6);
+    roof->RenderRoofPicture(true);
+    const QImage& picture = roof->ImagePrint->Picture;
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_LE(picture.height(), TDachplanung2DFrame::kMaxPrintSide + 1);
+    EXPECT_GT(picture.height(), TDachplanung2DFrame::kMaxPrintSide - 100);
+    EXPECT_NEAR(double(picture.height()) / picture.width(), 47.57, 10) << "the roof's proportions, roughly";
 }
 
 } // namespace

@@ -309,6 +309,47 @@ QImage makerLogo(int width, const QString& title)
     return img;
 }
 
+// The module maker of the roof planner: a module in a blue square under a
+// rising sun, "Solar Industries" and the legal form below.
+QImage moduleMakerLogo(const QString& name)
+{
+    QImage img = canvas(300, 100, Qt::white);
+    QPainter p(&img);
+    prepare(p);
+    const QRectF r(10, 14, 72, 72);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(0x2a, 0x6c, 0xc4));
+    g.setColorAt(1, QColor(0x0f, 0x2f, 0x6b));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(r, 10, 10);
+    p.save();
+    p.setClipRect(r);
+    p.setBrush(QColor(0xf5, 0x9e, 0x1b));
+    p.drawEllipse(QPointF(r.right() - 16, r.top() + 16), 13, 13);
+    p.restore();
+    // A module in perspective with its cell grid.
+    const QPolygonF field({QPointF(r.left() + 10, r.top() + 62), QPointF(r.left() + 22, r.top() + 30),
+                           QPointF(r.left() + 54, r.top() + 30), QPointF(r.left() + 64, r.top() + 62)});
+    p.setBrush(Qt::white);
+    p.drawPolygon(field);
+    const QPolygonF quad({field[0], field[3], field[2], field[1]});
+    p.setPen(QPen(QColor(0x1c, 0x4f, 0x9a), 1.6));
+    for (int i = 1; i < 4; ++i)
+        p.drawLine(bilinear(quad, i / 4.0, 0), bilinear(quad, i / 4.0, 1));
+    for (int i = 1; i < 3; ++i)
+        p.drawLine(bilinear(quad, 0, i / 3.0), bilinear(quad, 1, i / 3.0));
+    const QString mark = name.section(QLatin1Char(' '), 0, 1);
+    const QString form = name.section(QLatin1Char(' '), 2);
+    p.setFont(fitted(sans(32, true), mark, 196));
+    p.setPen(QColor(0x0f, 0x2f, 0x6b));
+    p.drawText(QRectF(96, 16, 200, 42), Qt::AlignLeft | Qt::AlignBottom, mark);
+    p.setPen(QPen(QColor(0xf5, 0x9e, 0x1b), 3));
+    p.drawLine(QPointF(98, 63), QPointF(134, 63));
+    drawSubLine(p, QRectF(97, 67, 196, 18), form + QStringLiteral(" · Photovoltaik-Module"), Qt::AlignLeft, pal::grey);
+    return img;
+}
+
 QImage brandLogo()
 {
     QImage img = canvas(250, 100, Qt::white);
@@ -393,6 +434,8 @@ void drawLogos(const Sink& sink)
             logo = oldPartnerLogo(name);
         else if (name == QLatin1String("Norvi GmbH"))
             logo = makerLogo(300, name);
+        else if (item.id == 20220)
+            logo = moduleMakerLogo(name);
         else
             logo = partnerLogo(index, name);
         sink(QStringLiteral("catalogue/") + file, logo);

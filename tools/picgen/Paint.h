@@ -83,11 +83,15 @@ void drawBackgrounds(const Sink& sink);
 void drawHouseSymbols(const Sink& sink);
 void drawStartPage(const Sink& sink);
 void drawTopBar(const Sink& sink);
+void drawRoofPictures(const Sink& sink);
 // The brochure of the finance software ("product/...").
 void drawProductScreens(const Sink& sink);
 // The program's own icon (window, desktop menu), size x size pixels.
 QImage appIcon(int size);
 // Seamless wall textures, 400 x 400 pixels per square metre ("texture/...").
 void drawWallTextures(const Sink& sink);
+// The map of Germany and its location marker from the raw data in `dataDir`;
+// false with `error` set when the data cannot be read.
+bool drawGermanyMap(const Sink& sink, const QString& dataDir, QString& error);
 
 } // namespace picgen

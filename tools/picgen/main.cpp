@@ -1,5 +1,5 @@
 // Draws the program's built-in pictures into a folder and writes the resource
-// file that embeds them:  tandrel_picgen <output folder> <font folder> [--sheet file.png] [--preview file.png]
+// file that embeds them:  tandrel_picgen <output folder> <font folder> [--geodata folder] [--sheet file.png] [--preview file.png]
 
 #include "data/PictureCatalogue.h"
 #include "data/RawPicture.h"
@@ -101,15 +101,17 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3)
-        return fail(QStringLiteral("usage: tandrel_picgen <output folder> <font folder> [--sheet file.png] [--preview file.png]"));
+        return fail(QStringLiteral("usage: tandrel_picgen <output folder> <font folder> [--geodata folder] [--sheet file.png] [--preview file.png]"));
     const QDir out(args[1]);
     const QString fontDir = args[2];
-    QString sheetFile, previewFile;
+    QString sheetFile, previewFile, geoDir;
     for (int i = 3; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--sheet"))
             sheetFile = args[i + 1];
         else if (args[i] == QLatin1String("--preview"))
             previewFile = args[i + 1];
+        else if (args[i] == QLatin1String("--geodata"))
+            geoDir = args[i + 1];
     }
 
     // Only the fonts loaded here are used, so the pictures do not depend on
@@ -126,10 +128,12 @@ int main(int argc, char** argv)
     const picgen::Sink sink = [&](const QString& name, const QImage& image) {
         if (pictures.contains(name))
             error = QStringLiteral("picture %1 drawn twice").arg(name);
-        // Catalogue pictures are opaque bitmaps, like photos.
-        pictures.insert(name, name.startsWith(QLatin1String("catalogue/"))
-                                  ? image.convertToFormat(QImage::Format_RGB32)
-                                  : image.convertToFormat(QImage::Format_ARGB32));
+        // Catalogue pictures are opaque bitmaps, like photos; so are the roof
+        // planner's tiles and modules.
+        const bool opaque = name.startsWith(QLatin1String("catalogue/"))
+            || (name.startsWith(QLatin1String("roof/")) && !image.hasAlphaChannel());
+        pictures.insert(name, opaque ? image.convertToFormat(QImage::Format_RGB32)
+                                     : image.convertToFormat(QImage::Format_ARGB32));
     };
     picgen::drawLogos(sink);
     picgen::drawPhotos(sink);
@@ -137,8 +141,11 @@ int main(int argc, char** argv)
     picgen::drawHouseSymbols(sink);
     picgen::drawStartPage(sink);
     picgen::drawTopBar(sink);
+    picgen::drawRoofPictures(sink);
     picgen::drawProductScreens(sink);
     picgen::drawWallTextures(sink);
+    if (!geoDir.isEmpty() && !picgen::drawGermanyMap(sink, geoDir, error))
+        return fail(error);
     if (!error.isEmpty())
         return fail(error);
     for (const auto& item : tandrel::pictures::kCatalogue) {
