@@ -132,6 +132,10 @@ TPapierHausFrame::TPapierHausFrame(QWidget* parent)
     main->addWidget(PanelPapierhausTop);
     main->addWidget(PanelModellierungEingabe);
     main->addWidget(PageControlPapierHaus, 1);
+    // Both upper panels stay empty strips; fixing that before the first layout
+    // keeps their contents' size hints from claiming room above the inputs.
+    PanelSeitenformatTop->setFixedHeight(0);
+    PanelPapierhausTop->setFixedHeight(0);
 }
 
 TPapierHausFrame::~TPapierHausFrame() = default;
@@ -195,6 +199,8 @@ void TPapierHausFrame::BuildInputPanel()
     auto* scaleCaption = MakeLabel(
         QStringLiteral("1:40                       1:144                                                         1:350 "), in);
     scaleCaption->setStyleSheet(QStringLiteral("color: grey; font-size: 8pt"));
+    // The spaced caption follows the slider's width rather than widening the panel.
+    scaleCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ButtonMasstabsauswahl = new QPushButton(QStringLiteral("Maßstabsauswahl"), in);
     ButtonMasstabsauswahl->setObjectName(QStringLiteral("ButtonMasstabsauswahl"));
 
@@ -308,6 +314,7 @@ void TPapierHausFrame::BuildDetailPages()
 {
     PageControlPapierhausdetails = new QTabWidget(PanelModellierungEingabe);
     PageControlPapierhausdetails->setObjectName(QStringLiteral("PageControlPapierhausdetails"));
+    PageControlPapierhausdetails->hide();
     PanelModellierungEingabe->layout()->addWidget(PageControlPapierhausdetails);
     connect(PageControlPapierhausdetails, &QTabWidget::tabBarClicked, this, [this] {
         if (!SpeedButtonZusaetzlich->isChecked())
@@ -380,6 +387,7 @@ void TPapierHausFrame::BuildDetailPages()
         });
     }
     eg->setColumnStretch(14, 1);
+    eg->setRowStretch(4, 1);
     PageControlPapierhausdetails->addTab(elements, QStringLiteral("Fenster und Türen"));
 
     // Flaps.
@@ -668,9 +676,10 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
         Elevation3DFrame = new TGraphic3DFrame(PanelElevationVorschau);
         Elevation3DFrame->InitFrame(PanelElevationVorschau, nullptr, factory, TGraphic3DFrame::kFrameID);
         Elevation3DFrame->show();
+        Elevation3DFrame->installEventFilter(this);
         if (MVirtualView* view = Elevation3DFrame->View()) {
             view->Origin3DX = 400;
-            view->Origin3DY = 520;
+            view->Origin3DY = kElevationOriginY;
             view->SetProjection(Params.Size * 0.8, Params.Blickwinkel + 90, Params.Kippwinkel);
         }
     } catch (...) {
@@ -928,6 +937,9 @@ void TPapierHausFrame::ApplyDetailInputs()
     const bool open = SpeedButtonZusaetzlich->isChecked();
     PanelModellierungEingabe->setFixedHeight(open ? kInputOpenHeight : kInputClosedHeight);
     PageControlPapierhausdetails->setVisible(open);
+    // Lay out at once: a layout left pending squeezes the measure rows.
+    PanelModellierungEingabe->layout()->activate();
+    PanelMain->layout()->activate();
     PixelsPerMillimetre = open ? 2.8 : 3.6;
     ScaleChange();
 }

@@ -36,6 +36,7 @@ class TPapierHausFrame : public TBaseFrame {
     Q_OBJECT
 public:
     static constexpr int kFrameID = 1600;
+    static constexpr int kElevationOriginY = 520; // the 3D view's origin height on a tall view
 
     explicit TPapierHausFrame(QWidget* parent = nullptr);
     ~TPapierHausFrame() override;
@@ -46,6 +47,7 @@ public:
     void PrintFrame() override;
     bool CanPrintFrame() override { return true; }
     void ArrangeControls() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void RefreshFrame() override;
 
     void LoadPaperHouseSettings();
@@ -164,6 +166,7 @@ private:
     void ElevationTrackChange();
     void PageControlChange();
     void Update3DTwice();
+    void CentreElevationOrigin();
     void SyncColorsToParams();
 
     tandrel::paperhouse::TPaperHouseParams Params;

@@ -5,6 +5,7 @@
 #include "drawing/Canvas.h"
 #include "drawing/FGraphic3DFrame.h"
 #include "drawing/Reps3D.h"
+#include "drawing/Rounding.h"
 #include "drawing/Structur.h"
 #include "drawing/VirtualView.h"
 #include "paperhouse/NetGeometry.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QSlider>
@@ -72,6 +74,27 @@ void TPapierHausFrame::PaintNetView(MCanvas& canvas)
         Update3DTwice();
     } catch (...) {
     }
+}
+
+bool TPapierHausFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool handled = TBaseFrame::eventFilter(watched, event);
+    if (watched == Elevation3DFrame && event->type() == QEvent::Resize)
+        CentreElevationOrigin();
+    return handled;
+}
+
+// Keeps the house in the middle of the 3D view whatever the window size; on a
+// tall view it stays at its usual height.
+void TPapierHausFrame::CentreElevationOrigin()
+{
+    MVirtualView* view = Elevation3DFrame ? Elevation3DFrame->View() : nullptr;
+    if (!view)
+        return;
+    const QSize size = Elevation3DFrame->size();
+    view->Origin3DX = size.width() / 2;
+    view->Origin3DY = std::min(kElevationOriginY, RoundToInt(size.height() * 0.85));
+    Update3DTwice();
 }
 
 void TPapierHausFrame::Update3DTwice()

@@ -26,6 +26,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace tandrel::kontalo;
 using tandrel::platform::dialogs;
@@ -40,14 +41,58 @@ QString screenPicture(int screen)
     return QStringLiteral("product/screen-") + QString::fromLatin1(kScreens[screen].key);
 }
 
+// A picture button that gives up height on a low window: its picture shrinks
+// to the room the layout leaves instead of being drawn over its neighbours.
+class TShrinkingPictureButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+    QSize sizeHint() const override { return m_full.isEmpty() ? QToolButton::sizeHint() : m_full + m_padding; }
+    QSize minimumSizeHint() const override
+    {
+        const QSize hint = sizeHint();
+        return {hint.width(), std::min(hint.height(), kMinHeight)};
+    }
+    void SetPicture(const QPixmap& pix)
+    {
+        setIcon(QIcon(pix));
+        setIconSize(pix.size());
+        m_full = pix.size();
+        const QSize hint = QToolButton::sizeHint();
+        m_padding = QSize(std::max(0, hint.width() - m_full.width()), std::max(0, hint.height() - m_full.height()));
+        updateGeometry();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QToolButton::resizeEvent(event);
+        if (!m_full.isEmpty())
+            setIconSize(m_full.scaled((size() - m_padding).expandedTo(QSize(1, 1)), Qt::KeepAspectRatio));
+    }
+
+private:
+    static constexpr int kMinHeight = 60;
+    QSize m_full;
+    QSize m_padding;
+};
+
 // A picture that reacts to a click.
-QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pix, const QString& tip)
+QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pix, const QString& tip,
+                           bool shrinking = false)
 {
-    auto* b = new QToolButton(parent);
+    QToolButton* b = nullptr;
+    if (shrinking) {
+        auto* s = new TShrinkingPictureButton(parent);
+        s->SetPicture(pix);
+        b = s;
+    } else {
+        b = new QToolButton(parent);
+        b->setIcon(QIcon(pix));
+        b->setIconSize(pix.size());
+    }
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoRaise(true);
-    b->setIcon(QIcon(pix));
-    b->setIconSize(pix.size());
     b->setCursor(Qt::PointingHandCursor);
     b->setToolTip(tip);
     return b;
@@ -111,7 +156,7 @@ void TKontaloProduktFrame::BuildLeftColumn()
     v->addWidget(ImageLogo);
 
     ImageCover = pictureButton(PanelLeft, "ImageCover", tandrel::pictures::pixmap(QString::fromLatin1(kCoverPicture)),
-                               QStringLiteral("Kontalo pro im Internet"));
+                               QStringLiteral("Kontalo pro im Internet"), true);
     connect(ImageCover, &QToolButton::clicked, this, [] { OpenURL(QString::fromUtf8(links::kSiblingProductWebSite)); });
     v->addWidget(ImageCover, 0, Qt::AlignHCenter);
 
@@ -281,10 +326,14 @@ void TKontaloProduktFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFr
     FrameDescription = QStringLiteral("Softwareprodukte zur Finanzierungsrechnung von PV-Anlagen");
     PanelLeft->setVisible(true);
     PanelFrameTop->setVisible(false);
-    if (TInterfaceFrame* i = GetInterfaceFrame())
-        if (const PictureEntry* logo = i->FindPicture(30); logo && !logo->picture().isNull())
+    if (TInterfaceFrame* i = GetInterfaceFrame()) {
+        if (const PictureEntry* logo = i->FindPicture(30); logo && !logo->picture().isNull()) {
             ImageLogo->setPixmap(QPixmap::fromImage(
                 logo->picture().scaledToWidth(kLeftWidth - 24, Qt::SmoothTransformation)));
+            // A crowded column must not squeeze the logo and cut its top off.
+            ImageLogo->setFixedHeight(ImageLogo->pixmap().height());
+        }
+    }
     // The step pictures are the screens they lead to.
     static const Screen steps[4] = {Standortdialog, Generatorausrichtung, Finanzierung, Diagrammansicht};
     for (int i = 0; i < 4; ++i) {
@@ -295,6 +344,8 @@ void TKontaloProduktFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFr
         ImageSchritt[i]->setIcon(QIcon(small));
         ImageSchritt[i]->setIconSize(small.size());
     }
+    // The logo changed the column after the frame got its size.
+    PanelLeft->layout()->activate();
     ArrangeControls();
 }
 

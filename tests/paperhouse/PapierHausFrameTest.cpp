@@ -5,8 +5,10 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "paperhouse/PageFormats.h"
 #include "paperhouse/WallSurfaces.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/TestEnv.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QAbstractButton>
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -398,3 +401,50 @@ TEST_F(PapierHausFrameTest, TheRoofColourButtonAsksTheColourDialog)
 }
 
 } // namespace
+
+// The program shows a new frame in its visible window before setting it up.
+struct WindowCase {
+    const char* name;
+    int width;
+    int height;
+};
+
+void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
+
+class InputPanelLayoutTest : public PapierHausFrameTest, public ::testing::WithParamInterface<WindowCase> {};
+
+TEST_P(InputPanelLayoutTest, MeasureRowsKeepTheirHeightInTheClosedPanel)
+{
+    host.resize(GetParam().width, GetParam().height);
+    host.show();
+    frame = std::make_unique<TPapierHausFrame>(&host);
+    frame->show();
+    frame->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
+    TPapierHausFrame& f = *frame;
+    // No event processing here: a picture taken right away must be right too.
+
+    EXPECT_EQ(f.PanelSeitenformatTop->height(), 0);
+    EXPECT_EQ(f.PanelPapierhausTop->height(), 0);
+    ASSERT_EQ(f.PanelModellierungEingabe->height(), 84);
+    EXPECT_EQ(f.PanelModellierungEingabe->y(), 0);
+    EXPECT_FALSE(f.PageControlPapierhausdetails->isVisible());
+    const QList<QWidget*> controls = {f.EditHausLaenge, f.EditHausBreite, f.EditHaushoehe, f.EditDachUeberstandX,
+                                      f.EditDachUeberstandY, f.ButtonMasstabsauswahl, f.SpeedButtonZusaetzlich,
+                                      f.BitBtnPDFErstellungPapierhaus};
+    for (QWidget* w : controls) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_GE(w->height(), w->sizeHint().height());
+        const QRect inPanel(w->mapTo(f.PanelModellierungEingabe, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(f.PanelModellierungEingabe->rect().contains(inPanel));
+    }
+
+    f.SpeedButtonZusaetzlich->click();
+    EXPECT_EQ(f.PanelModellierungEingabe->height(), 324);
+    EXPECT_GE(f.EditHausLaenge->height(), f.EditHausLaenge->sizeHint().height());
+    EXPECT_GE(f.PageControlPapierhausdetails->y(), f.EditHaushoehe->geometry().bottom());
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowSizes, InputPanelLayoutTest,
+                         ::testing::Values(WindowCase{"small_800x600", 800, 600}, WindowCase{"medium_1000x700", 1000, 700},
+                                           WindowCase{"full_hd_1920x1080", 1920, 1080}),
+                         tandrel::test::CaseName());
