@@ -10,7 +10,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDoubleSpinBox>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,8 +68,31 @@ void AutomationScript::ScheduleNext()
         if (!self || self->Finished())
             return;
         const QString line = self->m_lines.at(self->m_next++);
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("wait "))) {
+            self->WaitForFile(trimmed.mid(5).trimmed(), line, QDeadlineTimer(kWaitLimitMs));
+            return;
+        }
         self->ScheduleNext();
         self->Execute(line);
+    });
+}
+
+void AutomationScript::WaitForFile(const QString& file, const QString& line, QDeadlineTimer deadline)
+{
+    if (QFileInfo::exists(file)) {
+        ScheduleNext();
+        return;
+    }
+    if (deadline.hasExpired()) {
+        Error(line, QStringLiteral("the file did not appear"));
+        ScheduleNext();
+        return;
+    }
+    QPointer<AutomationScript> self(this);
+    QTimer::singleShot(20, this, [self, file, line, deadline] {
+        if (self)
+            self->WaitForFile(file, line, deadline);
     });
 }
 

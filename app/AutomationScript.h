@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -11,7 +12,7 @@ class QWidget;
 // event-loop turn, so that commands go on while a modal dialog is open.
 // Commands: show ID, click NAME, set NAME TEXT, check NAME 0|1,
 // select NAME INDEX [COLUMN], slide NAME VALUE, action NAME, print NAME,
-// grab FILE.png [NAME], quit. NAME may be a path "Outer/Inner".
+// grab FILE.png [NAME], wait FILE, quit. NAME may be a path "Outer/Inner".
 class AutomationScript : public QObject {
     Q_OBJECT
 public:
@@ -31,8 +32,12 @@ public:
     // The object with that name in the program's windows, visible ones first.
     QObject* Find(const QString& name) const;
 
+    // How long "wait FILE" waits at most.
+    static constexpr int kWaitLimitMs = 60000;
+
 private:
     void ScheduleNext();
+    void WaitForFile(const QString& file, const QString& line, QDeadlineTimer deadline);
     void Log(const QString& line);
     void Error(const QString& line, const QString& why);
 

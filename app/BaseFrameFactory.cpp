@@ -24,7 +24,10 @@ void TBaseFrameFactory::StartFactory(TMainWindowInterface* mainWindow, TInterfac
 
 void TBaseFrameFactory::ShutdownFactory()
 {
-    delete AuxFrame;
+    // Deleting a frame the list owns would delete it twice; only a frame the
+    // list does not hold is this factory's to delete here.
+    if (AuxFrame && std::find(m_frames.begin(), m_frames.end(), AuxFrame.data()) == m_frames.end())
+        delete AuxFrame.data();
     AuxFrame = nullptr;
     History.clear();
     HistoryPos = 0;

@@ -70,7 +70,9 @@ protected:
 
     TMainWindowInterface* MainWindow = nullptr;
     TInterfaceFrame* InterfaceFrame = nullptr;
-    TBaseFrame* AuxFrame = nullptr;
+    // The frame of the start-up request for 3010. When the factory made it,
+    // the frame list owns it like every other frame; this only refers to it.
+    QPointer<TBaseFrame> AuxFrame;
     QPointer<TBaseFrame> CurrentFrame;
     std::vector<QPointer<TBaseFrame>> History;
     int HistoryPos = 0;

@@ -3,9 +3,11 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "platform/Logging.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPalette>
 #include <QLineEdit>
 #include <QLocale>
 #include <QOperatingSystemVersion>
@@ -51,8 +53,9 @@ void OpenURL(const QString& target)
         const QString what = target.isEmpty() ? QString::fromLatin1(kMakerWebSite) : target;
         if (!tandrel::platform::shell().open(what))
             tandrel::platform::dialogs().showMessage(QStringLiteral("Fehler beim Ausführen der Internet-Verknüpfung!"));
-    } catch (...) {
+    } catch (const std::exception& e) {
         // Opening a link is never worth more than the message above.
+        qCWarning(lcTandrelPlatform) << "cannot open" << target << ":" << e.what();
     }
 }
 
@@ -217,4 +220,12 @@ int SelectPage(QTabWidget* pages, int index)
 bool DirectoryExistsCheck(const QString& path)
 {
     return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+void SetPanelColor(QWidget* widget, tandrel::platform::ColorRef color)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, tandrel::platform::toQColor(color));
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
 }

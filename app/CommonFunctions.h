@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ColorRef.h"
+
 #include <QImage>
 #include <QString>
 #include <exception>
@@ -7,6 +9,7 @@
 class QLineEdit;
 class QTabWidget;
 class QLabel;
+class QWidget;
 
 // Raised by StrToFloatLocal for a text that is no number.
 class ConversionError : public std::exception {
@@ -43,4 +46,7 @@ void LightenBitmap(QImage& image, double factor);
 void ImageTo32BitBitmap(QLabel* image);
 // 1 for a missing control or an index out of range, else selects the page, 0.
 int SelectPage(QTabWidget* pages, int index);
+// Fills the widget's background with the colour: panels, dialogs, colour
+// shapes and drawing backgrounds all take their colour through this.
+void SetPanelColor(QWidget* widget, tandrel::platform::ColorRef color);
 bool DirectoryExistsCheck(const QString& path);

@@ -1,5 +1,7 @@
 #include "app/FBaseFrame.h"
 
+#include "app/CommonFunctions.h"
+
 #include "app/BaseFrameFactory.h"
 #include "app/FInterfaceFrame.h"
 #include "platform/Dialogs.h"
@@ -26,10 +28,7 @@ TBaseFrame::~TBaseFrame() = default;
 
 void TBaseFrame::SetPanelColor(QWidget* panel, ColorRef color)
 {
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, tandrel::platform::toQColor(color));
-    panel->setPalette(pal);
-    panel->setAutoFillBackground(true);
+    ::SetPanelColor(panel, color);
 }
 
 void TBaseFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFactory* factory, int frameId)

@@ -6,6 +6,7 @@
 #include "app/WaitCursor.h"
 #include "data/PictureCatalogue.h"
 #include "pdf/PdfWriter.h"
+#include "platform/RegularFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
@@ -73,8 +74,8 @@ bool makeFolder(const QString& path)
 // the old target survives any failure.
 bool replaceByCopy(const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    QFile in;
+    if (!tandrel::platform::openRegularFile(in, source))
         return false;
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))

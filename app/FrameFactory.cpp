@@ -4,10 +4,11 @@
 #include "app/FBaseFrame.h"
 #include "app/FrameIds.h"
 #include "app/FOverviewFrame.h"
-#include "product/FKontaloProduktFrame.h"
 #include "geo/FAdressGeoFrame.h"
 #include "geo/FBranchenbuchFrame.h"
 #include "paperhouse/FPapierHausFrame.h"
+#include "platform/Logging.h"
+#include "product/FKontaloProduktFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "yield/FErtragFrame.h"
 #include "presentations/FEigenverbrauchFrame.h"
@@ -46,6 +47,11 @@ const std::vector<FrameClassInfo>& FrameClassTable()
 
 TFrameFactory::~TFrameFactory() = default;
 
+TBaseFrame* TFrameFactory::GetAuxFrame() const
+{
+    return AuxFrame.data();
+}
+
 TBaseFrame* TFrameFactory::CreateFrameByID(int frameId, QWidget* parent, TBaseFrame* owner)
 {
     const auto& table = FrameClassTable();
@@ -57,8 +63,9 @@ TBaseFrame* TFrameFactory::CreateFrameByID(int frameId, QWidget* parent, TBaseFr
     frame->show();
     try {
         frame->InitFrame(parent, owner, this, frameId);
-    } catch (...) {
+    } catch (const std::exception& e) {
         // The frame stays in the list as far as it got.
+        qCWarning(lcTandrelFrames) << "frame" << frameId << "initialised only in part:" << e.what();
     }
     return frame;
 }
@@ -83,7 +90,9 @@ void TFrameFactory::StartFactory(TMainWindowInterface* mainWindow, TInterfaceFra
     for (TBaseFrame* f : std::vector<TBaseFrame*>(Frames())) {
         try {
             f->AfterFramesCreated();
-        } catch (...) {
+        } catch (const std::exception& e) {
+            // One frame's failure must not keep the others from starting.
+            qCWarning(lcTandrelFrames) << "frame" << f->GetFrameID() << "AfterFramesCreated:" << e.what();
         }
     }
     if (body) {

@@ -27,5 +27,5 @@ public:
     TBaseFrame* CreateFrame(int frameId) override;
     TBaseFrame* CreateFrameByID(int frameId, QWidget* parent, TBaseFrame* owner);
 
-    TBaseFrame* GetAuxFrame() const { return AuxFrame; }
+    TBaseFrame* GetAuxFrame() const;
 };

@@ -14,14 +14,6 @@
 
 namespace {
 
-void fill(QWidget* w, tandrel::platform::ColorRef c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, tandrel::platform::toQColor(c));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 QPushButton* linkButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
 {
     auto* b = new QPushButton(caption, parent);
@@ -42,7 +34,7 @@ TInfoDialog1::TInfoDialog1(QWidget* parent) : QDialog(parent)
     setFixedSize(658, 386);
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    fill(this, 15527137);
+    SetPanelColor(this, 15527137);
     setMouseTracking(true);
     installEventFilter(this);
 
@@ -68,7 +60,7 @@ TInfoDialog1::TInfoDialog1(QWidget* parent) : QDialog(parent)
 
     auto* versionPanel = new QFrame(this);
     versionPanel->setObjectName(QStringLiteral("PanelVersion"));
-    fill(versionPanel, 12114648);
+    SetPanelColor(versionPanel, 12114648);
     versionPanel->setGeometry(256, 88, 380, 28);
     VersionLabel = new QLabel(QStringLiteral("Version 0.5.02"), versionPanel);
     VersionLabel->setObjectName(QStringLiteral("VersionLabel"));

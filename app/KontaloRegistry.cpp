@@ -106,6 +106,16 @@ QString MKontaloRegistry::ReadString(const QString& section, const QString& name
     return def;
 }
 
+bool MKontaloRegistry::SectionExists(const QString& section) const
+{
+    return m_store->keyExists(RegistryKeyPath(section));
+}
+
+// WriteBool and WriteString create a missing key and raise when even that
+// fails; WriteInteger and WriteFloat write nothing then and return quietly.
+// That is the documented behaviour of the settings store these values came
+// from, and callers rely on it: the frames' integer and float settings are
+// best effort, while a flag or text that cannot be kept must be reported.
 void MKontaloRegistry::WriteBool(const QString& section, const QString& name, bool value)
 {
     if (!m_store->createKey(RegistryKeyPath(section)))
@@ -118,14 +128,16 @@ void MKontaloRegistry::WriteBool(const QString& section, const QString& name, bo
 void MKontaloRegistry::WriteInteger(const QString& section, const QString& name, int value)
 {
     if (!m_store->createKey(RegistryKeyPath(section)))
-        return;
+        return; // quietly, see above
+
     write(section, name, RegistryValue::fromDWord(quint32(value)));
 }
 
 void MKontaloRegistry::WriteFloat(const QString& section, const QString& name, double value)
 {
     if (!m_store->createKey(RegistryKeyPath(section)))
-        return;
+        return; // quietly, see above
+
     write(section, name, RegistryValue::fromDouble(value));
 }
 

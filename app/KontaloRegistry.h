@@ -38,6 +38,8 @@ public:
     double ReadFloat(const QString& section, const QString& name, double def);
     void WriteFloat(const QString& section, const QString& name, double value);
     QString ReadString(const QString& section, const QString& name, const QString& def);
+    // Whether the section (or a sub-section of it) exists; never creates it.
+    bool SectionExists(const QString& section) const;
     void WriteString(const QString& section, const QString& name, const QString& value);
 
     // Writes pending changes now; raises RegistryError on failure.

@@ -13,6 +13,7 @@
 #include "platform/ColorRef.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
+#include "platform/Logging.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,13 +46,6 @@ QIcon picture(const QString& name, QStyle::StandardPixmap fallback)
     return QApplication::style()->standardIcon(fallback);
 }
 
-void setColor(QWidget* w, tandrel::platform::ColorRef c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, tandrel::platform::toQColor(c));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
 
 // The extension of a file name as the platform sees it: from the last dot
 // of the last path component, dot included.
@@ -119,7 +113,7 @@ void TMainForm1::BuildButtonBar()
     PanelTop = new QFrame(this);
     PanelTop->setObjectName(QStringLiteral("PanelTop"));
     PanelTop->setFixedHeight(69);
-    setColor(PanelTop, 13878466);
+    SetPanelColor(PanelTop, 13878466);
     auto* row = new QHBoxLayout(PanelTop);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
@@ -317,7 +311,7 @@ void TMainForm1::BuildBody()
     PanelInstallation = new QFrame(PanelBody);
     PanelInstallation->setObjectName(QStringLiteral("PanelInstallation"));
     PanelInstallation->setFrameShape(QFrame::Panel);
-    setColor(PanelInstallation, 0xFFFFFF);
+    SetPanelColor(PanelInstallation, 0xFFFFFF);
     auto* installText = new QLabel(QStringLiteral("Tandrel wird vorbereitet"), PanelInstallation);
     installText->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(PanelInstallation))->addWidget(installText);
@@ -331,17 +325,13 @@ void TMainForm1::BuildBody()
     PanelKontaloTestergebnis = new QFrame(PanelBody);
     PanelKontaloTestergebnis->setObjectName(QStringLiteral("PanelKontaloTestergebnis"));
     PanelKontaloTestergebnis->setFrameShape(QFrame::Box);
-    setColor(PanelKontaloTestergebnis, 0xE1FFFF);
+    SetPanelColor(PanelKontaloTestergebnis, 0xE1FFFF);
     // A centred note; a label needs no text document while it is hidden.
     auto* memo = new QLabel(PanelKontaloTestergebnis);
     memo->setObjectName(QStringLiteral("MemoKontaloTestergebnis"));
     memo->setAlignment(Qt::AlignCenter);
     memo->setWordWrap(true);
-    memo->setTextFormat(Qt::RichText);
-    memo->setText(QStringLiteral(
-        "<b>Kontalo pro 2010 im Test</b><br>"
-        "Die Finanzierungsrechnung für PV-Anlagen mit Kredit, Tilgung und Steuer wurde im Vergleich "
-        "der Planungsprogramme mit „sehr&nbsp;gut“ bewertet."));
+    memo->setTextFormat(Qt::RichText); // the text comes when the note is first shown
     auto* noteLayout = new QVBoxLayout(PanelKontaloTestergebnis);
     noteLayout->setContentsMargins(12, 8, 12, 8);
     noteLayout->addWidget(memo);
@@ -429,7 +419,8 @@ void TMainForm1::StartUp()
         interface->setVisible(false);
         m_interface = interface.release(); // owned by PanelBody
         m_interface->InitInterface();
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelFrames) << "workspace not initialised:" << e.what();
         tandrel::platform::dialogs().showMessage(QStringLiteral("Fehler beim Initialisieren der Schnittstellen."));
     }
 
@@ -439,7 +430,8 @@ void TMainForm1::StartUp()
     try {
         m_factory = std::make_unique<TFrameFactory>();
         m_factory->StartFactory(this, m_interface);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelFrames) << "frames not started:" << e.what();
         tandrel::platform::dialogs().showMessage(QStringLiteral("Fehler beim Initialisieren der Ansichten."));
     }
 
@@ -467,16 +459,50 @@ void TMainForm1::StartUp()
     });
 }
 
-void TMainForm1::WhenOnScreen(std::function<void()> then, int triesLeft)
+namespace {
+
+// Runs a function once, on the next turn of the event loop after its window
+// was exposed, or after two seconds if no exposure comes.
+class ExposeWatcher : public QObject {
+public:
+    ExposeWatcher(QWindow* window, std::function<void()> then) : QObject(window), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(2000, this, [this] { Run(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            QTimer::singleShot(0, this, [this] { Run(); });
+        return false;
+    }
+
+private:
+    void Run()
+    {
+        if (!m_then)
+            return;
+        auto then = std::move(m_then);
+        m_then = nullptr;
+        deleteLater();
+        then();
+    }
+
+    std::function<void()> m_then;
+};
+
+} // namespace
+
+void TMainForm1::WhenOnScreen(std::function<void()> then)
 {
     QWindow* handle = windowHandle();
-    if ((handle && handle->isExposed()) || triesLeft <= 0) {
-        then();
+    if (!handle || handle->isExposed()) {
+        QTimer::singleShot(0, this, std::move(then));
         return;
     }
-    QTimer::singleShot(20, this, [this, then = std::move(then), triesLeft]() mutable {
-        WhenOnScreen(std::move(then), triesLeft - 1);
-    });
+    new ExposeWatcher(handle, std::move(then)); // owned by the window handle
 }
 
 void TMainForm1::EvaluateCommandLine()
@@ -504,7 +530,9 @@ void TMainForm1::FirstStartPreparation()
     try {
         if (m_interface)
             m_interface->CreateWorkspaceFolders();
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // The folders are made again when they are needed.
+        qCWarning(lcTandrelFrames) << "workspace folders not created:" << e.what();
     }
     try {
         SaveMainSettings();
@@ -531,7 +559,9 @@ void TMainForm1::closeEvent(QCloseEvent* event)
         try {
             m_interface->ArchiveDatabase(false);
             m_interface->ArchiveDatabase2(false);
-        } catch (...) {
+        } catch (const std::exception& e) {
+            // A missed archive copy is made at the next close.
+            qCWarning(lcTandrelFrames) << "database not archived:" << e.what();
         }
     }
     if (m_infoDialog)
@@ -542,6 +572,14 @@ void TMainForm1::closeEvent(QCloseEvent* event)
 // Below the Kontalo button, as high as its wrapped text needs, inside the body.
 void TMainForm1::ShowKontaloNote()
 {
+    // Laid out on first use: a rich text costs a text document and the font
+    // system at start-up, while the note may never be shown.
+    auto* memo = PanelKontaloTestergebnis->findChild<QLabel*>(QStringLiteral("MemoKontaloTestergebnis"));
+    if (memo && memo->text().isEmpty())
+        memo->setText(QStringLiteral(
+            "<b>Kontalo pro 2010 im Test</b><br>"
+            "Die Finanzierungsrechnung für PV-Anlagen mit Kredit, Tilgung und Steuer wurde im Vergleich "
+            "der Planungsprogramme mit „sehr&nbsp;gut“ bewertet."));
     const int width = 380;
     const int height = PanelKontaloTestergebnis->layout()->totalHeightForWidth(width);
     const int buttonLeft = SpeedButtonKontalo->mapTo(this, QPoint(0, 0)).x() - PanelBody->mapTo(this, QPoint(0, 0)).x();

@@ -53,8 +53,8 @@ protected:
 
 private:
     void ShowKontaloNote();
-    // Runs `then` once the window is exposed (at the latest after 100 tries).
-    void WhenOnScreen(std::function<void()> then, int triesLeft = 100);
+    // Runs `then` once the window is on screen (exposed).
+    void WhenOnScreen(std::function<void()> then);
     void BuildButtonBar();
     void BuildMenus();
     void BuildBody();

@@ -49,9 +49,13 @@ QImage image(const QString& name)
     const QString path = resourcePath(name);
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
-        if (path.endsWith(QLatin1String(".raw")))
+        if (path.endsWith(QLatin1String(".raw"))) {
             img = decodeRawPicture(file.readAll());
-        else {
+            // Catalogue pictures are opaque: marked so, nothing has to look
+            // for transparent pixels when the picture is shown.
+            if (name.startsWith(QLatin1String("catalogue/")))
+                img.reinterpretAsFormat(QImage::Format_RGB32);
+        } else {
             // Naming the decoder exactly keeps Qt from loading every image plugin to probe the data.
             QImageReader reader(&file, path.endsWith(QLatin1String(".jpg")) ? "jpeg" : "png");
             reader.setAutoDetectImageFormat(false);

@@ -3,6 +3,7 @@
 #include "app/KontaloRegistry.h"
 #include "app/SettingsFields.h"
 #include "drawing/DrawConventions.h"
+#include "platform/Logging.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -128,7 +129,9 @@ void MPVModulObj::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
         kModulObjFields.Load(store, key, *this);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // Reads keep their defaults; the drawing core never fails a load.
+        qCWarning(lcTandrelDrawing) << "module type" << key << "not loaded:" << e.what();
     }
 }
 

@@ -7,6 +7,7 @@
 #include "drawing/RepDialogRegistry.h"
 #include "drawing/Structur.h"
 #include "drawing/VirtualView.h"
+#include "platform/Logging.h"
 
 #include <QIODevice>
 #include <QtEndian>
@@ -69,7 +70,9 @@ void MBaseRep::LoadBase(MKontaloRegistry& store, const QString& key)
 {
     try {
         kBaseFields.Load(store, key, *this);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // Reads keep their defaults; the drawing core never fails a load.
+        qCWarning(lcTandrelDrawing) << "base values of" << key << "not loaded:" << e.what();
     }
 }
 

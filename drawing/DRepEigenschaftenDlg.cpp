@@ -5,6 +5,7 @@
 #include "drawing/DrawConventions.h"
 #include "drawing/FBaseRepDialogFrame.h"
 #include "drawing/Structur.h"
+#include "platform/Logging.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -80,8 +81,9 @@ TRepEigenschaftenDlg::~TRepEigenschaftenDlg()
         const QString section = QString::fromLatin1(kSection);
         reg.WriteInteger(section, QStringLiteral("left"), x());
         reg.WriteInteger(section, QStringLiteral("top"), y());
-    } catch (...) {
+    } catch (const std::exception& e) {
         // A position that cannot be stored is not worth a message at closing.
+        qCWarning(lcTandrelSettings) << "dialog position not stored:" << e.what();
     }
     delete m_repFrame; // also clears the representation's DialogFrame
 }

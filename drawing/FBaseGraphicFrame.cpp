@@ -1,5 +1,7 @@
 #include "drawing/FBaseGraphicFrame.h"
 
+#include "app/CommonFunctions.h"
+
 #include "app/FInterfaceFrame.h"
 #include "drawing/DRepEigenschaftenDlg.h"
 #include "drawing/FBaseRepDialogFrame.h"
@@ -267,10 +269,8 @@ MPVModelRep& TBaseGraphicFrame::CreateModel()
 void TBaseGraphicFrame::SetBackColor(ColorRef color)
 {
     m_backColor = color;
-    QPalette pal = ScrollBox->palette();
-    pal.setColor(QPalette::Window, tandrel::platform::toQColor(color));
-    ScrollBox->setPalette(pal);
-    ScrollBox->viewport()->setPalette(pal);
+    ::SetPanelColor(ScrollBox, color);
+    ::SetPanelColor(ScrollBox->viewport(), color);
     Paint();
 }
 

@@ -28,9 +28,8 @@ TBaseFrame* CreateFrame(MBaseRep& rep, QWidget* parent, TBaseFrame* owner, TBase
 
 void RegisterRepDialogFrames()
 {
-    RegisterRepDialogFrame(kRepTypStandardFlaeche, &CreateFrame<TFlaecheRepDialogFrame>);
-    RegisterRepDialogFrame(kRepTypSperrFlaeche, &CreateFrame<TFlaecheRepDialogFrame>);
-    RegisterRepDialogFrame(kRepTypGruppe, &CreateFrame<TGruppeRepDialogFrame>);
+    RegisterRepDialogFrame(MRepDialog::Area, &CreateFrame<TFlaecheRepDialogFrame>);
+    RegisterRepDialogFrame(MRepDialog::Group, &CreateFrame<TGruppeRepDialogFrame>);
 }
 
 std::optional<ColorRef> ChooseFrameColor(TBaseFrame& frame, ColorRef initial)

@@ -1,5 +1,7 @@
 #include "drawing/FFlaecheRepDialogFrame.h"
 
+#include "app/CommonFunctions.h"
+
 #include "drawing/DrawConventions.h"
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
@@ -40,9 +42,7 @@ QString Dim(double v)
 
 void ShowColor(QLabel* shape, ColorRef c)
 {
-    QPalette pal = shape->palette();
-    pal.setColor(QPalette::Window, tandrel::platform::toQColor(c));
-    shape->setPalette(pal);
+    SetPanelColor(shape, c);
 }
 
 } // namespace
@@ -114,8 +114,23 @@ TFlaecheRepDialogFrame::TFlaecheRepDialogFrame(QWidget* parent)
     TrackBarFlaecheDrehrichtung->setRange(-180, 180);
     TrackBarFlaecheDrehrichtung->setTickInterval(5);
     TrackBarFlaecheDrehrichtung->setTickPosition(QSlider::TicksBelow);
-    main->addWidget(TrackBarFlaecheDrehrichtung);
+    // The turn needs a name and its value in degrees next to the bar.
+    auto* turnRow = new QHBoxLayout;
+    auto* turnLabel = new QLabel(QStringLiteral("Drehrichtung:"));
+    turnLabel->setObjectName(QStringLiteral("LabelDrehrichtung"));
+    turnLabel->setBuddy(TrackBarFlaecheDrehrichtung);
+    LabelDrehrichtungWert = new QLabel;
+    LabelDrehrichtungWert->setObjectName(QStringLiteral("LabelDrehrichtungWert"));
+    LabelDrehrichtungWert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelDrehrichtungWert->setMinimumWidth(LabelDrehrichtungWert->fontMetrics().horizontalAdvance(QStringLiteral("-180°")) + 4);
+    turnRow->addWidget(turnLabel);
+    turnRow->addWidget(TrackBarFlaecheDrehrichtung, 1);
+    turnRow->addWidget(LabelDrehrichtungWert);
+    main->addLayout(turnRow);
     main->addStretch(1);
+    auto showTurn = [this](int degrees) { LabelDrehrichtungWert->setText(QStringLiteral("%1°").arg(degrees)); };
+    connect(TrackBarFlaecheDrehrichtung, &QSlider::valueChanged, this, showTurn);
+    showTurn(TrackBarFlaecheDrehrichtung->value());
 
     connect(ButtonFarbeAussen, &QPushButton::clicked, this, [this] { ButtonFarbeAussenClick(); });
     connect(ButtonFarbeInnen, &QPushButton::clicked, this, [this] { ButtonFarbeInnenClick(); });

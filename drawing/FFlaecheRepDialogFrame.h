@@ -46,6 +46,7 @@ public:
     QLabel* ShapeFarbe1 = nullptr;
     QLabel* ShapeFarbe2 = nullptr;
     QSlider* TrackBarFlaecheDrehrichtung = nullptr;
+    QLabel* LabelDrehrichtungWert = nullptr; // the bar's value in degrees
 
 private:
     QWidget* m_abstandPanel = nullptr;

@@ -7,10 +7,12 @@
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
+#include "drawing/RepTypes.h"
 #include "platform/Dialogs.h"
+#include "platform/Logging.h"
+#include "platform/RegularFile.h"
 #include "platform/Services.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -125,14 +127,41 @@ MBaseRep& MPVModelRep::Clone(MStructur& target) const
     return m;
 }
 
+namespace {
+
+// How deep the loader is in nested models right now (groups hold models).
+thread_local int g_loadDepth = 0;
+
+struct LoadDepth {
+    LoadDepth() { ++g_loadDepth; }
+    ~LoadDepth() { --g_loadDepth; }
+};
+
+} // namespace
+
 void MPVModelRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
+    const LoadDepth depth;
+    Damaged = false;
     try {
         // Out of the list, not freed: something may still refer to them.
         Structure().RemoveReps(Structure());
+        if (g_loadDepth > kMaxNestingDepth) {
+            Damaged = true;
+            qCWarning(lcTandrelDrawing) << "model" << key << "nested deeper than" << kMaxNestingDepth << "- not loaded";
+            return;
+        }
+        const int n = store.ReadInteger(key, QStringLiteral("RepAnzahl"), 0);
+        if (n < 0 || n > kMaxModelReps) {
+            // No roof holds that many: the entry is damaged. Reading it would
+            // create every missing entry and could push the file past the
+            // store's limit, which resets all settings on the next start.
+            Damaged = true;
+            qCWarning(lcTandrelDrawing) << "model" << key << "claims" << n << "representations - not loaded";
+            return;
+        }
         Name1 = store.ReadString(key, QStringLiteral("ModellName"), QStringLiteral("- Modell -"));
         ModellID = store.ReadInteger(key, QStringLiteral("ModellID"), 10);
-        const int n = std::clamp(store.ReadInteger(key, QStringLiteral("RepAnzahl"), 0), 0, kMaxLoadedReps);
         const double xd = store.ReadFloat(key, QStringLiteral("xdehnung2d"), 1);
         if (xd != 0 && View()) {
             const int xv = store.ReadInteger(key, QStringLiteral("xver2d"), 0);
@@ -148,42 +177,27 @@ void MPVModelRep::LoadSettings(MKontaloRegistry& store, const QString& key)
         }
         for (int i = 0; i < n; ++i) {
             const QString sub = SubKey(key, i);
-            int t = kRepTypEmpty;
-            try {
-                t = store.ReadInteger(sub, QStringLiteral("RepTyp"), kRepTypEmpty);
-                store.ReadInteger(sub, QStringLiteral("RepID"), 0);
-            } catch (...) {
-            }
-            if (t == kRepTypEmpty)
+            // A missing entry reads as empty; it is not created by reading it.
+            if (!store.SectionExists(sub))
+                continue;
+            const int t = store.ReadInteger(sub, QStringLiteral("RepTyp"), kRepTypEmpty);
+            store.ReadInteger(sub, QStringLiteral("RepID"), 0);
+            const MRepTypeInfo* type = FindRepType(t);
+            if (!type || !type->Create)
                 continue;
             try {
-                MBaseRep* rep = nullptr;
-                switch (t) {
-                case kRepTypBackPlane:
-                    rep = &Structure().Create<MBackPlaneRep>(
-                        store.ReadString(sub, QStringLiteral("FileName"), QString()), 0, 0, 0.0, 0.0);
-                    break;
-                case kRepTypSperrFlaeche: rep = &Structure().Create<MSperrFlaecheRep>(0, 0, 0.0, 0.0); break;
-                case kRepTypPVModul: rep = &Structure().Create<MPVModulRep>(0, 0, 0.0, 0.0); break;
-                case kRepTypPVFeld: rep = &Structure().Create<MPVFeldRep>(0, 0, 0.0, 0.0); break;
-                case kRepTypModel: rep = &Structure().Create<MModelRep>(0, 0, 0.0, 0.0); break;
-                case kRepTypMasstab: rep = &Structure().Create<MMasstabRep>(0, 0, 0.0, 0.0); break;
-                case kRepTypGruppe: rep = &Structure().Create<MGruppeRep>(0, 0, 0.0, 0.0); break;
-                case kRepTypStandardFlaeche:
-                    rep = &Structure().Create<MStandardFlaecheRep>(0, 0, 0.0, 0.0);
-                    break;
-                default: break;
-                }
-                if (rep) {
-                    rep->LoadBase(store, sub);
-                    rep->LoadSettings(store, sub);
-                }
-            } catch (...) {
+                MBaseRep& rep = type->Create(Structure(), store, sub);
+                rep.LoadBase(store, sub);
+                rep.LoadSettings(store, sub);
+            } catch (const std::exception& e) {
+                // One bad entry must not cost the others.
+                qCWarning(lcTandrelDrawing) << "entry" << sub << "not loaded:" << e.what();
             }
         }
         if (View())
             Structure().FitViewToContents(*View());
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelDrawing) << "model" << key << "not loaded:" << e.what();
     }
 }
 
@@ -210,8 +224,9 @@ void MBackPlaneRep::LoadPicture()
 {
     if (FileName.isEmpty())
         return;
-    QImage image;
-    if (image.load(FileName)) {
+    // Only from a regular file: a stored name may meanwhile name a FIFO.
+    const QImage image = tandrel::platform::loadPictureFile(FileName);
+    if (!image.isNull()) {
         Picture = image;
         PictureLoaded = true;
     }
@@ -228,9 +243,10 @@ void MBackPlaneRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
         FileName = store.ReadString(key, QStringLiteral("BackBitmapFilename"), QString());
-        if (QFileInfo(FileName).isFile())
-            LoadPicture();
-    } catch (...) {
+        LoadPicture();
+    } catch (const std::exception& e) {
+        // Reads keep their defaults; the drawing core never fails a load.
+        qCWarning(lcTandrelDrawing) << "background picture of" << key << "not loaded:" << e.what();
     }
 }
 
@@ -317,7 +333,7 @@ void MMasstabRep::Draw(MVirtualView& view)
     c->Rectangle(l.BarX1, l.BarY1, l.BarX2, l.BarY2);
     for (const Tick& t : l.Ticks) {
         c->Line(t.X, t.Y1, t.X, t.Y2);
-        c->TextOut(t.X - c->TextWidth(t.Label) / 2, t.Y1, t.Label);
+        c->TextOut(SaturatedSub(t.X, c->TextWidth(t.Label) / 2), t.Y1, t.Label);
     }
     c->Rectangle(l.EndX1, l.EndY1, l.EndX2, l.EndY2);
 }

@@ -51,9 +51,14 @@ public:
     // The model loader.
     void LoadSettings(MKontaloRegistry& store, const QString& key) override;
 
-    // Entries beyond this count are not read (a damaged store could claim
-    // billions).
-    static constexpr int kMaxLoadedReps = 1'000'000;
+    // More representations than any roof holds: a stored model claiming more
+    // is damaged, and nothing is loaded from it.
+    static constexpr int kMaxModelReps = 100'000;
+    // Models (groups) nested deeper than this are not loaded.
+    static constexpr int kMaxNestingDepth = 8;
+
+    // The last load found the stored model damaged and left it empty.
+    bool Damaged = false;
 
 protected:
     MVirtualView& OwnView() { return *m_ownView; }

@@ -5,6 +5,7 @@
 #include "drawing/Canvas.h"
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/VirtualView.h"
+#include "platform/Logging.h"
 
 #include <QPoint>
 #include <cmath>
@@ -90,7 +91,9 @@ void MPVModulRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
         kModulFields.Load(store, key, *this);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // Reads keep their defaults; the drawing core never fails a load.
+        qCWarning(lcTandrelDrawing) << "values of" << key << "not loaded:" << e.what();
     }
 }
 
@@ -345,7 +348,9 @@ void MGruppeRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
     try {
         kGruppeFields.Load(store, key, *this);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // Reads keep their defaults; the drawing core never fails a load.
+        qCWarning(lcTandrelDrawing) << "values of" << key << "not loaded:" << e.what();
     }
     MPVModelRep::LoadSettings(store, key);
     BuildRaster();
@@ -421,7 +426,9 @@ void MPVFeldRep::LoadSettings(MKontaloRegistry& store, const QString& key)
     try {
         RowCount = store.ReadInteger(key, QStringLiteral("RowCount"), 2);
         ColCount = store.ReadInteger(key, QStringLiteral("ColCount"), 8);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // Reads keep their defaults; the drawing core never fails a load.
+        qCWarning(lcTandrelDrawing) << "values of" << key << "not loaded:" << e.what();
     }
 }
 

@@ -7,6 +7,7 @@
 #include "drawing/PVElementeReps.h"
 #include "drawing/Structur.h"
 #include "drawing/VirtualView.h"
+#include "platform/Logging.h"
 
 #include <QPoint>
 #include <algorithm>
@@ -320,7 +321,9 @@ void MStandardFlaecheRep::LoadSettings(MKontaloRegistry& store, const QString& k
         WindroseFarbe2 = store.ReadInteger(key, QStringLiteral("WindroseFarbe2"), 0xFFFFFF);
         WindroseFarbe3 = store.ReadInteger(key, QStringLiteral("WindroseFarbe3"), 0);
         WindroseBreiteProzent = store.ReadInteger(key, QStringLiteral("WindroseBreiteProzent"), 20);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // Reads keep their defaults; the drawing core never fails a load.
+        qCWarning(lcTandrelDrawing) << "area" << key << "not loaded:" << e.what();
     }
     BuildOutline(FlaechenForm);
 }
@@ -550,7 +553,9 @@ void MSperrFlaecheRep::LoadSettings(MKontaloRegistry& store, const QString& key)
             *lengths[i] = store.ReadFloat(key, kLaengeNames[i], 0);
             *widths[i] = store.ReadFloat(key, kBreiteNames[i], 0);
         }
-    } catch (...) {
+    } catch (const std::exception& e) {
+        // Reads keep their defaults; the drawing core never fails a load.
+        qCWarning(lcTandrelDrawing) << "area" << key << "not loaded:" << e.what();
     }
     BuildOutline(FlaechenForm);
 }

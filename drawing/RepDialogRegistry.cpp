@@ -6,25 +6,28 @@
 
 namespace {
 
-std::map<std::int32_t, MRepDialogFrameCreator>& Creators()
+std::map<MRepDialog, MRepDialogFrameCreator>& Creators()
 {
-    static std::map<std::int32_t, MRepDialogFrameCreator> creators;
+    static std::map<MRepDialog, MRepDialogFrameCreator> creators;
     return creators;
 }
 
 } // namespace
 
-void RegisterRepDialogFrame(std::int32_t repTyp, MRepDialogFrameCreator creator)
+void RegisterRepDialogFrame(MRepDialog kind, MRepDialogFrameCreator creator)
 {
     if (creator)
-        Creators()[repTyp] = creator;
+        Creators()[kind] = creator;
     else
-        Creators().erase(repTyp);
+        Creators().erase(kind);
 }
 
 TBaseFrame* CreateRegisteredDialogFrame(MBaseRep& rep, QWidget* parent, TBaseFrame* ownerFrame,
                                         TBaseFrameFactory* factory)
 {
-    const auto it = Creators().find(rep.RepTyp);
+    const MRepTypeInfo* type = FindRepType(rep.RepTyp);
+    if (!type || type->Dialog == MRepDialog::None)
+        return nullptr;
+    const auto it = Creators().find(type->Dialog);
     return it == Creators().end() ? nullptr : it->second(rep, parent, ownerFrame, factory);
 }

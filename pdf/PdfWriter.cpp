@@ -3,6 +3,7 @@
 #include "pdf/Cp1252.h"
 #include "pdf/JpegHeader.h"
 #include "pdf/Markup.h"
+#include "platform/RegularFile.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 
@@ -290,6 +291,21 @@ struct PdfWriter::Impl {
         setStroke(pen.color, px * kPointsPerPixel, pen.style);
     }
 
+    static constexpr qsizetype kMaxStringPiece = 32768;
+
+    // The width of `bytes` in the font's units (1/1000 of the size), measured
+    // in pieces for the same reason as they are drawn in pieces.
+    static double textWidthUnits(HPDF_Font f, const QByteArray& bytes)
+    {
+        double units = 0;
+        for (qsizetype at = 0; at < bytes.size(); at += kMaxStringPiece) {
+            const qsizetype n = std::min(kMaxStringPiece, bytes.size() - at);
+            units += HPDF_Font_TextWidth(f, reinterpret_cast<const HPDF_BYTE*>(bytes.constData() + at), HPDF_UINT(n))
+                         .width;
+        }
+        return units;
+    }
+
     // Draws one run with its cell's top left at (x, y); answers its width in mm.
     double textRun(double x, double y, const QString& text, int styles)
     {
@@ -304,11 +320,13 @@ struct PdfWriter::Impl {
         setFill(font.color);
         HPDF_Page_BeginText(page);
         HPDF_Page_SetFontAndSize(page, f, HPDF_REAL(size));
-        HPDF_Page_TextOut(page, HPDF_REAL(X(x)), HPDF_REAL(baseline), bytes.constData());
+        HPDF_Page_MoveTextPos(page, HPDF_REAL(X(x)), HPDF_REAL(baseline));
+        // libharu refuses strings of 65,536 bytes or more (and fails the whole
+        // document); each piece continues where the last one ended.
+        for (qsizetype at = 0; at < bytes.size(); at += kMaxStringPiece)
+            HPDF_Page_ShowText(page, bytes.mid(at, kMaxStringPiece).constData());
         HPDF_Page_EndText(page);
-        const HPDF_TextWidth tw = HPDF_Font_TextWidth(f, reinterpret_cast<const HPDF_BYTE*>(bytes.constData()),
-                                                      HPDF_UINT(bytes.size()));
-        const double widthPt = tw.width / 1000.0 * size;
+        const double widthPt = textWidthUnits(f, bytes) / 1000.0 * size;
         if (styles & Underline) {
             const double underline = baseline + kUnderlinePosition * size;
             setStroke(font.color, kUnderlineThickness * size, PenStyle::Solid);
@@ -512,9 +530,7 @@ double PdfWriter::TextWidth(const QString& text)
     HPDF_Font f = doc ? d->fontFor(doc, d->font.styles) : nullptr;
     if (!f || bytes.isEmpty())
         return 0;
-    const HPDF_TextWidth tw =
-        HPDF_Font_TextWidth(f, reinterpret_cast<const HPDF_BYTE*>(bytes.constData()), HPDF_UINT(bytes.size()));
-    return tw.width / 1000.0 * d->font.size / kPointsPerMm;
+    return Impl::textWidthUnits(f, bytes) / 1000.0 * d->font.size / kPointsPerMm;
 }
 
 void PdfWriter::DrawImage(const QRectF& mm, const QImage& image)
@@ -529,8 +545,8 @@ bool PdfWriter::DrawJpegFile(const QRectF& mm, const QString& path)
 {
     if (!d->drawable())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!tandrel::platform::openRegularFile(file, path))
         return false;
     const QByteArray data = file.readAll();
     tandrel::pdf::JpegHeader header;

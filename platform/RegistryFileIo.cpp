@@ -1,5 +1,7 @@
 #include "platform/RegistryFileIo.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,13 +25,14 @@ namespace tandrel::platform::fileio {
 ReadStatus readWholeFile(const QString& path, QByteArray& out, QString* error, qint64 maxSize)
 {
     out.clear();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QFile f;
+    QString why;
+    if (!openRegularFile(f, path, &why)) {
         // Nothing there, or the folder does not exist: a first start.
-        if (f.error() == QFileDevice::OpenError && !QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
             return ReadStatus::Missing;
         if (error)
-            *error = f.errorString();
+            *error = why;
         return ReadStatus::Unreadable;
     }
     if (f.size() > maxSize) {

@@ -1,6 +1,7 @@
 #include "platform/RegistryStore.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Logging.h"
 #include "platform/Paths.h"
 #include "platform/RegistryFileIo.h"
 #include "platform/Services.h"
@@ -8,8 +9,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QMutex>
 #include <QSet>
+#include <optional>
 
 namespace tandrel::platform {
 
@@ -49,6 +52,40 @@ bool firstReportOfStuck(const QString& file)
     return true;
 }
 
+// What this process last read of each value (or knew it to hold after its
+// own commit), per settings file: the base of the three-way merge in
+// commit(). A value written unchanged from that base was not changed by this
+// process and must not overwrite what another copy stored meanwhile.
+class ReadValues {
+public:
+    static ReadValues& instance()
+    {
+        static ReadValues values;
+        return values;
+    }
+    void remember(const QString& file, const QString& foldedKey, const QString& foldedName, const RegistryValue* v)
+    {
+        QMutexLocker guard(&m_mutex);
+        m_values[file][id(foldedKey, foldedName)] = v ? std::optional<RegistryValue>(*v) : std::nullopt;
+    }
+    // Whether the process last saw this value exactly as `v`.
+    bool unchanged(const QString& file, const QString& foldedKey, const QString& foldedName, const RegistryValue& v)
+    {
+        QMutexLocker guard(&m_mutex);
+        const auto f = m_values.constFind(file);
+        if (f == m_values.cend())
+            return false;
+        const auto it = f->constFind(id(foldedKey, foldedName));
+        return it != f->cend() && it->has_value() && **it == v;
+    }
+
+private:
+    static QString id(const QString& key, const QString& name) { return key + QChar(0) + name; }
+
+    QMutex m_mutex;
+    QHash<QString, QHash<QString, std::optional<RegistryValue>>> m_values;
+};
+
 enum class ReadOutcome { Good, Missing, Bad };
 
 ReadOutcome readTree(const QString& file, RegistryTree& tree, QByteArray* raw)
@@ -77,8 +114,9 @@ RegistryStore::RegistryStore(QString file) : m_file(std::move(file))
         m_stuck = load(m_tree, nullptr, false, &message) == LoadResult::Stuck;
         if (!message.isEmpty())
             dialogs().showMessage(message);
-    } catch (...) {
+    } catch (const std::exception& e) {
         // Reading never raises; without knowing the file, never write over it.
+        qCWarning(lcTandrelSettings) << "settings file" << m_file << "not read:" << e.what();
         m_tree.clear();
         m_stuck = true;
     }
@@ -155,11 +193,16 @@ const RegistryValue* RegistryStore::value(const QString& key, const QString& nam
     const QString path = regfile::normalizeKeyPath(key, &ok);
     if (!ok)
         return nullptr;
-    auto k = m_tree.find(regfile::foldKey(path));
-    if (k == m_tree.end())
-        return nullptr;
-    auto v = k->second.values.find(regfile::foldName(name));
-    return v == k->second.values.end() ? nullptr : &v->second.value;
+    const QString foldedKey = regfile::foldKey(path);
+    auto k = m_tree.find(foldedKey);
+    const RegistryValue* found = nullptr;
+    if (k != m_tree.end()) {
+        auto v = k->second.values.find(regfile::foldName(name));
+        if (v != k->second.values.end())
+            found = &v->second.value;
+    }
+    ReadValues::instance().remember(m_file, foldedKey, regfile::foldName(name), found);
+    return found;
 }
 
 void RegistryStore::setValue(const QString& key, const QString& name, const RegistryValue& value)
@@ -258,12 +301,33 @@ void RegistryStore::commit()
             if (load(tree, &onDisk, true, &message) == LoadResult::Stuck) {
                 why = QStringLiteral("die vorhandene Datei ist beschädigt und konnte nicht beiseitegelegt werden");
             } else {
-                for (const Op& op : m_ops)
+                // Three-way merge: a value set to what this process last read
+                // of it is no change of ours and leaves the file's current
+                // value alone (unless the file lost it); any other value wins.
+                ReadValues& base = ReadValues::instance();
+                std::vector<const Op*> changed;
+                for (const Op& op : m_ops) {
+                    if (op.setsValue) {
+                        const QString foldedKey = regfile::foldKey(op.key), foldedName = regfile::foldName(op.name);
+                        auto key = tree.find(foldedKey);
+                        const bool inFile = key != tree.end() && key->second.values.count(foldedName) > 0;
+                        if (inFile && base.unchanged(m_file, foldedKey, foldedName, op.value)) {
+                            Op keyOnly;
+                            keyOnly.key = op.key;
+                            apply(tree, keyOnly);
+                            continue;
+                        }
+                        changed.push_back(&op);
+                    }
                     apply(tree, op);
+                }
                 const QByteArray data = regfile::serialize(tree);
                 written = data == onDisk || fileio::writeFileAtomically(writeTarget(), data, &why);
-                if (written)
+                if (written) {
+                    for (const Op* op : changed)
+                        base.remember(m_file, regfile::foldKey(op->key), regfile::foldName(op->name), &op->value);
                     m_tree = std::move(tree);
+                }
             }
         }
     }

@@ -23,8 +23,12 @@ public:
 // The file is read when the object is made; changes are recorded and reach
 // the disk in commit(), which merges them value by value into the file as it
 // is on the disk at that moment, under an inter-process lock, and replaces
-// the file atomically. Several objects or processes therefore never lose one
-// another's values. A damaged or unreadable file is moved aside (the user is
+// the file atomically. The merge is three-way: a value set to exactly what
+// this process last read of it counts as unchanged and leaves the file's
+// current value alone, so a program copy that rewrites a whole section at
+// exit does not undo what another copy changed meanwhile; a changed value
+// wins. Several objects or processes therefore never lose one another's
+// changes. A damaged or unreadable file is moved aside (the user is
 // told where) and the store starts empty; reading never raises.
 class RegistryStore {
 public:

@@ -1,16 +1,13 @@
 #include "platform/Translations.h"
 
+#include "platform/Logging.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLoggingCategory>
 #include <QTranslator>
 #include <memory>
 
 namespace tandrel::platform {
-
-namespace {
-Q_LOGGING_CATEGORY(lcTranslation, "tandrel.translation")
-}
 
 bool installQtTranslation(const QLocale& userLocale)
 {
@@ -30,7 +27,7 @@ bool installQtTranslation(const QLocale& userLocale)
     translator->setObjectName(QLatin1String(kName));
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
-        qCWarning(lcTranslation) << "no Qt translation for" << locale.name() << "in" << folder;
+        qCWarning(lcTandrelPlatform) << "no Qt translation for" << locale.name() << "in" << folder;
         return false;
     }
     QCoreApplication::installTranslator(translator.get());

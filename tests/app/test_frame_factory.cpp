@@ -286,3 +286,35 @@ TEST_F(FrameFactoryTest, FramesFillTheirPanel)
 }
 
 } // namespace
+
+namespace {
+
+// A factory whose auxiliary frame exists: it is made like any frame and so
+// sits in the frame list, which owns it.
+class AuxTestFactory : public TFrameFactory {
+public:
+    Calls calls;
+    void StartFactory(TMainWindowInterface* mainWindow, TInterfaceFrame* interfaceFrame) override
+    {
+        TFrameFactory::StartFactory(mainWindow, interfaceFrame);
+        QWidget* panel = mainWindow->GetUpdatePanel();
+        auto* aux = new TestFrame(panel, calls);
+        AddFrame(aux);
+        aux->InitFrame(panel, nullptr, this, 3010);
+        AuxFrame = aux;
+    }
+};
+
+TEST_F(FrameFactoryTest, AnAuxiliaryFrameIsFinishedAndDeletedOnce)
+{
+    AuxTestFactory f;
+    FakeMainWindow w;
+    f.StartFactory(&w, nullptr);
+    ASSERT_NE(f.GetAuxFrame(), nullptr);
+    f.ShutdownFactory(); // the sanitizer build stops on a second delete
+    EXPECT_EQ(f.calls.log.count("finish 3010"), 1);
+    EXPECT_EQ(f.GetAuxFrame(), nullptr);
+    EXPECT_TRUE(w.update.findChildren<TestFrame*>().isEmpty());
+}
+
+} // namespace

@@ -152,7 +152,12 @@ TEST_F(RoofFrameTest, AreaDialogFrameAppliesTheOpenPage)
     dlg->EditTrapezLaenge3->setText(QStringLiteral("2,00"));
     dlg->EditAbstandAussen->setText(QStringLiteral("0,40"));
     dlg->EditAbstandInnen->setText(QStringLiteral("0,20"));
+    auto* turnLabel = dlg->findChild<QLabel*>("LabelDrehrichtung");
+    ASSERT_NE(turnLabel, nullptr);
+    EXPECT_EQ(turnLabel->text(), QStringLiteral("Drehrichtung:"));
+    EXPECT_EQ(turnLabel->buddy(), dlg->TrackBarFlaecheDrehrichtung);
     dlg->TrackBarFlaecheDrehrichtung->setValue(90);
+    EXPECT_EQ(dlg->LabelDrehrichtungWert->text(), QStringLiteral("90°"));
     dialogs.colorAnswers.push_back(QColor(10, 20, 30));
     dlg->ButtonFarbeAussenClick();
     ASSERT_TRUE(dlg->ApplyRepFrame());

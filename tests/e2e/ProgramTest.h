@@ -26,16 +26,8 @@ protected:
         s.write(script.join('\n').toUtf8());
         s.close();
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("TANDREL_REGISTRY", registryPath());
-        env.insert("TANDREL_APPDATA", appDataPath());
-        env.insert("TANDREL_DIALOG_LOG", dir + "/dialogs.log");
-        env.insert("TANDREL_SHELL_LOG", dir + "/shell.log");
-        env.insert("TANDREL_SCRIPT", dir + "/script.txt");
-        env.insert("TANDREL_SCRIPT_LOG", dir + "/script.log");
         QProcess p;
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(programEnvironment(QString()));
         p.start(QStringLiteral(TANDREL_EXE), args);
         EXPECT_TRUE(p.waitForFinished(60000)) << p.readAllStandardError().toStdString();
         Run r;
@@ -44,6 +36,22 @@ protected:
         r.shellLog = lines(dir + "/shell.log");
         r.scriptLog = lines(dir + "/script.log");
         return r;
+    }
+
+    // The automation environment of one program copy; its files in the
+    // temporary folder carry `copy` in their names (script<copy>.txt, ...).
+    QProcessEnvironment programEnvironment(const QString& copy) const
+    {
+        const QString dir = tempDir.path();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TANDREL_REGISTRY", registryPath());
+        env.insert("TANDREL_APPDATA", appDataPath());
+        env.insert("TANDREL_DIALOG_LOG", dir + "/dialogs" + copy + ".log");
+        env.insert("TANDREL_SHELL_LOG", dir + "/shell" + copy + ".log");
+        env.insert("TANDREL_SCRIPT", dir + "/script" + copy + ".txt");
+        env.insert("TANDREL_SCRIPT_LOG", dir + "/script" + copy + ".log");
+        return env;
     }
 
     static QStringList lines(const QString& path)

@@ -551,3 +551,55 @@ INSTANTIATE_TEST_SUITE_P(Causes, PdfLibraryFailure,
     tandrel::test::CaseName{});
 
 } // namespace
+
+namespace {
+
+struct LongTextCase {
+    const char* label;
+    int length;
+    bool markup;
+};
+
+class PdfLongText : public PdfWriterTest, public ::testing::WithParamInterface<LongTextCase> {};
+
+// libharu's strings end at 65,535 bytes; longer texts are written in pieces
+// instead of failing the whole document.
+TEST_P(PdfLongText, IsWrittenWhole)
+{
+    QString text;
+    text.reserve(GetParam().length);
+    for (int i = 0; text.size() < GetParam().length; ++i)
+        text += QString::number(i % 10);
+    text.truncate(GetParam().length);
+    text.replace(0, 5, "Start");
+    text.replace(text.size() - 4, 4, "Ende");
+    const QString file = write("lang.pdf", [&](PdfWriter& w) {
+        w.SetFont("Arial", 1);
+        if (GetParam().markup)
+            w.TextOutMarkup(0, 10, "<b>" + text + "</b>");
+        else
+            w.TextOut(0, 10, text);
+        w.TextOut(0, 20, "danach");
+    });
+    tandrel::test::PdfReader pdf(file);
+    ASSERT_TRUE(pdf.isOpen());
+    const QString shown = pdf.pageText(0);
+    EXPECT_TRUE(shown.contains("Start")) << "the text's start is missing";
+    EXPECT_TRUE(shown.contains("danach"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_GT(f.size(), 1000);
+    QProcess qpdf;
+    qpdf.start("qpdf", {"--check", file});
+    ASSERT_TRUE(qpdf.waitForFinished(60000));
+    EXPECT_EQ(qpdf.exitCode(), 0) << qpdf.readAllStandardOutput().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, PdfLongText,
+                         ::testing::Values(LongTextCase{"just_below_the_limit", 65535, false},
+                                           LongTextCase{"at_the_limit", 65536, false},
+                                           LongTextCase{"two_hundred_thousand", 200000, false},
+                                           LongTextCase{"markup_run", 70000, true}),
+                         tandrel::test::CaseName{});
+
+} // namespace

@@ -388,3 +388,38 @@ TEST_F(RegistryStoreTest, TwoStoresMergeValueByValue)
 }
 
 } // namespace
+
+namespace {
+
+// Another program copy writes while this one holds values it read earlier:
+// rewriting them unchanged keeps the other copy's values; a real change wins.
+TEST_F(RegistryStoreTest, UnchangedValuesDoNotOverwriteAnotherCopysChanges)
+{
+    {
+        RegistryStore first(registryPath());
+        first.setValue(kMain, "A", RegistryValue::fromDWord(1));
+        first.setValue(kMain, "B", RegistryValue::fromDWord(1));
+        first.commit();
+    }
+    RegistryStore atStart(registryPath());
+    const RegistryValue a = *atStart.value(kMain, "A");
+    const RegistryValue b = *atStart.value(kMain, "B");
+
+    // The other copy, as the file shows it afterwards.
+    QByteArray other = readBytes(registryPath());
+    other.replace("\"A\"=dword:00000001", "\"A\"=dword:00000005");
+    other.replace("\"B\"=dword:00000001", "\"B\"=dword:00000006");
+    writeBytes(registryPath(), other);
+
+    RegistryStore atExit(registryPath());
+    atExit.setValue(kMain, "A", a);                           // unchanged since read
+    atExit.setValue(kMain, "B", RegistryValue::fromDWord(9)); // changed here
+    atExit.setValue(kMain, "C", b);                           // new here
+    atExit.commit();
+    RegistryStore after(registryPath());
+    EXPECT_EQ(*after.value(kMain, "A"), RegistryValue::fromDWord(5));
+    EXPECT_EQ(*after.value(kMain, "B"), RegistryValue::fromDWord(9));
+    EXPECT_EQ(*after.value(kMain, "C"), RegistryValue::fromDWord(1));
+}
+
+} // namespace

@@ -13,7 +13,8 @@ namespace {
 // The part of a glyph's 100 x 100 design box that it actually covers.
 QRectF coveredBox(const std::function<void(QPainter&)>& draw)
 {
-    // Glyphs may reach a little outside their box (shadows).
+    // Glyphs may reach a little outside their box; faint shadows and glows
+    // do not count, so the solid parts of all icons come out one size.
     const int scale = 4, margin = 20;
     QImage probe = canvas((100 + 2 * margin) * scale, (100 + 2 * margin) * scale);
     {
@@ -27,7 +28,7 @@ QRectF coveredBox(const std::function<void(QPainter&)>& draw)
     for (int y = 0; y < probe.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
         for (int x = 0; x < probe.width(); ++x) {
-            if (qAlpha(line[x]) > 24) {
+            if (qAlpha(line[x]) > 128) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);

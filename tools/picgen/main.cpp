@@ -166,8 +166,9 @@ int main(int argc, char** argv)
                            it.key().startsWith(QLatin1String("texture/"));
         // The small interface pictures are shown at every start: stored as raw
         // premultiplied pixels they need no decoding at all.
-        const bool raw = it.key().startsWith(QLatin1String("ui/"));
-        const QString file = it.key() + (photo ? QStringLiteral(".jpg") : raw ? QStringLiteral(".raw") : QStringLiteral(".png"));
+        // So is the start page's own background, shown at every start.
+        const bool raw = it.key().startsWith(QLatin1String("ui/")) || it.key() == QLatin1String("catalogue/3140");
+        const QString file = it.key() + (raw ? QStringLiteral(".raw") : photo ? QStringLiteral(".jpg") : QStringLiteral(".png"));
         const QString path = out.filePath(file);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return fail(QStringLiteral("cannot create the folder for %1").arg(path));

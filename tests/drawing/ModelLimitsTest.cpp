@@ -1,0 +1,140 @@
+#include "app/KontaloRegistry.h"
+#include "drawing/Canvas.h"
+#include "drawing/ModelRep.h"
+#include "drawing/PVElementeReps.h"
+#include "drawing/VirtualView.h"
+#include "tests/support/CaseName.h"
+#include "tests/support/TestEnv.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <limits>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// Stored models a damaged or hostile settings file may hold.
+class ModelLimitsTest : public tandrel::test::TestEnv {
+protected:
+    MStructur container;
+
+    MPVModelRep& NewModel() { return container.Create<MPVModelRep>(0, 0, 0.0, 0.0); }
+    static void Load(MModelRep& model, const QString& key)
+    {
+        MKontaloRegistry store;
+        model.LoadSettings(store, key);
+    }
+    QByteArray SettingsFile() const
+    {
+        QFile f(registryPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+struct CountCase {
+    const char* label;
+    int count;
+    bool damaged;
+};
+
+class StoredCount : public ModelLimitsTest, public ::testing::WithParamInterface<CountCase> {};
+
+// Only two entries exist; reading a count never creates the missing ones.
+TEST_P(StoredCount, ACountBeyondARoofMarksTheModelDamagedAndCreatesNothing)
+{
+    {
+        MKontaloRegistry store;
+        store.WriteInteger("Dach", "RepAnzahl", GetParam().count);
+        store.WriteInteger("Dach\\0", "RepTyp", 110);
+        store.WriteInteger("Dach\\1", "RepTyp", 20);
+    }
+    const QByteArray before = SettingsFile();
+    MPVModelRep& model = NewModel();
+    Load(model, "Dach");
+    EXPECT_EQ(model.Damaged, GetParam().damaged);
+    EXPECT_EQ(model.Structure().Count(), GetParam().damaged ? 0 : 2);
+    EXPECT_EQ(SettingsFile(), before) << "the loader created entries";
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, StoredCount,
+                         ::testing::Values(CountCase{"two", 2, false}, CountCase{"roof_limit", 100'000, false},
+                                           CountCase{"one_more", 100'001, true},
+                                           CountCase{"million", 1'000'000, true},
+                                           CountCase{"int_max", std::numeric_limits<int>::max(), true},
+                                           CountCase{"negative", -1, true}),
+                         tandrel::test::CaseName{});
+
+// Groups hold models, so a stored file can nest them: only a few levels load.
+TEST_F(ModelLimitsTest, DeeplyNestedGroupsStopAtTheDepthLimit)
+{
+    {
+        MKontaloRegistry store;
+        QString key = "Tief";
+        store.WriteInteger(key, "RepAnzahl", 1);
+        for (int level = 0; level < 1000; ++level) {
+            key += "\\0";
+            store.WriteInteger(key, "RepTyp", 510);
+            store.WriteInteger(key, "RepAnzahl", 1);
+            store.WriteInteger(key, "ColCount", 1);
+            store.WriteInteger(key, "RowCount", 1);
+        }
+    }
+    MPVModelRep& model = NewModel();
+    Load(model, "Tief");
+    int depth = 0;
+    MPVModelRep* inner = &model;
+    while (inner->Structure().Count() == 1) {
+        auto* group = dynamic_cast<MGruppeRep*>(inner->Structure().Items(0));
+        if (!group)
+            break;
+        inner = group;
+        ++depth;
+    }
+    EXPECT_EQ(depth, MPVModelRep::kMaxNestingDepth);
+    EXPECT_TRUE(inner->Damaged);
+    EXPECT_FALSE(model.Damaged);
+}
+
+// Drawn at an absurd stored scale, the bar's labels saturate instead of
+// overflowing (the sanitizer build aborts on an overflow).
+TEST_F(ModelLimitsTest, ScaleBarAtAnExtremeScaleDrawsWithoutOverflow)
+{
+    MCanvas canvas(200, 100);
+    MVirtualView view;
+    view.Canvas = &canvas;
+    view.xdehnung2d = view.ydehnung2d = 1e12;
+    MStructur list;
+    auto& bar = list.Create<MMasstabRep>(0, 0, -5e9, 1.0);
+    bar.XSize = 2;
+    bar.Draw(view);
+    SUCCEED();
+}
+
+#ifdef Q_OS_UNIX
+// A stored picture name that meanwhile names a FIFO must not hang the
+// program in open(): nothing is loaded from it.
+TEST_F(ModelLimitsTest, ABackgroundPictureNamedAfterAFifoIsNotOpened)
+{
+    const QString fifo = tempDir.filePath("bild.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    {
+        MKontaloRegistry store;
+        store.WriteInteger("Hintergrund", "RepAnzahl", 1);
+        store.WriteInteger("Hintergrund\\0", "RepTyp", 10);
+        store.WriteString("Hintergrund\\0", "FileName", fifo);
+        store.WriteString("Hintergrund\\0", "BackBitmapFilename", fifo);
+    }
+    MPVModelRep& model = NewModel();
+    Load(model, "Hintergrund");
+    ASSERT_EQ(model.Structure().Count(), 1);
+    auto* back = dynamic_cast<MBackPlaneRep*>(model.Structure().Items(0));
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(back->PictureLoaded);
+    EXPECT_TRUE(back->Picture.isNull());
+}
+#endif
+
+} // namespace
