@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace bench {
+
 // Stand-ins for the desktop while a benchmark writes documents: nothing is
 // opened, messages go to stderr, every other dialog is cancelled.
 class NullShell final : public tandrel::platform::Shell {
@@ -26,3 +28,5 @@ public:
     QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString chooseFolder(const QString&, const QString&) override { return {}; }
 };
+
+} // namespace bench

@@ -7,6 +7,8 @@
 #include "platform/Services.h"
 #include "platform/Shell.h"
 
+#include "bench/BenchDoubles.h"
+
 #include "bench/RatioReporter.h"
 
 #include <QApplication>
@@ -22,26 +24,6 @@
 #include <memory>
 
 namespace bench {
-
-class NullShell final : public tandrel::platform::Shell {
-public:
-    QString last;
-    bool open(const QString& target) override
-    {
-        last = target;
-        return true;
-    }
-};
-
-class SilentDialogs final : public tandrel::platform::Dialogs {
-public:
-    void showMessage(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
-    QString getOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
 
 // A workspace in a folder of its own, with its catalogue loaded.
 struct Workspace {

@@ -31,6 +31,8 @@
 namespace {
 
 using namespace tandrel::paperhouse;
+using bench::NullShell;
+using bench::SilentDialogs;
 
 class MainWindowStub final : public TMainWindowInterface {
 public:
