@@ -110,8 +110,9 @@ TEST_P(ConcurrentCopies, NoCopyUndoesAnotherCopysChange)
     MKontaloRegistry reg;
     EXPECT_EQ(reg.ReadInteger("Main", "UnterVersion", -1), 7);
     EXPECT_EQ(reg.ReadInteger("overview", "BackImageID", -1), 3120);
-    if (changing > 2)
+    if (changing > 2) {
         EXPECT_FALSE(reg.ReadBool("Main", "KTLPRO2010InstallationAbgeschlossen", true));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, ConcurrentCopies,

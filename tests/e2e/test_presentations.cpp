@@ -10,8 +10,9 @@ using tandrel::test::PdfReader;
 
 void ExpectQpdfClean(const QString& file)
 {
-    if (const auto check = tandrel::test::RunQpdfCheck(file))
+    if (const auto check = tandrel::test::RunQpdfCheck(file)) {
         EXPECT_TRUE(check->clean()) << check->output.toStdString();
+    }
 }
 
 const QString kPdfName = QStringLiteral("Norvi_Folien_Eigenverbrauch.pdf%1_1.pdf").arg(QDate::currentDate().year());

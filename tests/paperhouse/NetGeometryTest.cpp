@@ -138,9 +138,11 @@ TEST(NetWallTest, ADoorWiderThanTheWallMovesLeftAsThePositionGrows)
     TPaperHouseParams p;
     TNetGeometry net(p, WholeUnitDevice());
     net.AddWall({0, 0, 0.5, 2.8, p.ColorHauswand, nullptr, true, 100, 1, {}});
-    for (const TNetShape& s : net.Shapes())
-        if (s.fill == p.ColorHausTuer)
+    for (const TNetShape& s : net.Shapes()) {
+        if (s.fill == p.ColorHausTuer) {
             EXPECT_LT(s.points[0].x(), 6); // 0.06 + (0.5 - 1.0) m
+        }
+    }
 }
 
 // --- flaps ------------------------------------------------------------------

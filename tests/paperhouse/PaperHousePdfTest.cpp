@@ -403,8 +403,9 @@ TEST_P(TextsOnThePage, EveryTextLiesOnItsPage)
         const auto sibling = pdf.findText(0, QStringLiteral("Kontalo pro:"));
         ASSERT_TRUE(sibling);
         const bool besideBanner = footer->mm.top() > sibling->mm.bottom();
-        if (besideBanner)
+        if (besideBanner) {
             EXPECT_LT(footer->mm.right(), width - 140);
+        }
         const int last = pdf.pageCount() - 1;
         const auto roofFooter = pdf.findText(last, QStringLiteral("Tandrel: Hersteller Norvi GmbH,"));
         const auto legend = pdf.findText(last, QStringLiteral("Verwendetes PV-Modul:"));

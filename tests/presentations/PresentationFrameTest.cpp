@@ -165,8 +165,9 @@ TEST_P(LayoutTest, PagesSlideBoxesHeaderFooterAndCover)
     } else {
         EXPECT_TRUE(Near(at(R + inset, R + inset), kEven));
         EXPECT_TRUE(Near(at(W - R - inset, H - R - inset), kEven));
-        if (R >= 2 * inset)
+        if (R >= 2 * inset) {
             EXPECT_TRUE(Near(at(W - R + inset, H / 2), Qt::white));
+        }
     }
 
     // Imprint inside the page on the last page, a line above the footer it would cover.
@@ -232,8 +233,9 @@ TEST_P(CoverTest, CoverPictureRule)
 {
     const CoverCase& c = GetParam();
     const QString file = tempDir.filePath("cover.png");
-    if (c.file == CoverFile::Present)
+    if (c.file == CoverFile::Present) {
         ASSERT_TRUE(Solid(QColor(20, 160, 60), 150, 300).save(file));
+    }
     auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
     ASSERT_NE(frame, nullptr);
     if (c.file != CoverFile::None) {
