@@ -6,6 +6,8 @@
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
 
+#include "platform/Logging.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -162,8 +164,9 @@ void TShowAdressDlg::ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* 
         if (workspace && entry.Logo > 0)
             if (const PictureEntry* logo = workspace->FindPicture(LogoPictureId(entry)))
                 Image1->setPixmap(QPixmap::fromImage(logo->picture()));
-    } catch (...) {
+    } catch (const std::exception& e) {
         // A missing logo leaves the picture empty.
+        qCWarning(lcTandrelFrames) << "company logo:" << e.what();
     }
 }
 

@@ -2,13 +2,15 @@
 
 #include <QApplication>
 
-// Shows the hourglass while it lives, however the routine ends.
+// Shows the hourglass (or another busy shape) while it lives, however the
+// routine ends.
 class WaitCursor {
 public:
-    WaitCursor() : m_active(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
+    explicit WaitCursor(Qt::CursorShape shape = Qt::WaitCursor)
+        : m_active(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
     {
         if (m_active)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            QApplication::setOverrideCursor(shape);
     }
     ~WaitCursor()
     {

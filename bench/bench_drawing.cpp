@@ -2,6 +2,7 @@
 // the roof plan.
 
 #include "drawing/Canvas.h"
+#include "bench/BenchMain.h"
 #include "drawing/PVElementeReps.h"
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Structur.h"
@@ -156,12 +157,5 @@ BENCHMARK(BM_DrawModules)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)-
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWidgetBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // repaint; with the 45 built-in companies and with 10,000 generated ones.
 
 #include "app/Pictures.h"
+#include "bench/BenchMain.h"
 #include "drawing/Canvas.h"
 #include "geo/FBranchenbuchFrame.h"
 #include "geo/MapPainting.h"
@@ -106,12 +107,5 @@ BENCHMARK(BM_MapRepaint)->Arg(45)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWidgetBenchmarks(argc, argv);
 }

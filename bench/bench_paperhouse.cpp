@@ -2,6 +2,7 @@
 // redraws the 3D view), its parts, and tiling a wall texture.
 
 #include "app/CommonFunctions.h"
+#include "bench/BenchMain.h"
 #include "drawing/Canvas.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "paperhouse/NetGeometry.h"
@@ -114,12 +115,5 @@ BENCHMARK(BM_TileWallTexture)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWidgetBenchmarks(argc, argv);
 }

@@ -13,6 +13,7 @@
 #include "paperhouse/PageFormats.h"
 #include "paperhouse/WallSurfaces.h"
 #include "platform/Dialogs.h"
+#include "platform/Logging.h"
 #include "platform/Services.h"
 
 #include <QCheckBox>
@@ -683,7 +684,8 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
             view->Origin3DY = kElevationOriginY;
             view->SetProjection(Params.Size * 0.8, Params.Blickwinkel + 90, Params.Kippwinkel);
         }
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelFrames) << "paper house 3D view:" << e.what();
     }
 
     // 6. – 7.

@@ -5,6 +5,7 @@
 
 #include "app/FInterfaceFrame.h"
 #include "app/Pictures.h"
+#include "app/WaitCursor.h"
 #include "paperhouse/PageFormats.h"
 #include "paperhouse/PaperHousePdf.h"
 #include "paperhouse/WallSurfaces.h"
@@ -29,12 +30,6 @@ namespace {
 Q_LOGGING_CATEGORY(lcPaperHousePdf, "tandrel.paperhouse.pdf")
 
 constexpr int kRoofPlannerID = 1630;
-
-// Arrow with hourglass while a document is written; back to normal on any exit.
-struct StartingCursor {
-    StartingCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~StartingCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
@@ -118,7 +113,7 @@ void TPapierHausFrame::WriteHighRisePdf()
 
 void TPapierHausFrame::WriteDocument(const QString& name, bool highRise)
 {
-    StartingCursor cursor;
+    WaitCursor cursor(Qt::BusyCursor); // arrow with hourglass
     RefreshFrame();
     TInterfaceFrame* workspace = GetInterfaceFrame();
     if (!workspace)

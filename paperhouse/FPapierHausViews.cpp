@@ -11,6 +11,8 @@
 #include "paperhouse/NetGeometry.h"
 #include "paperhouse/WallSurfaces.h"
 
+#include "platform/Logging.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -72,7 +74,8 @@ void TPapierHausFrame::PaintNetView(MCanvas& canvas)
     try {
         RebuildBuilding();
         Update3DTwice();
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelFrames) << "paper house 3D view:" << e.what();
     }
 }
 
@@ -147,7 +150,8 @@ void TPapierHausFrame::ElevationTrackChange()
     try {
         RebuildBuilding();
         Update3DTwice();
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelFrames) << "paper house 3D view:" << e.what();
     }
 }
 
@@ -169,7 +173,8 @@ void TPapierHausFrame::ApplyWallTexture()
             LabelHelligkeit->hide();
         }
         ImageWandstrukturPreview->setPixmap(QPixmap::fromImage(ImageWandstrukturPreviewPicture));
-    } catch (...) {
+    } catch (const std::exception& e) {
+        qCWarning(lcTandrelFrames) << "paper house 3D view:" << e.what();
     }
     if (index != 0) {
         ImageWandstrukturPreview->show();

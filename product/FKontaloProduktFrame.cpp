@@ -8,6 +8,7 @@
 #include "app/FrameIds.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
+#include "app/WaitCursor.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -417,28 +418,26 @@ void TKontaloProduktFrame::WriteOrderForm(TBaseFrame* addressFrame)
     TInterfaceFrame* i = GetInterfaceFrame();
     if (!i)
         return;
-    const bool gui = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-    if (gui)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    i->ShowProgress(QStringLiteral("PDF-Datei erstellen"));
-    i->SetPdfPageSize(297, 210);
-    if (PdfWriter* pdf = i->OpenPdfDocument(QStringLiteral("Kontalo_Bestellformular.pdf"))) {
-        pdf->SetPaperSize(PdfWriter::kPaperCustom);
-        pdf->SetPaperHeight(299.8);
-        pdf->SetPaperWidth(212);
-        auto picture = [i](int id) {
-            const PictureEntry* e = i->FindPicture(id);
-            return e ? e->picture() : QImage();
-        };
-        try {
-            DrawKontaloBestellformular(*pdf, k, picture(30), picture(20), [i](int p) { i->SetProgress(p); });
-            pdf->EndDoc();
-        } catch (const PdfError& e) {
-            pdf->Abort();
-            dialogs().showMessage(QString::fromUtf8(e.what()));
+    {
+        WaitCursor wait;
+        i->ShowProgress(QStringLiteral("PDF-Datei erstellen"));
+        i->SetPdfPageSize(297, 210);
+        if (PdfWriter* pdf = i->OpenPdfDocument(QStringLiteral("Kontalo_Bestellformular.pdf"))) {
+            pdf->SetPaperSize(PdfWriter::kPaperCustom);
+            pdf->SetPaperHeight(299.8);
+            pdf->SetPaperWidth(212);
+            auto picture = [i](int id) {
+                const PictureEntry* e = i->FindPicture(id);
+                return e ? e->picture() : QImage();
+            };
+            try {
+                DrawKontaloBestellformular(*pdf, k, picture(30), picture(20), [i](int p) { i->SetProgress(p); });
+                pdf->EndDoc();
+            } catch (const PdfError& e) {
+                pdf->Abort();
+                dialogs().showMessage(QString::fromUtf8(e.what()));
+            }
         }
     }
-    if (gui)
-        QApplication::restoreOverrideCursor();
     i->SetProgress(100);
 }

@@ -18,6 +18,8 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/ImageBox.h"
 
+#include "platform/Logging.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -576,8 +578,9 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
             // 9. Blocked areas on top, the view fitted.
             FitView();
         }
-    } catch (...) {
+    } catch (const std::exception& e) {
         // The frame stays usable without its drawing.
+        qCWarning(lcTandrelFrames) << "roof planner drawing:" << e.what();
     }
 
     // 10.
