@@ -2,7 +2,8 @@
 
 #include "data/RawPicture.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QResource>
 #include <QImageReader>
 #include <QHash>
 #include <QMutex>
@@ -13,26 +14,62 @@
 static void initPictureResources()
 {
     Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(pictures_raw);
 }
 
 namespace tandrel::pictures {
 
 namespace {
 
-QString resourcePath(const QString& name)
+enum class Kind { Raw, Png, Jpeg };
+
+struct Resource {
+    QResource res;
+    Kind kind = Kind::Png;
+};
+
+// Built-in pictures are raw pixels when the interface needs them at once,
+// otherwise PNG or JPEG.
+bool findResource(const QString& name, Resource& found)
 {
     static const bool ready = (initPictureResources(), true);
     Q_UNUSED(ready);
     const QString base = QStringLiteral(":/pictures/") + name;
-    const QString png = base + QStringLiteral(".png");
-    if (QFile::exists(png))
-        return png;
-    for (const char* ext : {".jpg", ".raw"}) {
-        const QString other = base + QLatin1String(ext);
-        if (QFile::exists(other))
-            return other;
+    for (auto [ext, kind] : {std::pair{".raw", Kind::Raw}, {".png", Kind::Png}, {".jpg", Kind::Jpeg}}) {
+        found.res.setFileName(base + QLatin1String(ext));
+        if (found.res.isValid()) {
+            found.kind = kind;
+            return true;
+        }
     }
-    return png;
+    return false;
+}
+
+QImage load(const QString& name)
+{
+    Resource found;
+    if (!findResource(name, found))
+        return {};
+    const QResource& res = found.res;
+    const bool inPlace = res.compressionAlgorithm() == QResource::NoCompression;
+    const QByteArray bytes = inPlace ? QByteArray::fromRawData(reinterpret_cast<const char*>(res.data()), res.size())
+                                     : res.uncompressedData();
+    if (found.kind == Kind::Raw) {
+        // Resource bytes live as long as the program: shown where they are.
+        QImage img = inPlace ? viewRawPicture(res.data(), res.size()) : decodeRawPicture(bytes);
+        // Catalogue pictures are opaque: marked so, nothing has to look
+        // for transparent pixels when the picture is shown.
+        if (name.startsWith(QLatin1String("catalogue/")))
+            img.reinterpretAsFormat(QImage::Format_RGB32);
+        return img;
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // Naming the decoder exactly keeps Qt from loading every image plugin to probe the data.
+    QImageReader reader(&buffer, found.kind == Kind::Jpeg ? "jpeg" : "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace
@@ -45,23 +82,7 @@ QImage image(const QString& name)
     auto it = cache.constFind(name);
     if (it != cache.constEnd())
         return *it;
-    QImage img;
-    const QString path = resourcePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        if (path.endsWith(QLatin1String(".raw"))) {
-            img = decodeRawPicture(file.readAll());
-            // Catalogue pictures are opaque: marked so, nothing has to look
-            // for transparent pixels when the picture is shown.
-            if (name.startsWith(QLatin1String("catalogue/")))
-                img.reinterpretAsFormat(QImage::Format_RGB32);
-        } else {
-            // Naming the decoder exactly keeps Qt from loading every image plugin to probe the data.
-            QImageReader reader(&file, path.endsWith(QLatin1String(".jpg")) ? "jpeg" : "png");
-            reader.setAutoDetectImageFormat(false);
-            img = reader.read();
-        }
-    }
+    const QImage img = load(name);
     cache.insert(name, img);
     return img;
 }
@@ -73,7 +94,8 @@ QPixmap pixmap(const QString& name)
 
 bool contains(const QString& name)
 {
-    return QFile::exists(resourcePath(name));
+    Resource found;
+    return findResource(name, found);
 }
 
 } // namespace tandrel::pictures

@@ -5,7 +5,8 @@
 #include <QString>
 
 // The program's built-in pictures, drawn at build time and embedded as the
-// resources ":/pictures/<name>.png".
+// resources ":/pictures/<name>" with the ending ".png", ".jpg" or, for those
+// every start shows, ".raw" (pixels shown in place, without decoding).
 //
 // Names (sizes in pixels; the "ui/" pictures are transparent):
 //   catalogue/<file>     the workspace catalogue, see data/PictureCatalogue.h

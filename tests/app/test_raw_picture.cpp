@@ -7,6 +7,12 @@ namespace {
 
 using tandrel::pictures::decodeRawPicture;
 using tandrel::pictures::encodeRawPicture;
+using tandrel::pictures::viewRawPicture;
+
+const uchar* bytes(const QByteArray& data)
+{
+    return reinterpret_cast<const uchar*>(data.constData());
+}
 
 TEST(RawPicture, RoundTripKeepsEveryPixel)
 {
@@ -20,6 +26,27 @@ TEST(RawPicture, RoundTripKeepsEveryPixel)
                                                               .convertToFormat(QImage::Format_ARGB32));
 }
 
+TEST(RawPicture, ViewSharesTheBytesAndCopiesUnalignedRows)
+{
+    QImage img(3, 2, QImage::Format_ARGB32_Premultiplied);
+    img.fill(qRgba(10, 20, 30, 255));
+    img.setPixel(1, 1, qRgba(0, 0, 0, 0));
+    const QByteArray raw = encodeRawPicture(img);
+
+    const QImage view = viewRawPicture(bytes(raw), raw.size());
+    EXPECT_EQ(view, img);
+    EXPECT_EQ(view.constBits(), bytes(raw) + 12); // no copy
+
+    // The same bytes one past an aligned address cannot be shown in place.
+    QByteArray shifted(raw.size() + 4, '\0');
+    const int offset = 4 - int(reinterpret_cast<quintptr>(shifted.constData()) % 4) + 1;
+    shifted.resize(raw.size() + offset);
+    std::memcpy(shifted.data() + offset, raw.constData(), size_t(raw.size()));
+    const QImage copied = viewRawPicture(bytes(shifted) + offset, raw.size());
+    EXPECT_EQ(copied, img);
+    EXPECT_NE(copied.constBits(), bytes(shifted) + offset + 12);
+}
+
 struct BadRaw {
     const char* name;
     QByteArray data;
@@ -30,6 +57,7 @@ class RawPictureBad : public ::testing::TestWithParam<BadRaw> {};
 TEST_P(RawPictureBad, GivesANullImage)
 {
     EXPECT_TRUE(decodeRawPicture(GetParam().data).isNull());
+    EXPECT_TRUE(viewRawPicture(bytes(GetParam().data), GetParam().data.size()).isNull());
 }
 
 QByteArray header(quint32 w, quint32 h, int payload)

@@ -157,7 +157,11 @@ int main(int argc, char** argv)
             return fail(QStringLiteral("catalogue picture %1 is missing").arg(name));
     }
 
+    // Raw pictures get a resource file of their own: all their sizes are
+    // multiples of four, so their pixel rows stay 4-byte aligned in the
+    // program and are shown where they are, without a copy.
     QString qrc = QStringLiteral("<RCC>\n  <qresource prefix=\"/pictures\">\n");
+    QString rawQrc = qrc;
     for (auto it = pictures.begin(); it != pictures.end(); ++it) {
         // Large opaque catalogue pictures (backgrounds, photos) decode several
         // times faster as JPEG, which matters when the start page shows one.
@@ -181,12 +185,14 @@ int main(int argc, char** argv)
             saved = photo ? it.value().save(&f, "JPEG", 92) : it.value().save(&f, "PNG");
         if (!saved || !f.commit())
             return fail(QStringLiteral("cannot write %1").arg(path));
-        qrc += QStringLiteral("    <file>%1</file>\n").arg(xmlEscaped(file));
+        (raw ? rawQrc : qrc) += QStringLiteral("    <file>%1</file>\n").arg(xmlEscaped(file));
     }
-    qrc += QStringLiteral("  </qresource>\n</RCC>\n");
-    QSaveFile q(out.filePath(QStringLiteral("pictures.qrc")));
-    if (!q.open(QIODevice::WriteOnly) || q.write(qrc.toUtf8()) < 0 || !q.commit())
-        return fail(QStringLiteral("cannot write pictures.qrc"));
+    for (auto [name, text] : {std::pair{"pictures.qrc", &qrc}, {"pictures-raw.qrc", &rawQrc}}) {
+        *text += QStringLiteral("  </qresource>\n</RCC>\n");
+        QSaveFile q(out.filePath(QString::fromLatin1(name)));
+        if (!q.open(QIODevice::WriteOnly) || q.write(text->toUtf8()) < 0 || !q.commit())
+            return fail(QStringLiteral("cannot write %1").arg(QString::fromLatin1(name)));
+    }
 
     // The desktop entry's icon is installed as a file, not embedded.
     if (!picgen::appIcon(256).save(out.filePath(QStringLiteral("tandrel.png")), "PNG"))
