@@ -22,6 +22,7 @@ namespace {
 
 const QString kSection = QStringLiteral("ShowAdressDlg");
 QPointer<TShowAdressDlg> g_instance;
+QPointer<QWidget> g_parent;
 
 QLabel* valueLabel(QWidget* parent, const char* name)
 {
@@ -35,7 +36,14 @@ QLabel* valueLabel(QWidget* parent, const char* name)
 
 TShowAdressDlg* ShowAdressDlg()
 {
+    if (!g_instance && g_parent)
+        new TShowAdressDlg(g_parent); // owned by the parent; registers itself
     return g_instance;
+}
+
+void SetShowAdressDlgParent(QWidget* parent)
+{
+    g_parent = parent;
 }
 
 TShowAdressDlg::TShowAdressDlg(QWidget* parent) : QDialog(parent)

@@ -58,4 +58,6 @@ private:
 };
 
 // The program's details dialog; null before it is created and after it is gone.
+// Once a parent is set, the first call makes the dialog as its child.
 TShowAdressDlg* ShowAdressDlg();
+void SetShowAdressDlgParent(QWidget* parent);

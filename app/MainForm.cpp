@@ -12,6 +12,7 @@
 #include "app/UiPictures.h"
 #include "platform/ColorRef.h"
 #include "platform/Dialogs.h"
+#include "platform/FontPreload.h"
 #include "platform/Services.h"
 #include "platform/Logging.h"
 
@@ -69,6 +70,8 @@ TMainForm1::TMainForm1(QStringList arguments, QWidget* parent)
     setWindowIcon(picture(QStringLiteral("app-icon"), QStyle::SP_ComputerIcon));
     BuildButtonBar();
     BuildMenus();
+    // Everything above shows no text yet; from here on text is laid out.
+    tandrel::platform::FontPreload::WaitForFonts();
     BuildBody();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     LoadMainSettings();
@@ -620,10 +623,19 @@ void TMainForm1::ShowFrameAndPage(int frameId, const char* pageControl, const ch
             SelectPage(pages, i);
 }
 
+void TMainForm1::SetInfoDialog(TInfoDialog1* dialog)
+{
+    m_infoDialog = dialog;
+}
+
 void TMainForm1::ShowInfoDialog()
 {
-    if (m_infoDialog)
-        m_infoDialog->ShowInfo();
+    if (!m_infoDialog) {
+        // Made when first asked for: nothing of it shows before that.
+        m_infoDialog = new TInfoDialog1(this);
+        m_infoDialog->InitInfo(m_interface);
+    }
+    m_infoDialog->ShowInfo();
 }
 
 void TMainForm1::Open(const char* target)

@@ -3,6 +3,7 @@
 #include "app/BaseFrameFactory.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -38,7 +39,8 @@ public:
     void LoadMainSettings();
     void SaveMainSettings();
 
-    void SetInfoDialog(TInfoDialog1* dialog) { m_infoDialog = dialog; }
+    // The information dialog is made on first use unless one is given here.
+    void SetInfoDialog(TInfoDialog1* dialog);
     TFrameFactory* GetFrameFactory() const { return m_factory.get(); }
     TInterfaceFrame* GetInterfaceFrame() const { return m_interface; }
     bool StartUpDone() const { return m_startUpDone; }
@@ -94,6 +96,6 @@ private:
 
     TInterfaceFrame* m_interface = nullptr; // child of PanelBody
     std::unique_ptr<TFrameFactory> m_factory;
-    TInfoDialog1* m_infoDialog = nullptr;
+    QPointer<TInfoDialog1> m_infoDialog;
     std::unique_ptr<AutomationScript> m_script;
 };

@@ -1,14 +1,20 @@
 #include "addresses/DShowAdressDlg.h"
 #include "app/CommonFunctions.h"
-#include "app/InfoDlg.h"
 #include "app/MainForm.h"
+#include "platform/FontPreload.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
 #include <QLocale>
 
+#include <clocale>
+
 int main(int argc, char** argv)
 {
+    // The application object sets the same locale first thing; set before
+    // the font thread starts, the locale never changes under its feet.
+    std::setlocale(LC_ALL, "");
+    tandrel::platform::FontPreload fonts;
     QApplication app(argc, argv);
     // Numbers and dates follow the user's own locale, whatever the process was started with.
     if (WindowsVersionName() == QLatin1String("Windows 7"))
@@ -19,9 +25,8 @@ int main(int argc, char** argv)
     tandrel::platform::installQtTranslation(QLocale::system());
 
     TMainForm1 mainForm(QApplication::arguments().mid(1));
-    TInfoDialog1 info(&mainForm);
-    mainForm.SetInfoDialog(&info);
-    TShowAdressDlg addressDetails(&mainForm);
+    // The information and address dialogs are made when first needed.
+    SetShowAdressDlgParent(&mainForm);
     mainForm.showMaximized();
     return app.exec();
 }

@@ -385,6 +385,15 @@ TEST_F(AddressDialogsTest, OneDetailsDialogForTheProgram)
         EXPECT_EQ(ShowAdressDlg(), &first);
     }
     EXPECT_EQ(ShowAdressDlg(), nullptr);
+
+    // With a parent set, the first call makes the dialog as its child.
+    QWidget window;
+    SetShowAdressDlgParent(&window);
+    TShowAdressDlg* made = ShowAdressDlg();
+    SetShowAdressDlgParent(nullptr);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->parentWidget(), &window);
+    EXPECT_EQ(ShowAdressDlg(), made);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/FrameFactory.h"
+#include "app/InfoDlg.h"
 #include "app/KontaloRegistry.h"
 #include "app/MainForm.h"
 #include "app/UiPictures.h"
@@ -255,6 +256,22 @@ TEST_F(MainWindowTest, ClosingWithAnUnwritableSettingsFileStillFinishes)
     w.reset();
     EXPECT_FALSE(dialogs.messages.isEmpty());
     QFile::remove(tempDir.path());
+}
+
+// Nothing of the information dialog shows at start; it is made when asked for.
+TEST_F(MainWindowTest, InfoDialogIsMadeWhenFirstAskedFor)
+{
+    auto w = start();
+    EXPECT_EQ(w->findChild<TInfoDialog1*>(), nullptr);
+    auto* button = w->findChild<QToolButton*>(QStringLiteral("SpeedButtonInfo"));
+    ASSERT_NE(button, nullptr);
+    button->click();
+    auto* info = w->findChild<TInfoDialog1*>();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(info->findChild<QLabel*>(QStringLiteral("VersionLabel"))->text(), QStringLiteral(" Version: 2012"));
+    button->click();
+    EXPECT_EQ(w->findChildren<TInfoDialog1*>().size(), 1);
 }
 
 } // namespace
