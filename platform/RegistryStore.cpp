@@ -88,6 +88,37 @@ private:
 
 enum class ReadOutcome { Good, Missing, Bad };
 
+// The last file parsed: every store object reads the whole file, and it
+// rarely changes between two of them.
+class ParsedFile {
+public:
+    static ParsedFile& instance()
+    {
+        static ParsedFile parsed;
+        return parsed;
+    }
+    bool parse(const QString& file, const QByteArray& bytes, RegistryTree& tree)
+    {
+        QMutexLocker guard(&m_mutex);
+        if (file == m_file && bytes == m_bytes) {
+            tree = m_tree;
+            return true;
+        }
+        if (!regfile::parse(bytes, tree).ok)
+            return false;
+        m_file = file;
+        m_bytes = bytes;
+        m_tree = tree;
+        return true;
+    }
+
+private:
+    QMutex m_mutex;
+    QString m_file;
+    QByteArray m_bytes;
+    RegistryTree m_tree;
+};
+
 ReadOutcome readTree(const QString& file, RegistryTree& tree, QByteArray* raw)
 {
     QByteArray bytes;
@@ -96,8 +127,10 @@ ReadOutcome readTree(const QString& file, RegistryTree& tree, QByteArray* raw)
     tree.clear();
     if (status == fileio::ReadStatus::Missing)
         return ReadOutcome::Missing;
-    if (status == fileio::ReadStatus::Unreadable || !regfile::parse(bytes, tree).ok)
+    if (status == fileio::ReadStatus::Unreadable || !ParsedFile::instance().parse(file, bytes, tree)) {
+        tree.clear();
         return ReadOutcome::Bad;
+    }
     if (raw)
         *raw = std::move(bytes);
     return ReadOutcome::Good;
@@ -111,7 +144,7 @@ RegistryStore::RegistryStore(QString file) : m_file(std::move(file))
 {
     try {
         QString message;
-        m_stuck = load(m_tree, nullptr, false, &message) == LoadResult::Stuck;
+        m_stuck = load(m_tree, &m_raw, false, &message) == LoadResult::Stuck;
         if (!message.isEmpty())
             dialogs().showMessage(message);
     } catch (const std::exception& e) {
@@ -224,6 +257,8 @@ void RegistryStore::setValue(const QString& key, const QString& name, const Regi
     op.name = name;
     op.value = value;
     op.setsValue = true;
+    const auto k = m_tree.find(regfile::foldKey(path));
+    op.wasThere = k != m_tree.end() && k->second.values.count(regfile::foldName(name)) > 0;
     apply(m_tree, op);
     m_ops.push_back(std::move(op));
 }
@@ -278,10 +313,28 @@ QString RegistryStore::writeTarget() const
     return info.isSymLink() ? info.symLinkTarget() : m_file;
 }
 
+// Settings written back as they were read, into a file nobody changed since:
+// the merge would change nothing, so neither lock nor write is needed.
+bool RegistryStore::nothingToWrite() const
+{
+    ReadValues& base = ReadValues::instance();
+    for (const Op& op : m_ops)
+        if (!op.setsValue || !op.wasThere
+            || !base.unchanged(m_file, regfile::foldKey(op.key), regfile::foldName(op.name), op.value))
+            return false;
+    QByteArray onDisk;
+    QString why;
+    return fileio::readWholeFile(m_file, onDisk, &why, kMaxFileSize) == fileio::ReadStatus::Ok && onDisk == m_raw;
+}
+
 void RegistryStore::commit()
 {
     if (m_ops.empty())
         return;
+    if (nothingToWrite()) {
+        m_ops.clear();
+        return;
+    }
     auto fail = [this](const QString& why) {
         return RegistryStoreError(QStringLiteral("Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2")
                                       .arg(native(m_file), why)
@@ -327,6 +380,7 @@ void RegistryStore::commit()
                     for (const Op* op : changed)
                         base.remember(m_file, regfile::foldKey(op->key), regfile::foldName(op->name), &op->value);
                     m_tree = std::move(tree);
+                    m_raw = data;
                 }
             }
         }

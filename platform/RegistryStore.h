@@ -73,6 +73,7 @@ private:
         QString name;  // null QString for "create the key"
         RegistryValue value;
         bool setsValue = false;
+        bool wasThere = false; // the value existed when it was set
     };
 
     enum class LoadResult { Loaded, KeptAside, Stuck };
@@ -80,10 +81,12 @@ private:
     // must be told goes to `message`, to be shown once no lock is held.
     LoadResult load(RegistryTree& tree, QByteArray* raw, bool locked, QString* message);
     QString writeTarget() const;
+    bool nothingToWrite() const;
     static void apply(RegistryTree& tree, const Op& op);
 
     QString m_file;
     RegistryTree m_tree;
+    QByteArray m_raw; // the file as this object last read or wrote it
     std::vector<Op> m_ops;
     bool m_stuck = false; // a damaged file could not be moved aside
 };

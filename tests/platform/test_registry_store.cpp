@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using tandrel::platform::RegistryStore;
@@ -421,5 +422,60 @@ TEST_F(RegistryStoreTest, UnchangedValuesDoNotOverwriteAnotherCopysChanges)
     EXPECT_EQ(*after.value(kMain, "B"), RegistryValue::fromDWord(9));
     EXPECT_EQ(*after.value(kMain, "C"), RegistryValue::fromDWord(1));
 }
+
+} // namespace
+
+namespace {
+
+ino_t inodeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Closing frames write their whole sections back; when nothing changed the
+// file is left exactly as it is (no lock, no rewrite), unless it lost a value
+// meanwhile, which the write then restores.
+struct WriteBackCase {
+    const char* label;
+    bool otherCopyDropsTheValue;
+};
+
+class RegistryWriteBack : public RegistryStoreTest, public ::testing::WithParamInterface<WriteBackCase> {};
+
+TEST_P(RegistryWriteBack, RewritesTheFileOnlyWhenItLostTheValue)
+{
+    {
+        RegistryStore first(registryPath());
+        first.setValue(kMain, "A", RegistryValue::fromDWord(1));
+        first.setValue(kMain, "B", RegistryValue::fromDWord(2));
+        first.commit();
+    }
+    RegistryStore atExit(registryPath());
+    const RegistryValue a = *atExit.value(kMain, "A");
+    if (GetParam().otherCopyDropsTheValue) {
+        QByteArray other = readBytes(registryPath());
+        other.replace("\"A\"=dword:00000001\n", "");
+        writeBytes(registryPath(), other);
+    }
+    const QByteArray before = readBytes(registryPath());
+    const ino_t inode = inodeOf(registryPath());
+
+    atExit.setValue(kMain, "A", a);
+    atExit.commit();
+
+    EXPECT_EQ(inodeOf(registryPath()) == inode, !GetParam().otherCopyDropsTheValue);
+    if (!GetParam().otherCopyDropsTheValue)
+        EXPECT_EQ(readBytes(registryPath()), before);
+    RegistryStore after(registryPath());
+    ASSERT_NE(after.value(kMain, "A"), nullptr);
+    EXPECT_EQ(*after.value(kMain, "A"), RegistryValue::fromDWord(1));
+    EXPECT_EQ(*after.value(kMain, "B"), RegistryValue::fromDWord(2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, RegistryWriteBack,
+                         ::testing::Values(WriteBackCase{"file_unchanged", false},
+                                           WriteBackCase{"value_lost_meanwhile", true}),
+                         tandrel::test::CaseName{});
 
 } // namespace
