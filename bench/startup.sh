@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Start-up to idle and back out: tandrel (script "quit") against a minimal Qt
 # Widgets program, same platform. Usage: bench/startup.sh BUILD_DIR [RUNS]
+#
+# The three programs run in turn, round after round, so that a change of the
+# machine's load hits all of them alike; the ratio is the median of the
+# per-round ratios.
 set -euo pipefail
 build=${1:-build-rel}
 runs=${2:-15}
@@ -12,19 +16,30 @@ export TANDREL_DIALOG_LOG=$work/dialogs.log TANDREL_SHELL_LOG=$work/shell.log
 echo quit > "$work/script.txt"
 mkdir -p "$work/appdata"
 
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-time_ms() {
+time_us() {
   local t0 t1
   t0=$(date +%s%N); "$@" >/dev/null 2>&1; t1=$(date +%s%N)
-  echo $(( (t1 - t0) / 1000000 ))
+  echo $(( (t1 - t0) / 1000 ))
 }
 
 # One first start, so that the measured runs are ordinary later starts.
 TANDREL_SCRIPT=$work/script.txt "$build/tandrel" >/dev/null 2>&1
-floor=$(for _ in $(seq "$runs"); do time_ms "$build/bench/minimal_window"; done | median)
-text=$(for _ in $(seq "$runs"); do time_ms "$build/bench/minimal_window" --text; done | median)
-prog=$(for _ in $(seq "$runs"); do TANDREL_SCRIPT=$work/script.txt time_ms "$build/tandrel"; done | median)
-echo "minimal Qt window: ${floor} ms (median of $runs)"
-echo "  with text+menu:  ${text} ms (median of $runs)"
-echo "tandrel:           ${prog} ms (median of $runs)"
-awk -v a="$prog" -v b="$floor" -v c="$text" 'BEGIN { printf "ratio: %.2f (against text+menu: %.2f)\n", a / b, a / c }'
+for _ in $(seq "$runs"); do
+  floor=$(time_us "$build/bench/minimal_window")
+  text=$(time_us "$build/bench/minimal_window" --text)
+  prog=$(TANDREL_SCRIPT=$work/script.txt time_us "$build/tandrel")
+  echo "$floor $text $prog"
+done > "$work/times"
+
+awk -v runs="$runs" '
+  function median(a, n,   i, j, t) {
+    for (i = 2; i <= n; i++) { t = a[i]; for (j = i - 1; j > 0 && a[j] > t; j--) a[j + 1] = a[j]; a[j + 1] = t }
+    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+  }
+  { f[NR] = $1; x[NR] = $2; p[NR] = $3; rf[NR] = $3 / $1; rx[NR] = $3 / $2 }
+  END {
+    printf "minimal Qt window: %.1f ms (median of %d)\n", median(f, NR) / 1000, runs
+    printf "  with text+menu:  %.1f ms (median of %d)\n", median(x, NR) / 1000, runs
+    printf "tandrel:           %.1f ms (median of %d)\n", median(p, NR) / 1000, runs
+    printf "ratio: %.2f (against text+menu: %.2f)\n", median(rf, NR), median(rx, NR)
+  }' "$work/times"
