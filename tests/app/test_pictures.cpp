@@ -2,6 +2,7 @@
 #include "data/PictureCatalogue.h"
 #include "tests/support/CaseName.h"
 
+#include <QResource>
 #include <QSet>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -45,6 +46,20 @@ TEST(Pictures, UnknownNamesGiveNoPicture)
     EXPECT_TRUE(image(QStringLiteral("catalogue/3160")).isNull());
     EXPECT_FALSE(contains(QStringLiteral("catalogue/3160")));
     EXPECT_TRUE(contains(QString::fromLatin1(kTopBack)));
+}
+
+// Pictures every start shows are not decoded or copied: the image shows the
+// built-in bytes themselves.
+TEST(Pictures, StartPicturesAreShownWhereTheProgramHoldsThem)
+{
+    for (const char* name : {"catalogue/3140", kMarkerPVAnlagen, kTopBack}) {
+        const QImage img = image(QString::fromLatin1(name));
+        const QResource res(QStringLiteral(":/pictures/") + QString::fromLatin1(name) + QStringLiteral(".raw"));
+        ASSERT_TRUE(res.isValid()) << name;
+        ASSERT_FALSE(img.isNull()) << name;
+        EXPECT_EQ(img.constBits(), res.data() + 12) << name;
+    }
+    EXPECT_EQ(image(QStringLiteral("catalogue/3140")).format(), QImage::Format_RGB32);
 }
 
 TEST(PictureCatalogueTable, HoldsTheCatalogueInItsOrder)
