@@ -79,8 +79,13 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
     SpeedButtonPVAnlage = button("SpeedButtonPVAnlage", QStringLiteral("PV-&Anlage"), "start-pvplant", FrameId::Dachplanung2D);
     SpeedButtonEigenverbrauch = button("SpeedButtonEigenverbrauch", QStringLiteral("Eigenverbrauch"), "start-kev", FrameId::KEV);
 
-    LabelLink = new QLabel(QStringLiteral("<u>%1</u>").arg(QString::fromLatin1(links::kMakerWebAddress)), PanelTop);
+    // Underlined by its font: plain text needs no text document to show.
+    LabelLink = new QLabel(QString::fromLatin1(links::kMakerWebAddress), PanelTop);
     LabelLink->setObjectName(QStringLiteral("LabelLink"));
+    LabelLink->setTextFormat(Qt::PlainText);
+    QFont underlined = LabelLink->font();
+    underlined.setUnderline(true);
+    LabelLink->setFont(underlined);
     LabelLink->setCursor(Qt::PointingHandCursor);
     LabelLink->installEventFilter(this);
     LabelSoftware = new QLabel(QStringLiteral("Software in der Solartechnik"), PanelTop);
