@@ -2,7 +2,7 @@
 # Start-up to idle and back out: tandrel (script "quit") against a minimal Qt
 # Widgets program, same platform. Usage: bench/startup.sh BUILD_DIR [RUNS]
 #
-# The three programs run in turn, round after round, so that a change of the
+# The programs run in turn, round after round, so that a change of the
 # machine's load hits all of them alike; the ratio is the median of the
 # per-round ratios.
 set -euo pipefail
@@ -27,8 +27,9 @@ TANDREL_SCRIPT=$work/script.txt "$build/tandrel" >/dev/null 2>&1
 for _ in $(seq "$runs"); do
   floor=$(time_us "$build/bench/minimal_window")
   text=$(time_us "$build/bench/minimal_window" --text)
+  painted=$(time_us "$build/bench/minimal_window" --text --painted)
   prog=$(TANDREL_SCRIPT=$work/script.txt time_us "$build/tandrel")
-  echo "$floor $text $prog"
+  echo "$floor $text $prog $painted"
 done > "$work/times"
 
 awk -v runs="$runs" '
@@ -36,10 +37,11 @@ awk -v runs="$runs" '
     for (i = 2; i <= n; i++) { t = a[i]; for (j = i - 1; j > 0 && a[j] > t; j--) a[j + 1] = a[j]; a[j + 1] = t }
     return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
   }
-  { f[NR] = $1; x[NR] = $2; p[NR] = $3; rf[NR] = $3 / $1; rx[NR] = $3 / $2 }
+  { f[NR] = $1; x[NR] = $2; p[NR] = $3; q[NR] = $4; rf[NR] = $3 / $1; rx[NR] = $3 / $2; rq[NR] = $3 / $4 }
   END {
     printf "minimal Qt window: %.1f ms (median of %d)\n", median(f, NR) / 1000, runs
     printf "  with text+menu:  %.1f ms (median of %d)\n", median(x, NR) / 1000, runs
+    printf "  same, painted:   %.1f ms (median of %d)\n", median(q, NR) / 1000, runs
     printf "tandrel:           %.1f ms (median of %d)\n", median(p, NR) / 1000, runs
-    printf "ratio: %.2f (against text+menu: %.2f)\n", median(rf, NR), median(rx, NR)
+    printf "ratio: %.2f (against text+menu: %.2f; painted: %.2f)\n", median(rf, NR), median(rx, NR), median(rq, NR)
   }' "$work/times"
