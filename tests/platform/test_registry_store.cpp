@@ -465,8 +465,9 @@ TEST_P(RegistryWriteBack, RewritesTheFileOnlyWhenItLostTheValue)
     atExit.commit();
 
     EXPECT_EQ(inodeOf(registryPath()) == inode, !GetParam().otherCopyDropsTheValue);
-    if (!GetParam().otherCopyDropsTheValue)
+    if (!GetParam().otherCopyDropsTheValue) {
         EXPECT_EQ(readBytes(registryPath()), before);
+    }
     RegistryStore after(registryPath());
     ASSERT_NE(after.value(kMain, "A"), nullptr);
     EXPECT_EQ(*after.value(kMain, "A"), RegistryValue::fromDWord(1));
