@@ -1,6 +1,7 @@
 #include "pdf/PdfWriter.h"
 
 #include "pdf/Cp1252.h"
+#include "pdf/HpdfLibrary.h"
 #include "pdf/JpegHeader.h"
 #include "pdf/Markup.h"
 #include "platform/RegularFile.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <hpdf.h>
 
 #include <algorithm>
 #include <array>
@@ -34,7 +34,7 @@ constexpr double kUnderlineThickness = 0.050;
 double toPt(double mm) { return mm * kPointsPerMm; }
 
 struct DocDeleter {
-    void operator()(HPDF_Doc doc) const { HPDF_Free(doc); }
+    void operator()(HPDF_Doc doc) const { Hpdf().HPDF_Free(doc); }
 };
 using DocPtr = std::unique_ptr<std::remove_pointer_t<HPDF_Doc>, DocDeleter>;
 
@@ -61,9 +61,11 @@ void onHpdfError(HPDF_STATUS status, HPDF_STATUS detail, void* userData)
 
 DocPtr newDoc(ErrorRecord& record)
 {
-    DocPtr doc(HPDF_New(onHpdfError, &record));
+    if (!Hpdf().ok)
+        return nullptr;
+    DocPtr doc(Hpdf().HPDF_New(onHpdfError, &record));
     if (doc)
-        HPDF_SetCompressionMode(doc.get(), HPDF_COMP_ALL);
+        Hpdf().HPDF_SetCompressionMode(doc.get(), HPDF_COMP_ALL);
     return doc;
 }
 
@@ -225,26 +227,26 @@ struct PdfWriter::Impl {
     {
         if (!doc || error.failed())
             return;
-        page = HPDF_AddPage(doc.get());
+        page = Hpdf().HPDF_AddPage(doc.get());
         if (!page)
             return;
-        HPDF_Page_SetWidth(page, HPDF_REAL(toPt(settings.paperWidth())));
-        HPDF_Page_SetHeight(page, HPDF_REAL(toPt(settings.paperHeight())));
-        pageHeightPt = HPDF_Page_GetHeight(page);
+        Hpdf().HPDF_Page_SetWidth(page, HPDF_REAL(toPt(settings.paperWidth())));
+        Hpdf().HPDF_Page_SetHeight(page, HPDF_REAL(toPt(settings.paperHeight())));
+        pageHeightPt = Hpdf().HPDF_Page_GetHeight(page);
         pageTopMm = settings.topMargin + settings.headerHeight;
         applied = {};
     }
 
     HPDF_Font fontFor(HPDF_Doc d, int styles) const
     {
-        return HPDF_GetFont(d, baseFontName(font.name, styles), "WinAnsiEncoding");
+        return Hpdf().HPDF_GetFont(d, baseFontName(font.name, styles), "WinAnsiEncoding");
     }
 
     void setFill(ColorRef c)
     {
         const Rgb rgb = toRgb(c);
         if (applied.fill != rgb) {
-            HPDF_Page_SetRGBFill(page, rgb.r, rgb.g, rgb.b);
+            Hpdf().HPDF_Page_SetRGBFill(page, rgb.r, rgb.g, rgb.b);
             applied.fill = rgb;
         }
     }
@@ -253,11 +255,11 @@ struct PdfWriter::Impl {
     {
         const Rgb rgb = toRgb(c);
         if (applied.stroke != rgb) {
-            HPDF_Page_SetRGBStroke(page, rgb.r, rgb.g, rgb.b);
+            Hpdf().HPDF_Page_SetRGBStroke(page, rgb.r, rgb.g, rgb.b);
             applied.stroke = rgb;
         }
         if (applied.lineWidth != widthPt) {
-            HPDF_Page_SetLineWidth(page, HPDF_REAL(widthPt));
+            Hpdf().HPDF_Page_SetLineWidth(page, HPDF_REAL(widthPt));
             applied.lineWidth = widthPt;
         }
         const std::pair<PenStyle, double> dash{style, style == PenStyle::Solid ? 0.0 : widthPt};
@@ -282,7 +284,7 @@ struct PdfWriter::Impl {
         std::array<HPDF_UINT16, 4> units{};
         for (std::size_t k = 0; k < pattern.size(); ++k)
             units[k] = HPDF_UINT16(std::clamp(std::lround(pattern[k] * scale), 1L, 100L));
-        HPDF_Page_SetDash(page, pattern.empty() ? nullptr : units.data(), HPDF_UINT(pattern.size()), 0);
+        Hpdf().HPDF_Page_SetDash(page, pattern.empty() ? nullptr : units.data(), HPDF_UINT(pattern.size()), 0);
     }
 
     void applyPen()
@@ -300,7 +302,7 @@ struct PdfWriter::Impl {
         double units = 0;
         for (qsizetype at = 0; at < bytes.size(); at += kMaxStringPiece) {
             const qsizetype n = std::min(kMaxStringPiece, bytes.size() - at);
-            units += HPDF_Font_TextWidth(f, reinterpret_cast<const HPDF_BYTE*>(bytes.constData() + at), HPDF_UINT(n))
+            units += Hpdf().HPDF_Font_TextWidth(f, reinterpret_cast<const HPDF_BYTE*>(bytes.constData() + at), HPDF_UINT(n))
                          .width;
         }
         return units;
@@ -316,23 +318,23 @@ struct PdfWriter::Impl {
         if (!f)
             return 0;
         const double size = font.size;
-        const double baseline = Y(y) - HPDF_Font_GetAscent(f) / 1000.0 * size;
+        const double baseline = Y(y) - Hpdf().HPDF_Font_GetAscent(f) / 1000.0 * size;
         setFill(font.color);
-        HPDF_Page_BeginText(page);
-        HPDF_Page_SetFontAndSize(page, f, HPDF_REAL(size));
-        HPDF_Page_MoveTextPos(page, HPDF_REAL(X(x)), HPDF_REAL(baseline));
+        Hpdf().HPDF_Page_BeginText(page);
+        Hpdf().HPDF_Page_SetFontAndSize(page, f, HPDF_REAL(size));
+        Hpdf().HPDF_Page_MoveTextPos(page, HPDF_REAL(X(x)), HPDF_REAL(baseline));
         // libharu refuses strings of 65,536 bytes or more (and fails the whole
         // document); each piece continues where the last one ended.
         for (qsizetype at = 0; at < bytes.size(); at += kMaxStringPiece)
-            HPDF_Page_ShowText(page, bytes.mid(at, kMaxStringPiece).constData());
-        HPDF_Page_EndText(page);
+            Hpdf().HPDF_Page_ShowText(page, bytes.mid(at, kMaxStringPiece).constData());
+        Hpdf().HPDF_Page_EndText(page);
         const double widthPt = textWidthUnits(f, bytes) / 1000.0 * size;
         if (styles & Underline) {
             const double underline = baseline + kUnderlinePosition * size;
             setStroke(font.color, kUnderlineThickness * size, PenStyle::Solid);
-            HPDF_Page_MoveTo(page, HPDF_REAL(X(x)), HPDF_REAL(underline));
-            HPDF_Page_LineTo(page, HPDF_REAL(X(x) + widthPt), HPDF_REAL(underline));
-            HPDF_Page_Stroke(page);
+            Hpdf().HPDF_Page_MoveTo(page, HPDF_REAL(X(x)), HPDF_REAL(underline));
+            Hpdf().HPDF_Page_LineTo(page, HPDF_REAL(X(x) + widthPt), HPDF_REAL(underline));
+            Hpdf().HPDF_Page_Stroke(page);
         }
         return widthPt / kPointsPerMm;
     }
@@ -345,12 +347,12 @@ struct PdfWriter::Impl {
         const RawPicture raw = rawPicture(image);
         const auto w = HPDF_UINT(image.width());
         const auto h = HPDF_UINT(image.height());
-        HPDF_Image img = HPDF_LoadRawImageFromMem(doc.get(), raw.rgbData, w, h, HPDF_CS_DEVICE_RGB, 8);
+        HPDF_Image img = Hpdf().HPDF_LoadRawImageFromMem(doc.get(), raw.rgbData, w, h, HPDF_CS_DEVICE_RGB, 8);
         if (img && !raw.alpha.isEmpty()) {
-            HPDF_Image mask = HPDF_LoadRawImageFromMem(doc.get(),
+            HPDF_Image mask = Hpdf().HPDF_LoadRawImageFromMem(doc.get(),
                 reinterpret_cast<const HPDF_BYTE*>(raw.alpha.constData()), w, h, HPDF_CS_DEVICE_GRAY, 8);
             if (mask)
-                HPDF_Image_AddSMask(img, mask);
+                Hpdf().HPDF_Image_AddSMask(img, mask);
         }
         if (img && !error.failed())
             images.emplace(key, img);
@@ -360,7 +362,7 @@ struct PdfWriter::Impl {
     void placeImage(HPDF_Image img, const QRectF& mm)
     {
         const QRectF r = mm.normalized();
-        HPDF_Page_DrawImage(page, img, HPDF_REAL(X(r.left())), HPDF_REAL(Y(r.bottom())),
+        Hpdf().HPDF_Page_DrawImage(page, img, HPDF_REAL(X(r.left())), HPDF_REAL(Y(r.bottom())),
                             HPDF_REAL(toPt(r.width())), HPDF_REAL(toPt(r.height())));
     }
 
@@ -375,9 +377,9 @@ struct PdfWriter::Impl {
     void paint(bool closePath)
     {
         if (brush.style == BrushStyle::Clear)
-            closePath ? HPDF_Page_ClosePathStroke(page) : HPDF_Page_Stroke(page);
+            closePath ? Hpdf().HPDF_Page_ClosePathStroke(page) : Hpdf().HPDF_Page_Stroke(page);
         else // even-odd, like the desktop canvas's default polygon fill mode
-            closePath ? HPDF_Page_ClosePathEofillStroke(page) : HPDF_Page_EofillStroke(page);
+            closePath ? Hpdf().HPDF_Page_ClosePathEofillStroke(page) : Hpdf().HPDF_Page_EofillStroke(page);
     }
 };
 
@@ -421,10 +423,11 @@ void PdfWriter::BeginDoc()
 
     d->doc = newDoc(d->error);
     if (!d->doc)
-        throw PdfError("PDF-Dokument kann nicht angelegt werden");
-    HPDF_SetPageLayout(d->doc.get(), HPDF_PAGE_LAYOUT_SINGLE);
-    HPDF_SetPageMode(d->doc.get(), HPDF_PAGE_MODE_USE_THUMBS);
-    HPDF_SetInfoAttr(d->doc.get(), HPDF_INFO_CREATOR, "Tandrel");
+        throw PdfError(Hpdf().ok ? "PDF-Dokument kann nicht angelegt werden"
+                                 : "Die PDF-Bibliothek libharu (" TANDREL_HPDF_LIBRARY ") konnte nicht geladen werden");
+    Hpdf().HPDF_SetPageLayout(d->doc.get(), HPDF_PAGE_LAYOUT_SINGLE);
+    Hpdf().HPDF_SetPageMode(d->doc.get(), HPDF_PAGE_MODE_USE_THUMBS);
+    Hpdf().HPDF_SetInfoAttr(d->doc.get(), HPDF_INFO_CREATOR, "Tandrel");
     d->addPage();
     if (d->error.failed() || !d->page) {
         const QString why = describe(d->error);
@@ -449,7 +452,7 @@ void PdfWriter::EndDoc()
     };
     if (d->error.failed())
         fail(describe(d->error));
-    if (HPDF_SaveToStream(d->doc.get()) != HPDF_OK || d->error.failed())
+    if (Hpdf().HPDF_SaveToStream(d->doc.get()) != HPDF_OK || d->error.failed())
         fail(describe(d->error));
 
     // QSaveFile writes beside the target and renames over it on commit; a
@@ -457,13 +460,13 @@ void PdfWriter::EndDoc()
     QSaveFile out(d->fileName);
     if (!out.open(QIODevice::WriteOnly))
         fail(out.errorString());
-    HPDF_ResetStream(d->doc.get());
+    Hpdf().HPDF_ResetStream(d->doc.get());
     std::vector<HPDF_BYTE> chunk(1 << 16);
     HPDF_STATUS status = HPDF_OK;
     d->error.ignoreEof = true;
     while (status == HPDF_OK) {
         auto len = HPDF_UINT32(chunk.size());
-        status = HPDF_ReadFromStream(d->doc.get(), chunk.data(), &len);
+        status = Hpdf().HPDF_ReadFromStream(d->doc.get(), chunk.data(), &len);
         if (len > 0 && out.write(reinterpret_cast<const char*>(chunk.data()), len) != qint64(len)) {
             const QString why = out.errorString();
             out.cancelWriting();
@@ -552,7 +555,7 @@ bool PdfWriter::DrawJpegFile(const QRectF& mm, const QString& path)
     tandrel::pdf::JpegHeader header;
     if (!tandrel::pdf::readJpegHeader(data, header))
         return false;
-    HPDF_Image img = HPDF_LoadJpegImageFromMem(d->doc.get(), reinterpret_cast<const HPDF_BYTE*>(data.constData()),
+    HPDF_Image img = Hpdf().HPDF_LoadJpegImageFromMem(d->doc.get(), reinterpret_cast<const HPDF_BYTE*>(data.constData()),
                                                HPDF_UINT(data.size()));
     if (!img)
         return false;
@@ -565,9 +568,9 @@ void PdfWriter::Line(double x1, double y1, double x2, double y2)
     if (!d->drawable())
         return;
     d->applyPen();
-    HPDF_Page_MoveTo(d->page, HPDF_REAL(d->X(x1)), HPDF_REAL(d->Y(y1)));
-    HPDF_Page_LineTo(d->page, HPDF_REAL(d->X(x2)), HPDF_REAL(d->Y(y2)));
-    HPDF_Page_Stroke(d->page);
+    Hpdf().HPDF_Page_MoveTo(d->page, HPDF_REAL(d->X(x1)), HPDF_REAL(d->Y(y1)));
+    Hpdf().HPDF_Page_LineTo(d->page, HPDF_REAL(d->X(x2)), HPDF_REAL(d->Y(y2)));
+    Hpdf().HPDF_Page_Stroke(d->page);
 }
 
 void PdfWriter::Rectangle(double x1, double y1, double x2, double y2)
@@ -577,7 +580,7 @@ void PdfWriter::Rectangle(double x1, double y1, double x2, double y2)
     d->preparePaint();
     const double left = std::min(x1, x2);
     const double bottom = std::max(y1, y2);
-    HPDF_Page_Rectangle(d->page, HPDF_REAL(d->X(left)), HPDF_REAL(d->Y(bottom)),
+    Hpdf().HPDF_Page_Rectangle(d->page, HPDF_REAL(d->X(left)), HPDF_REAL(d->Y(bottom)),
                         HPDF_REAL(toPt(std::abs(x2 - x1))), HPDF_REAL(toPt(std::abs(y2 - y1))));
     d->paint(false);
 }
@@ -587,8 +590,8 @@ void PdfWriter::Polygon(const std::vector<QPointF>& points)
     if (!d->drawable() || points.size() < 2)
         return;
     d->preparePaint();
-    HPDF_Page_MoveTo(d->page, HPDF_REAL(d->X(points[0].x())), HPDF_REAL(d->Y(points[0].y())));
+    Hpdf().HPDF_Page_MoveTo(d->page, HPDF_REAL(d->X(points[0].x())), HPDF_REAL(d->Y(points[0].y())));
     for (std::size_t k = 1; k < points.size(); ++k)
-        HPDF_Page_LineTo(d->page, HPDF_REAL(d->X(points[k].x())), HPDF_REAL(d->Y(points[k].y())));
+        Hpdf().HPDF_Page_LineTo(d->page, HPDF_REAL(d->X(points[k].x())), HPDF_REAL(d->Y(points[k].y())));
     d->paint(true);
 }
