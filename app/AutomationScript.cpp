@@ -262,6 +262,8 @@ void AutomationScript::Execute(const QString& rawLine)
             Error(line, QStringLiteral("no such widget"));
             return;
         }
+        // Layouts still pending would show a state no user ever sees.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         if (!target->grab().save(name))
             Error(line, QStringLiteral("cannot write the picture"));
         return;
