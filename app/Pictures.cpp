@@ -51,12 +51,11 @@ QImage load(const QString& name)
     if (!findResource(name, found))
         return {};
     const QResource& res = found.res;
-    const bool inPlace = res.compressionAlgorithm() == QResource::NoCompression;
-    const QByteArray bytes = inPlace ? QByteArray::fromRawData(reinterpret_cast<const char*>(res.data()), res.size())
-                                     : res.uncompressedData();
     if (found.kind == Kind::Raw) {
         // Resource bytes live as long as the program: shown where they are.
-        QImage img = inPlace ? viewRawPicture(res.data(), res.size()) : decodeRawPicture(bytes);
+        QImage img = res.compressionAlgorithm() == QResource::NoCompression
+            ? viewRawPicture(res.data(), res.size())
+            : decodeRawPicture(res.uncompressedData());
         // Catalogue pictures are opaque: marked so, nothing has to look
         // for transparent pixels when the picture is shown.
         if (name.startsWith(QLatin1String("catalogue/")))
@@ -64,7 +63,7 @@ QImage load(const QString& name)
         return img;
     }
     QBuffer buffer;
-    buffer.setData(bytes);
+    buffer.setData(res.uncompressedData());
     buffer.open(QIODevice::ReadOnly);
     // Naming the decoder exactly keeps Qt from loading every image plugin to probe the data.
     QImageReader reader(&buffer, found.kind == Kind::Jpeg ? "jpeg" : "png");
