@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/BaseFrameFactory.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+
+#include <QWidget>
 
 #include <cstdio>
 
@@ -27,6 +30,16 @@ public:
     QString getOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString chooseFolder(const QString&, const QString&) override { return {}; }
+};
+
+// The two panels a frame factory needs from the main window, without one.
+class MainWindowStub final : public TMainWindowInterface {
+public:
+    QWidget body;
+    QWidget update;
+    QWidget* GetBodyPanel() override { return &body; }
+    QWidget* GetUpdatePanel() override { return &update; }
+    void SetFrameCaption(const QString&) override {}
 };
 
 } // namespace bench

@@ -31,16 +31,9 @@
 namespace {
 
 using namespace tandrel::paperhouse;
+using bench::MainWindowStub;
 using bench::NullShell;
 using bench::SilentDialogs;
-
-class MainWindowStub final : public TMainWindowInterface {
-public:
-    QWidget body, update;
-    QWidget* GetBodyPanel() override { return &body; }
-    QWidget* GetUpdatePanel() override { return &update; }
-    void SetFrameCaption(const QString&) override {}
-};
 
 // The program's frames in a folder of their own: the roof planner with its
 // default modules and the paper house with brick walls.

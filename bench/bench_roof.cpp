@@ -2,6 +2,7 @@
 // 2D frame with covering and modules) for the default roof and a large one.
 
 #include "app/FrameFactory.h"
+#include "bench/BenchDoubles.h"
 #include "drawing/FAnlagePlanung2DFrame.h"
 #include "drawing/ModelRep.h"
 #include "drawing/PVElementeReps.h"
@@ -19,19 +20,10 @@
 
 namespace {
 
-class BodyWindow : public TMainWindowInterface {
-public:
-    QWidget body;
-    QWidget update;
-    QWidget* GetBodyPanel() override { return &body; }
-    QWidget* GetUpdatePanel() override { return &update; }
-    void SetFrameCaption(const QString&) override {}
-};
-
 // The program's roof planner with its paper house; the drawing panel is
 // about 1200 × 800 pixels.
 struct Planner {
-    BodyWindow window;
+    bench::MainWindowStub window;
     TFrameFactory factory;
     TDachplanung2DFrame* roof = nullptr;
     TPapierHausFrame* house = nullptr;

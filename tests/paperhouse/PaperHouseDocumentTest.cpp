@@ -6,6 +6,7 @@
 #include "roof/FDachplanung2DFrame.h"
 #include "tests/paperhouse/PdfPlacements.h"
 #include "tests/support/PdfReader.h"
+#include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
 
 #include <QApplication>
@@ -26,15 +27,8 @@
 namespace {
 
 using namespace tandrel::paperhouse;
+using tandrel::test::MainWindowStub;
 using tandrel::test::PdfReader;
-
-class MainWindowStub : public TMainWindowInterface {
-public:
-    QWidget body, update;
-    QWidget* GetBodyPanel() override { return &body; }
-    QWidget* GetUpdatePanel() override { return &update; }
-    void SetFrameCaption(const QString&) override {}
-};
 
 // Files written beyond this size fail, as on a full disk.
 class FileSizeLimit {

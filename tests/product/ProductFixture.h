@@ -3,6 +3,7 @@
 #include "app/BaseFrameFactory.h"
 #include "app/FInterfaceFrame.h"
 #include "product/FKontaloProduktFrame.h"
+#include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
 
 #include <QLineEdit>
@@ -39,15 +40,6 @@ protected:
 
 private:
     ProductWorld& m_world;
-};
-
-class FakeMainWindow : public TMainWindowInterface {
-public:
-    QWidget body;
-    QWidget update;
-    QWidget* GetBodyPanel() override { return &body; }
-    QWidget* GetUpdatePanel() override { return &update; }
-    void SetFrameCaption(const QString&) override {}
 };
 
 // Creates the brochure (1110), plain frames for the directory and the map
@@ -97,7 +89,7 @@ protected:
     }
 
     ProductWorld world;
-    FakeMainWindow window;
+    tandrel::test::MainWindowStub window;
     std::unique_ptr<TInterfaceFrame> workspace;
     ProductFactory factory{world};
 };

@@ -10,6 +10,7 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "roof/ImageBox.h"
+#include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
 
 #include <QApplication>
@@ -398,15 +399,6 @@ TEST_F(RoofPlannerTest, RenderRoofPictureDrawsTheRoofTenTimesFiner)
 
 // ------------------------------------------------------------ with the paper house
 
-class FakeMainWindow : public TMainWindowInterface {
-public:
-    QWidget body;
-    QWidget update;
-    QWidget* GetBodyPanel() override { return &body; }
-    QWidget* GetUpdatePanel() override { return &update; }
-    void SetFrameCaption(const QString&) override {}
-};
-
 // The real factory: showing the roof planner creates the paper house hidden.
 class RoofWithHouseTest : public tandrel::test::TestEnv {
 protected:
@@ -440,7 +432,7 @@ protected:
         roof->RefreshFrame();
     }
 
-    FakeMainWindow window;
+    tandrel::test::MainWindowStub window;
     TFrameFactory factory;
     TDachplanung2DFrame* roof = nullptr;
     TPapierHausFrame* house = nullptr;
