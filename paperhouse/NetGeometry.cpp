@@ -97,22 +97,33 @@ double TNetGeometry::Offset(double v) const
     return RoundToInt(Clamp(v));
 }
 
-void TNetGeometry::AddRect(double x1, double y1, double x2, double y2, ColorRef fill)
+void TNetGeometry::AddRect(double x1, double y1, double x2, double y2, ColorRef fill, TNetShape::Role role)
 {
     TNetShape s;
     s.kind = TNetShape::Kind::Rectangle;
+    s.role = role;
     s.points = {{m_device.X(x1), m_device.Y(y1)}, {m_device.X(x2), m_device.Y(y2)}};
     s.fill = fill;
     m_shapes.push_back(std::move(s));
 }
 
-void TNetGeometry::AddFlap(QPointF p, QPointF q, QPointF offsetP, QPointF offsetQ)
+void TNetGeometry::AddFlap(QPointF p, QPointF q, QPointF offsetP, QPointF offsetQ, int glue)
 {
     TNetShape s;
     s.kind = TNetShape::Kind::Polygon;
+    s.role = TNetShape::Role::Flap;
+    s.glue = glue;
     s.points = {p, p + offsetP, q + offsetQ, q};
     s.fill = m_p.ColorLaschen;
     m_shapes.push_back(std::move(s));
+}
+
+void TNetGeometry::AddEdge(bool flap, int glue, QPointF a, QPointF b, QPointF inward, QPointF offsetA, QPointF offsetB)
+{
+    if (flap)
+        AddFlap(a, b, offsetA, offsetB, glue);
+    else if (glue > 0)
+        m_marks.push_back({a, b, inward, glue});
 }
 
 void TNetGeometry::AddPicture(double x1, double y1, double x2, double y2, const QImage* picture)
@@ -158,13 +169,13 @@ void TNetGeometry::AddModulePyramid(double baseX, double baseY, double baseWidth
 void TNetGeometry::AddWall(const TNetWall& w)
 {
     const double x = w.x, y = w.y, width = w.width, height = w.height;
-    AddRect(x, y, x + width, y + height, w.fill);
+    AddRect(x, y, x + width, y + height, w.fill, TNetShape::Role::Piece);
     if (w.picture && !w.picture->isNull())
         AddPicture(x, y, x + width, y + height, w.picture);
 
     if (w.showElements) {
         const double cm = 0.01;
-        AddRect(x, y, x + width, y + m_p.SockelHoehe * cm, m_p.ColorHaussockel);
+        AddRect(x, y, x + width, y + m_p.SockelHoehe * cm, m_p.ColorHaussockel, TNetShape::Role::Decoration);
 
         bool door = false;
         double doorLeft = 0, doorRight = 0;
@@ -215,17 +226,14 @@ void TNetGeometry::AddWall(const TNetWall& w)
     const QPointF topRight(m_device.X(x + width), m_device.Y(y + height));
     const QPointF bottomLeft(m_device.X(x), m_device.Y(y));
     const QPointF bottomRight(m_device.X(x + width), m_device.Y(y));
-    if (w.flaps.top)
-        AddFlap(topLeft, topRight, {along, -depth}, {-along, -depth});
-    if (w.flaps.bottom)
-        AddFlap(bottomLeft, bottomRight, {along, depth}, {-along, depth});
-    if (w.flaps.left)
-        AddFlap(bottomLeft, topLeft, {-depth, -along}, {-depth, along});
-    if (w.flaps.right)
-        AddFlap(bottomRight, topRight, {depth, -along}, {depth, along});
+    AddEdge(w.flaps.top, w.glue.top, topLeft, topRight, {0, 1}, {along, -depth}, {-along, -depth});
+    AddEdge(w.flaps.bottom, w.glue.bottom, bottomLeft, bottomRight, {0, -1}, {along, depth}, {-along, depth});
+    AddEdge(w.flaps.left, w.glue.left, bottomLeft, topLeft, {1, 0}, {-depth, -along}, {-depth, along});
+    AddEdge(w.flaps.right, w.glue.right, bottomRight, topRight, {-1, 0}, {depth, -along}, {depth, along});
 }
 
-double TNetGeometry::AddGable(int ridgeSharePercent, double baseWidth, double pitchDegrees, double baseY, double baseX)
+double TNetGeometry::AddGable(int ridgeSharePercent, double baseWidth, double pitchDegrees, double baseY, double baseX,
+                              int glueLeft, int glueRight)
 {
     const double b = baseWidth;
     const double a1 = b * ridgeSharePercent / 100.0;
@@ -238,6 +246,7 @@ double TNetGeometry::AddGable(int ridgeSharePercent, double baseWidth, double pi
     const QPointF apex(m_device.X(baseX + a1), m_device.Y(baseY + ridge));
     const QPointF right(m_device.X(baseX + b), m_device.Y(baseY));
     tri.points = {left, apex, right};
+    tri.role = TNetShape::Role::Piece;
     tri.fill = m_p.ColorGiebel;
     m_shapes.push_back(std::move(tri));
 
@@ -252,8 +261,8 @@ double TNetGeometry::AddGable(int ridgeSharePercent, double baseWidth, double pi
     auto offset = [&](double angle, double sign) {
         return QPointF(sign * Offset(f * std::cos(Radians(angle))), -Offset(f * std::sin(Radians(angle))));
     };
-    AddFlap(left, apex, offset(phi1 + w, 1), offset(phi1 + 180 - w, 1));
-    AddFlap(right, apex, offset(phi2 + w, -1), offset(phi2 + 180 - w, -1));
+    AddFlap(left, apex, offset(phi1 + w, 1), offset(phi1 + 180 - w, 1), glueLeft);
+    AddFlap(right, apex, offset(phi2 + w, -1), offset(phi2 + 180 - w, -1), glueRight);
     AddModulePyramid(baseX, baseY, b);
     return ridge;
 }

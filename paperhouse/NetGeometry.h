@@ -38,7 +38,12 @@ struct TNetDevice {
 // target's current pen.
 struct TNetShape {
     enum class Kind { Rectangle, Polygon, Picture };
+    // Piece and Flap shapes are what is cut out; doors and windows are
+    // Elements; plinths and pictures are Decoration.
+    enum class Role { Piece, Flap, Element, Decoration };
     Kind kind = Kind::Rectangle;
+    Role role = Role::Decoration;
+    int glue = 0; // a flap's glue number; 0 for none
     std::vector<QPointF> points; // rectangle and picture: two opposite corners
     ColorRef fill = 0;
     const QImage* picture = nullptr; // not owned; must outlive the drawing
@@ -46,6 +51,20 @@ struct TNetShape {
 
 struct TNetFlaps {
     bool left = false, top = false, bottom = false, right = false;
+};
+
+// Glue numbers of a piece's edges (0: none). On an edge with a flap the
+// number goes on the flap; on an edge without one it marks the edge the
+// flap of that number is glued to.
+struct TNetGlue {
+    int left = 0, top = 0, bottom = 0, right = 0;
+};
+
+// An edge marked with a glue number, in device coordinates; `inward` is the
+// unit direction into its piece.
+struct TNetMark {
+    QPointF a, b, inward;
+    int number = 0;
 };
 
 // One rectangular piece: a wall, the floor plate, or (PDF) a roof plane.
@@ -57,6 +76,7 @@ struct TNetWall {
     int doorPositionPercent = 50;
     int doorCount = 0;
     TNetFlaps flaps;
+    TNetGlue glue;
 };
 
 // Most storeys and window columns drawn on one wall.
@@ -79,7 +99,8 @@ public:
     void AddWall(const TNetWall& wall);
     // A gable triangle on the base from (baseX, baseY) to (baseX + baseWidth, baseY)
     // with its two sloping-edge flaps; returns the ridge height in metres.
-    double AddGable(int ridgeSharePercent, double baseWidth, double pitchDegrees, double baseY, double baseX);
+    double AddGable(int ridgeSharePercent, double baseWidth, double pitchDegrees, double baseY, double baseX,
+                    int glueLeft = 0, int glueRight = 0);
 
     // The four walls, the floor plate and both gables of the net view.
     // pictures[i] is wall i+1's picture or null.
@@ -91,14 +112,22 @@ public:
     void SetHighRiseModules(const QImage* picture) { m_highRiseModule = picture; }
 
     const std::vector<TNetShape>& Shapes() const { return m_shapes; }
-    void Clear() { m_shapes.clear(); }
+    const std::vector<TNetMark>& Marks() const { return m_marks; }
+    void Clear()
+    {
+        m_shapes.clear();
+        m_marks.clear();
+    }
+    const TNetDevice& Device() const { return m_device; }
 
     // "Winkel: …°  Firsthöhe: … m" for the last gable.
     QString RidgeCaption() const { return m_ridgeCaption; }
 
 private:
-    void AddRect(double x1, double y1, double x2, double y2, ColorRef fill);
-    void AddFlap(QPointF p, QPointF q, QPointF offsetP, QPointF offsetQ);
+    void AddRect(double x1, double y1, double x2, double y2, ColorRef fill,
+                 TNetShape::Role role = TNetShape::Role::Element);
+    void AddFlap(QPointF p, QPointF q, QPointF offsetP, QPointF offsetQ, int glue = 0);
+    void AddEdge(bool flap, int glue, QPointF a, QPointF b, QPointF inward, QPointF offsetA, QPointF offsetB);
     void AddPicture(double x1, double y1, double x2, double y2, const QImage* picture);
     bool HighRise() const { return m_highRiseModule && !m_highRiseModule->isNull(); }
     void AddFacadeModules(double x, double width, double storeyFloor);
@@ -108,6 +137,7 @@ private:
     const TPaperHouseParams& m_p;
     TNetDevice m_device;
     std::vector<TNetShape> m_shapes;
+    std::vector<TNetMark> m_marks;
     QString m_ridgeCaption;
     const QImage* m_highRiseModule = nullptr;
 };

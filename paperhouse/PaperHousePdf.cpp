@@ -2,10 +2,12 @@
 
 #include "app/Links.h"
 #include "paperhouse/NetGeometry.h"
+#include "paperhouse/PaperHouseLayout.h"
 #include "pdf/PdfWriter.h"
 
 #include <QLocale>
 #include <algorithm>
+#include <memory>
 
 namespace tandrel::paperhouse {
 
@@ -35,9 +37,9 @@ constexpr double kMinFooterSize = 7;
 
 // The size (from `size` down to `smallest` in half points) at which the
 // text in the standard settings ends within maxWidth; `smallest` when none does.
-double FittingSize(PdfWriter& pdf, const QString& text, double size, double maxWidth, double smallest)
+double FittingSize(PdfWriter& pdf, const QString& text, double size, double maxWidth, double smallest, int style = 0)
 {
-    TextSettings(pdf, size);
+    TextSettings(pdf, size, style);
     while (size > smallest && pdf.TextWidth(text) > maxWidth) {
         size -= 0.5;
         pdf.SetFontSize(size);
@@ -78,38 +80,6 @@ QString Number(double v, int decimals)
     return QLocale().toString(v, 'f', decimals);
 }
 
-// Draws pieces through the shared net geometry onto the current page.
-class TNetPage {
-public:
-    TNetPage(PdfWriter& pdf, const TPaperHouseParams& p, double originX, double originY)
-        : m_pdf(pdf)
-        , m_geometry(p, TNetDevice::Pdf(MillimetresPerMetre(p.Massstab), originX, originY, p.LaschenGroesse))
-    {
-    }
-    void SetHighRiseModules(const QImage* picture) { m_geometry.SetHighRiseModules(picture); }
-    void Wall(const TNetWall& wall)
-    {
-        m_geometry.AddWall(wall);
-        Flush();
-    }
-    void Gable(int share, double base, double pitch, double baseY, double baseX)
-    {
-        m_geometry.AddGable(share, base, pitch, baseY, baseX);
-        Flush();
-    }
-
-private:
-    void Flush()
-    {
-        m_pdf.SetPen(0);
-        DrawNetShapes(m_geometry.Shapes(), m_pdf);
-        m_geometry.Clear();
-    }
-
-    PdfWriter& m_pdf;
-    TNetGeometry m_geometry;
-};
-
 TNetWall Piece(double x, double y, double width, double height, ColorRef fill)
 {
     TNetWall w;
@@ -138,7 +108,47 @@ TNetWall HouseWall(const TPaperHousePdfInput& in, int index, double x)
     return w;
 }
 
-void Summary(PdfWriter& pdf, const TRoofPlannerData& roof, int scale, double x, double y)
+// Height of a text line's box (mm) at a size in points.
+double LineHeight(double size)
+{
+    return size * 25.4 / 72 * 1.15;
+}
+
+bool Free(const QRectF& box, const std::vector<QRectF>& occupied, const QRectF& area)
+{
+    if (box.left() < area.left() - 1e-6 || box.right() > area.right() + 1e-6 || box.top() < area.top() - 1e-6
+        || box.bottom() > area.bottom() + 1e-6)
+        return false;
+    return std::none_of(occupied.begin(), occupied.end(), [&](const QRectF& o) { return o.intersects(box); });
+}
+
+// A place for a line of text: its left top and the width it may take.
+struct TTextSpot {
+    double x, y, maxWidth;
+};
+
+// The first spot where the text, shrunk down to `smallest`, stays off the
+// pieces and inside the print area; the last spot when none is free.
+// Returns the box the text takes.
+QRectF PlaceLine(PdfWriter& pdf, const QString& text, double size, int style, const std::vector<TTextSpot>& spots,
+                 const std::vector<QRectF>& occupied, const QRectF& area, double smallest)
+{
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        const TTextSpot& s = spots[i];
+        const double fitted = FittingSize(pdf, text, size, s.maxWidth, smallest, style);
+        const double width = pdf.TextWidth(text);
+        const QRectF box(s.x, s.y, width, LineHeight(fitted));
+        if ((width <= s.maxWidth && Free(box, occupied, area)) || i + 1 == spots.size()) {
+            pdf.TextOut(s.x, s.y, text);
+            return box;
+        }
+    }
+    return {};
+}
+
+// The project summary inside the floor plate: shrunk (not below 6 pt) to
+// the plate, and wrapped at 6 pt where a line is still too long.
+void Summary(PdfWriter& pdf, const TRoofPlannerData& roof, int scale, const QRectF& plate)
 {
     struct Line {
         double dy;
@@ -159,37 +169,111 @@ void Summary(PdfWriter& pdf, const TRoofPlannerData& roof, int scale, double x, 
         {35.0, PdfWriter::Bold, QLatin1String(links::kMakerWebAddress)},
         {45.2, 0, QStringLiteral("Maßstab: 1:%1").arg(scale)},
     };
+    const QRectF inner = plate.adjusted(1.5, 1.5, -1.5, -1.5);
+    auto widest = [&](double size) {
+        double w = 0;
+        for (const Line& l : lines) {
+            TextSettings(pdf, size, l.style);
+            w = std::max(w, pdf.TextWidth(l.text));
+        }
+        return w;
+    };
+    double size = 10;
+    while (size > kMinFittedSize
+           && (widest(size) > inner.width() || (45.2 * size / 10 + LineHeight(size)) > inner.height()))
+        size -= 0.5;
+    const double f = size / 10;
+    double extra = 0;
     for (const Line& l : lines) {
-        TextSettings(pdf, 10, l.style);
-        Text(pdf, x, y + l.dy, l.text);
+        TextSettings(pdf, size, l.style);
+        // Word by word into rows of the plate's width.
+        QStringList rows;
+        QString row;
+        for (const QString& word : l.text.split(QLatin1Char(' '))) {
+            const QString longer = row.isEmpty() ? word : row + QLatin1Char(' ') + word;
+            if (!row.isEmpty() && pdf.TextWidth(longer) > inner.width()) {
+                rows << row;
+                row = word;
+            } else {
+                row = longer;
+            }
+        }
+        rows << row;
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            pdf.TextOut(inner.left(), inner.top() + l.dy * f + extra, rows[r]);
+            if (r + 1 < rows.size())
+                extra += 4.2 * f;
+        }
     }
 }
 
-void Banner(PdfWriter& pdf, const QImage& banner, double left, double pageHeight)
+// The sibling product's banner and line, bottom right inside the margins,
+// or right-aligned where the pieces leave no room at the usual place.
+// Returns the block's box (empty when it found no free place and was left out).
+QRectF Banner(PdfWriter& pdf, const QImage& banner, double pageWidth, double pageHeight,
+              const std::vector<QRectF>& occupied, double usualLeft)
 {
-    if (!banner.isNull())
-        pdf.DrawImage(QRectF(left, pageHeight - 18.8, 108, 18), banner);
-    FittedText(pdf, left, pageHeight - 23.2, SiblingLine(), 10, pdf.PageWidth() - left - 3);
+    const QRectF area = PrintArea(pageWidth, pageHeight);
+    const double bannerHeight = banner.isNull() ? 0 : 18;
+    const double lineHeight = LineHeight(10);
+    for (double left : {std::max(usualLeft, area.left()), area.right() - 108}) {
+        const QRectF block(left, area.bottom() - bannerHeight - 4.4 - 0.2, area.right() - left,
+                           bannerHeight + 4.4 + 0.2);
+        const QRectF line(left, block.top() - 0.2, area.right() - left, lineHeight);
+        if (!Free(block.united(line), occupied, area))
+            continue;
+        if (!banner.isNull())
+            pdf.DrawImage(QRectF(left, area.bottom() - bannerHeight, 108, bannerHeight), banner);
+        FittedText(pdf, left, area.bottom() - bannerHeight - 4.4, SiblingLine(), 10, area.right() - left);
+        return block.united(line);
+    }
+    return {};
+}
+
+// The maker line: at the page foot beside the banner, above the banner, or
+// at the top left, wherever the pieces leave room.
+void MakerFooter(PdfWriter& pdf, double pageWidth, double pageHeight, std::vector<QRectF> occupied,
+                 const QRectF& banner)
+{
+    const QRectF area = PrintArea(pageWidth, pageHeight);
+    const double h = LineHeight(12);
+    const double besideBanner = banner.isEmpty() ? area.right() : banner.left() - 3;
+    if (!banner.isEmpty())
+        occupied.push_back(banner);
+    const std::vector<TTextSpot> spots = {
+        {area.left(), area.bottom() - h, besideBanner - area.left()},
+        {banner.isEmpty() ? area.left() : banner.left(), (banner.isEmpty() ? area.bottom() : banner.top()) - h - 0.5,
+         area.right() - (banner.isEmpty() ? area.left() : banner.left())},
+        {area.left(), area.top(), area.width()},
+        {area.left(), area.bottom() - h, area.width()},
+    };
+    if (PlaceLine(pdf, MakerLine(), 12, 0, spots, occupied, area, kMinFooterSize).isEmpty())
+        PlaceLine(pdf, MakerLine(), 12, 0, spots, occupied, area, kMinFittedSize);
 }
 
 // Left edge of the module legend; on pages narrower than A4 landscape it
-// stays on the page.
+// stays inside the margin.
 double LegendLeft(double pageWidth)
 {
-    return std::max(pageWidth - 154, kMinTextX);
+    return std::max(pageWidth - 154, kPrintMargin);
 }
 
-void ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth, double pageHeight)
+// The module legend at the foot of the roof page; returns its box.
+QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth, double pageHeight)
 {
-    const double x0 = LegendLeft(pageWidth), y0 = pageHeight - 40;
+    const double x0 = LegendLeft(pageWidth), y0 = pageHeight - kPrintMargin - 38;
+    QRectF box;
     if (!roof.MakerLogo.isNull() && roof.MakerLogo.height() > 0) {
         const double h = 20, w = h * roof.MakerLogo.width() / roof.MakerLogo.height();
         // Where the legend leaves no room beside it, the logo stands above it.
         const bool beside = 52 + w + 3 <= x0;
-        pdf.DrawImage(beside ? QRectF(52, pageHeight - 36, w, h) : QRectF(x0, y0 - 3 - h, w, h), roof.MakerLogo);
+        const QRectF logo = beside ? QRectF(52, pageHeight - kPrintMargin - h, w, h) : QRectF(x0, y0 - 3 - h, w, h);
+        pdf.DrawImage(logo, roof.MakerLogo);
+        box = logo;
     }
     const double h = 38, w = h * roof.ModulePicture.width() / std::max(1, roof.ModulePicture.height());
     pdf.DrawImage(QRectF(x0, y0, w, h), roof.ModulePicture);
+    box = box.isNull() ? QRectF(x0, y0, w, h) : box.united(QRectF(x0, y0, w, h));
     const double x1 = x0 + w + 2, x2 = x0 + w + 28;
     TextSettings(pdf, 9);
     pdf.TextOutMarkup(x1, y0 + 5.6, QStringLiteral("<u>Verwendetes PV-Modul:</u>"));
@@ -201,56 +285,227 @@ void ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth
         {QStringLiteral("Company:"), roof.ModuleMaker},
         {QStringLiteral("Internet: "), roof.ModuleInternet},
     };
-    TextSettings(pdf, 10);
     double y = y0 + 10.2;
+    double right = x2;
     for (const auto& [caption, value] : rows) {
+        // Values end inside the margin.
+        TextSettings(pdf, 10);
         Text(pdf, x1, y, caption);
-        Text(pdf, x2, y, value);
+        FittedText(pdf, x2, y, value, 10, pageWidth - kPrintMargin - x2);
+        right = std::max(right, x2 + pdf.TextWidth(value));
         y += 4.2;
+    }
+    return box.united(QRectF(x1, y0, right - x1, h));
+}
+
+// Glue numbers, in the order the model is put together: the walls into a
+// ring, the floor plate, then the gables under the roof.
+struct TGlueNumbers {
+    int wallRing = 0, wallSplit = 0, floorLeft = 0, floorBottom = 0, floorRight = 0;
+    int gable1Left = 0, gable1Right = 0, gable2Left = 0, gable2Right = 0;
+};
+
+TGlueNumbers GlueNumbers(bool split)
+{
+    TGlueNumbers g;
+    int n = 0;
+    g.wallRing = ++n;
+    if (split)
+        g.wallSplit = ++n;
+    g.floorLeft = ++n;
+    g.floorBottom = ++n;
+    g.floorRight = ++n;
+    g.gable1Left = ++n;
+    g.gable1Right = ++n;
+    g.gable2Left = ++n;
+    g.gable2Right = ++n;
+    return g;
+}
+
+}  // namespace
+
+// The composed pages of the paper house, before drawing.
+struct TPaperHouseKit {
+    explicit TPaperHouseKit(const TPaperHousePdfInput& input)
+        : in(input)
+    {
+    }
+    const TPaperHousePdfInput& in;
+    bool split = false;
+    bool whiteBelow = false; // the second roof layer under the roof planes instead of beside them
+    std::unique_ptr<TKitPage> walls, extraWalls, roof;
+    QRectF roofArea;
+
+    bool Fits() const
+    {
+        return walls->Fits() && (!extraWalls || extraWalls->Fits()) && roof->Fits();
+    }
+};
+
+namespace {
+
+bool HasLegend(const TPaperHousePdfInput& in)
+{
+    return in.roofPlanner && !in.roofPlanner->ModulePicture.isNull();
+}
+
+void AddWallPages(TPaperHouseKit& kit, bool split)
+{
+    const TPaperHousePdfInput& in = kit.in;
+    const TPaperHouseParams& p = in.params;
+    const double L = p.Hauslaenge, B = p.Hausbreite, H = p.Haushoehe;
+    const int s = p.Schenkelanteil;
+    const TGlueNumbers g = GlueNumbers(split);
+    const double originY = 0.46 * in.pageHeight;
+    kit.split = split;
+    kit.walls = std::make_unique<TKitPage>(p, 6.8, originY);
+    TNetGeometry& net = kit.walls->Net();
+    TNetWall wall1 = HouseWall(in, 0, 0);
+    wall1.flaps.left = true;
+    wall1.glue.left = g.wallRing;
+    net.AddWall(wall1);
+    TNetWall wall2 = HouseWall(in, 1, L);
+    wall2.glue.bottom = g.floorRight;
+    wall2.glue.right = g.wallSplit;
+    net.AddWall(wall2);
+    TNetWall wall3 = HouseWall(in, 2, split ? 0 : L + B);
+    wall3.glue.bottom = g.floorBottom;
+    TNetWall wall4 = HouseWall(in, 3, split ? L : 2 * L + B);
+    wall4.glue.bottom = g.floorLeft;
+    wall4.glue.right = g.wallRing;
+    if (split) {
+        wall3.flaps.left = true;
+        wall3.glue.left = g.wallSplit;
+    } else {
+        net.AddWall(wall3);
+        net.AddWall(wall4);
+    }
+    TNetWall floor = Piece(0, -B, L, B, kFloorPlateColor);
+    floor.flaps = {true, false, true, true};
+    floor.glue = {g.floorLeft, 0, g.floorBottom, g.floorRight};
+    net.AddWall(floor);
+    net.AddGable(s, B, p.DachNeigung, H, L, g.gable1Left, g.gable1Right);
+    if (!split)
+        net.AddGable(100 - s, B, p.DachNeigung, H, 2 * L + B, g.gable2Left, g.gable2Right);
+    const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
+    kit.walls->Place(area);
+    if (split) {
+        kit.extraWalls = std::make_unique<TKitPage>(p, 8.4, originY);
+        TNetGeometry& extra = kit.extraWalls->Net();
+        extra.AddWall(wall3);
+        extra.AddWall(wall4);
+        extra.AddGable(100 - s, B, p.DachNeigung, H, L, g.gable2Left, g.gable2Right);
+        kit.extraWalls->Place(area);
     }
 }
 
-void RoofPage(PdfWriter& pdf, const TPaperHousePdfInput& in)
+void AddRoofPage(TPaperHouseKit& kit, bool whiteBelow)
 {
+    const TPaperHousePdfInput& in = kit.in;
     const TPaperHouseParams& p = in.params;
-    if (in.roofPlanner && !in.roofPlanner->ModulePicture.isNull())
-        ModuleLegend(pdf, *in.roofPlanner, in.pageWidth, in.pageHeight);
-
-    const double originX = 12, originY = 0.5 * in.pageHeight;
-    const double g = p.RoofGableSideLength(), e = p.RoofEavesSideLength();
-    TNetPage net(pdf, p, originX, originY);
-    net.Wall(Piece(0, 0, e, g, p.ColorDach));
-    net.Wall(Piece(0, -g, e, g, p.ColorDach));
-    net.Wall(Piece(e, 0, e, g, kWhite));
-    net.Wall(Piece(e, -g, e, g, kWhite));
-
-    const TNetDevice d = TNetDevice::Pdf(MillimetresPerMetre(p.Massstab), originX, originY, p.LaschenGroesse);
-    if (in.roofPlanner) {
-        if (!in.roofPlanner->RoofWithModules.isNull())
-            pdf.DrawImage(QRectF(QPointF(d.X(0), d.Y(0)), QPointF(d.X(e), d.Y(-g))), in.roofPlanner->RoofWithModules);
-        if (!in.roofPlanner->RoofSecondSide.isNull())
-            pdf.DrawImage(QRectF(QPointF(d.X(0), d.Y(g)), QPointF(d.X(e), d.Y(0))), in.roofPlanner->RoofSecondSide);
+    const double g = p.RoofGableSideLength(), e = p.RoofEavesSideLength(), ox = p.DachUeberstandX;
+    const TGlueNumbers glue = GlueNumbers(kit.split);
+    kit.whiteBelow = whiteBelow;
+    kit.roof = std::make_unique<TKitPage>(p, 12, 0.5 * in.pageHeight);
+    TNetGeometry& net = kit.roof->Net();
+    net.AddWall(Piece(0, 0, e, g, p.ColorDach));
+    net.AddWall(Piece(0, -g, e, g, p.ColorDach));
+    // The white layer is folded under the roof planes; the gables' flaps
+    // are glued to it where the gables stand, the overhang in from its ends.
+    const TNetDevice& d = kit.roof->Device();
+    const double k = d.UnitsPerMetre;
+    auto mark = [&](double x, double y, double inwardMm, int n) { kit.roof->AddMark({d.X(x) + inwardMm, d.Y(y)}, n); };
+    if (!whiteBelow) {
+        net.AddWall(Piece(e, 0, e, g, kWhite));
+        net.AddWall(Piece(e, -g, e, g, kWhite));
+        // Mirrored at x = e: the roof's end over wall 2 lies at e, over wall 4 at 2e.
+        mark(e + ox, -g / 2, 2.5, glue.gable1Left);
+        mark(e + ox, g / 2, 2.5, glue.gable1Right);
+        mark(2 * e - ox, g / 2, -2.5, glue.gable2Left);
+        mark(2 * e - ox, -g / 2, -2.5, glue.gable2Right);
+    } else {
+        net.AddWall(Piece(0, -2 * g, e, g, kWhite));
+        net.AddWall(Piece(0, -3 * g, e, g, kWhite));
+        // Mirrored at the lower eaves: under the lower plane lies the upper white piece.
+        mark(e - ox, -1.5 * g, -2.5, glue.gable1Left);
+        mark(e - ox, -2.5 * g, -2.5, glue.gable1Right);
+        mark(ox, -2.5 * g, 2.5, glue.gable2Left);
+        mark(ox, -1.5 * g, 2.5, glue.gable2Right);
     }
-    pdf.SetPen(0);
-    pdf.Line(d.X(0), d.Y(0), d.X(e), d.Y(0));
-
-    FittedText(pdf, 10, 4.8, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"),
-               12, in.pageWidth - 13);
-    const bool legend = in.roofPlanner && !in.roofPlanner->ModulePicture.isNull();
-    const double footerX = originX - 2;
-    const double footerEnd = legend ? LegendLeft(in.pageWidth) - 3 : in.pageWidth - 3;
-    // A legend filling the page foot pushes the maker line under the heading.
-    if (FitsAsFooter(pdf, MakerLine(), 12, footerEnd - footerX))
-        FittedText(pdf, footerX, in.pageHeight - 6.8, MakerLine(), 12, footerEnd - footerX);
+    (void)k;
+    // The roof planner's renderings: the lower plane always shows the
+    // modules, the upper one only with two roof sides.
+    if (in.roofPlanner) {
+        kit.roof->AddPicture(QRectF(QPointF(d.X(0), d.Y(0)), QPointF(d.X(e), d.Y(-g))), &in.roofPlanner->RoofWithModules);
+        kit.roof->AddPicture(QRectF(QPointF(d.X(0), d.Y(g)), QPointF(d.X(e), d.Y(0))), &in.roofPlanner->RoofSecondSide);
+    }
+    // Between the heading and the module legend where both leave room.
+    const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
+    QRectF band = area.adjusted(0, LineHeight(12) + 1, 0, 0);
+    if (HasLegend(in))
+        band.setBottom(in.pageHeight - kPrintMargin - 38 - 2);
+    if (kit.roof->Bounds().height() <= band.height() && kit.roof->Bounds().width() <= band.width())
+        kit.roof->Place(band);
     else
-        FittedText(pdf, footerX, 10, MakerLine(), 12, in.pageWidth - 3 - footerX);
+        kit.roof->Place(area);
+    kit.roofArea = band;
+}
+
+std::unique_ptr<TPaperHouseKit> ComposeKit(const TPaperHousePdfInput& in)
+{
+    auto kit = std::make_unique<TPaperHouseKit>(in);
+    const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
+    AddWallPages(*kit, false);
+    if (kit->walls->Bounds().width() > area.width())
+        AddWallPages(*kit, true);
+    AddRoofPage(*kit, false);
+    if (!kit->roof->Fits())
+        AddRoofPage(*kit, true);
+    if (!kit->roof->Fits())
+        AddRoofPage(*kit, false);
+    return kit;
+}
+
+void RoofPage(PdfWriter& pdf, const TPaperHouseKit& kit)
+{
+    const TPaperHousePdfInput& in = kit.in;
+    const TPaperHouseParams& p = in.params;
+    const TKitPage& page = *kit.roof;
+    page.Draw(pdf);
+    (void)p;
+    const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
+    FittedText(pdf, 10, area.top(),
+               QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 12,
+               area.right() - 10);
+    std::vector<QRectF> occupied = page.Occupied();
+    QRectF legend;
+    // After the roof planes, so that neither hides the other's edge.
+    if (HasLegend(in))
+        legend = ModuleLegend(pdf, *in.roofPlanner, in.pageWidth, in.pageHeight);
+    if (!legend.isNull())
+        occupied.push_back(legend.adjusted(-2, -2, 2, 2));
+    occupied.push_back(QRectF(10, area.top(), area.right() - 10, LineHeight(12)));
+    const double h = LineHeight(12);
+    const double footerX = std::max(page.Map(0, 0).x() - 2, area.left());
+    const std::vector<TTextSpot> spots = {
+        {footerX, area.bottom() - h, (legend.isNull() ? area.right() : legend.left() - 3) - footerX},
+        {10, area.top() + h + 0.5, area.right() - 10},
+        {area.left(), area.bottom() - h, area.width()},
+    };
+    if (PlaceLine(pdf, MakerLine(), 12, 0, spots, occupied, area, kMinFooterSize).isEmpty())
+        PlaceLine(pdf, MakerLine(), 12, 0, spots, occupied, area, kMinFittedSize);
 }
 
 }  // namespace
 
 bool NeedsExtraWallPage(const TPaperHouseParams& p, double pageWidth)
 {
-    return 2 * (p.Hauslaenge + p.Hausbreite) * MillimetresPerMetre(p.Massstab) > pageWidth;
+    TPaperHousePdfInput in;
+    in.params = p;
+    in.pageWidth = pageWidth;
+    TPaperHouseKit kit(in);
+    AddWallPages(kit, false);
+    return kit.walls->Bounds().width() > PrintArea(pageWidth, in.pageHeight).width();
 }
 
 THighRiseMeasures HighRiseMeasures(int scale, double pageWidth)
@@ -258,60 +513,55 @@ THighRiseMeasures HighRiseMeasures(int scale, double pageWidth)
     THighRiseMeasures m;
     if (1000 * m.width / scale > 180)
         m.width = 0.18 * scale;
-    m.height = pageWidth * scale / 1000.0;
+    // The facade fills the turned page's height inside the margins.
+    m.height = (pageWidth - 2 * kPrintMargin) * scale / 1000.0;
     return m;
+}
+
+bool PaperHouseFits(const TPaperHousePdfInput& in)
+{
+    return ComposeKit(in)->Fits();
+}
+
+const std::vector<int>& StandardModelScales()
+{
+    static const std::vector<int> scales = {24, 32, 40, 48, 72, 87, 120, 144, 160, 200, 220, 250, 300};
+    return scales;
+}
+
+std::optional<int> SuggestedScale(const TPaperHousePdfInput& in)
+{
+    TPaperHousePdfInput at = in;
+    for (int scale : StandardModelScales()) {
+        at.params.Massstab = scale;
+        if (PaperHouseFits(at))
+            return scale;
+    }
+    return std::nullopt;
 }
 
 void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
 {
+    const std::unique_ptr<TPaperHouseKit> kit = ComposeKit(in);
     const TPaperHouseParams& p = in.params;
-    const double L = p.Hauslaenge, B = p.Hausbreite, H = p.Haushoehe;
-    const int s = p.Schenkelanteil;
 
     // Page 1: the walls, the floor plate and the gables.
-    double originX = 6.8;
-    const double originY = 0.46 * in.pageHeight;
-    {
-        TNetPage net(pdf, p, originX, originY);
-        TNetWall wall1 = HouseWall(in, 0, 0);
-        wall1.flaps.left = true;
-        net.Wall(wall1);
-        net.Wall(HouseWall(in, 1, L));
-        net.Wall(HouseWall(in, 2, L + B));
-        net.Wall(HouseWall(in, 3, 2 * L + B));
-        TNetWall floor = Piece(0, -B, L, B, kFloorPlateColor);
-        floor.flaps = {true, false, true, true};
-        net.Wall(floor);
-        net.Gable(s, B, p.DachNeigung, H, L);
-        net.Gable(100 - s, B, p.DachNeigung, H, 2 * L + B);
-    }
+    kit->walls->Draw(pdf);
     if (in.roofPlanner)
-        Summary(pdf, *in.roofPlanner, p.Massstab, originX + 1.5, originY + 1.5);
-    const double bannerLeft = in.pageWidth - 140;
-    const double footerX = originX - 2;
-    // On pages too narrow for the maker line beside the banner it stands
-    // above the sibling-product line.
-    if (FitsAsFooter(pdf, MakerLine(), 12, bannerLeft - 3 - footerX))
-        FittedText(pdf, footerX, in.pageHeight - 6.8, MakerLine(), 12, bannerLeft - 3 - footerX);
-    else
-        FittedText(pdf, bannerLeft, in.pageHeight - 28.2, MakerLine(), 12, in.pageWidth - 3 - bannerLeft);
-    Banner(pdf, in.banner, bannerLeft, in.pageHeight);
+        Summary(pdf, *in.roofPlanner, p.Massstab, kit->walls->MapRect(0, -p.Hausbreite, p.Hauslaenge, p.Hausbreite));
+    const std::vector<QRectF> occupied = kit->walls->Occupied();
+    const QRectF banner = Banner(pdf, in.banner, in.pageWidth, in.pageHeight, occupied, in.pageWidth - 140);
+    MakerFooter(pdf, in.pageWidth, in.pageHeight, occupied, banner);
 
-    // Walls 3 and 4 again when they ran off the first page.
-    if (NeedsExtraWallPage(p, in.pageWidth)) {
+    // Walls 3 and 4 with the second gable where the four walls are too wide.
+    if (kit->extraWalls) {
         pdf.NewPage();
-        originX = 8.4;
-        TNetPage net(pdf, p, originX, originY);
-        TNetWall wall3 = HouseWall(in, 2, 0);
-        wall3.flaps.left = true;
-        net.Wall(wall3);
-        net.Wall(HouseWall(in, 3, L));
-        net.Gable(100 - s, B, p.DachNeigung, H, L);
-        FittedText(pdf, originX - 2, in.pageHeight - 6.8, MakerLine(), 12, in.pageWidth - 3 - (originX - 2));
+        kit->extraWalls->Draw(pdf);
+        MakerFooter(pdf, in.pageWidth, in.pageHeight, kit->extraWalls->Occupied(), {});
     }
 
     pdf.NewPage();
-    RoofPage(pdf, in);
+    RoofPage(pdf, *kit);
 }
 
 void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
@@ -324,52 +574,76 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     const double B = p.Hausbreite, H = p.Haushoehe;
     // The turned pages: pageHeight wide, pageWidth high.
     const double turnedWidth = in.pageHeight, turnedHeight = in.pageWidth;
+    const QRectF turnedArea = PrintArea(turnedWidth, turnedHeight);
     const QImage* module = PictureOrNull(in.highRiseModule);
+    // The facade's right flap goes behind the next facade's left edge, the
+    // roof plate's flaps into the facades' tops, the base plate's into their feet.
+    constexpr int kFacadeGlue = 1, kRoofGlue = 2, kBaseGlue = 3;
 
-    // Page 1: the facade with its modules.
+    // Page 1: the facade with its modules, printed once for each side.
     {
-        TNetPage net(pdf, p, 0.1, in.pageWidth - 0.1);
-        net.SetHighRiseModules(module);
+        TKitPage page(p, 0.1, in.pageWidth - 0.1);
+        page.Net().SetHighRiseModules(module);
         TNetWall facade = Piece(0, 0, 1.009 * B, H, p.ColorHauswand);
         facade.picture = PictureOrNull(in.highRiseFacade);
         facade.showElements = p.ElementeAnzeigen[0];
         facade.doorPositionPercent = p.TuerPosition[0];
         facade.doorCount = p.TuerAnzahl[0];
         facade.flaps.right = true;
-        net.Wall(facade);
-    }
-    {
-        // The maker line lies on the facade's foot; where the plinth is tall
-        // enough it stands inside it rather than across its upper edge.
-        const double maxWidth = turnedWidth - 3 - kMinTextX;
+        facade.glue = {kFacadeGlue, kRoofGlue, kBaseGlue, kFacadeGlue};
+        page.Net().AddWall(facade);
+        page.Place(turnedArea);
+        page.Draw(pdf);
+        const QRectF piece = page.MapRect(0, 0, 1.009 * B, H);
+        // Beside the facade where there is room, otherwise on its plinth.
+        std::vector<QRectF> occupied = page.Occupied();
+        const double h = LineHeight(12);
+        const double besideX = page.Bounds().translated(page.Shift()).right() + 2;
+        TextSettings(pdf, 12, PdfWriter::Bold);
+        const QString times = QStringLiteral("4 × drucken");
+        const double timesWidth = pdf.TextWidth(times);
+        if (besideX + timesWidth <= turnedArea.right())
+            pdf.TextOut(besideX, turnedArea.top(), times);
+        else
+            pdf.TextOut(piece.left() + 2, piece.top() + 2, times);
+        const double maxWidth = turnedArea.width();
         const double size = FittingSize(pdf, MakerLine(), 12, maxWidth, kMinFittedSize);
-        const double lineHeight = size * 25.4 / 72 * 1.2;
-        const double plinthTop = in.pageWidth - 0.1 - p.SockelHoehe / 100 * MillimetresPerMetre(p.Massstab);
-        double y = in.pageWidth - 6.8;
-        if (p.ElementeAnzeigen[0] && y < plinthTop + 0.3 && plinthTop + 0.3 + lineHeight <= in.pageWidth - 0.1)
+        const double plinthTop = piece.bottom() - p.SockelHoehe / 100 * MillimetresPerMetre(p.Massstab);
+        double y = turnedArea.bottom() - LineHeight(size);
+        if (p.ElementeAnzeigen[0] && y < plinthTop + 0.3 && plinthTop + 0.3 + LineHeight(size) <= piece.bottom())
             y = plinthTop + 0.3;
-        FittedText(pdf, 0.1 - 2, y, MakerLine(), 12, maxWidth);
+        (void)h;
+        (void)occupied;
+        FittedText(pdf, turnedArea.left(), y, MakerLine(), 12, maxWidth);
     }
 
     // Page 2: the roof plate.
     pdf.NewPage();
     {
-        TNetPage net(pdf, p, 0.1, in.pageWidth - 0.1);
+        TKitPage page(p, 0.1, in.pageWidth - 0.1);
         TNetWall plate = Piece(1.4, 4.0, B, B, p.ColorHauswand);
         plate.flaps = {true, true, true, true};
-        net.Wall(plate);
+        plate.glue = {kRoofGlue, kRoofGlue, kRoofGlue, kRoofGlue};
+        page.Net().AddWall(plate);
+        page.Place(turnedArea.adjusted(0, LineHeight(12) + 1, 0, 0));
+        page.Draw(pdf);
     }
     TextSettings(pdf, 12);
-    Text(pdf, 10, 6.8, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"));
+    FittedText(pdf, 10, turnedArea.top(),
+               QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 12,
+               turnedArea.right() - 10);
     // The banner and the plate's flap fill the foot of this narrow page; the
     // maker line stands under the heading instead of on the banner.
-    const double bannerLeft = turnedWidth - 154;
-    const double makerY = in.banner.isNull() ? turnedHeight - 6.8 : 12.0;
-    FittedText(pdf, 10, makerY, MakerLine(), 12, turnedWidth - 13);
-    Banner(pdf, in.banner, bannerLeft, turnedHeight);
+    const double makerY = in.banner.isNull() ? turnedArea.bottom() - LineHeight(12) : turnedArea.top() + LineHeight(12);
+    FittedText(pdf, 10, makerY, MakerLine(), 12, turnedArea.right() - 10);
+    if (!in.banner.isNull()) {
+        const double left = std::max(turnedWidth - 154, turnedArea.left());
+        pdf.DrawImage(QRectF(left, turnedArea.bottom() - 18, 108, 18), in.banner);
+        FittedText(pdf, left, turnedArea.bottom() - 18 - 4.4, SiblingLine(), 10, turnedArea.right() - left);
+    }
 
     // Pages 3 and 4 in A4 landscape: the gable with the module pyramid and
-    // the plate under it.
+    // the base plate the tower stands on.
     pdf.SetPaperSize(PdfWriter::kPaperCustom);
     pdf.SetPaperWidth(297);
     pdf.SetPaperHeight(210);
@@ -382,17 +656,24 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     // height would put the gable's base below the page edge for every
     // portrait format (and A3 landscape or larger).
     const double originX = 12, originY = 0.5 * 210;
+    const QRectF a4 = PrintArea(297, 210);
     {
-        TNetPage net(pdf, p, originX, originY);
-        net.SetHighRiseModules(module);
-        net.Gable(p.Schenkelanteil, B - 1, 60, -12, 0.2);
+        TKitPage page(p, originX, originY);
+        page.Net().SetHighRiseModules(module);
+        page.Net().AddGable(p.Schenkelanteil, B - 1, 60, -12, 0.2);
+        page.Place(a4);
+        page.Draw(pdf);
     }
     pdf.NewPage();
     {
-        TNetPage net(pdf, p, originX, originY);
-        TNetWall plate = Piece(0.2, -12, B - 1, B - 1, p.ColorLaschen);
+        // As large as the tower's footprint, in the wall colour.
+        TKitPage page(p, originX, originY);
+        TNetWall plate = Piece(0.2, -12, B, B, p.ColorHauswand);
         plate.flaps = {true, true, true, true};
-        net.Wall(plate);
+        plate.glue = {kBaseGlue, kBaseGlue, kBaseGlue, kBaseGlue};
+        page.Net().AddWall(plate);
+        page.Place(a4);
+        page.Draw(pdf);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 class PdfWriter;
 
@@ -44,11 +45,20 @@ constexpr tandrel::platform::ColorRef kPaperHouseTextColor = 3937300;
 constexpr tandrel::platform::ColorRef kFloorPlateColor = 16185078;
 
 // Whether walls 3 and 4 need a page of their own: the four walls side by
-// side are wider than the page.
+// side with their flaps are wider than the page inside its print margins.
 bool NeedsExtraWallPage(const TPaperHouseParams& p, double pageWidth);
 
+// Whether every page's pieces fit inside the print margins at the scale of
+// in.params.
+bool PaperHouseFits(const TPaperHousePdfInput& in);
+// The model scales offered when the house does not fit: the scale buttons'
+// values and 1 : 200, 1 : 250, 1 : 300, finest first.
+const std::vector<int>& StandardModelScales();
+// The finest of them at which the house fits; none when none does.
+std::optional<int> SuggestedScale(const TPaperHousePdfInput& in);
+
 // The high-rise's own measures for a page format (mm): width limited to
-// 180 mm on paper, height filling the turned first page.
+// 180 mm on paper, height filling the turned first page inside its margins.
 struct THighRiseMeasures {
     double length = 30, width = 30, height = 0; // m
 };

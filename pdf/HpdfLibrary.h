@@ -13,7 +13,7 @@
     X(HPDF_Page_GetHeight) X(HPDF_Page_SetRGBStroke) X(HPDF_Page_SetRGBFill) X(HPDF_Page_SetLineWidth)     \
     X(HPDF_Page_SetDash) X(HPDF_Page_SetFontAndSize) X(HPDF_Page_MoveTo) X(HPDF_Page_LineTo)               \
     X(HPDF_Page_Rectangle) X(HPDF_Page_Stroke) X(HPDF_Page_ClosePathStroke) X(HPDF_Page_EofillStroke)      \
-    X(HPDF_Page_ClosePathEofillStroke) X(HPDF_Page_BeginText) X(HPDF_Page_EndText)                         \
+    X(HPDF_Page_ClosePathEofillStroke) X(HPDF_Page_Eofill) X(HPDF_Page_EndPath) X(HPDF_Page_BeginText) X(HPDF_Page_EndText)                         \
     X(HPDF_Page_MoveTextPos) X(HPDF_Page_ShowText) X(HPDF_Page_DrawImage)
 
 struct HpdfLibrary {

@@ -275,7 +275,9 @@ struct PdfWriter::Impl {
         // takes whole points up to 100 and fails the document beyond.
         std::vector<double> pattern;
         switch (style) {
-        case PenStyle::Solid: break;
+        case PenStyle::Solid:
+        case PenStyle::Clear: break;
+        case PenStyle::FineDash: pattern = {6, 3}; break;
         case PenStyle::Dash: pattern = {18, 6}; break;
         case PenStyle::Dot: pattern = {3, 3}; break;
         case PenStyle::DashDot: pattern = {9, 6, 3, 6}; break;
@@ -287,8 +289,12 @@ struct PdfWriter::Impl {
         Hpdf().HPDF_Page_SetDash(page, pattern.empty() ? nullptr : units.data(), HPDF_UINT(pattern.size()), 0);
     }
 
+    bool penClear() const { return pen.style == PenStyle::Clear; }
+
     void applyPen()
     {
+        if (penClear())
+            return;
         const double px = pen.widthPx > 0 ? pen.widthPx : 1.0; // width 0 is one pixel, as on screen
         setStroke(pen.color, px * kPointsPerPixel, pen.style);
     }
@@ -376,7 +382,9 @@ struct PdfWriter::Impl {
 
     void paint(bool closePath)
     {
-        if (brush.style == BrushStyle::Clear)
+        if (penClear())
+            brush.style == BrushStyle::Clear ? Hpdf().HPDF_Page_EndPath(page) : Hpdf().HPDF_Page_Eofill(page);
+        else if (brush.style == BrushStyle::Clear)
             closePath ? Hpdf().HPDF_Page_ClosePathStroke(page) : Hpdf().HPDF_Page_Stroke(page);
         else // even-odd, like the desktop canvas's default polygon fill mode
             closePath ? Hpdf().HPDF_Page_ClosePathEofillStroke(page) : Hpdf().HPDF_Page_EofillStroke(page);
@@ -565,7 +573,7 @@ bool PdfWriter::DrawJpegFile(const QRectF& mm, const QString& path)
 
 void PdfWriter::Line(double x1, double y1, double x2, double y2)
 {
-    if (!d->drawable())
+    if (!d->drawable() || d->penClear())
         return;
     d->applyPen();
     Hpdf().HPDF_Page_MoveTo(d->page, HPDF_REAL(d->X(x1)), HPDF_REAL(d->Y(y1)));

@@ -22,7 +22,9 @@ public:
 class PdfWriter {
 public:
     enum class BrushStyle { Solid, Clear };
-    enum class PenStyle { Solid, Dash, Dot, DashDot };
+    // FineDash: short dashes for fold lines; Clear: no outline at all (shapes
+    // are only filled, lines not drawn).
+    enum class PenStyle { Solid, Dash, Dot, DashDot, FineDash, Clear };
     enum FontStyle { Bold = 1, Italic = 2, Underline = 4 };
 
     static constexpr int kPaperA4 = 9;
