@@ -103,7 +103,40 @@ void TPapierHausFrame::WritePaperHousePdf()
         WriteHighRisePdf();
         return;
     }
+    if (!ConfirmModelFits())
+        return;
     WriteDocument(QStringLiteral("Papier-Haus"), false);
+}
+
+bool TPapierHausFrame::ConfirmModelFits()
+{
+    TPaperHousePdfInput in = GatherPdfInput(false);
+    if (PaperHouseFits(in))
+        return true;
+    // The separator line and no selection print on the base sheet.
+    QStringList captions = PageFormatCaptions(in.params.Seitenformattyp);
+    const int index = ComboBoxSeitenFormat->currentIndex();
+    const QString page = index >= 0 && index < captions.size() && index != 6 ? captions[index] : captions.value(1);
+    const int scale = in.params.Massstab;
+    const std::optional<int> suggested = SuggestedScale(in);
+    tandrel::platform::Dialogs& dialogs = tandrel::platform::dialogs();
+    if (!suggested) {
+        const QString text = QStringLiteral("Das Modell passt bei 1 : %1 nicht auf %2, auch nicht bei 1 : %3. "
+                                            "Bitte ein größeres Papierformat wählen.")
+                                 .arg(scale)
+                                 .arg(page)
+                                 .arg(StandardModelScales().back());
+        return dialogs.askChoice(text, {QStringLiteral("Trotzdem drucken"), QStringLiteral("Abbrechen")}) == 0;
+    }
+    const QString text = QStringLiteral("Das Modell passt bei 1 : %1 nicht auf %2. Passend wäre 1 : %3.")
+                             .arg(scale)
+                             .arg(page)
+                             .arg(*suggested);
+    const int choice =
+        dialogs.askChoice(text, {QStringLiteral("Maßstab übernehmen"), QStringLiteral("Trotzdem drucken")});
+    if (choice == 0)
+        TrackBarMasstab->setValue(*suggested);
+    return choice == 0 || choice == 1;
 }
 
 void TPapierHausFrame::WriteHighRisePdf()

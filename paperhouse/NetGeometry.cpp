@@ -166,7 +166,7 @@ void TNetGeometry::AddModulePyramid(double baseX, double baseY, double baseWidth
     }
 }
 
-void TNetGeometry::AddWall(const TNetWall& w)
+void TNetGeometry::AddWall(const TNetWall& w, const TNetGlue& glue)
 {
     const double x = w.x, y = w.y, width = w.width, height = w.height;
     AddRect(x, y, x + width, y + height, w.fill, TNetShape::Role::Piece);
@@ -226,10 +226,10 @@ void TNetGeometry::AddWall(const TNetWall& w)
     const QPointF topRight(m_device.X(x + width), m_device.Y(y + height));
     const QPointF bottomLeft(m_device.X(x), m_device.Y(y));
     const QPointF bottomRight(m_device.X(x + width), m_device.Y(y));
-    AddEdge(w.flaps.top, w.glue.top, topLeft, topRight, {0, 1}, {along, -depth}, {-along, -depth});
-    AddEdge(w.flaps.bottom, w.glue.bottom, bottomLeft, bottomRight, {0, -1}, {along, depth}, {-along, depth});
-    AddEdge(w.flaps.left, w.glue.left, bottomLeft, topLeft, {1, 0}, {-depth, -along}, {-depth, along});
-    AddEdge(w.flaps.right, w.glue.right, bottomRight, topRight, {-1, 0}, {depth, -along}, {depth, along});
+    AddEdge(w.flaps.top, glue.top, topLeft, topRight, {0, 1}, {along, -depth}, {-along, -depth});
+    AddEdge(w.flaps.bottom, glue.bottom, bottomLeft, bottomRight, {0, -1}, {along, depth}, {-along, depth});
+    AddEdge(w.flaps.left, glue.left, bottomLeft, topLeft, {1, 0}, {-depth, -along}, {-depth, along});
+    AddEdge(w.flaps.right, glue.right, bottomRight, topRight, {-1, 0}, {depth, -along}, {depth, along});
 }
 
 double TNetGeometry::AddGable(int ridgeSharePercent, double baseWidth, double pitchDegrees, double baseY, double baseX,

@@ -76,7 +76,6 @@ struct TNetWall {
     int doorPositionPercent = 50;
     int doorCount = 0;
     TNetFlaps flaps;
-    TNetGlue glue;
 };
 
 // Most storeys and window columns drawn on one wall.
@@ -96,7 +95,7 @@ class TNetGeometry {
 public:
     TNetGeometry(const TPaperHouseParams& params, const TNetDevice& device);
 
-    void AddWall(const TNetWall& wall);
+    void AddWall(const TNetWall& wall, const TNetGlue& glue = {});
     // A gable triangle on the base from (baseX, baseY) to (baseX + baseWidth, baseY)
     // with its two sloping-edge flaps; returns the ridge height in metres.
     double AddGable(int ridgeSharePercent, double baseWidth, double pitchDegrees, double baseY, double baseX,

@@ -56,13 +56,6 @@ void FittedText(PdfWriter& pdf, double x, double y, const QString& text, double 
     Text(pdf, x, y, text);
 }
 
-// Whether the text fits into maxWidth at a readable footer size.
-bool FitsAsFooter(PdfWriter& pdf, const QString& text, double size, double maxWidth)
-{
-    FittingSize(pdf, text, size, maxWidth, kMinFooterSize);
-    return pdf.TextWidth(text) <= maxWidth;
-}
-
 QString MakerLine()
 {
     return QStringLiteral("Tandrel: Hersteller Norvi GmbH, %1, %2")
@@ -362,28 +355,21 @@ void AddWallPages(TPaperHouseKit& kit, bool split)
     TNetGeometry& net = kit.walls->Net();
     TNetWall wall1 = HouseWall(in, 0, 0);
     wall1.flaps.left = true;
-    wall1.glue.left = g.wallRing;
-    net.AddWall(wall1);
-    TNetWall wall2 = HouseWall(in, 1, L);
-    wall2.glue.bottom = g.floorRight;
-    wall2.glue.right = g.wallSplit;
-    net.AddWall(wall2);
+    net.AddWall(wall1, {.left = g.wallRing});
+    net.AddWall(HouseWall(in, 1, L), {.bottom = g.floorRight, .right = g.wallSplit});
     TNetWall wall3 = HouseWall(in, 2, split ? 0 : L + B);
-    wall3.glue.bottom = g.floorBottom;
-    TNetWall wall4 = HouseWall(in, 3, split ? L : 2 * L + B);
-    wall4.glue.bottom = g.floorLeft;
-    wall4.glue.right = g.wallRing;
+    const TNetGlue glue3{.left = g.wallSplit, .bottom = g.floorBottom};
+    const TNetWall wall4 = HouseWall(in, 3, split ? L : 2 * L + B);
+    const TNetGlue glue4{.bottom = g.floorLeft, .right = g.wallRing};
     if (split) {
         wall3.flaps.left = true;
-        wall3.glue.left = g.wallSplit;
     } else {
-        net.AddWall(wall3);
-        net.AddWall(wall4);
+        net.AddWall(wall3, glue3);
+        net.AddWall(wall4, glue4);
     }
     TNetWall floor = Piece(0, -B, L, B, kFloorPlateColor);
     floor.flaps = {true, false, true, true};
-    floor.glue = {g.floorLeft, 0, g.floorBottom, g.floorRight};
-    net.AddWall(floor);
+    net.AddWall(floor, {g.floorLeft, 0, g.floorBottom, g.floorRight});
     net.AddGable(s, B, p.DachNeigung, H, L, g.gable1Left, g.gable1Right);
     if (!split)
         net.AddGable(100 - s, B, p.DachNeigung, H, 2 * L + B, g.gable2Left, g.gable2Right);
@@ -392,8 +378,8 @@ void AddWallPages(TPaperHouseKit& kit, bool split)
     if (split) {
         kit.extraWalls = std::make_unique<TKitPage>(p, 8.4, originY);
         TNetGeometry& extra = kit.extraWalls->Net();
-        extra.AddWall(wall3);
-        extra.AddWall(wall4);
+        extra.AddWall(wall3, glue3);
+        extra.AddWall(wall4, glue4);
         extra.AddGable(100 - s, B, p.DachNeigung, H, L, g.gable2Left, g.gable2Right);
         kit.extraWalls->Place(area);
     }
@@ -514,7 +500,7 @@ THighRiseMeasures HighRiseMeasures(int scale, double pageWidth)
     if (1000 * m.width / scale > 180)
         m.width = 0.18 * scale;
     // The facade fills the turned page's height inside the margins.
-    m.height = (pageWidth - 2 * kPrintMargin) * scale / 1000.0;
+    m.height = (pageWidth - 2 * (kPrintMargin + 0.5)) * scale / 1000.0;
     return m;
 }
 
@@ -590,14 +576,11 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
         facade.doorPositionPercent = p.TuerPosition[0];
         facade.doorCount = p.TuerAnzahl[0];
         facade.flaps.right = true;
-        facade.glue = {kFacadeGlue, kRoofGlue, kBaseGlue, kFacadeGlue};
-        page.Net().AddWall(facade);
+        page.Net().AddWall(facade, {kFacadeGlue, kRoofGlue, kBaseGlue, kFacadeGlue});
         page.Place(turnedArea);
         page.Draw(pdf);
         const QRectF piece = page.MapRect(0, 0, 1.009 * B, H);
-        // Beside the facade where there is room, otherwise on its plinth.
-        std::vector<QRectF> occupied = page.Occupied();
-        const double h = LineHeight(12);
+        // Beside the facade where there is room, otherwise on it.
         const double besideX = page.Bounds().translated(page.Shift()).right() + 2;
         TextSettings(pdf, 12, PdfWriter::Bold);
         const QString times = QStringLiteral("4 × drucken");
@@ -612,8 +595,6 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
         double y = turnedArea.bottom() - LineHeight(size);
         if (p.ElementeAnzeigen[0] && y < plinthTop + 0.3 && plinthTop + 0.3 + LineHeight(size) <= piece.bottom())
             y = plinthTop + 0.3;
-        (void)h;
-        (void)occupied;
         FittedText(pdf, turnedArea.left(), y, MakerLine(), 12, maxWidth);
     }
 
@@ -623,8 +604,7 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
         TKitPage page(p, 0.1, in.pageWidth - 0.1);
         TNetWall plate = Piece(1.4, 4.0, B, B, p.ColorHauswand);
         plate.flaps = {true, true, true, true};
-        plate.glue = {kRoofGlue, kRoofGlue, kRoofGlue, kRoofGlue};
-        page.Net().AddWall(plate);
+        page.Net().AddWall(plate, {kRoofGlue, kRoofGlue, kRoofGlue, kRoofGlue});
         page.Place(turnedArea.adjusted(0, LineHeight(12) + 1, 0, 0));
         page.Draw(pdf);
     }
@@ -670,8 +650,7 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
         TKitPage page(p, originX, originY);
         TNetWall plate = Piece(0.2, -12, B, B, p.ColorHauswand);
         plate.flaps = {true, true, true, true};
-        plate.glue = {kBaseGlue, kBaseGlue, kBaseGlue, kBaseGlue};
-        page.Net().AddWall(plate);
+        page.Net().AddWall(plate, {kBaseGlue, kBaseGlue, kBaseGlue, kBaseGlue});
         page.Place(a4);
         page.Draw(pdf);
     }

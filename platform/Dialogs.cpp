@@ -39,6 +39,17 @@ bool QtDialogs::askYesNo(const QString& text)
     return box.clickedButton() == yes;
 }
 
+int QtDialogs::askChoice(const QString& text, const QStringList& buttons)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton, dialogParent());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons)
+        added << box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::ActionRole);
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}
+
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial)
 {
     QColor c = QColorDialog::getColor(initial, dialogParent(), QStringLiteral("Farbe"));
@@ -73,6 +84,12 @@ bool LoggingDialogs::askYesNo(const QString& text)
 {
     appendLine(m_logFile, text);
     return true;
+}
+
+int LoggingDialogs::askChoice(const QString& text, const QStringList& buttons)
+{
+    appendLine(m_logFile, text);
+    return buttons.isEmpty() ? -1 : 0;
 }
 
 std::optional<QColor> LoggingDialogs::chooseColor(const QColor&) { return std::nullopt; }

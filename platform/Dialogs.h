@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -18,6 +19,15 @@ public:
     virtual void showMessage(const QString& text) = 0;
     // Modal question with "Ja"/"Nein"; true for yes.
     virtual bool askYesNo(const QString& text) = 0;
+    // Modal question with the given buttons; the index of the one pressed,
+    // -1 when the box was closed without choosing. Doubles that do not
+    // answer it close the box.
+    virtual int askChoice(const QString& text, const QStringList& buttons)
+    {
+        (void)text;
+        (void)buttons;
+        return -1;
+    }
     // Colour dialog preset with `initial`; empty on cancel.
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
     // File dialogs; an empty string means cancel.
@@ -31,6 +41,7 @@ class QtDialogs final : public Dialogs {
 public:
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& text) override;
+    int askChoice(const QString& text, const QStringList& buttons) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     QString getOpenFileName(const QString& title, const QString& dir, const QString& filter) override;
     QString getSaveFileName(const QString& title, const QString& dir, const QString& filter) override;
@@ -38,12 +49,13 @@ public:
 };
 
 // Automation mode: every message text is appended to a file as one line and
-// answered OK (or yes); every other dialog is cancelled.
+// answered OK (or yes, or the first button); every other dialog is cancelled.
 class LoggingDialogs final : public Dialogs {
 public:
     explicit LoggingDialogs(QString logFile);
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& text) override;
+    int askChoice(const QString& text, const QStringList& buttons) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     QString getOpenFileName(const QString& title, const QString& dir, const QString& filter) override;
     QString getSaveFileName(const QString& title, const QString& dir, const QString& filter) override;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSlider>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -199,6 +200,55 @@ TEST_F(PaperHouseDocumentTest, HighRiseLeavesTheHouseAsTheUserMadeIt)
     EXPECT_EQ(shell.opened[1], TempFile(QStringLiteral("Papier-Haus")));
     EXPECT_EQ(PdfReader(shell.opened[1]).pageCount(), 3); // 2 × (12.5 + 7.2) × 8 = 315.2 mm > 297
 }
+
+// --- a model too large for its page ---------------------------------------------
+
+struct TooLargeCase {
+    const char* name;
+    int answer; // button pressed; -1 closes the box
+    bool printed;
+    int scaleAfter;
+};
+
+void PrintTo(const TooLargeCase& c, std::ostream* os) { *os << c.name; }
+
+class PaperHouseTooLarge : public PaperHouseDocumentTest, public ::testing::WithParamInterface<TooLargeCase> {};
+
+TEST_P(PaperHouseTooLarge, PrintingNamesTheLargestScaleThatFits)
+{
+    const TooLargeCase& c = GetParam();
+    TPapierHausFrame& house = House();
+    house.EditHausLaenge->setText(QStringLiteral("15"));
+    house.EditHausBreite->setText(QStringLiteral("12"));
+    house.EditHaushoehe->setText(QStringLiteral("10"));
+    dialogs.choiceAnswers = {c.answer};
+    house.BitBtnPDFErstellungPapierhaus->click();
+
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("Das Modell passt bei 1 : 125 nicht auf A4. Passend wäre 1 : 144.")});
+    ASSERT_EQ(dialogs.choiceButtons.size(), 1);
+    EXPECT_EQ(dialogs.choiceButtons[0],
+              (QStringList{QStringLiteral("Maßstab übernehmen"), QStringLiteral("Trotzdem drucken")}));
+    EXPECT_EQ(house.TrackBarMasstab->value(), c.scaleAfter);
+    EXPECT_EQ(house.Parameters().Massstab, c.scaleAfter);
+    EXPECT_EQ(shell.opened.size(), c.printed ? 1 : 0);
+    EXPECT_EQ(TempFiles().size(), c.printed ? 1 : 0) << TempFiles().join(", ").toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    if (c.printed)
+        EXPECT_EQ(PdfReader(TempFile(QStringLiteral("Papier-Haus"))).pageCount(), 3); // the walls on two pages
+    // Once it fits, printing asks nothing.
+    if (c.scaleAfter != 125) {
+        house.PrintFrame();
+        EXPECT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(shell.opened.size(), 2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, PaperHouseTooLarge,
+                         ::testing::Values(TooLargeCase{"take_the_scale", 0, true, 144},
+                                           TooLargeCase{"print_anyway", 1, true, 125},
+                                           TooLargeCase{"box_closed", -1, false, 125}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- failures ----------------------------------------------------------------
 

@@ -14,6 +14,17 @@ bool ScriptedDialogs::askYesNo(const QString& text)
     return a;
 }
 
+int ScriptedDialogs::askChoice(const QString& text, const QStringList& buttons)
+{
+    messages << text;
+    choiceButtons << buttons;
+    if (choiceAnswers.empty())
+        return -1;
+    const int a = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return a;
+}
+
 std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&)
 {
     if (colorAnswers.empty())

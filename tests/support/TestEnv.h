@@ -22,12 +22,15 @@ class ScriptedDialogs final : public platform::Dialogs {
 public:
     QStringList messages;
     std::deque<bool> yesNoAnswers;
+    std::deque<int> choiceAnswers; // button index; -1 closes the box
+    QList<QStringList> choiceButtons;
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<QString> openAnswers, saveAnswers, folderAnswers;
     QStringList saveTitles, folderTitles;
 
     void showMessage(const QString& text) override { messages << text; }
     bool askYesNo(const QString& text) override;
+    int askChoice(const QString& text, const QStringList& buttons) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     QString getOpenFileName(const QString&, const QString&, const QString&) override;
     QString getSaveFileName(const QString& title, const QString&, const QString&) override;
