@@ -251,18 +251,26 @@ double LegendLeft(double pageWidth)
     return std::max(pageWidth - 154, kPrintMargin);
 }
 
-// The module legend at the foot of the roof page; returns its box.
-QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth, double pageHeight)
+// The module legend at the foot of the roof page, the maker's logo beside
+// or above it where it stays off the pieces; returns its box.
+QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth, double pageHeight,
+                    const std::vector<QRectF>& occupied)
 {
     const double x0 = LegendLeft(pageWidth), y0 = pageHeight - kPrintMargin - 38;
+    const QRectF area = PrintArea(pageWidth, pageHeight);
     QRectF box;
     if (!roof.MakerLogo.isNull() && roof.MakerLogo.height() > 0) {
         const double h = 20, w = h * roof.MakerLogo.width() / roof.MakerLogo.height();
-        // Where the legend leaves no room beside it, the logo stands above it.
-        const bool beside = 52 + w + 3 <= x0;
-        const QRectF logo = beside ? QRectF(52, pageHeight - kPrintMargin - h, w, h) : QRectF(x0, y0 - 3 - h, w, h);
-        pdf.DrawImage(logo, roof.MakerLogo);
-        box = logo;
+        // Beside the legend above the maker line, or else above the legend.
+        const QRectF beside(52, area.bottom() - LineHeight(12) - 1 - h, w, h);
+        const QRectF above(x0, y0 - 3 - h, w, h);
+        for (const QRectF& logo : {beside, above}) {
+            if ((logo == beside && logo.right() + 3 > x0) || !Free(logo, occupied, area))
+                continue;
+            pdf.DrawImage(logo, roof.MakerLogo);
+            box = logo;
+            break;
+        }
     }
     const double h = 38, w = h * roof.ModulePicture.width() / std::max(1, roof.ModulePicture.height());
     pdf.DrawImage(QRectF(x0, y0, w, h), roof.ModulePicture);
@@ -327,7 +335,6 @@ struct TPaperHouseKit {
     bool split = false;
     bool whiteBelow = false; // the second roof layer under the roof planes instead of beside them
     std::unique_ptr<TKitPage> walls, extraWalls, roof;
-    QRectF roofArea;
 
     bool Fits() const
     {
@@ -425,16 +432,23 @@ void AddRoofPage(TPaperHouseKit& kit, bool whiteBelow)
         kit.roof->AddPicture(QRectF(QPointF(d.X(0), d.Y(0)), QPointF(d.X(e), d.Y(-g))), &in.roofPlanner->RoofWithModules);
         kit.roof->AddPicture(QRectF(QPointF(d.X(0), d.Y(g)), QPointF(d.X(e), d.Y(0))), &in.roofPlanner->RoofSecondSide);
     }
-    // Between the heading and the module legend where both leave room.
+    // Under the heading and the maker line, above the module legend and,
+    // where it cannot stand beside the legend, the maker's logo.
     const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
-    QRectF band = area.adjusted(0, LineHeight(12) + 1, 0, 0);
-    if (HasLegend(in))
-        band.setBottom(in.pageHeight - kPrintMargin - 38 - 2);
-    if (kit.roof->Bounds().height() <= band.height() && kit.roof->Bounds().width() <= band.width())
-        kit.roof->Place(band);
-    else
-        kit.roof->Place(area);
-    kit.roofArea = band;
+    const QRectF band = area.adjusted(0, 2 * LineHeight(12) + 1.5, 0, 0);
+    std::vector<QRectF> bands;
+    if (HasLegend(in)) {
+        const double legendTop = in.pageHeight - kPrintMargin - 38;
+        const QImage& logo = in.roofPlanner->MakerLogo;
+        if (!logo.isNull() && logo.height() > 0 && 52 + 20.0 * logo.width() / logo.height() + 3 > LegendLeft(in.pageWidth))
+            bands.push_back(QRectF(QPointF(band.left(), band.top()), QPointF(band.right(), legendTop - 3 - 20 - 2)));
+        bands.push_back(QRectF(QPointF(band.left(), band.top()), QPointF(band.right(), legendTop - 2)));
+    }
+    bands.push_back(band);
+    bands.push_back(area);
+    for (const QRectF& b : bands)
+        if (kit.roof->Place(b) || &b == &bands.back())
+            break;
 }
 
 std::unique_ptr<TPaperHouseKit> ComposeKit(const TPaperHousePdfInput& in)
@@ -467,7 +481,7 @@ void RoofPage(PdfWriter& pdf, const TPaperHouseKit& kit)
     QRectF legend;
     // After the roof planes, so that neither hides the other's edge.
     if (HasLegend(in))
-        legend = ModuleLegend(pdf, *in.roofPlanner, in.pageWidth, in.pageHeight);
+        legend = ModuleLegend(pdf, *in.roofPlanner, in.pageWidth, in.pageHeight, occupied);
     if (!legend.isNull())
         occupied.push_back(legend.adjusted(-2, -2, 2, 2));
     occupied.push_back(QRectF(10, area.top(), area.right() - 10, LineHeight(12)));
@@ -476,7 +490,6 @@ void RoofPage(PdfWriter& pdf, const TPaperHouseKit& kit)
     const std::vector<TTextSpot> spots = {
         {footerX, area.bottom() - h, (legend.isNull() ? area.right() : legend.left() - 3) - footerX},
         {10, area.top() + h + 0.5, area.right() - 10},
-        {area.left(), area.bottom() - h, area.width()},
     };
     if (PlaceLine(pdf, MakerLine(), 12, 0, spots, occupied, area, kMinFooterSize).isEmpty())
         PlaceLine(pdf, MakerLine(), 12, 0, spots, occupied, area, kMinFittedSize);
@@ -539,11 +552,15 @@ void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     const QRectF banner = Banner(pdf, in.banner, in.pageWidth, in.pageHeight, occupied, in.pageWidth - 140);
     MakerFooter(pdf, in.pageWidth, in.pageHeight, occupied, banner);
 
-    // Walls 3 and 4 with the second gable where the four walls are too wide.
+    // Walls 3 and 4 with the second gable where the four walls are too wide;
+    // the banner goes there when the first page had no room for it.
     if (kit->extraWalls) {
         pdf.NewPage();
         kit->extraWalls->Draw(pdf);
-        MakerFooter(pdf, in.pageWidth, in.pageHeight, kit->extraWalls->Occupied(), {});
+        const std::vector<QRectF> extra = kit->extraWalls->Occupied();
+        const QRectF moved =
+            banner.isEmpty() ? Banner(pdf, in.banner, in.pageWidth, in.pageHeight, extra, in.pageWidth - 140) : QRectF();
+        MakerFooter(pdf, in.pageWidth, in.pageHeight, extra, moved);
     }
 
     pdf.NewPage();
@@ -605,7 +622,10 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
         TNetWall plate = Piece(1.4, 4.0, B, B, p.ColorHauswand);
         plate.flaps = {true, true, true, true};
         page.Net().AddWall(plate, {kRoofGlue, kRoofGlue, kRoofGlue, kRoofGlue});
-        page.Place(turnedArea.adjusted(0, LineHeight(12) + 1, 0, 0));
+        // Under the two text lines and above the banner.
+        const double foot = in.banner.isNull() ? LineHeight(12) + 1 : 18 + 4.4 + LineHeight(10) + 1;
+        if (!page.Place(turnedArea.adjusted(0, 2 * LineHeight(12) + 1, 0, -foot)))
+            page.Place(turnedArea);
         page.Draw(pdf);
     }
     TextSettings(pdf, 12);

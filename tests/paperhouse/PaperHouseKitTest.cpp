@@ -8,6 +8,7 @@
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
 
+#include <QFile>
 #include <QLineF>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -110,6 +111,8 @@ protected:
         else
             DrawPaperHousePages(pdf, in);
         pdf.EndDoc();
+        if (qEnvironmentVariableIsSet("KIT_DUMP")) // TEMP
+            QFile::copy(path, qEnvironmentVariable("KIT_DUMP") + QLatin1Char('/') + QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".pdf"));
         return path;
     }
 };
@@ -310,7 +313,8 @@ TEST_P(KitGlue, EveryFlapNumberHasItsPartnerAndStaysOffWindowsAndDoors)
 
 INSTANTIATE_TEST_SUITE_P(Documents, KitGlue,
                          ::testing::Values(KitCase{"default_house"}, KitCase{.name = "extra_wall_page", .scale = 87},
-                                           KitCase{.name = "a5_landscape", .index = 0}),
+                                           KitCase{.name = "a5_landscape", .index = 0},
+                                           KitCase{.name = "a5_portrait", .index = 0, .portrait = true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- fitting the page ---------------------------------------------------------------------
@@ -342,6 +346,8 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"default_house_fits", KitCase{"default"}, 0.6, true, 87},
         FitCase{"house_15m_needs_1_144", KitCase{.name = "15m", .length = 15, .width = 12, .height = 10}, 0.6, false,
                 144},
+        FitCase{"default_house_a5_portrait_needs_1_144", KitCase{.name = "a5p", .index = 0, .portrait = true}, 0.6,
+                false, 144},
         FitCase{"house_15m_a3_fits", KitCase{.name = "15m_a3", .index = 2, .length = 15, .width = 12, .height = 10}, 0.6,
                 true, 120},
         FitCase{"wide_overhangs_on_a5_fit_nowhere",

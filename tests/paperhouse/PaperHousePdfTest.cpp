@@ -2,6 +2,7 @@
 #include "paperhouse/PaperHousePdf.h"
 #include "pdf/PdfWriter.h"
 #include "tests/paperhouse/PdfPlacements.h"
+#include "tests/support/PdfContent.h"
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
 
@@ -146,9 +147,11 @@ INSTANTIATE_TEST_SUITE_P(
         PagesCase{"a3_portrait", "europäisch", 2, true, 125, true, false, {{297, 420}, {297, 420}}},
         PagesCase{"a5_portrait", "europäisch", 0, true, 125, true, false,
                   {{148.49, 210.01}, {148.49, 210.01}, {148.49, 210.01}}},
-        PagesCase{"letter_landscape", "nordamerikanisch", 1, false, 125, true, false, {{279, 216}, {279, 216}}},
+        // 275.2 mm of walls and the 6 mm flap are wider than the letter page inside its margins.
+        PagesCase{"letter_landscape", "nordamerikanisch", 1, false, 125, true, false,
+                  {{279, 216}, {279, 216}, {279, 216}}},
         PagesCase{"letter_landscape_without_roof_planner", "nordamerikanisch", 1, false, 125, false, false,
-                  {{279, 216}, {279, 216}}},
+                  {{279, 216}, {279, 216}, {279, 216}}},
         PagesCase{"high_rise_a4_landscape_125", "europäisch", 1, false, 125, true, true,
                   {kA4Portrait, kA4Portrait, kA4Landscape, kA4Landscape}},
         PagesCase{"high_rise_a4_landscape_167", "europäisch", 1, false, 167, true, true,
@@ -159,49 +162,54 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- true to scale -----------------------------------------------------------------
 
-// Finds the outlines of the pieces on the page: each dark run across a short
-// line of pixels rendered at 1200 dpi, as its centre in mm.
+// Finds the outlines of the pieces on the page from the lines its content
+// streams stroke (cut lines solid, fold lines dashed alike).
 class OutlineProbe {
 public:
-    explicit OutlineProbe(const QString& path) : m_pdf(path) {}
+    explicit OutlineProbe(const QString& path) : m_pages(tandrel::test::ReadPdfContent(path)) {}
 
-    // Centre of the outline crossing the row y nearest to x (searched ±1.5 mm).
+    // The outline crossing the row y nearest to x (searched ±1.5 mm).
     std::optional<double> VerticalEdge(int page, double x, double y) const { return Find(page, x, y, true); }
-    // Centre of the outline crossing the column x nearest to y.
+    // The outline crossing the column x nearest to y.
     std::optional<double> HorizontalEdge(int page, double x, double y) const { return Find(page, y, x, false); }
+    // The leftmost stroked point of the page.
+    double LeftmostLine(int page) const
+    {
+        double left = 1e9;
+        for (const auto& p : m_pages.at(std::size_t(page)).paths)
+            if (p.stroked)
+                for (const auto& sp : p.subpaths)
+                    for (const QPointF& q : sp)
+                        left = std::min(left, q.x());
+        return left;
+    }
 
 private:
-    static constexpr double kDpi = 1200, kPx = kDpi / 25.4, kReach = 1.5;
+    static constexpr double kReach = 1.5;
 
     std::optional<double> Find(int page, double along, double at, bool row) const
     {
-        const QRectF window = row ? QRectF(along - kReach, at - 0.05, 2 * kReach, 0.1)
-                                  : QRectF(at - 0.05, along - kReach, 0.1, 2 * kReach);
-        const QImage img = m_pdf.renderWindow(page, window, kDpi);
-        if (img.isNull())
+        if (page < 0 || std::size_t(page) >= m_pages.size())
             return std::nullopt;
-        const double origin = std::floor((row ? window.left() : window.top()) * kPx);
-        const int n = row ? img.width() : img.height();
-        auto dark = [&](int i) {
-            const QRgb c = row ? img.pixel(i, img.height() / 2) : img.pixel(img.width() / 2, i);
-            return qGray(c) < 50;
-        };
         std::optional<double> best;
-        for (int i = 0; i < n; ++i) {
-            if (!dark(i))
+        for (const auto& p : m_pages[std::size_t(page)].paths) {
+            if (!p.stroked)
                 continue;
-            int j = i;
-            while (j + 1 < n && dark(j + 1))
-                ++j;
-            const double centre = (origin + (i + j + 1) / 2.0) / kPx;
-            if (!best || std::abs(centre - along) < std::abs(*best - along))
-                best = centre;
-            i = j;
+            for (const auto& sp : p.subpaths)
+                for (std::size_t k = 1; k < sp.size(); ++k) {
+                    const double a1 = row ? sp[k - 1].y() : sp[k - 1].x(), a2 = row ? sp[k].y() : sp[k].x();
+                    const double b1 = row ? sp[k - 1].x() : sp[k - 1].y(), b2 = row ? sp[k].x() : sp[k].y();
+                    if (std::abs(a2 - a1) < 1e-9 || at < std::min(a1, a2) || at > std::max(a1, a2))
+                        continue;
+                    const double cross = b1 + (b2 - b1) * (at - a1) / (a2 - a1);
+                    if (std::abs(cross - along) <= kReach && (!best || std::abs(cross - along) < std::abs(*best - along)))
+                        best = cross;
+                }
         }
         return best;
     }
 
-    PdfReader m_pdf;
+    std::vector<tandrel::test::PdfContentPage> m_pages;
 };
 
 constexpr double kScaleTolerance = 0.1; // mm
@@ -214,7 +222,15 @@ TEST_P(TrueToScale, WallsFloorPlateAndGableRidgeLandWhereTheNetSays)
     const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, scale, false);
     const OutlineProbe probe(Write(in, false));
     const double k = 1000.0 / scale; // mm per metre
-    const double ox = 6.8, oy = 0.46 * 210;
+    // The net is moved inward as a whole until wall 1's flap (6 mm deep)
+    // clears the print margin; the walls' foot stays near 0.46 of the height.
+    const double leftmost = probe.LeftmostLine(0);
+    EXPECT_GE(leftmost, 5.0);
+    EXPECT_LE(leftmost, 5.5);
+    const double ox = leftmost + 6;
+    const auto foot = probe.HorizontalEdge(0, ox + 0.3 * k, 0.46 * 210);
+    ASSERT_TRUE(foot);
+    const double oy = *foot;
     auto X = [&](double x) { return ox + x * k; };
     auto Y = [&](double y) { return oy - y * k; };
     const double L = 10, B = 7.2, H = 5.8;
@@ -315,25 +331,43 @@ void ExpectTextAt(const PdfReader& pdf, int page, const QString& text, double x,
 
 TEST_F(PaperHousePdfTest, SummaryStandsOnTheFloorPlateBelowTheWalls)
 {
-    const PdfReader pdf(Write(Input(kPageFormatEuropean, 1, false, 125, true), false));
-    const double x = 6.8 + 1.5, y = 0.46 * 210 + 1.5;
-    ExpectTextAt(pdf, 0, QStringLiteral("PV-Modul: SI M260 black"), x, y);
-    ExpectTextAt(pdf, 0, QStringLiteral("Anzahl: 20 Leistung: 260 Wp"), x, y + 4.2);
-    ExpectTextAt(pdf, 0, QStringLiteral("Anlagenleistung: 5,2 kWp"), x, y + 8.4);
-    ExpectTextAt(pdf, 0, QStringLiteral("Internet: www.solarindustries-module.de"), x, y + 12.6);
-    ExpectTextAt(pdf, 0, QStringLiteral("Erstellt mit Tandrel https://www.norvi-software.de/tandrel"), x, y + 18.8, true);
-    ExpectTextAt(pdf, 0, QStringLiteral("Norvi GmbH, Software in der Solartechnik"), x, y + 23.0, true);
-    ExpectTextAt(pdf, 0, QStringLiteral("Lichtenbergstraße 14"), x, y + 27.0, true);
-    ExpectTextAt(pdf, 0, QStringLiteral("80331 München"), x, y + 31.0, true);
-    ExpectTextAt(pdf, 0, QStringLiteral("www.norvi-software.de"), x, y + 35.0, true);
-    ExpectTextAt(pdf, 0, QStringLiteral("Maßstab: 1:125"), x, y + 45.2);
+    const QString path = Write(Input(kPageFormatEuropean, 1, false, 125, true), false);
+    const PdfReader pdf(path);
+    // The floor plate: 80 × 57.6 mm under wall 1, whose flap marks the net's left.
+    const double plateLeft = OutlineProbe(path).LeftmostLine(0) + 6, plateRight = plateLeft + 80;
+    const auto first = pdf.findText(0, QStringLiteral("PV-Modul: SI M260 black"));
+    ASSERT_TRUE(first);
+    // Shrunk as a whole until the longest line fits the plate, not below 6 pt.
+    const double size = first->fontSize, f = size / 10;
+    EXPECT_GE(size, 6);
+    EXPECT_LT(size, 10);
+    const double x = plateLeft + 1.5, y = first->mm.top();
+    EXPECT_NEAR(first->mm.left(), x, kTextTolerance);
+    const std::pair<double, const char*> lines[] = {
+        {4.2, "Anzahl: 20 Leistung: 260 Wp"},
+        {8.4, "Anlagenleistung: 5,2 kWp"},
+        {12.6, "Internet: www.solarindustries-module.de"},
+        {18.8, "Erstellt mit Tandrel https://www.norvi-software.de/tandrel"},
+        {23.0, "Norvi GmbH, Software in der Solartechnik"},
+        {27.0, "Lichtenbergstraße 14"},
+        {31.0, "80331 München"},
+        {35.0, "www.norvi-software.de"},
+        {45.2, "Maßstab: 1:125"},
+    };
+    for (const auto& [dy, text] : lines) {
+        ExpectTextAt(pdf, 0, QString::fromUtf8(text), x, y + dy * f, dy > 15 && dy < 40);
+        const auto box = FindNear(pdf, 0, QString::fromUtf8(text), x, y + dy * f);
+        ASSERT_TRUE(box);
+        EXPECT_LE(box->mm.right(), plateRight - 1.5 + kTextTolerance) << text;
+        EXPECT_NEAR(box->fontSize, size, 0.01) << text;
+    }
 }
 
 TEST_F(PaperHousePdfTest, ModuleLegendStandsBesideTheModulePicture)
 {
     const PdfReader pdf(Write(Input(kPageFormatEuropean, 1, false, 125, true), false));
-    // Module picture 100 × 170 pixels, 38 mm high at (297 - 154, 210 - 40).
-    const double x0 = 143, y0 = 170, w = 38.0 * 100 / 170;
+    // Module picture 100 × 170 pixels, 38 mm high at (297 - 154), ending at the 5 mm margin.
+    const double x0 = 143, y0 = 167, w = 38.0 * 100 / 170;
     const double x1 = x0 + w + 2, x2 = x0 + w + 28;
     ExpectTextAt(pdf, 1, QStringLiteral("Verwendetes PV-Modul:"), x1, y0 + 5.6);
     const std::pair<const char*, const char*> rows[] = {
@@ -347,7 +381,7 @@ TEST_F(PaperHousePdfTest, ModuleLegendStandsBesideTheModulePicture)
         y += 4.2;
     }
     ExpectTextAt(pdf, 1, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 10,
-                 4.8);
+                 5);
 }
 
 TEST_F(PaperHousePdfTest, WithoutRoofPlannerTheRoofPlanesStayBareAndNoSummaryIsWritten)
@@ -419,7 +453,8 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, TextsOnThePage,
     ::testing::Values(PagesCase{"a4_landscape", "europäisch", 1, false, 125, true, false, {}},
                       PagesCase{"a3_portrait", "europäisch", 2, true, 125, true, false, {}},
-                      PagesCase{"a5_portrait", "europäisch", 0, true, 125, true, false, {}},
+                      // At 1 : 125 the house does not fit A5 portrait (and the program says so).
+                      PagesCase{"a5_portrait", "europäisch", 0, true, 160, true, false, {}},
                       PagesCase{"letter_landscape", "nordamerikanisch", 1, false, 125, true, false, {}},
                       PagesCase{"high_rise_a4_landscape", "europäisch", 1, false, 125, true, true, {}},
                       PagesCase{"high_rise_letter_landscape", "nordamerikanisch", 1, false, 125, true, true, {}}),
@@ -427,14 +462,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PaperHousePdfTest, OnASmallPageTheMakerLogoStandsAboveTheLegend)
 {
-    // A5 portrait: the legend starts at the page's left margin, so the logo
-    // cannot stand beside it.
-    const PdfReader pdf(Write(Input(kPageFormatEuropean, 0, true, 125, true), false));
+    // A5 portrait: the legend starts at the page's print margin, so the logo
+    // cannot stand beside it (at 1 : 160, where the house fits the page).
+    const PdfReader pdf(Write(Input(kPageFormatEuropean, 0, true, 160, true), false));
     const int last = pdf.pageCount() - 1;
     const QImage page = pdf.render(last, 72);
     const double height = pdf.pageSizeMm(last).height();
-    EXPECT_EQ(PdfReader::colorAtMm(page, 72, 2 + 10, height - 40 - 3 - 10), QColor(0, 90, 160));
-    ExpectTextAt(pdf, last, QStringLiteral("Verwendetes PV-Modul:"), 2 + 38.0 * 100 / 170 + 2, height - 40 + 5.6);
+    EXPECT_EQ(PdfReader::colorAtMm(page, 72, 5 + 10, height - 43 - 3 - 10), QColor(0, 90, 160));
+    ExpectTextAt(pdf, last, QStringLiteral("Verwendetes PV-Modul:"), 5 + 38.0 * 100 / 170 + 2, height - 43 + 5.6);
 }
 
 // --- the high-rise --------------------------------------------------------------
@@ -460,35 +495,43 @@ TEST_P(HighRiseMeasuresTest, WidthIsLimitedAndHeightFillsTheTurnedPage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, HighRiseMeasuresTest,
-                         ::testing::Values(MeasuresCase{"a4_landscape_125", 125, 297, 22.5, 37.125},
-                                           MeasuresCase{"a4_landscape_166", 166, 297, 29.88, 49.302},
-                                           MeasuresCase{"a4_landscape_167", 167, 297, 30, 49.599},
-                                           MeasuresCase{"a4_portrait_350", 350, 210, 30, 73.5}),
+                         // The height leaves the 5 mm print margins and half a millimetre for the outline.
+                         ::testing::Values(MeasuresCase{"a4_landscape_125", 125, 297, 22.5, 35.75},
+                                           MeasuresCase{"a4_landscape_166", 166, 297, 29.88, 47.476},
+                                           MeasuresCase{"a4_landscape_167", 167, 297, 30, 47.762},
+                                           MeasuresCase{"a4_portrait_350", 350, 210, 30, 69.65}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PaperHousePdfTest, HighRiseFacadeCarriesTwentyFiveModulesOnStoreysOneToTwelve)
+TEST_F(PaperHousePdfTest, HighRiseFacadeCarriesTwentyFiveModulesOnStoreysOneToEleven)
 {
+    // 35.75 m of facade: 12 storeys of 2.8 m, modules on all but the ground storey.
     const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, 125, false);
     const QString path = Write(in, true);
     const auto placements = tandrel::test::ImagePlacements(path);
     ASSERT_EQ(placements.size(), 4u);
-    // Module placements by their bottom edge (mm from the page top).
-    const double k = 8, oy = 297 - 0.1;
+    const double k = 8;
+    std::vector<QRectF> modules;
+    for (const auto& p : placements[0])
+        if (std::abs(p.mm.width() - 0.9 * 0.995 * k) <= 0.01)
+            modules.push_back(p.mm);
+    ASSERT_FALSE(modules.empty());
+    // Storey 1's modules are the lowest; each storey 2.8 m above the last.
+    double lowest = 0;
+    for (const QRectF& m : modules)
+        lowest = std::max(lowest, m.bottom());
     std::map<int, int> perStorey;
-    for (const auto& p : placements[0]) {
-        if (std::abs(p.mm.width() - 0.9 * 0.995 * k) > 0.01)
-            continue;
-        const double bottom = p.mm.bottom();
-        // bottom = oy - (yk - 0.5 - 0.08) k with yk = 2.8 × storey
-        const double storey = ((oy - bottom) / k + 0.58) / 2.8;
+    for (const QRectF& m : modules) {
+        const double storey = 1 + (lowest - m.bottom()) / (2.8 * k);
         EXPECT_NEAR(storey, std::round(storey), 1e-3);
-        EXPECT_NEAR(p.mm.height(), (1.46 + 0.16) * k, 0.01);
+        EXPECT_NEAR(m.height(), (1.46 + 0.16) * k, 0.01);
         ++perStorey[int(std::lround(storey))];
     }
     std::map<int, int> expected;
-    for (int storey = 1; storey <= 12; ++storey)
+    for (int storey = 1; storey <= 11; ++storey)
         expected[storey] = 25;
     EXPECT_EQ(perStorey, expected);
+    // Storey 1's modules start 2.8 − 0.58 m above the facade's foot, which ends at the margin.
+    EXPECT_NEAR(lowest, 297 - 5 - 0.2 - (2.8 - 0.58) * k, 0.05);
 }
 
 TEST_F(PaperHousePdfTest, HighRisePyramidRowsForATwentyOneAndAHalfMetreBase)
@@ -550,8 +593,13 @@ TEST_P(HighRiseGablePage, GableAndPlateStayOnThePage)
     const QImage plate = pdf.render(3, 72);
     const double left = 12 + 0.2 * k;
     EXPECT_EQ(PdfReader::colorAtMm(gable, 72, left + 1, base - 0.5), Colour(in.params.ColorGiebel));
-    EXPECT_EQ(PdfReader::colorAtMm(plate, 72, left + 1, base - 1), Colour(in.params.ColorLaschen));
-    EXPECT_EQ(PdfReader::colorAtMm(plate, 72, left + b * k - 1, base - b * k + 1), Colour(in.params.ColorLaschen));
+    // The base plate: the tower's footprint (b + 1 m square) in the wall colour, moved at most
+    // the few millimetres its flaps need to clear the margins.
+    const double side = (b + 1) * k;
+    for (const double dx : {20.0, side / 2, side - 20})
+        for (const double dy : {-20.0, -side / 2, -side + 20})
+            EXPECT_EQ(PdfReader::colorAtMm(plate, 72, left + dx, base + dy), Colour(in.params.ColorHauswand))
+                << dx << ", " << dy;
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, HighRiseGablePage,
@@ -579,8 +627,9 @@ TEST_F(PaperHousePdfTest, NeedsExtraWallPageWhenTheFourWallsAreWiderThanThePage)
     p.Massstab = 87;
     EXPECT_TRUE(NeedsExtraWallPage(p, 297)); // 395.4 mm
     p.Massstab = 125;
-    EXPECT_FALSE(NeedsExtraWallPage(p, 275.2));
-    EXPECT_TRUE(NeedsExtraWallPage(p, 275.1));
+    // 275.2 mm of walls, the 6 mm flap, the outline and two 5 mm margins.
+    EXPECT_FALSE(NeedsExtraWallPage(p, 291.7));
+    EXPECT_TRUE(NeedsExtraWallPage(p, 291.5));
 }
 
 } // namespace
