@@ -80,7 +80,11 @@ QRectF TKitPage::Bounds() const
 {
     QRectF bounds;
     for (const TNetShape& s : m_net.Shapes()) {
-        const QRectF box = Box(Corners(s)).adjusted(-kInkReach, -kInkReach, kInkReach, kInkReach);
+        const std::vector<QPointF> c = Corners(s);
+        std::vector<QPointF> scaled;
+        for (const QPointF& p : c)
+            scaled.push_back(p * m_scale);
+        const QRectF box = Box(scaled).adjusted(-kInkReach, -kInkReach, kInkReach, kInkReach);
         bounds = bounds.isNull() ? box : bounds.united(box);
     }
     return bounds;
@@ -104,7 +108,7 @@ bool TKitPage::Place(const QRectF& area)
 
 QPointF TKitPage::Map(double x, double y) const
 {
-    return QPointF(Device().X(x), Device().Y(y)) + m_shift;
+    return QPointF(Device().X(x), Device().Y(y)) * m_scale + m_shift;
 }
 
 QRectF TKitPage::MapRect(double x, double y, double width, double height) const
@@ -117,7 +121,12 @@ std::vector<QRectF> TKitPage::Occupied() const
     std::vector<QRectF> boxes;
     for (const TNetShape& s : m_net.Shapes())
         if (Outline(s))
-            boxes.push_back(Box(Corners(s)).translated(m_shift).adjusted(-kInkReach, -kInkReach, kInkReach, kInkReach));
+        {
+            const QRectF b = Box(Corners(s));
+            boxes.push_back(QRectF(b.topLeft() * m_scale, b.bottomRight() * m_scale)
+                                .translated(m_shift)
+                                .adjusted(-kInkReach, -kInkReach, kInkReach, kInkReach));
+        }
     return boxes;
 }
 
@@ -144,7 +153,7 @@ QPointF TKitPage::Label(const TNetMark& mark, double width, double height) const
 void TKitPage::Draw(PdfWriter& pdf) const
 {
     const std::vector<TNetShape>& shapes = m_net.Shapes();
-    auto moved = [&](QPointF p) { return p + m_shift; };
+    auto moved = [&](QPointF p) { return p * m_scale + m_shift; };
 
     // Fills and pictures first: a wall picture must not hide a fold line.
     pdf.SetPen(0, 1, PdfWriter::PenStyle::Clear);
@@ -170,7 +179,7 @@ void TKitPage::Draw(PdfWriter& pdf) const
     }
 
     for (const auto& [at, picture] : m_pictures)
-        pdf.DrawImage(at.translated(m_shift), *picture);
+        pdf.DrawImage(QRectF(moved(at.topLeft()), moved(at.bottomRight())), *picture);
 
     // Cut and fold lines: an edge another piece (or a flap) shares is folded,
     // every other edge of a piece is cut; a shared edge is drawn once.
@@ -212,6 +221,8 @@ void TKitPage::Draw(PdfWriter& pdf) const
     for (const QLineF& l : folds)
         pdf.Line(l.x1(), l.y1(), l.x2(), l.y2());
 
+    if (m_scale != 1)
+        return;
     // Glue numbers: on the flap, and on a white spot just inside the edge it
     // goes to, where a wall picture would make it hard to read.
     pdf.SetFont(QStringLiteral("Arial"), kGlueNumberSize, kPaperHouseTextColor, PdfWriter::Bold);

@@ -37,6 +37,10 @@ public:
     // moving); skipped when null or empty.
     void AddPicture(const QRectF& at, const QImage* picture);
 
+    // Draws everything this many times smaller or larger, without glue
+    // numbers unless at 1 (for the building guide's small pictures).
+    void SetScale(double scale) { m_scale = scale; }
+
     // The ink of the pieces before moving (outlines included).
     QRectF Bounds() const;
     // Moves the pieces into `area` as little as possible; false when they
@@ -60,6 +64,7 @@ private:
     std::vector<std::pair<QPointF, int>> m_marks;
     std::vector<std::pair<QRectF, const QImage*>> m_pictures;
     QPointF m_shift;
+    double m_scale = 1;
     bool m_fits = true;
 };
 

@@ -406,7 +406,6 @@ void AddRoofPage(TPaperHouseKit& kit, bool whiteBelow)
     // The white layer is folded under the roof planes; the gables' flaps
     // are glued to it where the gables stand, the overhang in from its ends.
     const TNetDevice& d = kit.roof->Device();
-    const double k = d.UnitsPerMetre;
     auto mark = [&](double x, double y, double inwardMm, int n) { kit.roof->AddMark({d.X(x) + inwardMm, d.Y(y)}, n); };
     if (!whiteBelow) {
         net.AddWall(Piece(e, 0, e, g, kWhite));
@@ -425,7 +424,6 @@ void AddRoofPage(TPaperHouseKit& kit, bool whiteBelow)
         mark(ox, -2.5 * g, 2.5, glue.gable2Left);
         mark(ox, -1.5 * g, 2.5, glue.gable2Right);
     }
-    (void)k;
     // The roof planner's renderings: the lower plane always shows the
     // modules, the upper one only with two roof sides.
     if (in.roofPlanner) {
@@ -469,10 +467,8 @@ std::unique_ptr<TPaperHouseKit> ComposeKit(const TPaperHousePdfInput& in)
 void RoofPage(PdfWriter& pdf, const TPaperHouseKit& kit)
 {
     const TPaperHousePdfInput& in = kit.in;
-    const TPaperHouseParams& p = in.params;
     const TKitPage& page = *kit.roof;
     page.Draw(pdf);
-    (void)p;
     const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
     FittedText(pdf, 10, area.top(),
                QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 12,
@@ -495,6 +491,91 @@ void RoofPage(PdfWriter& pdf, const TPaperHouseKit& kit)
         PlaceLine(pdf, MakerLine(), 12, 0, spots, occupied, area, kMinFittedSize);
 }
 
+
+// Rows of text no wider than `width` in the current font.
+QStringList Wrap(PdfWriter& pdf, const QString& text, double width)
+{
+    QStringList rows;
+    QString row;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = row.isEmpty() ? word : row + QLatin1Char(' ') + word;
+        if (!row.isEmpty() && pdf.TextWidth(longer) > width) {
+            rows << row;
+            row = word;
+        } else {
+            row = longer;
+        }
+    }
+    if (!row.isEmpty())
+        rows << row;
+    return rows;
+}
+
+QString Range(int first, int last)
+{
+    return first == last ? QString::number(first) : QStringLiteral("%1 bis %2").arg(first).arg(last);
+}
+
+// The last page: how the kit is put together, step by step, each with a
+// small picture of the pieces it is about, drawn from the same net.
+void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
+{
+    const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
+    TextSettings(pdf, 14, PdfWriter::Bold);
+    pdf.TextOut(area.left(), area.top(), QStringLiteral("Bauanleitung"));
+    const TGlueNumbers g = GlueNumbers(split);
+    const QString walls = split ? QStringLiteral("den Laschen %1 und %2").arg(g.wallRing).arg(g.wallSplit)
+                                : QStringLiteral("der Lasche %1").arg(g.wallRing);
+    struct Step {
+        QString text;
+        int picture; // 0: the walls page, 1: the roof page
+    };
+    const Step steps[] = {
+        {QStringLiteral("Alle Teile an den durchgezogenen Linien ausschneiden, auch die grauen Klebelaschen."), 0},
+        {QStringLiteral("An allen gestrichelten Linien nach hinten falten und die Falze mit dem Fingernagel "
+                        "nachziehen."),
+         0},
+        {QStringLiteral("Die Wände zu einem Kasten schließen: mit %1 an die Kante mit derselben Zahl kleben.").arg(walls),
+         0},
+        {QStringLiteral("Die Bodenplatte einklappen und mit den Laschen %1 an die Wände kleben.")
+             .arg(Range(g.floorLeft, g.floorRight)),
+         0},
+        {QStringLiteral("Das Dach ausschneiden, die weiße Hälfte an der gestrichelten Linie darunter falten und "
+                        "aufkleben; dann am First knicken."),
+         1},
+        {QStringLiteral("Zuletzt das Dach aufsetzen: die Giebellaschen %1 an die gleich nummerierten Stellen unter "
+                        "dem Dach kleben.")
+             .arg(Range(g.gable1Left, g.gable2Right)),
+         1},
+    };
+    const int columns = in.pageWidth >= in.pageHeight ? 3 : 2, rows = 6 / columns;
+    const double top = area.top() + LineHeight(14) + 3, gap = 4;
+    const double cellWidth = (area.width() - (columns - 1) * gap) / columns;
+    const double cellHeight = (area.bottom() - top - (rows - 1) * gap) / rows;
+    const std::unique_ptr<TPaperHouseKit> kit = ComposeKit(in);
+    for (int i = 0; i < 6; ++i) {
+        const QRectF cell(area.left() + (i % columns) * (cellWidth + gap), top + (i / columns) * (cellHeight + gap),
+                          cellWidth, cellHeight);
+        TextSettings(pdf, 9, PdfWriter::Bold);
+        pdf.TextOut(cell.left(), cell.top(), QStringLiteral("%1.").arg(i + 1));
+        TextSettings(pdf, 9);
+        double y = cell.top();
+        for (const QString& row : Wrap(pdf, steps[i].text, cell.width() - 6)) {
+            pdf.TextOut(cell.left() + 6, y, row);
+            y += LineHeight(9);
+        }
+        const QRectF picture(cell.left() + 6, y + 2, cell.width() - 6, cell.bottom() - y - 2);
+        TKitPage& page = steps[i].picture == 0 ? *kit->walls : *kit->roof;
+        page.SetScale(1);
+        const QRectF bounds = page.Bounds();
+        if (bounds.width() <= 0 || bounds.height() <= 0 || picture.height() < 5)
+            continue;
+        // The outline's reach does not shrink with the picture.
+        page.SetScale(std::min((picture.width() - 1) / bounds.width(), (picture.height() - 1) / bounds.height()));
+        page.Place(picture);
+        page.Draw(pdf);
+    }
+}
 }  // namespace
 
 bool NeedsExtraWallPage(const TPaperHouseParams& p, double pageWidth)
@@ -565,6 +646,8 @@ void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
 
     pdf.NewPage();
     RoofPage(pdf, *kit);
+    pdf.NewPage();
+    BuildingGuide(pdf, in, kit->split);
 }
 
 void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)

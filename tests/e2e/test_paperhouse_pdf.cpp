@@ -37,7 +37,7 @@ TEST_F(ProgramTest, PrintsThePaperHouseAndThenTheHighRise)
 
     // Printed before the roof planner existed: no summary, no legend.
     const PdfReader first(house);
-    ASSERT_EQ(first.pageCount(), 2);
+    ASSERT_EQ(first.pageCount(), 3); // walls, roof, building guide
     EXPECT_NEAR(first.pageSizeMm(0).width(), 297, 0.05);
     EXPECT_FALSE(first.pageText(0).contains("PV-Modul"));
     EXPECT_TRUE(first.pageText(1).contains("Dachfläche kann doppelt übereinander geklebt werden"));

@@ -113,7 +113,7 @@ TEST_F(PaperHouseDocumentTest, PdfButtonWritesThePaperHouseAndOpensItOnce)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(factory.FindFrame(1630), nullptr); // the output never creates the roof planner
     const PdfReader pdf(file);
-    ASSERT_EQ(pdf.pageCount(), 2);
+    ASSERT_EQ(pdf.pageCount(), 3); // walls, roof, building guide
     EXPECT_NEAR(pdf.pageSizeMm(0).width(), 297, 0.05);
     EXPECT_NEAR(pdf.pageSizeMm(0).height(), 210, 0.05);
     EXPECT_FALSE(pdf.pageText(0).contains(QStringLiteral("PV-Modul")));
@@ -132,7 +132,7 @@ TEST_F(PaperHouseDocumentTest, WithTheRoofPlannerThePrintCarriesItsModules)
     const QString file = TempFile(QStringLiteral("Papier-Haus"));
     ASSERT_EQ(shell.opened, QStringList{file});
     const PdfReader pdf(file);
-    ASSERT_EQ(pdf.pageCount(), 2);
+    ASSERT_EQ(pdf.pageCount(), 3);
     const QString summary = pdf.pageText(0);
     EXPECT_TRUE(summary.contains(QStringLiteral("PV-Modul: ") + roof->ModuleName)) << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("Anzahl: %1 Leistung:").arg(roof->CountActiveModules())))
@@ -143,7 +143,7 @@ TEST_F(PaperHouseDocumentTest, WithTheRoofPlannerThePrintCarriesItsModules)
     EXPECT_TRUE(legend.contains(roof->ModuleName)) << legend.toStdString();
     // The roof page shows both roof renderings, the module picture and the maker's logo.
     const auto placements = tandrel::test::ImagePlacements(file);
-    ASSERT_EQ(placements.size(), 2u);
+    ASSERT_EQ(placements.size(), 3u);
     EXPECT_EQ(placements[1].size(), roof->MakerLogoKey >= 0 ? 4u : 3u);
     ExpectQpdfClean(file);
 }
@@ -198,7 +198,7 @@ TEST_F(PaperHouseDocumentTest, HighRiseLeavesTheHouseAsTheUserMadeIt)
     house.PrintFrame();
     ASSERT_EQ(shell.opened.size(), 2);
     EXPECT_EQ(shell.opened[1], TempFile(QStringLiteral("Papier-Haus")));
-    EXPECT_EQ(PdfReader(shell.opened[1]).pageCount(), 3); // 2 × (12.5 + 7.2) × 8 = 315.2 mm > 297
+    EXPECT_EQ(PdfReader(shell.opened[1]).pageCount(), 4); // 2 × (12.5 + 7.2) × 8 = 315.2 mm > 297
 }
 
 // --- a model too large for its page ---------------------------------------------
@@ -235,7 +235,7 @@ TEST_P(PaperHouseTooLarge, PrintingNamesTheLargestScaleThatFits)
     EXPECT_EQ(TempFiles().size(), c.printed ? 1 : 0) << TempFiles().join(", ").toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     if (c.printed) {
-        EXPECT_EQ(PdfReader(TempFile(QStringLiteral("Papier-Haus"))).pageCount(), 3); // the walls on two pages
+        EXPECT_EQ(PdfReader(TempFile(QStringLiteral("Papier-Haus"))).pageCount(), 4); // the walls on two pages
     }
     // Once it fits, printing asks nothing.
     if (c.scaleAfter != 125) {
@@ -287,7 +287,7 @@ TEST_P(PaperHouseFailure, WriterFailureShowsItsMessageOnceAndLeavesNoFile)
     const QString file = TempFile(QString::fromUtf8(GetParam().document));
     EXPECT_EQ(shell.opened, QStringList{file});
     EXPECT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(PdfReader(file).pageCount(), GetParam().highRise ? 4 : 2);
+    EXPECT_EQ(PdfReader(file).pageCount(), GetParam().highRise ? 4 : 3);
 }
 
 TEST_P(PaperHouseFailure, NoFreeFileNameShowsTheMessageOnceAndWritesNothing)

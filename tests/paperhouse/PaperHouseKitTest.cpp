@@ -204,7 +204,7 @@ TEST_P(KitFolds, SharedEdgesAreDashedOnceAndOuterEdgesSolid)
     const double k = 1000.0 / p.Massstab, L = p.Hauslaenge, B = p.Hausbreite, H = p.Haushoehe;
     const double R = B / 2 * std::tan(p.DachNeigung * std::numbers::pi / 180);
     const bool split = NeedsExtraWallPage(p, in.pageWidth);
-    ASSERT_EQ(pages.size(), split ? 3u : 2u);
+    ASSERT_EQ(pages.size(), split ? 4u : 3u); // and the roof and the building guide
 
     // Per page: the net's folds in metres from wall 1's (page 2: wall 3's) bottom-left.
     using Fold = std::pair<QPointF, QPointF>;

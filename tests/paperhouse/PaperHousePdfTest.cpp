@@ -137,21 +137,23 @@ const QSizeF kA4Landscape(297, 210), kA4Portrait(210, 297);
 INSTANTIATE_TEST_SUITE_P(
     Formats, PaperHousePages,
     ::testing::Values(
-        PagesCase{"a4_landscape_125", "europäisch", 1, false, 125, true, false, {kA4Landscape, kA4Landscape}},
+        // The walls, the roof and the building guide.
+        PagesCase{"a4_landscape_125", "europäisch", 1, false, 125, true, false,
+                  {kA4Landscape, kA4Landscape, kA4Landscape}},
         PagesCase{"a4_landscape_87_extra_wall_page", "europäisch", 1, false, 87, true, false,
-                  {kA4Landscape, kA4Landscape, kA4Landscape}},
+                  {kA4Landscape, kA4Landscape, kA4Landscape, kA4Landscape}},
         PagesCase{"a4_landscape_125_without_roof_planner", "europäisch", 1, false, 125, false, false,
-                  {kA4Landscape, kA4Landscape}},
-        PagesCase{"a4_landscape_87_without_roof_planner", "europäisch", 1, false, 87, false, false,
                   {kA4Landscape, kA4Landscape, kA4Landscape}},
-        PagesCase{"a3_portrait", "europäisch", 2, true, 125, true, false, {{297, 420}, {297, 420}}},
+        PagesCase{"a4_landscape_87_without_roof_planner", "europäisch", 1, false, 87, false, false,
+                  {kA4Landscape, kA4Landscape, kA4Landscape, kA4Landscape}},
+        PagesCase{"a3_portrait", "europäisch", 2, true, 125, true, false, {{297, 420}, {297, 420}, {297, 420}}},
         PagesCase{"a5_portrait", "europäisch", 0, true, 125, true, false,
-                  {{148.49, 210.01}, {148.49, 210.01}, {148.49, 210.01}}},
+                  {{148.49, 210.01}, {148.49, 210.01}, {148.49, 210.01}, {148.49, 210.01}}},
         // 275.2 mm of walls and the 6 mm flap are wider than the letter page inside its margins.
         PagesCase{"letter_landscape", "nordamerikanisch", 1, false, 125, true, false,
-                  {{279, 216}, {279, 216}, {279, 216}}},
+                  {{279, 216}, {279, 216}, {279, 216}, {279, 216}}},
         PagesCase{"letter_landscape_without_roof_planner", "nordamerikanisch", 1, false, 125, false, false,
-                  {{279, 216}, {279, 216}, {279, 216}}},
+                  {{279, 216}, {279, 216}, {279, 216}, {279, 216}}},
         PagesCase{"high_rise_a4_landscape_125", "europäisch", 1, false, 125, true, true,
                   {kA4Portrait, kA4Portrait, kA4Landscape, kA4Landscape}},
         PagesCase{"high_rise_a4_landscape_167", "europäisch", 1, false, 167, true, true,
@@ -277,7 +279,7 @@ TEST_P(TrueToScale, RoofPlanesLieAboveAndBelowTheRidge)
     const TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, scale, false);
     const QString path = Write(in, false);
     const OutlineProbe probe(path);
-    const int roofPage = PdfReader(path).pageCount() - 1;
+    const int roofPage = PdfReader(path).pageCount() - 2; // before the building guide
     const double k = 1000.0 / scale, ox = 12, oy = 105;
     const double g = in.params.RoofGableSideLength(), e = in.params.RoofEavesSideLength();
     for (double y : {g, 0.0, -g}) {
@@ -440,7 +442,7 @@ TEST_P(TextsOnThePage, EveryTextLiesOnItsPage)
         if (besideBanner) {
             EXPECT_LT(footer->mm.right(), width - 140);
         }
-        const int last = pdf.pageCount() - 1;
+        const int last = pdf.pageCount() - 2; // the roof page, before the building guide
         const auto roofFooter = pdf.findText(last, QStringLiteral("Tandrel: Hersteller Norvi GmbH,"));
         const auto legend = pdf.findText(last, QStringLiteral("Verwendetes PV-Modul:"));
         ASSERT_TRUE(roofFooter && legend);
@@ -465,7 +467,7 @@ TEST_F(PaperHousePdfTest, OnASmallPageTheMakerLogoStandsAboveTheLegend)
     // A5 portrait: the legend starts at the page's print margin, so the logo
     // cannot stand beside it (at 1 : 160, where the house fits the page).
     const PdfReader pdf(Write(Input(kPageFormatEuropean, 0, true, 160, true), false));
-    const int last = pdf.pageCount() - 1;
+    const int last = pdf.pageCount() - 2; // the roof page, before the building guide
     const QImage page = pdf.render(last, 72);
     const double height = pdf.pageSizeMm(last).height();
     EXPECT_EQ(PdfReader::colorAtMm(page, 72, 5 + 10, height - 43 - 3 - 10), QColor(0, 90, 160));
