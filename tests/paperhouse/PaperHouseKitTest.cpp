@@ -8,7 +8,6 @@
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
 
-#include <QFile>
 #include <QLineF>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -111,8 +110,6 @@ protected:
         else
             DrawPaperHousePages(pdf, in);
         pdf.EndDoc();
-        if (qEnvironmentVariableIsSet("KIT_DUMP")) // TEMP
-            QFile::copy(path, qEnvironmentVariable("KIT_DUMP") + QLatin1Char('/') + QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".pdf"));
         return path;
     }
 };
