@@ -165,7 +165,7 @@ void TShowAdressDlg::ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* 
     LabelInternet->setText(entry.Internet);
     LabelBemerkung1->setText(entry.Bemerkung1);
     LabelBemerkung2->setText(entry.Bemerkung2);
-    Image1->setToolTip(QStringLiteral("Zur internetseite: ") + entry.Internet);
+    Image1->setToolTip(QStringLiteral("Zur Internetseite: ") + entry.Internet);
     LabelTaetigkeit->setText(BrancheTexts(entry.Branche));
     Image1->clear();
     try {

@@ -271,7 +271,7 @@ void AutomationScript::Execute(const QString& rawLine)
 
     static const QStringList known = {QStringLiteral("click"), QStringLiteral("set"), QStringLiteral("check"),
                                       QStringLiteral("select"), QStringLiteral("slide"), QStringLiteral("action"),
-                                      QStringLiteral("print")};
+                                      QStringLiteral("print"), QStringLiteral("leave")};
     if (!known.contains(command)) {
         Error(line, QStringLiteral("unknown command"));
         return;
@@ -284,6 +284,17 @@ void AutomationScript::Execute(const QString& rawLine)
 
     if (command == QLatin1String("print")) {
         Log(name + QLatin1Char('=') + valueText(target));
+        return;
+    }
+    if (command == QLatin1String("leave")) {
+        // As Tab away from the field: the edit takes what was typed.
+        auto* w = qobject_cast<QWidget*>(target);
+        if (!w) {
+            Error(line, QStringLiteral("not a widget"));
+            return;
+        }
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(w, &out);
         return;
     }
     if (command == QLatin1String("action")) {

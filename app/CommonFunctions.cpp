@@ -36,6 +36,27 @@ double StrToFloatLocal(const QString& text)
     return value;
 }
 
+double TypedToFloat(const QString& text)
+{
+    const QLocale locale;
+    const QString s = text.trimmed();
+    const QChar point = QLatin1Char('.');
+    if (locale.decimalPoint() == QLatin1String(",") && s.count(point) == 1 && !s.contains(QLatin1Char(','))) {
+        const QString after = s.mid(s.indexOf(point) + 1);
+        const bool thousands = after.size() == 3 && std::all_of(after.begin(), after.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+        if (!thousands) {
+            bool ok = false;
+            const double value = QLocale::c().toDouble(s, &ok);
+            if (!ok || !std::isfinite(value))
+                throw ConversionError(text);
+            return value;
+        }
+    }
+    return StrToFloatLocal(text);
+}
+
 double EditToFloat(const QLineEdit* edit)
 {
     if (!edit)

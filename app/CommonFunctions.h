@@ -27,6 +27,11 @@ extern const char* const kMakerWebSite;
 // Trims, removes the locale's thousands separators, converts with its decimal
 // separator; raises ConversionError on anything else.
 double StrToFloatLocal(const QString& text);
+// A number the user typed. As StrToFloatLocal, except that under a locale
+// with a decimal comma a text with exactly one point, no comma and not
+// exactly three digits after the point reads the point as the decimal
+// separator: "8.5" is 8,5, while "1.000" stays one thousand.
+double TypedToFloat(const QString& text);
 // The edit's text as a number; 0 when it is no number.
 double EditToFloat(const QLineEdit* edit);
 // Opens a web address, mail link, document or "Calc.exe" through the shell;

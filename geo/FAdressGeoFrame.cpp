@@ -35,6 +35,7 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -410,16 +411,14 @@ bool TAdressGeoFrame::SetStandortPlz(int postcode)
 
 void TAdressGeoFrame::TakeStandortFromText(const QString& plzText)
 {
-    QString text = plzText;
-    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
-        text.remove(0, 1);
-    bool ok = false;
-    const int postcode = text.toInt(&ok);
-    if (!ok) {
-        ShowMessage(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+    const QString text = plzText.trimmed();
+    const bool digits = text.size() == 5 &&
+                        std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; });
+    if (!digits) {
+        ShowMessage(QStringLiteral("Bitte geben Sie eine fünfstellige Postleitzahl ein."));
         return;
     }
-    SetStandortPlz(postcode);
+    SetStandortPlz(text.toInt());
 }
 
 void TAdressGeoFrame::MapClick(int x, int y)

@@ -230,7 +230,7 @@ void TEigenverbrauchFrame::BuildControls()
     EditFusszeile->setObjectName(QStringLiteral("EditFusszeile"));
     headerLayout->addWidget(EditFusszeile);
     headerLayout->addStretch();
-    PageControlEinstellungen->addTab(headers, QStringLiteral("Kopf- Fußzeile"));
+    PageControlEinstellungen->addTab(headers, QStringLiteral("Kopf- und Fußzeile"));
     left->addWidget(PageControlEinstellungen, 1);
 
     left->addWidget(Caption(QStringLiteral("Zusammenfassung als Präsentation:"), PanelLeftMain));
@@ -262,7 +262,7 @@ void TEigenverbrauchFrame::BuildControls()
     auto* intro = new QWidget;
     intro->setObjectName(QStringLiteral("TabSheet3"));
     auto* introLayout = new QVBoxLayout(intro);
-    auto* heading = new QLabel(QStringLiteral("Einleitende Präsentaton mit grundlegenden Fakten zur Solartechnik"), intro);
+    auto* heading = new QLabel(QStringLiteral("Einleitende Präsentation mit grundlegenden Fakten zur Solartechnik"), intro);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);

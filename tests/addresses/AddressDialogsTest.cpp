@@ -314,7 +314,7 @@ TEST_F(AddressDialogsTest, DetailsShowTheEntryWithItsCategoriesAndLogo)
     EXPECT_EQ(details.LabelPLZOrt->text(), QStringLiteral("20095 Hamburg"));
     EXPECT_EQ(details.LabelBemerkung1->text(), QStringLiteral("Planung und Montage"));
     EXPECT_EQ(details.LabelTaetigkeit->text(), QStringLiteral("Solarstrom   Installation  Software  "));
-    EXPECT_EQ(details.Image1->toolTip(), QStringLiteral("Zur internetseite: www.sonne-wind.example"));
+    EXPECT_EQ(details.Image1->toolTip(), QStringLiteral("Zur Internetseite: www.sonne-wind.example"));
     EXPECT_FALSE(details.Image1->pixmap().isNull());
 
     MAdresse noLogo = company();

@@ -97,7 +97,7 @@ TEST_F(GeoFrames, DoubleClickShowsTheCompany)
     emit grid->CellDoubleClicked(letterRow);
     const MAdresse* c = grid->RowObject(letterRow);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Anschreiben ist möglich!!!!!  %1 %2 aus %3 %4  E-Mail: %5")
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Anschreiben ist möglich.  %1 %2 aus %3 %4  E-Mail: %5")
                                            .arg(c->Name1, c->Strasse, c->Plz, c->Ort, c->EMail));
     emit grid->CellDoubleClicked(plainRow);
     c = grid->RowObject(plainRow);
@@ -230,7 +230,7 @@ TEST_F(GeoFrames, UnknownLocationIsRefused)
     map->TakeStandortFromText(QStringLiteral("abc"));
     EXPECT_EQ(dialogs.messages,
               (QStringList{"Die Postleitzahl 5 ist nicht bekannt.", "Die Postleitzahl 100000 ist nicht bekannt.",
-                           "'abc' ist kein gültiger Integerwert"}));
+                           "Bitte geben Sie eine fünfstellige Postleitzahl ein."}));
     EXPECT_EQ(map->Settings.StandortPlz, 99084);
     map->TakeStandortFromText(QStringLiteral("  10117"));
     EXPECT_EQ(map->Settings.StandortPlz, 10117);
