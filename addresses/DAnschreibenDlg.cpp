@@ -336,7 +336,7 @@ void TAnschreibenDialog::PrepareLetter(const MAdresse* sender, const MAdresse* r
     m_addressBook = addressBook;
     m_workspace = workspace;
     FillLetterPreview();
-    EditDatum->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EditDatum->setText(TodayText());
     ApplyCheckBoxes();
     for (int i = 1; i < PageControl->count(); ++i)
         PageControl->setTabVisible(i, false);

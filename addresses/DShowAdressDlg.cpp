@@ -193,7 +193,7 @@ void TShowAdressDlg::SpeedButtonInternetClick()
 
 void TShowAdressDlg::SpeedButtonEMailClick()
 {
-    OpenURL(QStringLiteral("mailto:") + LabelEmail->text());
+    OpenMail(LabelEmail->text());
 }
 
 void TShowAdressDlg::BitBtnAnschreibenClick()

@@ -467,12 +467,12 @@ void TAdressFrame::ListViewAdressenChange(QTreeWidgetItem* item)
 
 void TAdressFrame::SpeedButtonEmail1Click()
 {
-    OpenURL(QStringLiteral("mailto:") + EditEMail->text());
+    OpenMail(EditEMail->text());
 }
 
 void TAdressFrame::SpeedButtonEmail2Click()
 {
-    OpenURL(QStringLiteral("mailto:") + EditEMail2->text());
+    OpenMail(EditEMail2->text());
 }
 
 void TAdressFrame::SpeedButtonInternet1Click()

@@ -110,7 +110,7 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
     item("MenuHintergrundbild", QStringLiteral("Hintergrund&bild..."), [this] { ChooseBackgroundPicture(); });
     item("MenuHintergrundfarbe", QStringLiteral("Hintergrund&farbe..."), [this] { ChooseBackgroundColor(); });
     PopupMenu->addSeparator();
-    item("MenuTaschenrechner", QStringLiteral("&Taschenrechner"), [] { OpenURL(QStringLiteral("Calc.exe")); });
+    item("MenuTaschenrechner", QStringLiteral("&Taschenrechner"), [] { StartCalculator(); });
     PopupMenu->addSeparator();
     item("MenuFAQ", QStringLiteral("FA&Q (Internet)"), [] { OpenURL(QString::fromLatin1(links::kFaqPage)); });
     PopupMenu->addSeparator();

@@ -350,10 +350,13 @@ void TPapierHausFrame::BuildDetailPages()
     PageControlPapierhausdetails->setObjectName(QStringLiteral("PageControlPapierhausdetails"));
     PageControlPapierhausdetails->hide();
     PanelModellierungEingabe->layout()->addWidget(PageControlPapierhausdetails);
-    connect(PageControlPapierhausdetails, &QTabWidget::tabBarClicked, this, [this] {
-        if (!SpeedButtonZusaetzlich->isChecked())
+    // Changing or entering the detail pages opens the detail inputs.
+    auto openDetails = [this] {
+        if (m_initialised && !SpeedButtonZusaetzlich->isChecked())
             SpeedButtonZusaetzlich->setChecked(true);
-    });
+    };
+    connect(PageControlPapierhausdetails, &QTabWidget::tabBarClicked, this, openDetails);
+    connect(PageControlPapierhausdetails, &QTabWidget::currentChanged, this, openDetails);
 
     // Doors and windows.
     auto* elements = new QWidget;

@@ -365,7 +365,8 @@ void TEigenverbrauchFrame::LoadSettings()
     }
     CheckBoxSolarpraesentation->setChecked(m_settings.SolarPraesentation);
     ComboBoxSeitenFormat->setCurrentIndex(m_settings.Seitenformat);
-    RadioButtonHochformat->setChecked(m_settings.Seitenausrichtung);
+    // One of two exclusive buttons cannot be unchecked: check the other one.
+    (m_settings.Seitenausrichtung ? RadioButtonHochformat : RadioButtonQuerformat)->setChecked(true);
     RadioButtonHochformatClick();
     TrackBarRandabstand->setValue(m_settings.Randabstand);
     EditStartseiteUeberschrift->setText(m_settings.StartseiteUeberschrift);

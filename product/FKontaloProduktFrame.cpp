@@ -421,11 +421,10 @@ void TKontaloProduktFrame::WriteOrderForm(TBaseFrame* addressFrame)
     {
         WaitCursor wait;
         i->ShowProgress(QStringLiteral("PDF-Datei erstellen"));
-        i->SetPdfPageSize(297, 210);
+        // The custom page before the document begins: set afterwards it would
+        // only apply to pages that are never added.
+        i->SetPdfPageSize(299.8, 212);
         if (PdfWriter* pdf = i->OpenPdfDocument(QStringLiteral("Kontalo_Bestellformular.pdf"))) {
-            pdf->SetPaperSize(PdfWriter::kPaperCustom);
-            pdf->SetPaperHeight(299.8);
-            pdf->SetPaperWidth(212);
             auto picture = [i](int id) {
                 const PictureEntry* e = i->FindPicture(id);
                 return e ? e->picture() : QImage();

