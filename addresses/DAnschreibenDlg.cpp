@@ -8,6 +8,7 @@
 #include "app/FInterfaceFrame.h"
 #include "app/KontaloRegistry.h"
 #include "app/WaitCursor.h"
+#include "app/OneClick.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -202,6 +203,7 @@ void TAnschreibenDialog::BuildControls()
     BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
     BitBtnPdf->setDefault(true);
     connect(BitBtnPdf, &QPushButton::clicked, this, &QDialog::accept);
+    OneActionPerClick(BitBtnPdf);
     BitBtnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     BitBtnAbbrechen->setObjectName(QStringLiteral("BitBtnAbbrechen"));
     connect(BitBtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);

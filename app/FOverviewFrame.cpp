@@ -9,6 +9,7 @@
 #include "app/Links.h"
 #include "app/UiPictures.h"
 #include "app/WaitCursor.h"
+#include "app/OneClick.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -99,6 +100,9 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
     ImageMobileApp->setToolTip(QStringLiteral("Norvi GmbH - Software in der Solartechnik"));
     ImageMobileApp->setCursor(Qt::PointingHandCursor);
     ImageMobileApp->installEventFilter(this);
+    for (QWidget* link : {static_cast<QWidget*>(LabelLink), static_cast<QWidget*>(LabelSoftware),
+                          static_cast<QWidget*>(ImageMobileApp)})
+        OneActionPerClick(link);
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenuOverview"));

@@ -3,6 +3,7 @@
 #include "app/CommonFunctions.h"
 #include "app/Links.h"
 #include "app/UiPictures.h"
+#include "app/OneClick.h"
 #include "platform/ColorRef.h"
 
 #include <QEvent>
@@ -47,6 +48,7 @@ TInfoDialog1::TInfoDialog1(QWidget* parent) : QDialog(parent)
     m_pictureFrame = QRect(16, 16, 220, 165);
     SetPictureStretched(true);
     ImageProduct->installEventFilter(this);
+    OneActionPerClick(ImageProduct);
 
     auto* title = new QLabel(QStringLiteral("Tandrel"), this);
     title->setObjectName(QStringLiteral("LabelTitle"));

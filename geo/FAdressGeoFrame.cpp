@@ -341,6 +341,8 @@ void TAdressGeoFrame::ApplyRadius()
         dir->SetCompanyGridHeadings(StringGridAdressen);
         dir->FillCompanyGrid(StringGridAdressen, r);
     }
+    // A company shown before may lie outside the new circle.
+    ShowCompanyDetails({});
     SpeedButtonChangeRadius->setChecked(false);
     PanelDistance->hide();
     EditRadiusDistance->setText(QString::number(r));
@@ -372,6 +374,9 @@ void TAdressGeoFrame::SortBy(int key)
     TBranchenbuchFrame* dir = Directory();
     if (!dir)
         return;
+    // The directory may have been made after the last search: its distances
+    // must be this location's before the grid keeps only those inside.
+    dir->ComputeDistances(Settings.StandortPlz, Settings.RadiusDistance);
     dir->Directory().SortCompaniesDirection(0);
     dir->SortCompanies(key);
     dir->FillCompanyGrid(StringGridAdressen, Settings.RadiusDistance);
@@ -390,8 +395,7 @@ void TAdressGeoFrame::GridClick()
         return;
     MAdresse* c = CurrentCompany();
     dir->Directory().SelectOnly(c);
-    if (c)
-        ShowLogo(c);
+    ShowCompanyDetails(c ? std::vector<const MAdresse*>{c} : std::vector<const MAdresse*>{});
     RepaintMap();
     UpdateDescription();
 }
@@ -434,13 +438,7 @@ void TAdressGeoFrame::MapClick(int x, int y)
     PaintBox1->update();
     if (found.empty())
         return;
-    MemoAdresse->show();
-    QStringList lines;
-    for (const MAdresse* c : found)
-        lines << c->Name1 << QStringLiteral("Straße: ") + c->Strasse
-              << QStringLiteral("PLZ: ") + c->Plz + QLatin1Char(' ') + c->Ort << QStringLiteral("Email: ") + c->EMail;
-    MemoAdresse->setPlainText(lines.join(QLatin1Char('\n')));
-    ShowLogo(found.back());
+    ShowCompanyDetails(std::vector<const MAdresse*>(found.begin(), found.end()));
     for (const MAdresse* c : found) {
         const int row = StringGridAdressen->RowOf(c);
         if (row >= 1)
@@ -457,6 +455,23 @@ QSize TAdressGeoFrame::LogoSize(int w, int h)
         width = h > 0 ? w * 74 / h : width;
     }
     return {width, height};
+}
+
+void TAdressGeoFrame::ShowCompanyDetails(const std::vector<const MAdresse*>& companies)
+{
+    if (companies.empty()) {
+        MemoAdresse->clear();
+        MemoAdresse->hide();
+        ShowLogo(nullptr);
+        return;
+    }
+    QStringList lines;
+    for (const MAdresse* c : companies)
+        lines << c->Name1 << QStringLiteral("Straße: ") + c->Strasse
+              << QStringLiteral("PLZ: ") + c->Plz + QLatin1Char(' ') + c->Ort << QStringLiteral("Email: ") + c->EMail;
+    MemoAdresse->setPlainText(lines.join(QLatin1Char('\n')));
+    MemoAdresse->show();
+    ShowLogo(companies.back());
 }
 
 void TAdressGeoFrame::ShowLogo(const MAdresse* company)

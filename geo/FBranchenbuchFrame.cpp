@@ -212,7 +212,9 @@ void TBranchenbuchFrame::FillCompanyGrid(TStringGrid* grid, int radiusKm)
     grid->EndUpdate();
     for (int row : tallRows)
         grid->SetRowHeight(row, 36);
-    LabelAdressanzahl->setText(QStringLiteral("Anzahl der Adressen: %1").arg(n));
+    // The count belongs to the directory's own grid, not to a search of the map.
+    if (own)
+        LabelAdressanzahl->setText(QStringLiteral("Anzahl der Adressen: %1").arg(n));
 }
 
 QString TBranchenbuchFrame::CompanyMessage(const MAdresse& c)

@@ -4,6 +4,7 @@
 #include "app/CommonFunctions.h"
 #include "app/KontaloRegistry.h"
 #include "app/PlausibleRanges.h"
+#include "app/OneClick.h"
 #include "drawing/Canvas.h"
 #include "drawing/FGraphic3DFrame.h"
 #include "drawing/Reps3D.h"
@@ -247,6 +248,7 @@ void TPapierHausFrame::BuildInputPanel()
     BitBtnPDFErstellungPapierhaus = new QPushButton(QStringLiteral("   PDF-Ausgabe "), in);
     BitBtnPDFErstellungPapierhaus->setObjectName(QStringLiteral("BitBtnPDFErstellungPapierhaus"));
     connect(BitBtnPDFErstellungPapierhaus, &QPushButton::clicked, this, [this] { WritePaperHousePdf(); });
+    OneActionPerClick(BitBtnPDFErstellungPapierhaus);
 
     auto* grid = new QGridLayout;
     grid->setContentsMargins(8, 4, 8, 0);

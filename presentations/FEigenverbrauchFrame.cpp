@@ -8,6 +8,7 @@
 #include "app/Links.h"
 #include "app/Pictures.h"
 #include "app/SettingsFields.h"
+#include "app/OneClick.h"
 #include "data/Slides.h"
 #include "paperhouse/PageFormats.h"
 #include "pdf/PdfWriter.h"
@@ -238,6 +239,7 @@ void TEigenverbrauchFrame::BuildControls()
     BitBtnPDFErstellung->setObjectName(QStringLiteral("BitBtnPDFErstellung"));
     left->addWidget(BitBtnPDFErstellung);
     connect(BitBtnPDFErstellung, &QPushButton::clicked, this, &TEigenverbrauchFrame::CreateSlidesPdf);
+    OneActionPerClick(BitBtnPDFErstellung);
     Gauge1 = new QProgressBar(PanelLeftMain);
     Gauge1->setObjectName(QStringLiteral("Gauge1"));
     Gauge1->setRange(0, 100);

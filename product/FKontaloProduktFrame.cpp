@@ -9,6 +9,7 @@
 #include "app/Links.h"
 #include "app/Pictures.h"
 #include "app/WaitCursor.h"
+#include "app/OneClick.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -190,6 +191,7 @@ void TKontaloProduktFrame::BuildLeftColumn()
     BitBtnBestellformularPdf = new QPushButton(QStringLiteral("Bestellformular als PDF"), PanelLeft);
     BitBtnBestellformularPdf->setObjectName(QStringLiteral("BitBtnBestellformularPdf"));
     connect(BitBtnBestellformularPdf, &QPushButton::clicked, this, [this] { BitBtnBestellformularPdfClick(); });
+    OneActionPerClick(BitBtnBestellformularPdf);
     v->addWidget(BitBtnBestellformularPdf);
     v->addSpacing(6);
     LabelInternet = wrappedLabel(PanelLeft, "LabelInternet", QStringLiteral("Per Internet bestellen:"), true);

@@ -6,6 +6,7 @@
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
+#include "app/OneClick.h"
 #include "drawing/BaseObj.h"
 #include "drawing/FAnlagePlanung2DFrame.h"
 #include "drawing/FBaseRepDialogFrame.h"
@@ -419,6 +420,7 @@ void TDachplanung2DFrame::BuildModulePage()
     LabelLinkModulhersteller->setStyleSheet(QStringLiteral("color: #2f6db5; text-decoration: underline;"));
     LabelLinkModulhersteller->setCursor(Qt::PointingHandCursor);
     LabelLinkModulhersteller->installEventFilter(this);
+    OneActionPerClick(LabelLinkModulhersteller);
     column->addWidget(LabelLinkModulhersteller);
     column->addSpacing(12);
     auto add = [&](const char* name, bool bold = false) {
