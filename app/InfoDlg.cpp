@@ -2,8 +2,8 @@
 
 #include "app/CommonFunctions.h"
 #include "app/Links.h"
-#include "app/UiPictures.h"
 #include "app/OneClick.h"
+#include "app/UiPictures.h"
 #include "platform/ColorRef.h"
 
 #include <QEvent>

@@ -10,6 +10,7 @@
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
+#include "app/PlausibleRanges.h"
 #include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
 #include "geo/FBranchenbuchFrame.h"
@@ -300,6 +301,7 @@ void TAdressGeoFrame::LoadSettings()
     CheckBoxShowSolarAdressen->setChecked(Settings.ShowSolarAdressen);
     CheckBoxShowSolarAnlagen->setChecked(Settings.ShowSolarAnlagen);
     CheckBoxShowStandort->setChecked(Settings.ShowStandort);
+    Settings.RadiusDistance = int(plausible::kRadiusKm.Hold(Settings.RadiusDistance, 400));
     TrackBarRadius->setValue(Settings.RadiusDistance);
 }
 

@@ -3,8 +3,8 @@
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/KontaloRegistry.h"
-#include "app/PlausibleRanges.h"
 #include "app/OneClick.h"
+#include "app/PlausibleRanges.h"
 #include "drawing/Canvas.h"
 #include "drawing/FGraphic3DFrame.h"
 #include "drawing/Reps3D.h"
@@ -114,16 +114,6 @@ double MeasureOrDefault(const QLineEdit* edit, const MPlausibleRange& range, dou
     }
 }
 
-// Whether the edit already shows the value (so leaving it changes nothing).
-bool ShowsValue(const QLineEdit* edit, double value)
-{
-    try {
-        return TypedToFloat(edit->text()) == value;
-    } catch (const ConversionError&) {
-        return false;
-    }
-}
-
 int RoundedPosition(double v)
 {
     return RoundToInt(v);
@@ -211,8 +201,9 @@ void TPapierHausFrame::BuildInputPanel()
             if (!m_initialised)
                 return;
             EditHausLaengeChange();
-            if (!ShowsValue(e, Params.*member))
-                e->setText(MeasureText(Params.*member));
+            const QString shown = MeasureText(Params.*member);
+            if (e->text() != shown)
+                e->setText(shown);
         });
     }
 
