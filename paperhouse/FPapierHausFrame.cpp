@@ -201,9 +201,9 @@ void TPapierHausFrame::BuildInputPanel()
             if (!m_initialised)
                 return;
             EditHausLaengeChange();
-            const QString shown = MeasureText(Params.*member);
-            if (e->text() != shown)
-                e->setText(shown);
+            const QString used = MeasureText(Params.*member);
+            if (e->text() != used)
+                e->setText(used);
         });
     }
 

@@ -10,6 +10,8 @@
 
 namespace {
 
+using tandrel::test::PdfReader;
+
 // The program started under a German locale (it inherits the variable).
 struct GermanLocale {
     QByteArray old = qgetenv("LC_ALL");
