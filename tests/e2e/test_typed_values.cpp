@@ -116,6 +116,23 @@ INSTANTIATE_TEST_SUITE_P(
                     "Dach Giebelseite: 4,2 m", "DachUeberstandY", 0}),
     tandrel::test::CaseName{});
 
+// Element measures and flaps take a typed value when the edit is left, held
+// to their up-down's range, and show it.
+TEST_F(TypedValues, ElementAndFlapEditsTakeWhatTheyShow)
+{
+    const Run r = run({"show 1600", "click SpeedButtonZusaetzlich", "set EditSockelHoehe 5000", "leave EditSockelHoehe",
+                       "print EditSockelHoehe", "set EditFensterBreite 95.4", "leave EditFensterBreite",
+                       "print EditFensterBreite", "set EditLaschenwinkel abc", "leave EditLaschenwinkel",
+                       "print EditLaschenwinkel", "set EditLaschengroesse 12", "leave EditLaschengroesse", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog, (QStringList{"EditSockelHoehe=1200", "EditFensterBreite=95", "EditLaschenwinkel=45"}));
+    MKontaloRegistry reg;
+    EXPECT_DOUBLE_EQ(reg.ReadFloat("PapierHaus", "SockelHoehe", -1), 1200);
+    EXPECT_DOUBLE_EQ(reg.ReadFloat("PapierHaus", "FensterBreite", -1), 95);
+    EXPECT_EQ(reg.ReadInteger("PapierHaus", "LaschenWinkel", -1), 45);
+    EXPECT_EQ(reg.ReadInteger("PapierHaus", "LaschenGroesse", -1), 12);
+}
+
 // A stored measure that no user could type never reaches the geometry.
 TEST_F(TypedValues, AbsurdStoredMeasuresAreHeldOnLoad)
 {
