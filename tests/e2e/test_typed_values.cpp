@@ -169,6 +169,38 @@ TEST_F(TypedValues, PriceTakesDigitsOnlyAndNeverAsks)
     EXPECT_EQ(reg.ReadInteger("ErtragFrame", "Stompreis", -1), 45);
 }
 
+// ------------------------------------------------------------ messages
+
+struct PostcodeCase {
+    const char* label;
+    const char* typed;
+    const char* message; // empty: taken without a word
+    const char* description;
+};
+
+class TypedPostcode : public TypedValues, public ::testing::WithParamInterface<PostcodeCase> {};
+
+TEST_P(TypedPostcode, IsTakenOrExplainedInPlainGerman)
+{
+    const PostcodeCase& c = GetParam();
+    // The three frames as the order form makes them, then back to the map.
+    const Run r = run({"show 4400", "show 4450", "show 6100", "show 4450", "click BitBtnAdressdialog",
+                       QStringLiteral("set EditPLZ %1").arg(c.typed),
+                       "click BitBtnOK", "print LabelBeschreibung", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.dialogLog, *c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{});
+    EXPECT_EQ(r.scriptLog, QStringList{QStringLiteral("LabelBeschreibung=Firmen im Umkreis der Postleitzahl %1 "
+                                                      "(Sortierung: Entfernung):")
+                                           .arg(c.description)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TypedPostcode,
+    ::testing::Values(PostcodeCase{"letters", "abc", "Bitte geben Sie eine fünfstellige Postleitzahl ein.", "99084"},
+                      PostcodeCase{"too_short", "123", "Bitte geben Sie eine fünfstellige Postleitzahl ein.", "99084"},
+                      PostcodeCase{"berlin", "10117", "", "10117"}),
+    tandrel::test::CaseName{});
+
 // ------------------------------------------------------------ empty address slots
 
 TEST_F(TypedValues, EmptySlotCaptionIsNoName)
