@@ -283,7 +283,7 @@ QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWid
         {QStringLiteral("Modulleistung:"), Number(roof.ModulePowerWp, 0) + QStringLiteral(" Wp")},
         {QStringLiteral("Modulbreite: "), Number(roof.ModuleWidth * 1000, 0) + QStringLiteral(" mm")},
         {QStringLiteral("Modullänge: "), Number(roof.ModuleHeight * 1000, 0) + QStringLiteral(" mm")},
-        {QStringLiteral("Company:"), roof.ModuleMaker},
+        {QStringLiteral("Hersteller:"), roof.ModuleMaker},
         {QStringLiteral("Internet: "), roof.ModuleInternet},
     };
     double y = y0 + 10.2;
