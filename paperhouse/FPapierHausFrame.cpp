@@ -1,5 +1,6 @@
 #include "paperhouse/FPapierHausFrame.h"
 
+#include "app/FormatText.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/KontaloRegistry.h"
@@ -893,9 +894,8 @@ void TPapierHausFrame::EditHausLaengeChange()
     };
     Params.DachUeberstandX = overhang(EditDachUeberstandX, d.DachUeberstandX);
     Params.DachUeberstandY = overhang(EditDachUeberstandY, d.DachUeberstandY);
-    const QLocale locale;
-    LabelDachGiebel->setText(QStringLiteral("Dach Giebelseite: %1 m").arg(locale.toString(RoofGableSideLength(), 'f', 1)));
-    LabelDachTraufe->setText(QStringLiteral("Dach Traufeseite: %1 m").arg(locale.toString(RoofEavesSideLength(), 'f', 1)));
+    LabelDachGiebel->setText(QStringLiteral("Dach Giebelseite: %1 m").arg(NumberText(RoofGableSideLength(), 1)));
+    LabelDachTraufe->setText(QStringLiteral("Dach Traufeseite: %1 m").arg(NumberText(RoofEavesSideLength(), 1)));
     PaintNetView();
 }
 

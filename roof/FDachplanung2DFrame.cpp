@@ -1,5 +1,6 @@
 #include "roof/FDachplanung2DFrame.h"
 
+#include "app/FormatText.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
@@ -83,13 +84,10 @@ constexpr ColorRef kDefaultRoofColor = 33023;
 constexpr ColorRef kDefaultSolarColor = 16711680;
 constexpr ColorRef kDefaultBackground = 13169149;
 
-// Numbers as the user's locale writes them, without thousands separators
-// (as printf-style formatting does).
+// Numbers as every view of the house writes them, thousands separated.
 QString Fixed(double value, int decimals)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', decimals);
+    return NumberText(value, decimals);
 }
 
 QImage Picture(const char* name)
@@ -323,9 +321,9 @@ void TDachplanung2DFrame::BuildPlanningPage()
     BitBtnHardcopy = button(QStringLiteral("Hardcopy"), PanelDachplanungRechts, "BitBtnHardcopy");
     BitBtnHardcopy->hide();
     connect(BitBtnHardcopy, &QPushButton::clicked, this, [this] { RenderRoofPicture(true); });
-    BitBtnHaus3D = button(QStringLiteral("&Haus 3D"), PanelDachplanungRechts, "BitBtnHaus3D");
+    BitBtnHaus3D = button(QStringLiteral("Haus &3D"), PanelDachplanungRechts, "BitBtnHaus3D");
     BitBtnZurPVErtragsrechnung =
-        button(QStringLiteral("Zur &PV-Ertragsrechnung"), PanelDachplanungRechts, "BitBtnZurPVErtragsrechnung");
+        button(QStringLiteral("&Zur PV-Ertragsrechnung"), PanelDachplanungRechts, "BitBtnZurPVErtragsrechnung");
     side->addWidget(BitBtnHaus3D);
     side->addWidget(BitBtnZurPVErtragsrechnung);
     connect(BitBtnHaus3D, &QPushButton::clicked, this, [this] { ShowFrame(kPaperHouseID); });
@@ -457,7 +455,7 @@ void TDachplanung2DFrame::BuildModulePage()
     ImagePVModulVerwendet->setFixedSize(48, 80);
     column->addWidget(ImagePVModulVerwendet);
     column->addStretch(1);
-    BitBtnPVErtrag = new QPushButton(QStringLiteral("&PV-Ertrag"), details);
+    BitBtnPVErtrag = new QPushButton(QStringLiteral("PV-&Ertrag"), details);
     BitBtnPVErtrag->setObjectName(QStringLiteral("BitBtnPVErtrag"));
     connect(BitBtnPVErtrag, &QPushButton::clicked, this, [this] { ShowFrame(1610); });
     column->addWidget(BitBtnPVErtrag);
@@ -841,9 +839,10 @@ void TDachplanung2DFrame::UpdateResultLabels()
 {
     const int count = CountActiveModules();
     if (CheckBoxModuleauf2Dachseiten->isChecked())
-        LabelAnzahlmodule->setText(QStringLiteral("%1 (=%2 mal 2)").arg(count).arg(std::lround(count / 2.0)));
+        LabelAnzahlmodule->setText(
+            QStringLiteral("%1 (=%2 mal 2)").arg(Fixed(count, 0), Fixed(double(std::lround(count / 2.0)), 0)));
     else
-        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(count));
+        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(Fixed(count, 0)));
     const QString power = QStringLiteral("%1 kWp").arg(Fixed(PlantPowerKWp(), 1));
     LabelAnlagenleistung->setText(power);
     LabelAnlagenleistung2->setText(power);

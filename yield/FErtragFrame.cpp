@@ -286,6 +286,7 @@ void TErtragFrame::BuildControls()
     UpDownStrompreis->setObjectName(QStringLiteral("UpDownStrompreis"));
     UpDownStrompreis->setRange(15, 35);
     UpDownStrompreis->setPageStep(1);
+    UpDownStrompreis->setFocusPolicy(Qt::NoFocus);
     UpDownStrompreis->setInvertedAppearance(true);
     UpDownStrompreis->setInvertedControls(true);
     UpDownStrompreis->setFixedSize(16, EditStrompreis->sizeHint().height());
