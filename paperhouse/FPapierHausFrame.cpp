@@ -198,11 +198,20 @@ void TPapierHausFrame::BuildInputPanel()
     TrackBarMasstab->setValue(125);
     connect(TrackBarMasstab, &QSlider::valueChanged, this, [this] { ScaleChange(); });
     LabelMasstab = MakeLabel(QStringLiteral("Maßstab:   1 : 125"), in, "LabelMasstab");
-    auto* scaleCaption = MakeLabel(
-        QStringLiteral("1:40                       1:144                                                         1:350 "), in);
-    scaleCaption->setStyleSheet(QStringLiteral("color: grey; font-size: 8pt"));
-    // The spaced caption follows the slider's width rather than widening the panel.
-    scaleCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The marks under the slider stand near their places on it (40 and 144 on
+    // a track from 22 to 350) whatever its width, and are never cut.
+    auto* scaleCaption = new QWidget(in);
+    scaleCaption->setObjectName(QStringLiteral("PanelMasstabSkala"));
+    auto* marks = new QHBoxLayout(scaleCaption);
+    marks->setContentsMargins(0, 0, 0, 0);
+    marks->setSpacing(4);
+    for (const char* text : {"1:40", "1:144", "1:350"}) {
+        if (marks->count() > 0)
+            marks->addStretch(marks->count() == 1 ? 1 : 2);
+        auto* mark = MakeLabel(QString::fromLatin1(text), scaleCaption);
+        mark->setStyleSheet(QStringLiteral("color: grey; font-size: 8pt"));
+        marks->addWidget(mark);
+    }
     ButtonMasstabsauswahl = new QPushButton(QStringLiteral("Maßstabsauswahl"), in);
     ButtonMasstabsauswahl->setObjectName(QStringLiteral("ButtonMasstabsauswahl"));
 

@@ -746,13 +746,23 @@ void TDachplanung2DFrame::FitView()
     // The client area without scroll bars: the fit must not depend on
     // whether the last zoom needed them.
     const QSize client = Frame2D->ScrollBox->maximumViewportSize();
+    // The roof fills what the rulers leave free, in its middle.
+    const QRect area = TGraphicFrame::DrawingArea(client.width(), client.height());
     MCanvas* canvas = &Frame2D->PaintBox->Canvas();
-    view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
+    view->FitToDevice(canvas, area.width(), area.height(), ZoomPercent);
     Frame2D->PaintBox->update();
-    view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
+    view->FitToDevice(canvas, area.width(), area.height(), ZoomPercent);
+    const MWorldBox bounds = structure->GetBounds();
+    if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
+        constexpr double kMinGap = 8;
+        const double w = (bounds.MaxX - bounds.MinX) * view->xdehnung2d;
+        const double h = (bounds.MaxY - bounds.MinY) * view->ydehnung2d;
+        const double dx = std::max(kMinGap, (area.width() - w) / 2), dy = std::max(kMinGap, (area.height() - h) / 2);
+        view->xver2d = RoundToInt(area.left() + dx - bounds.MinX * view->xdehnung2d);
+        view->yver2d = RoundToInt(area.top() + dy + bounds.MaxY * view->ydehnung2d);
+    }
     // The drawing may grow past the panel when zoomed in: the paint box then
     // scrolls to all of it.
-    const MWorldBox bounds = structure->GetBounds();
     int wide = PanelDachplanung2D->width() - 12, high = PanelDachplanung2D->height() - 12;
     if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
         wide = std::max(wide, view->WorldToDeviceX(bounds.MaxX) + 12);
