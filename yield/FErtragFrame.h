@@ -43,6 +43,7 @@ public:
     void EditStrompreisChange();
     void BitBtnSpezifischerJahresertragInfoClick();
     void SpeedButtonCloseJahresPanelClick();
+    void PlaceCityList();
     void BitBtnLeistungInfoClick();
     void BitBtnOnlineAktualisierungClick();
 

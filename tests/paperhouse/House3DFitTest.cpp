@@ -8,6 +8,7 @@
 #include "tests/support/TestEnv.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTabWidget>
@@ -101,5 +102,51 @@ TEST_F(House3DFitTest, SizeSliderScalesTheFit)
     const double small = house->Elevation3DFrame->View()->Scale3D;
     EXPECT_NEAR(small / large, 0.5, 1e-9);
 }
+
+} // namespace
+
+namespace {
+
+struct CaptionCase {
+    std::string name;
+    QSize window;
+    bool details;
+};
+
+class ScaleCaptionTest : public tandrel::test::TestEnv, public ::testing::WithParamInterface<CaptionCase> {};
+
+// The grey marks under the scale slider show whole, in the order of the slider.
+TEST_P(ScaleCaptionTest, MarksUnderTheScaleSliderAreNotCut)
+{
+    TMainForm1 window;
+    window.resize(GetParam().window);
+    window.show();
+    ASSERT_TRUE(window.GetFrameFactory()->ShowFrame(1600));
+    auto* house = qobject_cast<TPapierHausFrame*>(window.GetFrameFactory()->FindFrame(1600));
+    ASSERT_NE(house, nullptr);
+    house->SpeedButtonZusaetzlich->setChecked(GetParam().details);
+    QApplication::processEvents();
+    auto* caption = house->findChild<QWidget*>(QStringLiteral("PanelMasstabSkala"));
+    ASSERT_NE(caption, nullptr);
+    const QList<QLabel*> marks = caption->findChildren<QLabel*>();
+    ASSERT_EQ(marks.size(), 3);
+    QStringList texts;
+    int lastX = -1;
+    for (QLabel* mark : marks) {
+        texts << mark->text();
+        EXPECT_GE(mark->width(), mark->sizeHint().width()) << mark->text().toStdString();
+        EXPECT_GE(mark->height(), mark->fontMetrics().height()) << mark->text().toStdString();
+        EXPECT_EQ(mark->visibleRegion().boundingRect(), mark->rect()) << mark->text().toStdString() << " is cut";
+        EXPECT_GT(mark->x(), lastX);
+        lastX = mark->x();
+    }
+    EXPECT_EQ(texts, QStringList({"1:40", "1:144", "1:350"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ScaleCaptionTest,
+                         ::testing::Values(CaptionCase{"small_screen", QSize(800, 600), false},
+                                           CaptionCase{"small_screen_details_open", QSize(800, 600), true},
+                                           CaptionCase{"laptop", QSize(1366, 768), false}),
+                         tandrel::test::CaseName());
 
 } // namespace
