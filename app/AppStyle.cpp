@@ -20,13 +20,11 @@ void TAppStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     }
     painter->save();
     painter->fillRect(bar->rect, QColor::fromRgb(kTrackColor));
-    // The arrows as Fusion draws them, on the light track.
-    QStyleOptionSlider arrows(*bar);
-    arrows.subControls = bar->subControls & (SC_ScrollBarAddLine | SC_ScrollBarSubLine);
-    if (arrows.subControls)
-        QProxyStyle::drawComplexControl(control, &arrows, painter, widget);
-    if ((bar->subControls & SC_ScrollBarSlider) && bar->maximum > bar->minimum) {
-        QRect handle = subControlRect(control, bar, SC_ScrollBarSlider, widget);
+    // A bar too short for a handle beside its arrows (an up-down) shows the arrows only.
+    const QRect groove = subControlRect(control, bar, SC_ScrollBarGroove, widget);
+    const int grooveLength = bar->orientation == Qt::Horizontal ? groove.width() : groove.height();
+    if ((bar->subControls & SC_ScrollBarSlider) && bar->maximum > bar->minimum && grooveLength >= 24) {
+        QRect handle = subControlRect(control, bar, SC_ScrollBarSlider, widget).intersected(groove);
         handle = bar->orientation == Qt::Horizontal ? handle.adjusted(1, 2, -1, -2) : handle.adjusted(2, 1, -2, -1);
         QRgb colour = kHandleColor;
         if ((bar->activeSubControls & SC_ScrollBarSlider) && (bar->state & State_Sunken))
@@ -38,6 +36,12 @@ void TAppStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
         painter->setBrush(QColor::fromRgb(colour));
         const qreal radius = std::min(handle.width(), handle.height()) / 2.5;
         painter->drawRoundedRect(QRectF(handle), radius, radius);
+        painter->setRenderHint(QPainter::Antialiasing, false);
     }
+    // The arrows as Fusion draws them, on the light track.
+    QStyleOptionSlider arrows(*bar);
+    arrows.subControls = bar->subControls & (SC_ScrollBarAddLine | SC_ScrollBarSubLine);
+    if (arrows.subControls)
+        QProxyStyle::drawComplexControl(control, &arrows, painter, widget);
     painter->restore();
 }

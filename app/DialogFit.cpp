@@ -62,8 +62,10 @@ protected:
 
 void watch(QDialog* dialog)
 {
-    if (dialog->findChild<DialogFitter*>(QString(), Qt::FindDirectChildrenOnly))
+    static const char* const kWatched = "tandrelFitsScreen";
+    if (dialog->property(kWatched).toBool())
         return;
+    dialog->setProperty(kWatched, true);
     dialog->installEventFilter(new DialogFitter(dialog));
 }
 

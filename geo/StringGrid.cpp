@@ -65,7 +65,7 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), m_model(new Mode
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setMinimumSectionSize(0);
-    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(12);
     verticalHeader()->setDefaultSectionSize(18);

@@ -745,7 +745,9 @@ void TDachplanung2DFrame::FitView()
     structure->FitViewToContents(*view);
     // The client area without scroll bars: the fit must not depend on
     // whether the last zoom needed them.
-    const QSize client = Frame2D->ScrollBox->maximumViewportSize();
+    // The frame follows its panel; when the panel has just been resized the
+    // frame may not have followed yet.
+    const QSize client = Frame2D->ScrollBox->maximumViewportSize() + (PanelDachplanung2D->size() - Frame2D->size());
     // The roof fills what the rulers leave free, in its middle.
     const QRect area = TGraphicFrame::DrawingArea(client.width(), client.height());
     MCanvas* canvas = &Frame2D->PaintBox->Canvas();

@@ -20,6 +20,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <climits>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -362,7 +364,10 @@ void TErtragFrame::BuildControls()
     ListViewOrte->horizontalHeader()->setFont(headerFont);
     ListViewOrte->horizontalHeader()->setStretchLastSection(true);
     // The yield column is as wide as its heading needs, so the heading shows whole.
-    const int yieldColumn = std::max(102, ListViewOrte->horizontalHeader()->sectionSizeFromContents(1).width() + 4);
+    QHeaderView* cityHeader = ListViewOrte->horizontalHeader();
+    const int headerMargin = cityHeader->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cityHeader);
+    const int yieldColumn =
+        std::max(102, QFontMetrics(headerFont).horizontalAdvance(QStringLiteral("Ertrag [kWh/kWp]")) + 4 * headerMargin + 8);
     ListViewOrte->setColumnWidth(1, yieldColumn);
     ListViewOrte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListViewOrte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

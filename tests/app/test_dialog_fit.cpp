@@ -115,8 +115,9 @@ TEST_P(DialogFitTest, FitsTheScreenWithItsButtonsVisible)
         const QSize need = content->minimumSizeHint();
         EXPECT_GE(content->width(), need.width());
         EXPECT_GE(content->height(), need.height());
-        if (content->height() > scroll->viewport()->height())
+        if (content->height() > scroll->viewport()->height()) {
             EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+        }
     }
 }
 
