@@ -4,10 +4,19 @@
 #include <algorithm>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTabBar>
+#include <QToolButton>
 
 TAppStyle::TAppStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
     setObjectName(QStringLiteral("TAppStyle"));
+}
+
+void TAppStyle::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    if (auto* arrow = qobject_cast<QToolButton*>(widget); arrow && qobject_cast<QTabBar*>(arrow->parentWidget()))
+        arrow->setFocusPolicy(Qt::NoFocus);
 }
 
 void TAppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

@@ -3,7 +3,8 @@
 #include <QProxyStyle>
 
 // The program's look: Fusion, with scroll bars whose handle stands out
-// clearly darker than its track.
+// clearly darker than its track; the scroll arrows of tab bars take no focus,
+// so Tab goes from field to field.
 class TAppStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -14,6 +15,8 @@ public:
     static constexpr QRgb kHandleHoverColor = 0xFF656B74;
     static constexpr QRgb kHandlePressedColor = 0xFF4E545C;
 
+    using QProxyStyle::polish;
+    void polish(QWidget* widget) override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget = nullptr) const override;
 };

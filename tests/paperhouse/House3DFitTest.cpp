@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "drawing/Canvas.h"
 #include "drawing/FGraphic3DFrame.h"
+#include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "platform/ColorRef.h"
 #include "tests/support/CaseName.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
