@@ -689,6 +689,8 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
         Elevation3DFrame->InitFrame(PanelElevationVorschau, nullptr, factory, TGraphic3DFrame::kFrameID);
         Elevation3DFrame->show();
         Elevation3DFrame->installEventFilter(this);
+        // The house is fitted to the view; the view never scrolls.
+        Elevation3DFrame->SetScrollRanges(0, 0);
         if (MVirtualView* view = Elevation3DFrame->View()) {
             view->Origin3DX = 400;
             view->Origin3DY = kElevationOriginY;

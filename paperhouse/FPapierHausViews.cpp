@@ -141,7 +141,9 @@ void TPapierHausFrame::UpdateElevationView()
     // The whole house, ridge and ground plate, fills the view at the usual
     // size; the size slider scales that fit, the angles turn the house in it.
     view->SetProjection(1, azimuth, tilt);
-    const QSize area = Elevation3DFrame->PaintBox->size();
+    // The frame's own size: on a resize its paint box follows only later.
+    const int border = 2 * Elevation3DFrame->ScrollBox->frameWidth();
+    const QSize area = Elevation3DFrame->size() - QSize(border, border);
     if (Building && area.width() > 2 * kElevationMargin && area.height() > 2 * kElevationMargin) {
         const MGebaeudeRep::ProjectedExtent e = Building->Extent(*view);
         const double w = e.MaxU - e.MinU, h = e.MaxV - e.MinV;

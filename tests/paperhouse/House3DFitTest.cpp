@@ -22,7 +22,7 @@ namespace {
 
 struct FitCase {
     std::string name;
-    QSize window;
+    QSize window;           // the frame's size: a window's body
     bool details;           // detail inputs open
     int size, view, tilt;   // the three sliders of the 3D tab
     double length = 10, width = 7.2, height = 5.8; // house measures, m
@@ -37,12 +37,12 @@ class House3DFitTest : public tandrel::test::TestEnv, public ::testing::WithPara
 TEST_P(House3DFitTest, WholeHouseFillsTheView)
 {
     const FitCase& c = GetParam();
-    TMainForm1 window;
-    window.resize(c.window);
-    window.show();
-    ASSERT_TRUE(window.GetFrameFactory()->ShowFrame(1600));
-    auto* house = qobject_cast<TPapierHausFrame*>(window.GetFrameFactory()->FindFrame(1600));
-    ASSERT_NE(house, nullptr);
+    QWidget host;
+    host.resize(c.window);
+    auto* house = new TPapierHausFrame(&host);
+    house->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
+    host.show();
+    QApplication::processEvents();
     house->PageControlPapierHaus->setCurrentIndex(1);
     house->SpeedButtonZusaetzlich->setChecked(c.details);
     house->EditHausLaenge->setText(QLocale().toString(c.length));
@@ -76,26 +76,25 @@ TEST_P(House3DFitTest, WholeHouseFillsTheView)
 
 INSTANTIATE_TEST_SUITE_P(
     Views, House3DFitTest,
-    ::testing::Values(FitCase{"small_screen", QSize(800, 600), false, 52, 165, 20},
-                      FitCase{"small_screen_details_open", QSize(800, 600), true, 52, 165, 20},
-                      FitCase{"laptop", QSize(1366, 768), false, 52, 165, 20},
-                      FitCase{"laptop_details_open", QSize(1366, 768), true, 52, 165, 20},
-                      FitCase{"full_hd_flat_view", QSize(1920, 1080), false, 52, 150, 0},
-                      FitCase{"laptop_steep_tilt_side_view", QSize(1366, 768), true, 52, 210, 30},
-                      FitCase{"laptop_long_farm_building", QSize(1366, 768), false, 52, 165, 20, 60, 12, 6},
-                      FitCase{"laptop_tall_narrow_house", QSize(1366, 768), true, 52, 165, 20, 4, 4, 20},
-                      FitCase{"smallest_size_slider", QSize(1366, 768), false, 30, 165, 20, 10, 7.2, 5.8, 0.3}),
+    ::testing::Values(FitCase{"small_screen", QSize(800, 500), false, 52, 165, 20},
+                      FitCase{"small_screen_details_open", QSize(800, 500), true, 52, 165, 20},
+                      FitCase{"laptop", QSize(1366, 660), false, 52, 165, 20},
+                      FitCase{"laptop_details_open", QSize(1366, 660), true, 52, 165, 20},
+                      FitCase{"full_hd_flat_view", QSize(1920, 970), false, 52, 150, 0},
+                      FitCase{"laptop_steep_tilt_side_view", QSize(1366, 660), true, 52, 210, 30},
+                      FitCase{"laptop_long_farm_building", QSize(1366, 660), false, 52, 165, 20, 60, 12, 6},
+                      FitCase{"laptop_tall_narrow_house", QSize(1366, 660), true, 52, 165, 20, 4, 4, 20},
+                      FitCase{"smallest_size_slider", QSize(1366, 660), false, 30, 165, 20, 10, 7.2, 5.8, 0.3}),
     tandrel::test::CaseName());
 
 // The size slider scales the fitted house: half the position, half the size.
 TEST_F(House3DFitTest, SizeSliderScalesTheFit)
 {
-    TMainForm1 window;
-    window.resize(1366, 768);
-    window.show();
-    ASSERT_TRUE(window.GetFrameFactory()->ShowFrame(1600));
-    auto* house = qobject_cast<TPapierHausFrame*>(window.GetFrameFactory()->FindFrame(1600));
-    ASSERT_NE(house, nullptr);
+    QWidget host;
+    host.resize(1366, 680);
+    auto* house = new TPapierHausFrame(&host);
+    house->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
+    host.show();
     house->PageControlPapierHaus->setCurrentIndex(1);
     QApplication::processEvents();
     house->TrackBarElevationSize->setValue(60);
@@ -120,12 +119,11 @@ class ScaleCaptionTest : public tandrel::test::TestEnv, public ::testing::WithPa
 // The grey marks under the scale slider show whole, in the order of the slider.
 TEST_P(ScaleCaptionTest, MarksUnderTheScaleSliderAreNotCut)
 {
-    TMainForm1 window;
-    window.resize(GetParam().window);
-    window.show();
-    ASSERT_TRUE(window.GetFrameFactory()->ShowFrame(1600));
-    auto* house = qobject_cast<TPapierHausFrame*>(window.GetFrameFactory()->FindFrame(1600));
-    ASSERT_NE(house, nullptr);
+    QWidget host;
+    host.resize(GetParam().window);
+    auto* house = new TPapierHausFrame(&host);
+    house->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
+    host.show();
     house->SpeedButtonZusaetzlich->setChecked(GetParam().details);
     QApplication::processEvents();
     auto* caption = house->findChild<QWidget*>(QStringLiteral("PanelMasstabSkala"));
@@ -146,9 +144,9 @@ TEST_P(ScaleCaptionTest, MarksUnderTheScaleSliderAreNotCut)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, ScaleCaptionTest,
-                         ::testing::Values(CaptionCase{"small_screen", QSize(800, 600), false},
-                                           CaptionCase{"small_screen_details_open", QSize(800, 600), true},
-                                           CaptionCase{"laptop", QSize(1366, 768), false}),
+                         ::testing::Values(CaptionCase{"small_screen", QSize(800, 500), false},
+                                           CaptionCase{"small_screen_details_open", QSize(800, 500), true},
+                                           CaptionCase{"laptop", QSize(1366, 660), false}),
                          tandrel::test::CaseName());
 
 } // namespace

@@ -324,20 +324,20 @@ TEST(CoverPicture, WideCoverIsScaledToTheLimit)
     EXPECT_NEAR(CoverBox(210, 297, QSize(1, 1)).width(), 0.48 * 297 / 2, 1e-9);
 }
 
-struct CoverCase {
+struct CoverBoxCase {
     std::string name;
     double pageWidth, pageHeight;
     QSize picture;
     double width, height; // expected box in mm
 };
 
-class CoverBoxTest : public ::testing::TestWithParam<CoverCase> {};
+class CoverBoxTest : public ::testing::TestWithParam<CoverBoxCase> {};
 
 // The cover keeps its proportions, stays within the page's width and height
 // with 5 mm to spare, and is centred on the page's axis and at 0.48 H.
 TEST_P(CoverBoxTest, FitsThePageAndKeepsItsShape)
 {
-    const CoverCase& c = GetParam();
+    const CoverBoxCase& c = GetParam();
     const QRectF box = tandrel::presentations::CoverBox(c.pageWidth, c.pageHeight, c.picture);
     EXPECT_NEAR(box.width(), c.width, 1e-6);
     EXPECT_NEAR(box.height(), c.height, 1e-6);
@@ -351,11 +351,11 @@ TEST_P(CoverBoxTest, FitsThePageAndKeepsItsShape)
 
 INSTANTIATE_TEST_SUITE_P(
     Covers, CoverBoxTest,
-    ::testing::Values(CoverCase{"a4_portrait_4_3_fits_height", 210, 297, QSize(400, 300), 0.48 * 297 * 4 / 3, 0.48 * 297},
-                      CoverCase{"a5_portrait_3_1_fits_width", 148.49, 210.01, QSize(3000, 1000), 138.49, 138.49 / 3},
-                      CoverCase{"a5_landscape_3_1_fits_width", 210.01, 148.49, QSize(3000, 1000), 200.01, 200.01 / 3},
-                      CoverCase{"a4_portrait_9000_30", 210, 297, QSize(9000, 30), 200, 200.0 / 300},
-                      CoverCase{"a4_landscape_2_1_fits_height", 297, 210, QSize(200, 100), 0.48 * 210 * 2, 0.48 * 210}),
+    ::testing::Values(CoverBoxCase{"a4_portrait_4_3_fits_height", 210, 297, QSize(400, 300), 0.48 * 297 * 4 / 3, 0.48 * 297},
+                      CoverBoxCase{"a5_portrait_3_1_fits_width", 148.49, 210.01, QSize(3000, 1000), 138.49, 138.49 / 3},
+                      CoverBoxCase{"a5_landscape_3_1_fits_width", 210.01, 148.49, QSize(3000, 1000), 200.01, 200.01 / 3},
+                      CoverBoxCase{"a4_portrait_9000_30", 210, 297, QSize(9000, 30), 200, 200.0 / 300},
+                      CoverBoxCase{"a4_landscape_2_1_fits_height", 297, 210, QSize(200, 100), 0.48 * 210 * 2, 0.48 * 210}),
     tandrel::test::CaseName());
 
 TEST_F(PresentationTest, TypedTextsPassThroughWindows1252)

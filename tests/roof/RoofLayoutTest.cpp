@@ -13,6 +13,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,9 +26,8 @@ namespace {
 
 struct LayoutCase {
     std::string name;
-    QSize window;
+    QSize window; // the frame's size: a window's body
     const char* zoomButton; // one of the three zoom buttons
-    double length = 10, width = 7.2;
 };
 
 class RoofLayoutTest : public tandrel::test::TestEnv, public ::testing::WithParamInterface<LayoutCase> {
@@ -35,18 +36,13 @@ protected:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const LayoutCase& c = GetParam();
-        window = std::make_unique<TMainForm1>();
-        window->resize(c.window);
-        window->show();
-        TBaseFrameFactory* factory = window->GetFrameFactory();
-        ASSERT_TRUE(factory->ShowFrame(1600));
-        auto* house = qobject_cast<TPapierHausFrame*>(factory->FindFrame(1600));
-        ASSERT_NE(house, nullptr);
-        house->EditHausLaenge->setText(QLocale().toString(c.length));
-        house->EditHausBreite->setText(QLocale().toString(c.width));
-        ASSERT_TRUE(factory->ShowFrame(1630));
-        roof = qobject_cast<TDachplanung2DFrame*>(factory->FindFrame(1630));
-        ASSERT_NE(roof, nullptr);
+        // Without a paper house the roof is 12 m x 8 m.
+        host = std::make_unique<QWidget>();
+        host->resize(c.window);
+        roof = new TDachplanung2DFrame(host.get());
+        host->show();
+        roof->InitFrame(host.get(), nullptr, nullptr, TDachplanung2DFrame::kFrameID);
+        QApplication::processEvents();
         auto* zoom = roof->findChild<QAbstractButton*>(QString::fromLatin1(c.zoomButton));
         ASSERT_NE(zoom, nullptr);
         zoom->click();
@@ -55,7 +51,9 @@ protected:
     }
     void TearDown() override
     {
-        window.reset();
+        if (roof)
+            roof->FinishFrame();
+        host.reset();
         QLocale::setDefault(QLocale::c());
     }
 
@@ -68,7 +66,7 @@ protected:
                      QPoint(v.WorldToDeviceX(a.XPos + a.XSize), v.WorldToDeviceY(a.YPos)));
     }
 
-    std::unique_ptr<TMainForm1> window;
+    std::unique_ptr<QWidget> host;
     TDachplanung2DFrame* roof = nullptr;
 };
 
@@ -129,12 +127,11 @@ TEST_P(RoofLayoutTest, RightColumnReachesEveryControl)
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, RoofLayoutTest,
-    ::testing::Values(LayoutCase{"small_screen", QSize(800, 600), "SpeedButtonAnzeige100"},
-                      LayoutCase{"laptop", QSize(1366, 768), "SpeedButtonAnzeige100"},
-                      LayoutCase{"full_hd", QSize(1920, 1080), "SpeedButtonAnzeige100"},
-                      LayoutCase{"laptop_long_farm_building", QSize(1366, 768), "SpeedButtonAnzeige100", 60, 12},
-                      LayoutCase{"laptop_small_house", QSize(1366, 768), "SpeedButtonAnzeige100", 4, 4},
-                      LayoutCase{"laptop_zoomed_300", QSize(1366, 768), "SpeedButtonAnzeige300"}),
+    ::testing::Values(LayoutCase{"small_screen", QSize(800, 500), "SpeedButtonAnzeige100"},
+                      LayoutCase{"laptop", QSize(1366, 660), "SpeedButtonAnzeige100"},
+                      LayoutCase{"full_hd", QSize(1920, 970), "SpeedButtonAnzeige100"},
+                      LayoutCase{"small_screen_zoomed_200", QSize(800, 500), "SpeedButtonAnzeige200"},
+                      LayoutCase{"laptop_zoomed_300", QSize(1366, 660), "SpeedButtonAnzeige300"}),
     tandrel::test::CaseName());
 
 } // namespace

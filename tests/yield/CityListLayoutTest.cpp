@@ -1,5 +1,4 @@
 #include "app/FrameFactory.h"
-#include "app/MainForm.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/TestEnv.h"
 #include "yield/FErtragFrame.h"
@@ -26,12 +25,11 @@ class CityListLayoutTest : public tandrel::test::TestEnv, public ::testing::With
 // and its heading is not cut.
 TEST_P(CityListLayoutTest, ListLeavesTheResultsInView)
 {
-    TMainForm1 window;
-    window.resize(GetParam().window);
-    window.show();
-    ASSERT_TRUE(window.GetFrameFactory()->ShowFrame(1610));
-    auto* frame = qobject_cast<TErtragFrame*>(window.GetFrameFactory()->FindFrame(1610));
+    TFrameFactory factory;
+    auto* frame = dynamic_cast<TErtragFrame*>(factory.CreateFrame(1610));
     ASSERT_NE(frame, nullptr);
+    frame->resize(GetParam().window);
+    frame->show();
     QApplication::processEvents();
     auto* info = frame->findChild<QPushButton*>(QStringLiteral("BitBtnSpezifischerJahresertragInfo"));
     auto* list = frame->findChild<QWidget*>(QStringLiteral("PanelStandortliste"));
@@ -56,9 +54,9 @@ TEST_P(CityListLayoutTest, ListLeavesTheResultsInView)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, CityListLayoutTest,
-                         ::testing::Values(WindowCase{"small_screen", QSize(800, 600)},
-                                           WindowCase{"laptop", QSize(1366, 768)},
-                                           WindowCase{"full_hd", QSize(1920, 1080)}),
+                         ::testing::Values(WindowCase{"small_screen", QSize(800, 500)},
+                                           WindowCase{"laptop", QSize(1366, 660)},
+                                           WindowCase{"full_hd", QSize(1920, 970)}),
                          tandrel::test::CaseName());
 
 } // namespace
