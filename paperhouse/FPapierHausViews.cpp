@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QSlider>
 #include <algorithm>
 

@@ -34,6 +34,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
@@ -339,6 +340,11 @@ void TDachplanung2DFrame::BuildPlanningPage()
     });
     connect(CheckBoxModuleauf2Dachseiten, &QCheckBox::toggled, this, [this] { RefreshFrame(); });
     connect(UpDownColCountPeriode, &QSpinBox::valueChanged, this, [this] { RefreshFrame(); });
+    // Wide enough for its controls beside a vertical scroll bar: a low
+    // window scrolls the column instead of cutting its right edge.
+    const int bar = ScrollBoxRechts->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBoxRechts);
+    ScrollBoxRechts->setFixedWidth(std::max(ScrollBoxRechts->width(), PanelDachplanungRechts->minimumSizeHint().width() + bar +
+                                                                          2 * ScrollBoxRechts->frameWidth()));
 }
 
 void TDachplanung2DFrame::BuildModulePage()

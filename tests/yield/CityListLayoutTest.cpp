@@ -41,7 +41,10 @@ TEST_P(CityListLayoutTest, ListLeavesTheResultsInView)
     ASSERT_TRUE(list->isVisible());
     QWidget* page = list->parentWidget();
     const QRect results(resultsBox->mapTo(page, QPoint(0, 0)), resultsBox->size());
-    EXPECT_FALSE(list->geometry().intersects(results));
+    EXPECT_FALSE(list->geometry().intersects(results))
+        << "list " << list->x() << "," << list->y() << " " << list->width() << "x" << list->height() << ", results "
+        << results.x() << "," << results.y() << " " << results.width() << "x" << results.height() << " in "
+        << page->width() << "x" << page->height();
     EXPECT_TRUE(page->rect().contains(list->geometry()));
 
     QHeaderView* header = cities->horizontalHeader();
