@@ -340,6 +340,8 @@ void TErtragFrame::BuildControls()
     PanelStandortliste->setFrameShape(QFrame::Box);
     SetPanelColor(PanelStandortliste, 0xF4F0EC);
     auto* cities = new QGridLayout(PanelStandortliste);
+    // Slim margins: on a small screen the list just fits beside the results.
+    cities->setContentsMargins(4, 4, 4, 4);
     cities->addWidget(MakeLabel(PanelStandortliste, "LabelStandortliste1",
                                 QStringLiteral("Ungefähre Ertragsdaten für eine nach Süden ausgerichtete")), 0, 0);
     cities->addWidget(MakeLabel(PanelStandortliste, "LabelStandortliste2",
@@ -352,7 +354,8 @@ void TErtragFrame::BuildControls()
     ListViewOrte = new QTableWidget(0, 2, PanelStandortliste);
     ListViewOrte->setObjectName(QStringLiteral("ListViewOrte"));
     ListViewOrte->setHorizontalHeaderLabels({QStringLiteral("Ort"), QStringLiteral("Ertrag [kWh/kWp]")});
-    ListViewOrte->setColumnWidth(0, 220);
+    constexpr int kCityColumn = 220;
+    ListViewOrte->setColumnWidth(0, kCityColumn);
     ListViewOrte->setShowGrid(true);
     ListViewOrte->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListViewOrte->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -371,7 +374,7 @@ void TErtragFrame::BuildControls()
     ListViewOrte->setColumnWidth(1, yieldColumn);
     ListViewOrte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListViewOrte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListViewOrte->setFixedSize(220 + yieldColumn + 2 * ListViewOrte->frameWidth(),
+    ListViewOrte->setFixedSize(kCityColumn + yieldColumn + 2 * ListViewOrte->frameWidth(),
                                14 * 20 + ListViewOrte->horizontalHeader()->sizeHint().height() + 2 * ListViewOrte->frameWidth());
     cities->addWidget(ListViewOrte, 2, 0, 1, 2, Qt::AlignLeft);
     PanelStandortliste->adjustSize();
