@@ -4,10 +4,12 @@
 #include "addresses/DAdressAuswahlDlg.h"
 #include "addresses/FAdressFrame.h"
 #include "app/BaseFrameFactory.h"
+#include "app/CommonFunctions.h"
 #include "app/DialogFit.h"
 #include "app/DialogPosition.h"
 #include "app/FInterfaceFrame.h"
 #include "app/KontaloRegistry.h"
+#include "app/OneClick.h"
 #include "app/WaitCursor.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
@@ -204,6 +206,7 @@ void TAnschreibenDialog::BuildControls()
     BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
     BitBtnPdf->setDefault(true);
     connect(BitBtnPdf, &QPushButton::clicked, this, &QDialog::accept);
+    OneActionPerClick(BitBtnPdf);
     BitBtnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     BitBtnAbbrechen->setObjectName(QStringLiteral("BitBtnAbbrechen"));
     connect(BitBtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
@@ -339,7 +342,7 @@ void TAnschreibenDialog::PrepareLetter(const MAdresse* sender, const MAdresse* r
     m_addressBook = addressBook;
     m_workspace = workspace;
     FillLetterPreview();
-    EditDatum->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EditDatum->setText(TodayText());
     ApplyCheckBoxes();
     for (int i = 1; i < PageControl->count(); ++i)
         PageControl->setTabVisible(i, false);
