@@ -1,6 +1,7 @@
 #include "addresses/DAdressAuswahlDlg.h"
 
 #include "addresses/FAdressFrame.h"
+#include "app/DialogFit.h"
 #include "app/DialogPosition.h"
 #include "app/KontaloRegistry.h"
 
@@ -21,14 +22,17 @@ TAdressAuswahlDialog::TAdressAuswahlDialog(QWidget* parent) : QDialog(parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     resize(900, 560);
 
-    auto* layout = new QVBoxLayout(this);
-    LabelCaption = new QLabel(this);
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("PanelInhalt"));
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    LabelCaption = new QLabel(body);
     LabelCaption->setObjectName(QStringLiteral("LabelCaption"));
     QFont f = LabelCaption->font();
     f.setBold(true);
     LabelCaption->setFont(f);
     layout->addWidget(LabelCaption);
-    PanelMain = new QFrame(this);
+    PanelMain = new QFrame(body);
     PanelMain->setObjectName(QStringLiteral("PanelMain"));
     layout->addWidget(PanelMain, 1);
 
@@ -43,7 +47,7 @@ TAdressAuswahlDialog::TAdressAuswahlDialog(QWidget* parent) : QDialog(parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    FitDialogToScreen(this, body, buttons);
 
     RestoreDialogPosition(this, kSection, 220, 120);
 }
@@ -62,7 +66,9 @@ void TAdressAuswahlDialog::EmbedAddressBook(TAdressFrame* frame)
         return;
     m_borrowed = std::make_unique<BorrowedAddressBook>(frame);
     frame->setParent(PanelMain);
-    // The frame follows the size of the panel it lives in.
+    // The frame follows the size of the panel it lives in; a small screen
+    // scrolls the panel rather than squeezing the frame.
+    PanelMain->setMinimumSize(frame->PanelMain->minimumSizeHint());
     PanelMain->installEventFilter(frame);
     frame->setGeometry(PanelMain->rect());
 }

@@ -5,6 +5,7 @@
 #include "addresses/FAdressFrame.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
+#include "app/DialogFit.h"
 #include "app/DialogPosition.h"
 #include "app/FInterfaceFrame.h"
 #include "app/KontaloRegistry.h"
@@ -132,11 +133,12 @@ TAnschreibenDialog::~TAnschreibenDialog()
 
 void TAnschreibenDialog::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* middle = new QHBoxLayout;
-    outer->addLayout(middle, 1);
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("PanelInhalt"));
+    auto* middle = new QHBoxLayout(body);
+    middle->setContentsMargins(0, 0, 0, 0);
 
-    PageControl = new QTabWidget(this);
+    PageControl = new QTabWidget(body);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     middle->addWidget(PageControl, 1);
     auto* letterTab = new QWidget;
@@ -210,9 +212,10 @@ void TAnschreibenDialog::BuildControls()
     connect(BitBtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     bottom->addWidget(BitBtnPdf);
     bottom->addWidget(BitBtnAbbrechen);
-    outer->addLayout(bottom);
 
-    resize(px(letter::kPageWidth) + 300, 820);
+    // As much of the page as the screen allows; the page scrolls in its tab.
+    resize(px(letter::kPageWidth) + 300, kMaxDialogSize.height());
+    FitDialogToScreen(this, body, bottom);
 }
 
 void TAnschreibenDialog::BuildPreview(QWidget* page)

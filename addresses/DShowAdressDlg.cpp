@@ -2,6 +2,7 @@
 
 #include "addresses/DAnschreibenDlg.h"
 #include "addresses/FAdressFrame.h"
+#include "app/DialogFit.h"
 #include "app/DialogPosition.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
@@ -55,7 +56,10 @@ TShowAdressDlg::TShowAdressDlg(QWidget* parent) : QDialog(parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
 
-    auto* outer = new QVBoxLayout(this);
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("PanelInhalt"));
+    auto* outer = new QVBoxLayout(body);
+    outer->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
     outer->addLayout(top);
     auto* address = new QVBoxLayout;
@@ -138,8 +142,8 @@ TShowAdressDlg::TShowAdressDlg(QWidget* parent) : QDialog(parent)
     buttons->addWidget(BitBtnAnschreiben);
     buttons->addStretch(1);
     buttons->addWidget(BitBtnOK);
-    outer->addLayout(buttons);
     resize(460, 420);
+    FitDialogToScreen(this, body, buttons);
 
     RestoreDialogPosition(this, kSection, 220, 120);
 }

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QFontMetrics>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -223,6 +224,11 @@ void TAdressFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFacto
             StringGridAdressen->setColumnWidth(c, widths[size_t(c)]);
     }
     StringGridAdressen->setColumnWidth(10, 110);
+    // A postcode is shown whole, in the bold heading font as well.
+    QFont bold = StringGridAdressen->font();
+    bold.setBold(true);
+    const int postcode = QFontMetrics(bold).horizontalAdvance(QStringLiteral("00000")) + 16;
+    StringGridAdressen->setColumnWidth(8, std::max(40, postcode));
     ArrangeControls();
     LoadAddresses();
     // Letters need a sender even before the map has shown a company.

@@ -1,5 +1,6 @@
 #include "app/DBackgroundDlg.h"
 
+#include "app/DialogFit.h"
 #include "app/DialogPosition.h"
 #include "app/FInterfaceFrame.h"
 
@@ -18,6 +19,7 @@ TBackgroundDlg::TBackgroundDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Hintergrund auswählen"));
     setFixedSize(422, 370);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FitDialogToScreen(this);
 
     const int cellW = 100, cellH = 84, left = 13, top = 14;
     for (int i = 0; i < kSlots; ++i) {

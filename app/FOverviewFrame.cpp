@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -70,13 +71,14 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
             b->setIconSize(pix.size());
         }
         b->resize(150, 112);
+        b->installEventFilter(this);
         connect(b, &QToolButton::clicked, this, [this, frameId] {
             if (Factory)
                 Factory->ShowFrame(frameId);
         });
         return b;
     };
-    SpeedButtonHaus3D = button("SpeedButtonHaus3D", QStringLiteral("&Haus 3D"), "start-house3d", FrameId::PapierHaus);
+    SpeedButtonHaus3D = button("SpeedButtonHaus3D", QStringLiteral("Haus &3D"), "start-house3d", FrameId::PapierHaus);
     SpeedButtonPVAnlage = button("SpeedButtonPVAnlage", QStringLiteral("PV-&Anlage"), "start-pvplant", FrameId::Dachplanung2D);
     SpeedButtonEigenverbrauch = button("SpeedButtonEigenverbrauch", QStringLiteral("Eigenverbrauch"), "start-kev", FrameId::KEV);
 
@@ -205,6 +207,15 @@ void TOverviewFrame::ArrangeControls()
 
 bool TOverviewFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    // Enter on a focused button does what a click does, as on a dialog.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter) && button->parentWidget() == PanelTop) {
+            button->click();
+            return true;
+        }
+    }
     const bool isLink = watched == LabelLink || watched == LabelSoftware || watched == ImageMobileApp;
     if (isLink && (event->type() == QEvent::MouseButtonRelease ||
                    (event->type() == QEvent::MouseButtonDblClick && watched != ImageMobileApp))) {

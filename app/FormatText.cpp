@@ -66,3 +66,10 @@ QString FormatText(const QString& format, std::initializer_list<QVariant> args, 
     }
     return out;
 }
+
+QString NumberText(double value, int decimals, const QLocale& locale)
+{
+    QLocale l = locale;
+    l.setNumberOptions(QLocale::DefaultNumberOptions);
+    return l.toString(value, 'f', decimals);
+}

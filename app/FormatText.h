@@ -11,3 +11,7 @@
 // separators come from the locale; W is the minimum width, filled with
 // blanks on the left. A missing argument formats as nothing.
 QString FormatText(const QString& format, std::initializer_list<QVariant> args, const QLocale& locale = QLocale());
+
+// A number as the program shows measures, counts and powers on screen: fixed
+// decimals with the locale's decimal and thousands separators ("1.234,5").
+QString NumberText(double value, int decimals, const QLocale& locale = QLocale());

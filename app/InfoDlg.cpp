@@ -1,5 +1,6 @@
 #include "app/InfoDlg.h"
 
+#include "app/DialogFit.h"
 #include "app/CommonFunctions.h"
 #include "app/Links.h"
 #include "app/OneClick.h"
@@ -35,6 +36,7 @@ TInfoDialog1::TInfoDialog1(QWidget* parent) : QDialog(parent)
     setFixedSize(658, 386);
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FitDialogToScreen(this);
     SetPanelColor(this, 15527137);
     setMouseTracking(true);
     installEventFilter(this);

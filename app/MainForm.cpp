@@ -258,7 +258,7 @@ void TMainForm1::BuildMenus()
             show(FrameId::KontaloProdukt));
     QAction* sep = teile->addSeparator();
     sep->setVisible(false);
-    QAction* adressen = action(teile, "ProgrammteileSolaradressen", QStringLiteral("Solar&adressen"));
+    QAction* adressen = action(teile, "ProgrammteileSolaradressen", QStringLiteral("&Solaradressen"));
     connect(adressen, &QAction::triggered, this, [this] {
         if (!m_factory)
             return;

@@ -1,4 +1,5 @@
 #include "addresses/DShowAdressDlg.h"
+#include "app/AppStyle.h"
 #include "app/CommonFunctions.h"
 #include "app/MainForm.h"
 #include "platform/FontPreload.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
 #endif
     tandrel::platform::FontPreload fonts;
     QApplication app(argc, argv);
+    QApplication::setStyle(new TAppStyle);
     // Numbers and dates follow the user's own locale, whatever the process was started with.
     if (WindowsVersionName() == QLatin1String("Windows 7"))
         QLocale::setDefault(QLocale::system());

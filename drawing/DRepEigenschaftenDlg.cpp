@@ -1,5 +1,6 @@
 #include "drawing/DRepEigenschaftenDlg.h"
 
+#include "app/DialogFit.h"
 #include "app/KontaloRegistry.h"
 #include "drawing/BaseRep.h"
 #include "drawing/DrawConventions.h"
@@ -30,8 +31,11 @@ TRepEigenschaftenDlg::TRepEigenschaftenDlg(QWidget* parent)
     setWindowTitle(QStringLiteral("Eigenschaften"));
     resize(460, 480);
 
-    auto* layout = new QVBoxLayout(this);
-    PageControl = new QTabWidget(this);
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("PanelInhalt"));
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    PageControl = new QTabWidget(body);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     auto tab = [this](const QString& caption, const QString& name) {
         auto* w = new QWidget;
@@ -65,7 +69,7 @@ TRepEigenschaftenDlg::TRepEigenschaftenDlg(QWidget* parent)
     ButtonAbbrechen->setObjectName(QStringLiteral("ButtonAbbrechen"));
     buttons->addWidget(ButtonOK);
     buttons->addWidget(ButtonAbbrechen);
-    layout->addLayout(buttons);
+    FitDialogToScreen(this, body, buttons);
     connect(ButtonOK, &QPushButton::clicked, this, [this] { OkClick(); });
     connect(ButtonAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 

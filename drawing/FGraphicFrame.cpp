@@ -94,6 +94,58 @@ TRulerLayout TGraphicFrame::ComputeRulers(const MVirtualView& view, int W, int H
     return r;
 }
 
+namespace {
+
+// The ruler boxes: the horizontal one along the top, the vertical one down
+// the left side; ticks grow from the edge facing the drawing.
+constexpr int kBoxEdge = 4, kHorzBottom = 34, kVertTop = 42, kVertRight = 40;
+constexpr int kFullTick = 9, kHalfTick = 5, kLabelGap = 2;
+
+} // namespace
+
+QRect TGraphicFrame::DrawingArea(int W, int H)
+{
+    return QRect(QPoint(kVertRight + kBoxEdge, kHorzBottom + kBoxEdge), QPoint(W - 1 - kBoxEdge, H - 1 - kBoxEdge));
+}
+
+TRulerMarks TGraphicFrame::LayoutRulers(const TRulerLayout& r, int W, int H,
+                                        const std::function<QSize(const QString&)>& textSize)
+{
+    TRulerMarks m;
+    const int left = kBoxEdge, right = W - kBoxEdge, top = kVertTop, bottom = H - kBoxEdge;
+    m.HorzBox = QRect(QPoint(left, kBoxEdge), QPoint(right, kHorzBottom));
+    m.VertBox = QRect(QPoint(kBoxEdge, top), QPoint(kVertRight, bottom));
+    // Ticks outside a ruler's box are left out and labels kept inside it:
+    // the first and last steps of the layout may reach past the box.
+    for (const TRulerTick& t : r.HorzHalfTicks)
+        if (t.Pos >= left && t.Pos <= right)
+            m.Lines.emplace_back(t.Pos, kHorzBottom, t.Pos, kHorzBottom - kHalfTick);
+    const int horzLabelBottom = kHorzBottom - kFullTick - kLabelGap;
+    for (const TRulerTick& t : r.HorzTicks) {
+        if (t.Pos < left || t.Pos > right)
+            continue;
+        m.Lines.emplace_back(t.Pos, kHorzBottom, t.Pos, kHorzBottom - kFullTick);
+        const QSize size = textSize(t.Label);
+        const int x = std::clamp(t.Pos - size.width() / 2, left + 2, std::max(left + 2, right - 1 - size.width()));
+        const int y = std::max(kBoxEdge + 1, horzLabelBottom - size.height());
+        m.Labels.emplace_back(QRect(x, y, size.width(), size.height()), t.Label);
+    }
+    for (const TRulerTick& t : r.VertHalfTicks)
+        if (t.Pos >= top && t.Pos <= bottom)
+            m.Lines.emplace_back(kVertRight, t.Pos, kVertRight - kHalfTick, t.Pos);
+    const int vertLabelRight = kVertRight - kFullTick - kLabelGap;
+    for (const TRulerTick& t : r.VertTicks) {
+        if (t.Pos < top || t.Pos > bottom)
+            continue;
+        m.Lines.emplace_back(kVertRight, t.Pos, kVertRight - kFullTick, t.Pos);
+        const QSize size = textSize(t.Label);
+        const int x = std::max(kBoxEdge + 1, vertLabelRight - size.width());
+        const int y = std::clamp(t.Pos - size.height() / 2, top + 1, std::max(top + 1, bottom - size.height()));
+        m.Labels.emplace_back(QRect(x, y, size.width(), size.height()), t.Label);
+    }
+    return m;
+}
+
 void TGraphicFrame::DrawOverlay()
 {
     MVirtualView* view = View();
@@ -102,39 +154,22 @@ void TGraphicFrame::DrawOverlay()
     MCanvas& c = *view->Canvas;
     const int W = ScrollBox->viewport()->width();
     const int H = height();
-    const TRulerLayout r = ComputeRulers(*view, W, H);
+    SetRepFont(c);
+    const TRulerMarks m = LayoutRulers(ComputeRulers(*view, W, H), W, H, [&c](const QString& text) {
+        return QSize(c.TextWidth(text), c.TextHeight(text));
+    });
     c.SetPenColor(0);
     c.SetPenWidth(1);
     c.SetPenStyle(kPenSolid);
     c.SetBrushColor(0xC0C0C0);
     c.SetBrushStyle(MBrushStyle::Solid);
-
-    // Ticks outside a ruler's box are left out and labels kept inside it:
-    // the first and last steps of the layout may reach past the box.
-    const int left = 4, right = W - 4, top = 42, bottom = H - 4;
-    c.Rectangle(left, 4, right, 34);
-    for (const TRulerTick& t : r.HorzHalfTicks)
-        if (t.Pos >= left && t.Pos <= right)
-            c.Line(t.Pos, 4, t.Pos, 21);
-    for (const TRulerTick& t : r.HorzTicks) {
-        if (t.Pos < left || t.Pos > right)
-            continue;
-        c.Line(t.Pos, 4, t.Pos, 28);
-        const int w = c.TextWidth(t.Label);
-        c.TextOut(std::clamp(t.Pos - (w / 2 + 1), left + 1, std::max(left + 1, right - w)), 8, t.Label);
-    }
-
-    c.Rectangle(4, top, 38, bottom);
-    for (const TRulerTick& t : r.VertHalfTicks)
-        if (t.Pos >= top && t.Pos <= bottom)
-            c.Line(4, t.Pos, 23, t.Pos);
-    for (const TRulerTick& t : r.VertTicks) {
-        if (t.Pos < top || t.Pos > bottom)
-            continue;
-        c.Line(4, t.Pos, 12, t.Pos);
-        const int h = c.TextHeight(t.Label);
-        c.TextOut(7, std::clamp(t.Pos - h / 2, top + 1, std::max(top + 1, bottom - h)), t.Label);
-    }
+    for (const QRect& box : {m.HorzBox, m.VertBox})
+        c.Rectangle(box.left(), box.top(), box.right(), box.bottom());
+    for (const QLine& l : m.Lines)
+        c.Line(l.x1(), l.y1(), l.x2(), l.y2());
+    c.SetBrushStyle(MBrushStyle::Clear);
+    for (const auto& [rect, text] : m.Labels)
+        c.TextOut(rect.left(), rect.top(), text);
     SetRepFont(c);
 }
 

@@ -2,7 +2,11 @@
 
 #include "drawing/FBaseGraphicFrame.h"
 
+#include <QLine>
+#include <QRect>
 #include <QStringList>
+#include <functional>
+#include <utility>
 #include <vector>
 
 // One ruler tick in device pixels.
@@ -19,6 +23,14 @@ struct TRulerLayout {
     int HorzCount = 0, VertCount = 0;
     std::vector<TRulerTick> HorzTicks, HorzHalfTicks;
     std::vector<TRulerTick> VertTicks, VertHalfTicks;
+};
+
+// What the rulers draw, in device pixels: the two boxes, the tick lines and
+// the labels with the rectangles their texts take.
+struct TRulerMarks {
+    QRect HorzBox, VertBox;
+    std::vector<QLine> Lines;
+    std::vector<std::pair<QRect, QString>> Labels;
 };
 
 // A graphic frame with rulers and the edit commands.
@@ -51,6 +63,12 @@ public:
     // The rulers.
     void DrawOverlay() override;
     static TRulerLayout ComputeRulers(const MVirtualView& view, int W, int H);
+    // Places ticks and labels in the ruler boxes so that no tick crosses a
+    // label; `textSize` measures a label.
+    static TRulerMarks LayoutRulers(const TRulerLayout& rulers, int W, int H,
+                                    const std::function<QSize(const QString&)>& textSize);
+    // The part of a W x H paint area beside and below the rulers.
+    static QRect DrawingArea(int W, int H);
     // Ticks beyond this count are not drawn.
     static constexpr int kMaxTicks = 10'000;
 

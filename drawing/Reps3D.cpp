@@ -6,6 +6,7 @@
 #include "drawing/VirtualView.h"
 
 #include <QPoint>
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -287,6 +288,31 @@ void MGebaeudeRep::ComputeDepth(const MVirtualView& view)
         sum += rep->Depth();
     }
     AverageDepth = reps.empty() ? 0 : sum / double(reps.size());
+}
+
+MGebaeudeRep::ProjectedExtent MGebaeudeRep::Extent(const MVirtualView& view) const
+{
+    ProjectedExtent e;
+    for (const MBaseRep* rep : Structure().Reps()) {
+        const auto* face = dynamic_cast<const MFlaeche3DRep*>(rep);
+        if (!face)
+            continue;
+        for (std::size_t i = 0; i < face->X.size(); ++i) {
+            const double u = view.c1 * face->X[i] + view.c2 * face->Y[i];
+            const double v = view.c3 * face->X[i] + view.c4 * face->Y[i] + view.c5 * face->Z[i];
+            if (!std::isfinite(u) || !std::isfinite(v))
+                continue;
+            if (e.Empty) {
+                e = {u, u, v, v, false};
+                continue;
+            }
+            e.MinU = std::min(e.MinU, u);
+            e.MaxU = std::max(e.MaxU, u);
+            e.MinV = std::min(e.MinV, v);
+            e.MaxV = std::max(e.MaxV, v);
+        }
+    }
+    return e;
 }
 
 MBaseRep& MGebaeudeRep::Clone(MStructur& target) const

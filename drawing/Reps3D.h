@@ -71,6 +71,15 @@ public:
     double Depth() const override { return AverageDepth; }
     void ComputeDepth(const MVirtualView& view) override;
 
+    // What the faces cover once projected with the view's coefficients, as
+    // offsets from its 3D origin (device x = Origin3DX - U, y = Origin3DY - V);
+    // empty without faces.
+    struct ProjectedExtent {
+        double MinU = 0, MaxU = 0, MinV = 0, MaxV = 0;
+        bool Empty = true;
+    };
+    ProjectedExtent Extent(const MVirtualView& view) const;
+
     MBaseRep& Clone(MStructur& target) const override;
     TBaseFrame* CreateDialogFrame(QWidget*, TBaseFrame*, TBaseFrameFactory*) override { return nullptr; }
     void LoadSettings(MKontaloRegistry& store, const QString& key) override;

@@ -18,7 +18,8 @@
 
 namespace {
 
-constexpr std::array<int, 17> kGridPercents = {0, 10, 10, 0, 12, 8, 0, 8, 5, 8, 8, 6, 8, 8, 0, -1, -1};
+// Column 3 carries the letter picture, so it keeps a width of its own.
+constexpr std::array<int, 17> kGridPercents = {0, 10, 10, 3, 12, 8, 0, 8, 5, 8, 8, 6, 8, 8, 0, -1, -1};
 
 } // namespace
 
@@ -201,9 +202,10 @@ void TBranchenbuchFrame::FillCompanyGrid(TStringGrid* grid, int radiusKm)
         // Companies that accept letters stand out in bold, with the letter picture.
         grid->SetRowBold(row, c->Anschreiben > 0);
         grid->SetCellPicture(3, row, c->Anschreiben > 0 ? letter : QPixmap());
-        // Logo 1 and 2 show a catalogue picture in the logo column.
-        const PictureEntry* pic =
-            (c->Logo == 1 || c->Logo == 2) && ui ? ui->FindPicture(c->Logo == 1 ? 1100 : 1120) : nullptr;
+        // Logo 1 and 2 name two fixed catalogue pictures; any other key the
+        // company's own logo, as the map and the address dialog show it.
+        const int logoId = c->Logo == 1 ? 1100 : c->Logo == 2 ? 1120 : LogoPictureId(*c);
+        const PictureEntry* pic = c->Logo > 0 && ui ? ui->FindPicture(logoId) : nullptr;
         grid->SetCellPicture(1, row, pic ? QPixmap::fromImage(pic->picture().scaled(64, 34, Qt::KeepAspectRatio)) : QPixmap());
         if (pic)
             tallRows.push_back(row);

@@ -1,33 +1,31 @@
 #include "geo/StringGrid.h"
 
 #include <QFont>
+#include <algorithm>
 #include <QHeaderView>
 
 class TStringGrid::Model : public QAbstractTableModel {
 public:
     explicit Model(TStringGrid* grid) : QAbstractTableModel(grid), m_grid(grid) {}
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_grid->m_rows; }
+    // Grid row 0 is the header; model row r shows grid row r + 1.
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : std::max(0, m_grid->m_rows - 1); }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_grid->m_cols; }
     QVariant data(const QModelIndex& index, int role) const override
     {
-        const int row = index.row(), col = index.column();
-        if (row < 0 || size_t(row) >= m_grid->m_data.size())
+        const int row = index.row() + 1, col = index.column();
+        if (row < 1 || size_t(row) >= m_grid->m_data.size())
             return {};
         const RowData& r = m_grid->m_data[size_t(row)];
         switch (role) {
         case Qt::DisplayRole:
             return size_t(col) < r.cells.size() ? r.cells[size_t(col)] : QString();
         case Qt::FontRole:
-            if (row == 0 || r.bold) {
+            if (r.bold) {
                 QFont f = m_grid->font();
                 f.setBold(true);
                 return f;
             }
             return {};
-        case Qt::BackgroundRole:
-            return row == 0 ? QVariant(QColor(0xdd, 0xe3, 0xea)) : QVariant();
-        case Qt::ForegroundRole:
-            return row == 0 ? QVariant(QColor(0x1c, 0x35, 0x5e)) : QVariant();
         case Qt::DecorationRole:
             for (const auto& [c, pic] : r.pictures)
                 if (c == col)
@@ -37,10 +35,19 @@ public:
             return {};
         }
     }
-    Qt::ItemFlags flags(const QModelIndex& index) const override
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        return index.row() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (orientation != Qt::Horizontal || m_grid->m_data.empty())
+            return {};
+        const RowData& r = m_grid->m_data.front();
+        if (role == Qt::DisplayRole)
+            return size_t(section) < r.cells.size() ? r.cells[size_t(section)] : QString();
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        return {};
     }
+    Qt::ItemFlags flags(const QModelIndex&) const override { return Qt::ItemIsEnabled | Qt::ItemIsSelectable; }
+    void headingChanged(int col) { emit headerDataChanged(Qt::Horizontal, col, col); }
     void reset()
     {
         beginResetModel();
@@ -54,7 +61,11 @@ private:
 TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), m_model(new Model(this)), m_data(1)
 {
     setModel(m_model);
-    horizontalHeader()->hide();
+    // The heading row stays in place while the rows scroll under it.
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setMinimumSectionSize(0);
+    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(12);
     verticalHeader()->setDefaultSectionSize(18);
@@ -64,11 +75,16 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), m_model(new Mode
     setWordWrap(false);
     setAlternatingRowColors(true);
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #d4d9df; alternate-background-color: #f3f6fa; }"
-                                 "QTableView::item:selected { background: #2f6db5; color: white; }"));
-    connect(this, &QTableView::clicked, this, [this](const QModelIndex& i) { emit CellClicked(i.row()); });
-    connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { emit CellDoubleClicked(i.row()); });
+                                 "QTableView::item:selected { background: #2f6db5; color: white; }"
+                                 "QHeaderView::section { background: #dde3ea; color: #1c355e; font-weight: bold;"
+                                 " border: none; border-right: 1px solid #d4d9df; border-bottom: 1px solid #c4cbd3;"
+                                 " padding: 1px 3px; }"));
+    connect(this, &QTableView::clicked, this, [this](const QModelIndex& i) { emit CellClicked(i.row() + 1); });
+    connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { emit CellDoubleClicked(i.row() + 1); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current, const QModelIndex&) { emit CurrentRowChanged(current.row()); });
+            [this](const QModelIndex& current, const QModelIndex&) {
+                emit CurrentRowChanged(current.isValid() ? current.row() + 1 : -1);
+            });
 }
 
 TStringGrid::~TStringGrid() = default;
@@ -104,8 +120,12 @@ void TStringGrid::SetCell(int col, int row, const QString& text)
     if (cells.size() <= size_t(col))
         cells.resize(size_t(col) + 1);
     cells[size_t(col)] = text;
-    if (!m_updating && row < m_rows && col < m_cols)
-        emit m_model->dataChanged(m_model->index(row, col), m_model->index(row, col));
+    if (m_updating || row >= m_rows || col >= m_cols)
+        return;
+    if (row == 0)
+        m_model->headingChanged(col);
+    else
+        emit m_model->dataChanged(m_model->index(row - 1, col), m_model->index(row - 1, col));
 }
 
 MAdresse* TStringGrid::RowObject(int row) const
@@ -174,25 +194,29 @@ void TStringGrid::SetDefaultRowHeight(int h)
 
 void TStringGrid::SetRowHeight(int row, int h)
 {
-    if (row >= 0 && row < m_rows)
-        setRowHeight(row, h);
+    if (row >= 1 && row < m_rows)
+        setRowHeight(row - 1, h);
 }
 
 int TStringGrid::Row() const
 {
     const QModelIndex i = currentIndex();
-    return i.isValid() ? i.row() : -1;
+    return i.isValid() ? i.row() + 1 : -1;
 }
 
 void TStringGrid::SetRow(int row)
 {
     if (row < 0 || row >= m_rows)
         return;
+    if (row == 0) {
+        setCurrentIndex(QModelIndex());
+        return;
+    }
     const int col = currentIndex().isValid() ? currentIndex().column() : 0;
     int visible = col;
     while (visible < m_cols && isColumnHidden(visible))
         ++visible;
-    setCurrentIndex(m_model->index(row, visible < m_cols ? visible : 0));
+    setCurrentIndex(m_model->index(row - 1, visible < m_cols ? visible : 0));
 }
 
 int TStringGrid::RowOf(const MAdresse* object) const
@@ -221,8 +245,8 @@ void TStringGrid::Refresh()
         if (w > 0)
             setColumnWidth(i, w);
     }
-    if (row >= 0 && row < m_rows) {
+    if (row >= 1 && row < m_rows) {
         const QSignalBlocker block(selectionModel());
-        setCurrentIndex(m_model->index(row, 0));
+        setCurrentIndex(m_model->index(row - 1, 0));
     }
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 // A grid of texts addressed by column and row, with row 0 as its heading
-// row, an object per row (the company shown there) and a current row. Cells
+// row (shown as the fixed header above the scrolling rows), an object per row (the company shown there) and a current row. Cells
 // are written without notifications; EndUpdate shows them all at once, which
 // keeps filling thousands of rows cheap.
 class TStringGrid : public QTableView {

@@ -25,6 +25,8 @@ TUpDown::TUpDown(const QString& name, int min, int max, QWidget* parent)
         b->setArrowType(type);
         b->setFixedSize(16, 11);
         b->setAutoRepeat(true);
+        // The edit beside it is the Tab stop; the arrows are for the mouse.
+        b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, this, [this, delta] { Step(delta); });
         layout->addWidget(b);
     };

@@ -1,5 +1,6 @@
 #include "paperhouse/FPapierHausFrame.h"
 
+#include "app/FormatText.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/KontaloRegistry.h"
@@ -222,11 +223,20 @@ void TPapierHausFrame::BuildInputPanel()
     TrackBarMasstab->setValue(125);
     connect(TrackBarMasstab, &QSlider::valueChanged, this, [this] { ScaleChange(); });
     LabelMasstab = MakeLabel(QStringLiteral("Maßstab:   1 : 125"), in, "LabelMasstab");
-    auto* scaleCaption = MakeLabel(
-        QStringLiteral("1:40                       1:144                                                         1:350 "), in);
-    scaleCaption->setStyleSheet(QStringLiteral("color: grey; font-size: 8pt"));
-    // The spaced caption follows the slider's width rather than widening the panel.
-    scaleCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The marks under the slider stand near their places on it (40 and 144 on
+    // a track from 22 to 350) whatever its width, and are never cut.
+    auto* scaleCaption = new QWidget(in);
+    scaleCaption->setObjectName(QStringLiteral("PanelMasstabSkala"));
+    auto* marks = new QHBoxLayout(scaleCaption);
+    marks->setContentsMargins(0, 0, 0, 0);
+    marks->setSpacing(4);
+    for (const char* text : {"1:40", "1:144", "1:350"}) {
+        if (marks->count() > 0)
+            marks->addStretch(marks->count() == 1 ? 1 : 2);
+        auto* mark = MakeLabel(QString::fromLatin1(text), scaleCaption);
+        mark->setStyleSheet(QStringLiteral("color: grey; font-size: 8pt"));
+        marks->addWidget(mark);
+    }
     ButtonMasstabsauswahl = new QPushButton(QStringLiteral("Maßstabsauswahl"), in);
     ButtonMasstabsauswahl->setObjectName(QStringLiteral("ButtonMasstabsauswahl"));
 
@@ -723,6 +733,8 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
         Elevation3DFrame->InitFrame(PanelElevationVorschau, nullptr, factory, TGraphic3DFrame::kFrameID);
         Elevation3DFrame->show();
         Elevation3DFrame->installEventFilter(this);
+        // The house is fitted to the view; the view never scrolls.
+        Elevation3DFrame->SetScrollRanges(0, 0);
         if (MVirtualView* view = Elevation3DFrame->View()) {
             view->Origin3DX = 400;
             view->Origin3DY = kElevationOriginY;
@@ -928,9 +940,8 @@ void TPapierHausFrame::EditHausLaengeChange()
     Params.Haushoehe = MeasureOrDefault(EditHaushoehe, plausible::kWallHeight, d.Haushoehe);
     Params.DachUeberstandX = MeasureOrDefault(EditDachUeberstandX, plausible::kOverhang, d.DachUeberstandX);
     Params.DachUeberstandY = MeasureOrDefault(EditDachUeberstandY, plausible::kOverhang, d.DachUeberstandY);
-    const QLocale locale;
-    LabelDachGiebel->setText(QStringLiteral("Dach Giebelseite: %1 m").arg(locale.toString(RoofGableSideLength(), 'f', 1)));
-    LabelDachTraufe->setText(QStringLiteral("Dach Traufeseite: %1 m").arg(locale.toString(RoofEavesSideLength(), 'f', 1)));
+    LabelDachGiebel->setText(QStringLiteral("Dach Giebelseite: %1 m").arg(NumberText(RoofGableSideLength(), 1)));
+    LabelDachTraufe->setText(QStringLiteral("Dach Traufeseite: %1 m").arg(NumberText(RoofEavesSideLength(), 1)));
     PaintNetView();
 }
 

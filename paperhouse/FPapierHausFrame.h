@@ -38,6 +38,10 @@ class TPapierHausFrame : public TBaseFrame {
 public:
     static constexpr int kFrameID = 1600;
     static constexpr int kElevationOriginY = 520; // the 3D view's origin height on a tall view
+    // The size slider's position at which the house just fits the 3D view,
+    // and the free pixels kept around it there.
+    static constexpr int kElevationFitSize = 52;
+    static constexpr int kElevationMargin = 12;
 
     explicit TPapierHausFrame(QWidget* parent = nullptr);
     ~TPapierHausFrame() override;

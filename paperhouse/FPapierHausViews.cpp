@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QSlider>
 #include <algorithm>
 
@@ -87,16 +88,13 @@ bool TPapierHausFrame::eventFilter(QObject* watched, QEvent* event)
     return handled;
 }
 
-// Keeps the house in the middle of the 3D view whatever the window size; on a
-// tall view it stays at its usual height.
+// A resized 3D view fits the house anew.
 void TPapierHausFrame::CentreElevationOrigin()
 {
-    MVirtualView* view = Elevation3DFrame ? Elevation3DFrame->View() : nullptr;
-    if (!view)
+    if (!Elevation3DFrame || !Elevation3DFrame->View())
         return;
-    const QSize size = Elevation3DFrame->size();
-    view->Origin3DX = size.width() / 2;
-    view->Origin3DY = std::min(kElevationOriginY, RoundToInt(size.height() * 0.85));
+    // The paint box follows the visible area; it never scrolls.
+    Elevation3DFrame->SetScrollRanges(0, 0);
     Update3DTwice();
 }
 
@@ -138,8 +136,26 @@ void TPapierHausFrame::UpdateElevationView()
     MVirtualView* view = Elevation3DFrame->View();
     if (!view)
         return;
-    const double size = TrackBarElevationSize->value();
-    view->SetProjection(size * 0.8, TrackBarElevationBlickwinkel->value() + 90, TrackBarElevationKippwinkel->value());
+    const double azimuth = TrackBarElevationBlickwinkel->value() + 90;
+    const double tilt = TrackBarElevationKippwinkel->value();
+    double scale = TrackBarElevationSize->value() * 0.8;
+    // The whole house, ridge and ground plate, fills the view at the usual
+    // size; the size slider scales that fit, the angles turn the house in it.
+    view->SetProjection(1, azimuth, tilt);
+    // The frame's own size: on a resize its paint box follows only later.
+    const int border = 2 * Elevation3DFrame->ScrollBox->frameWidth();
+    const QSize area = Elevation3DFrame->size() - QSize(border, border);
+    if (Building && area.width() > 2 * kElevationMargin && area.height() > 2 * kElevationMargin) {
+        const MGebaeudeRep::ProjectedExtent e = Building->Extent(*view);
+        const double w = e.MaxU - e.MinU, h = e.MaxV - e.MinV;
+        if (!e.Empty && w > 0 && h > 0) {
+            const double fit = std::min((area.width() - 2 * kElevationMargin) / w, (area.height() - 2 * kElevationMargin) / h);
+            scale = fit * TrackBarElevationSize->value() / kElevationFitSize;
+            view->Origin3DX = RoundToInt(area.width() / 2.0 + scale * (e.MinU + e.MaxU) / 2);
+            view->Origin3DY = RoundToInt(area.height() / 2.0 + scale * (e.MinV + e.MaxV) / 2);
+        }
+    }
+    view->SetProjection(scale, azimuth, tilt);
     if (Building)
         Building->ComputeDepth(*view);
     Elevation3DFrame->Paint();

@@ -14,6 +14,9 @@ constexpr platform::ColorRef kBlack = 0;
 constexpr platform::ColorRef kImprintColor = 3937300;
 const QString kFont = QStringLiteral("Arial");
 constexpr double kImprintLift = 5;
+constexpr double kTextPt = 12;
+constexpr double kMmPerPt = 25.4 / 72;
+constexpr double kLogoHeight = 8, kLogoWidth = 2.8 * 8;
 
 struct Page {
     std::vector<int> slides;
@@ -58,17 +61,23 @@ QImage CoverPictureForPdf(const QImage& picture)
 
 QRectF CoverBox(double pageWidth, double pageHeight, const QSize& picture)
 {
-    const double h = 0.48 * pageHeight;
+    double h = 0.48 * pageHeight;
     const double picH = std::max(2, picture.height());
     double w = picture.width() * h / picH;
     if (w < 2)
         w = 4;
-    return QRectF(pageWidth / 2 - w / 2, 0.24 * pageHeight, w, h);
+    // A wide picture fits the width too; it stays centred in its band.
+    const double room = pageWidth - 2 * kPaperEdge;
+    if (w > room && room > 0) {
+        h *= room / w;
+        w = room;
+    }
+    return QRectF(pageWidth / 2 - w / 2, 0.48 * pageHeight - h / 2, w, h);
 }
 
 QRectF SlideBox(const MSlidesDocument& doc, int placeOnPage)
 {
-    const double W = doc.PageWidth, H = doc.PageHeight, R = doc.Margin;
+    const double W = doc.PageWidth, H = doc.PageHeight, R = std::max(doc.Margin, kPaperEdge);
     if (!doc.Portrait)
         return QRectF(R, R, W - 2 * R, H - 2 * R);
     return QRectF(R, placeOnPage == 0 ? R : H / 2 + R, W - 2 * R, H / 2 - 2 * R);
@@ -86,7 +95,8 @@ void WriteSlidesPdf(PdfWriter& pdf, const MSlidesDocument& doc, const std::funct
         pdf.DrawImage(CoverBox(W, H, doc.Cover.size()), CoverPictureForPdf(doc.Cover));
     progress(20);
 
-    const double footerY = H - (doc.Portrait ? 5.8 : 6.8);
+    // Header and footer keep off the paper's edge, where printers cut.
+    const double footerY = H - kPaperEdge - kTextPt * kMmPerPt;
     for (const Page& page : SlidePages(doc.Portrait, doc.Introduction)) {
         pdf.NewPage();
         for (int k = 0; k < int(page.slides.size()); ++k) {
@@ -94,24 +104,24 @@ void WriteSlidesPdf(PdfWriter& pdf, const MSlidesDocument& doc, const std::funct
             if (!slide.isNull())
                 pdf.DrawImage(SlideBox(doc, k), slide);
         }
-        pdf.SetFont(kFont, 12, kBlack);
-        pdf.TextOut(1, 5.8, doc.Header);
+        pdf.SetFont(kFont, kTextPt, kBlack);
+        pdf.TextOut(kPaperEdge, 5.8, doc.Header);
         pdf.TextOut(6, footerY, doc.Footer);
         progress(page.progress);
     }
 
     progress(75);
     if (!doc.Logo.isNull())
-        pdf.DrawImage(QRectF(W - 40, H - 10, 2.8 * 8, 8), doc.Logo);
+        pdf.DrawImage(QRectF(W - 40, H - kPaperEdge - kLogoHeight, kLogoWidth, kLogoHeight), doc.Logo);
     // Written at the footer's x: further left it would be cut off at the page
     // edge. On narrow pages it is made smaller to end before the logo, and a
     // footer in the same place would make both unreadable, so it then goes
     // one line up.
-    pdf.SetFont(kFont, 12, kImprintColor);
+    pdf.SetFont(kFont, kTextPt, kImprintColor);
     const double room = W - 40 - 2 - 6, width = pdf.TextWidth(doc.Imprint);
     if (width > room && room > 0)
-        pdf.SetFontSize(12 * room / width);
-    pdf.TextOut(6, H - 6.8 - (doc.Footer.isEmpty() ? 0 : kImprintLift), doc.Imprint);
+        pdf.SetFontSize(kTextPt * room / width);
+    pdf.TextOut(6, footerY - (doc.Footer.isEmpty() ? 0 : kImprintLift), doc.Imprint);
 }
 
 } // namespace tandrel::presentations

@@ -39,11 +39,16 @@ inline constexpr int kLogoPicture = 20;
 // Wider cover pictures are scaled down before they are embedded.
 inline constexpr int kMaxCoverWidth = 8000;
 
+// Nothing is drawn closer than this to the paper's edge (mm).
+inline constexpr double kPaperEdge = 5;
+
 // The picture as embedded: wider ones are scaled down to the limit.
 QImage CoverPictureForPdf(const QImage& picture);
-// The cover picture's box on the page (centred, 0.24 H from the top, 0.48 H high).
+// The cover picture's box on the page: 0.48 H high from 0.24 H down, centred;
+// a picture too wide for that keeps its proportions within the page's width.
 QRectF CoverBox(double pageWidth, double pageHeight, const QSize& picture);
-// The slide boxes of one page: two in portrait, one in landscape.
+// The slide boxes of one page: two in portrait, one in landscape, at least
+// kPaperEdge inside the paper.
 QRectF SlideBox(const MSlidesDocument& doc, int placeOnPage);
 
 // Draws the cover, the slide pages and the closing logo and imprint into an

@@ -1,5 +1,6 @@
 #include "roof/FDachplanung2DFrame.h"
 
+#include "app/FormatText.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
@@ -34,6 +35,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
@@ -86,13 +88,10 @@ constexpr ColorRef kDefaultRoofColor = 33023;
 constexpr ColorRef kDefaultSolarColor = 16711680;
 constexpr ColorRef kDefaultBackground = 13169149;
 
-// Numbers as the user's locale writes them, without thousands separators
-// (as printf-style formatting does).
+// Numbers as every view of the house writes them, thousands separated.
 QString Fixed(double value, int decimals)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', decimals);
+    return NumberText(value, decimals);
 }
 
 QImage Picture(const char* name)
@@ -326,9 +325,9 @@ void TDachplanung2DFrame::BuildPlanningPage()
     BitBtnHardcopy = button(QStringLiteral("Hardcopy"), PanelDachplanungRechts, "BitBtnHardcopy");
     BitBtnHardcopy->hide();
     connect(BitBtnHardcopy, &QPushButton::clicked, this, [this] { RenderRoofPicture(true); });
-    BitBtnHaus3D = button(QStringLiteral("&Haus 3D"), PanelDachplanungRechts, "BitBtnHaus3D");
+    BitBtnHaus3D = button(QStringLiteral("Haus &3D"), PanelDachplanungRechts, "BitBtnHaus3D");
     BitBtnZurPVErtragsrechnung =
-        button(QStringLiteral("Zur &PV-Ertragsrechnung"), PanelDachplanungRechts, "BitBtnZurPVErtragsrechnung");
+        button(QStringLiteral("&Zur PV-Ertragsrechnung"), PanelDachplanungRechts, "BitBtnZurPVErtragsrechnung");
     side->addWidget(BitBtnHaus3D);
     side->addWidget(BitBtnZurPVErtragsrechnung);
     connect(BitBtnHaus3D, &QPushButton::clicked, this, [this] { ShowFrame(kPaperHouseID); });
@@ -344,6 +343,11 @@ void TDachplanung2DFrame::BuildPlanningPage()
     });
     connect(CheckBoxModuleauf2Dachseiten, &QCheckBox::toggled, this, [this] { RefreshFrame(); });
     connect(UpDownColCountPeriode, &QSpinBox::valueChanged, this, [this] { RefreshFrame(); });
+    // Wide enough for its controls beside a vertical scroll bar: a low
+    // window scrolls the column instead of cutting its right edge.
+    const int bar = ScrollBoxRechts->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBoxRechts);
+    ScrollBoxRechts->setFixedWidth(std::max(ScrollBoxRechts->width(), PanelDachplanungRechts->minimumSizeHint().width() + bar +
+                                                                          2 * ScrollBoxRechts->frameWidth()));
 }
 
 void TDachplanung2DFrame::BuildModulePage()
@@ -461,7 +465,7 @@ void TDachplanung2DFrame::BuildModulePage()
     ImagePVModulVerwendet->setFixedSize(48, 80);
     column->addWidget(ImagePVModulVerwendet);
     column->addStretch(1);
-    BitBtnPVErtrag = new QPushButton(QStringLiteral("&PV-Ertrag"), details);
+    BitBtnPVErtrag = new QPushButton(QStringLiteral("PV-&Ertrag"), details);
     BitBtnPVErtrag->setObjectName(QStringLiteral("BitBtnPVErtrag"));
     connect(BitBtnPVErtrag, &QPushButton::clicked, this, [this] { ShowFrame(1610); });
     column->addWidget(BitBtnPVErtrag);
@@ -751,14 +755,26 @@ void TDachplanung2DFrame::FitView()
     structure->FitViewToContents(*view);
     // The client area without scroll bars: the fit must not depend on
     // whether the last zoom needed them.
-    const QSize client = Frame2D->ScrollBox->maximumViewportSize();
+    // The frame follows its panel; when the panel has just been resized the
+    // frame may not have followed yet.
+    const QSize client = Frame2D->ScrollBox->maximumViewportSize() + (PanelDachplanung2D->size() - Frame2D->size());
+    // The roof fills what the rulers leave free, in its middle.
+    const QRect area = TGraphicFrame::DrawingArea(client.width(), client.height());
     MCanvas* canvas = &Frame2D->PaintBox->Canvas();
-    view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
+    view->FitToDevice(canvas, area.width(), area.height(), ZoomPercent);
     Frame2D->PaintBox->update();
-    view->FitToDevice(canvas, client.width(), client.height(), ZoomPercent);
+    view->FitToDevice(canvas, area.width(), area.height(), ZoomPercent);
+    const MWorldBox bounds = structure->GetBounds();
+    if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
+        constexpr double kMinGap = 8;
+        const double w = (bounds.MaxX - bounds.MinX) * view->xdehnung2d;
+        const double h = (bounds.MaxY - bounds.MinY) * view->ydehnung2d;
+        const double dx = std::max(kMinGap, (area.width() - w) / 2), dy = std::max(kMinGap, (area.height() - h) / 2);
+        view->xver2d = RoundToInt(area.left() + dx - bounds.MinX * view->xdehnung2d);
+        view->yver2d = RoundToInt(area.top() + dy + bounds.MaxY * view->ydehnung2d);
+    }
     // The drawing may grow past the panel when zoomed in: the paint box then
     // scrolls to all of it.
-    const MWorldBox bounds = structure->GetBounds();
     // In 64 bits and held to what a widget can be: a device coordinate near
     // the int range plus the margin would overflow.
     constexpr std::int64_t kLargest = QWIDGETSIZE_MAX;
@@ -849,9 +865,10 @@ void TDachplanung2DFrame::UpdateResultLabels()
 {
     const int count = CountActiveModules();
     if (CheckBoxModuleauf2Dachseiten->isChecked())
-        LabelAnzahlmodule->setText(QStringLiteral("%1 (=%2 mal 2)").arg(count).arg(std::lround(count / 2.0)));
+        LabelAnzahlmodule->setText(
+            QStringLiteral("%1 (=%2 mal 2)").arg(Fixed(count, 0), Fixed(double(std::lround(count / 2.0)), 0)));
     else
-        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(count));
+        LabelAnzahlmodule->setText(QStringLiteral("%1 ").arg(Fixed(count, 0)));
     const QString power = QStringLiteral("%1 kWp").arg(Fixed(PlantPowerKWp(), 1));
     LabelAnlagenleistung->setText(power);
     LabelAnlagenleistung2->setText(power);

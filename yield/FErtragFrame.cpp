@@ -21,6 +21,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,8 @@
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <climits>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -290,6 +293,7 @@ void TErtragFrame::BuildControls()
     UpDownStrompreis->setObjectName(QStringLiteral("UpDownStrompreis"));
     UpDownStrompreis->setRange(15, 35);
     UpDownStrompreis->setPageStep(1);
+    UpDownStrompreis->setFocusPolicy(Qt::NoFocus);
     UpDownStrompreis->setInvertedAppearance(true);
     UpDownStrompreis->setInvertedControls(true);
     UpDownStrompreis->setFixedSize(16, EditStrompreis->sizeHint().height());
@@ -340,6 +344,8 @@ void TErtragFrame::BuildControls()
     PanelStandortliste->setFrameShape(QFrame::Box);
     SetPanelColor(PanelStandortliste, 0xF4F0EC);
     auto* cities = new QGridLayout(PanelStandortliste);
+    // Slim margins: on a small screen the list just fits beside the results.
+    cities->setContentsMargins(4, 4, 4, 4);
     cities->addWidget(MakeLabel(PanelStandortliste, "LabelStandortliste1",
                                 QStringLiteral("Ungefähre Ertragsdaten für eine nach Süden ausgerichtete")), 0, 0);
     cities->addWidget(MakeLabel(PanelStandortliste, "LabelStandortliste2",
@@ -352,8 +358,8 @@ void TErtragFrame::BuildControls()
     ListViewOrte = new QTableWidget(0, 2, PanelStandortliste);
     ListViewOrte->setObjectName(QStringLiteral("ListViewOrte"));
     ListViewOrte->setHorizontalHeaderLabels({QStringLiteral("Ort"), QStringLiteral("Ertrag [kWh/kWp]")});
-    ListViewOrte->setColumnWidth(0, 220);
-    ListViewOrte->setColumnWidth(1, 102);
+    constexpr int kCityColumn = 220;
+    ListViewOrte->setColumnWidth(0, kCityColumn);
     ListViewOrte->setShowGrid(true);
     ListViewOrte->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListViewOrte->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -364,9 +370,15 @@ void TErtragFrame::BuildControls()
     headerFont.setPointSizeF(headerFont.pointSizeF() * 0.9);
     ListViewOrte->horizontalHeader()->setFont(headerFont);
     ListViewOrte->horizontalHeader()->setStretchLastSection(true);
+    // The yield column is as wide as its heading needs, so the heading shows whole.
+    QHeaderView* cityHeader = ListViewOrte->horizontalHeader();
+    const int headerMargin = cityHeader->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cityHeader);
+    const int yieldColumn =
+        std::max(102, QFontMetrics(headerFont).horizontalAdvance(QStringLiteral("Ertrag [kWh/kWp]")) + 4 * headerMargin + 8);
+    ListViewOrte->setColumnWidth(1, yieldColumn);
     ListViewOrte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListViewOrte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListViewOrte->setFixedSize(220 + 102 + 2 * ListViewOrte->frameWidth(),
+    ListViewOrte->setFixedSize(kCityColumn + yieldColumn + 2 * ListViewOrte->frameWidth(),
                                14 * 20 + ListViewOrte->horizontalHeader()->sizeHint().height() + 2 * ListViewOrte->frameWidth());
     cities->addWidget(ListViewOrte, 2, 0, 1, 2, Qt::AlignLeft);
     PanelStandortliste->adjustSize();
@@ -608,8 +620,40 @@ void TErtragFrame::EditStrompreisLeave()
 void TErtragFrame::BitBtnSpezifischerJahresertragInfoClick()
 {
     PanelStandortliste->setVisible(!PanelStandortliste->isVisible());
-    if (PanelStandortliste->isVisible())
+    if (PanelStandortliste->isVisible()) {
+        PlaceCityList();
         PanelStandortliste->raise();
+    }
+}
+
+// The floating city list leaves the results in view: over the inputs when
+// they have room for it, else over the chart below the results.
+void TErtragFrame::PlaceCityList()
+{
+    QWidget* page = PanelStandortliste->parentWidget();
+    if (!page)
+        return;
+    const QRect results(GroupBoxErgebnis->mapTo(page, QPoint(0, 0)), GroupBoxErgebnis->size());
+    const QSize size = PanelStandortliste->size();
+    const QRect pageRect = page->rect();
+    const QPoint candidates[] = {{20, 150}, {std::max(0, results.left() - size.width() - 8), 150},
+                                 {results.left(), results.bottom() + 8}, {20, results.bottom() + 8}};
+    QPoint best = candidates[0];
+    int bestOverlap = INT_MAX;
+    for (QPoint at : candidates) {
+        at.setY(std::clamp(at.y(), 0, std::max(0, pageRect.height() - size.height())));
+        at.setX(std::clamp(at.x(), 0, std::max(0, pageRect.width() - size.width())));
+        const QRect r(at, size);
+        const QRect common = r.intersected(results);
+        const int overlap = common.isEmpty() ? 0 : common.width() * common.height();
+        if (overlap < bestOverlap) {
+            best = at;
+            bestOverlap = overlap;
+        }
+        if (overlap == 0)
+            break;
+    }
+    PanelStandortliste->move(best);
 }
 
 void TErtragFrame::SpeedButtonCloseJahresPanelClick()
@@ -716,6 +760,8 @@ void TErtragFrame::resizeEvent(QResizeEvent* event)
     const int left = PanelLeft->isVisible() ? PanelLeft->width() : 0;
     PanelFrameTop->setGeometry(left, 0, width() - left, PanelFrameTop->height());
     PanelMain->setGeometry(left, PanelFrameTop->height(), width() - left, height() - PanelFrameTop->height());
+    if (PanelStandortliste && PanelStandortliste->isVisible())
+        PlaceCityList();
 }
 
 bool TErtragFrame::eventFilter(QObject* watched, QEvent* event)

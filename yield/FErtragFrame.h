@@ -45,6 +45,7 @@ public:
     void EditStrompreisLeave();
     void BitBtnSpezifischerJahresertragInfoClick();
     void SpeedButtonCloseJahresPanelClick();
+    void PlaceCityList();
     void BitBtnLeistungInfoClick();
     void BitBtnOnlineAktualisierungClick();
 

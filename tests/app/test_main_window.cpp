@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuCase{"ProgrammteileErtrag", "PV-&Ertragsrechnung", "", false},
                       MenuCase{"ProgrammteileEigenverbrauch", "Eigen&verbrauch", "", false},
                       MenuCase{"ProgrammteileKontalo", "&Kontalo pro plus 2012", "", true},
-                      MenuCase{"ProgrammteileSolaradressen", "Solar&adressen", "", false},
+                      MenuCase{"ProgrammteileSolaradressen", "&Solaradressen", "", false},
                       MenuCase{"HilfeSprachauswahl", "&Sprachauswahl", "", false},
                       MenuCase{"HelpAbout1", "&Info...", "", true}),
     tandrel::test::CaseName{});

@@ -9,6 +9,7 @@
 #include "presentations/FEigenverbrauchFrame.h"
 #include "presentations/FKEVFrame.h"
 #include "presentations/SlidesPdf.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
 
@@ -120,7 +121,7 @@ TEST_P(LayoutTest, PagesSlideBoxesHeaderFooterAndCover)
     PdfReader pdf(Print(frame));
     ASSERT_TRUE(pdf.isOpen());
     ASSERT_EQ(pdf.pageCount(), c.pages);
-    const double W = c.width, H = c.height, R = c.margin;
+    const double W = c.width, H = c.height, R = std::max<double>(c.margin, tandrel::presentations::kPaperEdge);
     for (int p = 0; p < c.pages; ++p) {
         EXPECT_NEAR(pdf.pageSizeMm(p).width(), W, 0.1) << p;
         EXPECT_NEAR(pdf.pageSizeMm(p).height(), H, 0.1) << p;
@@ -137,15 +138,32 @@ TEST_P(LayoutTest, PagesSlideBoxesHeaderFooterAndCover)
     }
 
     // Header and footer on every slide page; the slide boxes on the first one.
-    const double footerY = H - (c.portrait ? 5.8 : 6.8);
+    const double footerY = H - 5 - 12 * 25.4 / 72;
     for (int p = 1; p < c.pages; ++p) {
         const auto header = pdf.findText(p, "Kopf der Seite");
         const auto footer = pdf.findText(p, "Fuss der Seite");
         ASSERT_TRUE(header && footer) << p;
-        EXPECT_NEAR(header->mm.left(), 1, 0.5);
+        EXPECT_NEAR(header->mm.left(), 5, 0.5);
         EXPECT_NEAR(header->mm.top(), 5.8, 1.5);
         EXPECT_NEAR(footer->mm.left(), 6, 0.5);
         EXPECT_NEAR(footer->mm.top(), footerY, 1.5);
+        EXPECT_LE(footer->mm.bottom(), H - 5);
+    }
+    // Nothing on any page comes closer than 5 mm to the paper's edge.
+    for (int p = 0; p < c.pages; ++p) {
+        const double edgeDpi = 50;
+        const QImage rendered = pdf.render(p, edgeDpi);
+        const double band = 4.6;
+        int marked = 0;
+        for (int y = 0; y < rendered.height(); ++y)
+            for (int x = 0; x < rendered.width(); ++x) {
+                const double xm = (x + 0.5) * 25.4 / edgeDpi, ym = (y + 0.5) * 25.4 / edgeDpi;
+                if (xm > band && xm < W - band && ym > band && ym < H - band)
+                    continue;
+                if (QColor(rendered.pixel(x, y)).lightness() < 235)
+                    ++marked;
+            }
+        EXPECT_EQ(marked, 0) << "page " << p << ": drawn within 5 mm of the edge";
     }
     const double dpi = 60;
     const QImage page = pdf.render(1, dpi);
@@ -174,7 +192,7 @@ TEST_P(LayoutTest, PagesSlideBoxesHeaderFooterAndCover)
     const auto imprint = pdf.findText(c.pages - 1, "Tandrel: Hersteller Norvi GmbH, www.norvi-software.de, www.tandrel-software.de");
     ASSERT_TRUE(imprint);
     EXPECT_NEAR(imprint->mm.left(), 6, 0.5);
-    EXPECT_NEAR(imprint->mm.top(), H - 6.8 - 5, 1.5);
+    EXPECT_NEAR(imprint->mm.top(), footerY - 5, 1.5);
     EXPECT_LE(imprint->mm.right(), W - 40);
     const auto lastFooter = pdf.findText(c.pages - 1, "Fuss der Seite");
     ASSERT_TRUE(lastFooter);
@@ -301,11 +319,44 @@ TEST(CoverPicture, WideCoverIsScaledToTheLimit)
     using namespace tandrel::presentations;
     EXPECT_EQ(CoverPictureForPdf(Solid(Qt::red, 9000, 30)).width(), kMaxCoverWidth);
     EXPECT_EQ(CoverPictureForPdf(Solid(Qt::red, 8000, 30)).width(), 8000);
-    // The box keeps the picture's proportions; tiny pictures get a minimal box.
-    EXPECT_NEAR(CoverBox(210, 297, QSize(9000, 30)).width(), 9000 * 0.48 * 297 / 30, 1e-6);
+    // Tiny pictures get a minimal box.
     EXPECT_DOUBLE_EQ(CoverBox(210, 297, QSize(0, 0)).width(), 4);
     EXPECT_NEAR(CoverBox(210, 297, QSize(1, 1)).width(), 0.48 * 297 / 2, 1e-9);
 }
+
+struct CoverBoxCase {
+    std::string name;
+    double pageWidth, pageHeight;
+    QSize picture;
+    double width, height; // expected box in mm
+};
+
+class CoverBoxTest : public ::testing::TestWithParam<CoverBoxCase> {};
+
+// The cover keeps its proportions, stays within the page's width and height
+// with 5 mm to spare, and is centred on the page's axis and at 0.48 H.
+TEST_P(CoverBoxTest, FitsThePageAndKeepsItsShape)
+{
+    const CoverBoxCase& c = GetParam();
+    const QRectF box = tandrel::presentations::CoverBox(c.pageWidth, c.pageHeight, c.picture);
+    EXPECT_NEAR(box.width(), c.width, 1e-6);
+    EXPECT_NEAR(box.height(), c.height, 1e-6);
+    EXPECT_NEAR(box.center().x(), c.pageWidth / 2, 1e-9);
+    EXPECT_NEAR(box.center().y(), 0.48 * c.pageHeight, 1e-9);
+    EXPECT_GE(box.left(), 5 - 1e-9);
+    EXPECT_LE(box.right(), c.pageWidth - 5 + 1e-9);
+    EXPECT_GE(box.top(), 0.24 * c.pageHeight - 1e-9);
+    EXPECT_NEAR(box.width() / box.height(), double(c.picture.width()) / c.picture.height(), 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Covers, CoverBoxTest,
+    ::testing::Values(CoverBoxCase{"a4_portrait_4_3_fits_height", 210, 297, QSize(400, 300), 0.48 * 297 * 4 / 3, 0.48 * 297},
+                      CoverBoxCase{"a5_portrait_3_1_fits_width", 148.49, 210.01, QSize(3000, 1000), 138.49, 138.49 / 3},
+                      CoverBoxCase{"a5_landscape_3_1_fits_width", 210.01, 148.49, QSize(3000, 1000), 200.01, 200.01 / 3},
+                      CoverBoxCase{"a4_portrait_9000_30", 210, 297, QSize(9000, 30), 200, 200.0 / 300},
+                      CoverBoxCase{"a4_landscape_2_1_fits_height", 297, 210, QSize(200, 100), 0.48 * 210 * 2, 0.48 * 210}),
+    tandrel::test::CaseName());
 
 TEST_F(PresentationTest, TypedTextsPassThroughWindows1252)
 {

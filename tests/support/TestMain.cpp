@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #if TANDREL_TEST_WIDGETS
+#include "app/AppStyle.h"
+
 #include <QApplication>
 using TestApplication = QApplication;
 #else
@@ -17,5 +19,9 @@ int main(int argc, char** argv)
     qunsetenv("TANDREL_SCRIPT");
     ::testing::InitGoogleTest(&argc, argv);
     TestApplication app(argc, argv);
+#if TANDREL_TEST_WIDGETS
+    // The widgets look and behave as in the program.
+    QApplication::setStyle(new TAppStyle);
+#endif
     return RUN_ALL_TESTS();
 }
