@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
 
 namespace tandrel::paperhouse {
 
@@ -247,6 +248,13 @@ void RoofPage(PdfWriter& pdf, const TPaperHousePdfInput& in)
 }
 
 }  // namespace
+
+int RoofPictureWidth(const TPaperHouseParams& p)
+{
+    const double mm = p.RoofEavesSideLength() * MillimetresPerMetre(p.Massstab);
+    const double px = std::ceil(mm / 25.4 * kRoofPictureDpi);
+    return px >= 1 && px < 1e6 ? int(px) : 1;
+}
 
 bool NeedsExtraWallPage(const TPaperHouseParams& p, double pageWidth)
 {

@@ -47,6 +47,10 @@ constexpr tandrel::platform::ColorRef kFloorPlateColor = 16185078;
 // side are wider than the page.
 bool NeedsExtraWallPage(const TPaperHouseParams& p, double pageWidth);
 
+// The pixel width a roof plane's picture needs for 300 dpi on the page.
+inline constexpr double kRoofPictureDpi = 300;
+int RoofPictureWidth(const TPaperHouseParams& p);
+
 // The high-rise's own measures for a page format (mm): width limited to
 // 180 mm on paper, height filling the turned first page.
 struct THighRiseMeasures {

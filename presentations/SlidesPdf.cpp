@@ -90,9 +90,9 @@ void WriteSlidesPdf(PdfWriter& pdf, const MSlidesDocument& doc, const std::funct
     for (const Page& page : SlidePages(doc.Portrait, doc.Introduction)) {
         pdf.NewPage();
         for (int k = 0; k < int(page.slides.size()); ++k) {
-            const QImage& slide = doc.Slides[page.slides[k]];
+            const PdfPicture& slide = doc.Slides[page.slides[k]];
             if (!slide.isNull())
-                pdf.DrawImage(SlideBox(doc, k), slide);
+                pdf.DrawPicture(SlideBox(doc, k), slide);
         }
         pdf.SetFont(kFont, 12, kBlack);
         pdf.TextOut(1, 5.8, doc.Header);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "pdf/PdfWriter.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QString>
 #include <array>
 #include <functional>
-
-class PdfWriter;
 
 namespace tandrel::presentations {
 
@@ -24,7 +24,7 @@ struct MSlidesDocument {
     bool Introduction = true;
     QString Title, CoverLine1, CoverLine2, Header, Footer;
     QImage Cover;                                // none when null
-    std::array<QImage, kSlideCount> Slides;      // a null picture leaves its box empty
+    std::array<PdfPicture, kSlideCount> Slides;  // a null picture leaves its box empty
     QImage Logo;                                 // none when null
     QString Imprint;
 };
