@@ -632,8 +632,9 @@ TEST_P(PdfPictures, StoredJpegBytesAreEmbeddedUnchangedAndOnce)
     const QByteArray bytes = c.bytes();
     const PdfPicture picture = c.asJpeg ? PdfPicture::FromJpeg(bytes) : PdfPicture(QImage::fromData(bytes));
     EXPECT_EQ(picture.isNull(), !c.shown);
-    if (c.shown)
+    if (c.shown) {
         EXPECT_EQ(picture.size(), photo().size());
+    }
     // Drawn twice, as a slide shown on two pages would be.
     const QString file = write("bilder.pdf", [&](PdfWriter& w) {
         w.DrawPicture(QRectF(20, 20, 64, 48), picture);
@@ -643,15 +644,17 @@ TEST_P(PdfPictures, StoredJpegBytesAreEmbeddedUnchangedAndOnce)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray pdf = f.readAll();
     EXPECT_EQ(pdf.count("/DCTDecode"), c.dctStreams);
-    if (c.asJpeg && c.shown)
+    if (c.asJpeg && c.shown) {
         EXPECT_EQ(pdf.count(bytes), 1) << "the stored bytes, unchanged, in one object";
+    }
     const QImage page = PdfReader(file).render(0, 72);
     for (const QPointF at : {QPointF(50, 40), QPointF(36, 132)}) {
         const QColor seen = PdfReader::colorAtMm(page, 72, at.x(), at.y());
-        if (c.shown)
+        if (c.shown) {
             EXPECT_NEAR(seen.red(), 200, 12) << at.y();
-        else
+        } else {
             EXPECT_EQ(seen, QColor(255, 255, 255)) << at.y();
+        }
     }
 }
 
