@@ -34,7 +34,7 @@ MSlidesDocument Document()
                            s::kEigenverbrauchAbrechnung};
     for (int k = 0; k < tandrel::presentations::kSlideCount; ++k)
         doc.Slides[k] = PdfPicture::FromJpeg(tandrel::pictures::storedJpeg(QString::fromLatin1(order[k])));
-    doc.Cover = workspace().ws.FindPicture(3130)->picture();
+    doc.Cover = workspace().ws.FindPicture(3130)->pdfPicture();
     doc.Logo = workspace().ws.FindPicture(20)->picture();
     doc.Imprint = QStringLiteral("Tandrel: Hersteller Norvi GmbH, www.norvi-software.de, www.tandrel-software.de");
     return doc;
@@ -67,7 +67,7 @@ void BM_PlainLibharu(benchmark::State& state)
         pdf.newPage();
         pdf.text(kW / 2 - 60, 0.1 * kH, 28, doc.Title);
         pdf.text(kW / 2 - 30, 0.82 * kH, 22, doc.CoverLine1);
-        pdf.image(doc.Cover, tandrel::presentations::CoverBox(kW, kH, doc.Cover.size()));
+        pdf.jpeg(doc.Cover.jpeg(), tandrel::presentations::CoverBox(kW, kH, doc.Cover.size()));
         for (int p = 0; p < 6; ++p) {
             pdf.newPage();
             for (int k = 0; k < 2; ++k)

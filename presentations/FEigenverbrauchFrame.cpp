@@ -498,25 +498,25 @@ void TEigenverbrauchFrame::SetProgress(int percent)
         Gauge1->repaint();
 }
 
-QImage TEigenverbrauchFrame::CoverPicture()
+PdfPicture TEigenverbrauchFrame::CoverPicture()
 {
     using tandrel::presentations::CoverSource;
     auto* image = static_cast<TSlideImage*>(ImageGrafikfrontseite);
     const QString file = EditFrontgrafikDateiname->text();
     switch (tandrel::presentations::ChooseCoverSource(file, EditStartseiteUeberschrift->text())) {
     case CoverSource::File:
-        return QFileInfo::exists(file) ? image->Picture() : QImage();
+        return QFileInfo::exists(file) ? PdfPicture(image->Picture()) : PdfPicture();
     case CoverSource::Catalogue:
         if (TInterfaceFrame* i = GetInterfaceFrame()) {
             i->AssignPicture(ImageGrafikfrontseite, tandrel::presentations::kCoverCataloguePicture);
             if (const PictureEntry* e = i->FindPicture(tandrel::presentations::kCoverCataloguePicture))
-                return e->picture();
+                return e->pdfPicture();
         }
-        return QImage();
+        return {};
     case CoverSource::None:
         break;
     }
-    return QImage();
+    return {};
 }
 
 void TEigenverbrauchFrame::CreateSlidesPdf()

@@ -98,7 +98,7 @@ private:
     void LoadSettings();
     void SaveSettings();
     void SetProgress(int percent);
-    QImage CoverPicture();
+    PdfPicture CoverPicture();
 
     const TPresentationConfig& m_config;
     TPresentationSettings m_settings;

@@ -83,7 +83,8 @@ void WriteSlidesPdf(PdfWriter& pdf, const MSlidesDocument& doc, const std::funct
     Centred(pdf, W, 0.82 * H, 22, doc.CoverLine1);
     Centred(pdf, W, 0.9 * H, 22, doc.CoverLine2);
     if (!doc.Cover.isNull())
-        pdf.DrawImage(CoverBox(W, H, doc.Cover.size()), CoverPictureForPdf(doc.Cover));
+        pdf.DrawPicture(CoverBox(W, H, doc.Cover.size()),
+                        doc.Cover.isJpeg() ? doc.Cover : PdfPicture(CoverPictureForPdf(doc.Cover.image())));
     progress(20);
 
     const double footerY = H - (doc.Portrait ? 5.8 : 6.8);

@@ -23,7 +23,7 @@ struct MSlidesDocument {
     bool Portrait = true;
     bool Introduction = true;
     QString Title, CoverLine1, CoverLine2, Header, Footer;
-    QImage Cover;                                // none when null
+    PdfPicture Cover;                            // none when null
     std::array<PdfPicture, kSlideCount> Slides;  // a null picture leaves its box empty
     QImage Logo;                                 // none when null
     QString Imprint;
