@@ -2,6 +2,7 @@
 
 #include "app/KontaloRegistry.h"
 #include "app/SettingsFields.h"
+#include "app/PictureLabel.h"
 #include "app/Pictures.h"
 #include "app/WaitCursor.h"
 #include "data/PictureCatalogue.h"
@@ -113,6 +114,16 @@ const QImage& PictureEntry::picture() const
         m_loaded = true;
     }
     return m_picture;
+}
+
+PdfPicture PictureEntry::pdfPicture() const
+{
+    if (!builtIn().isEmpty()) {
+        const PdfPicture stored = PdfPicture::FromJpeg(tandrel::pictures::storedJpeg(resource));
+        if (!stored.isNull())
+            return stored;
+    }
+    return PdfPicture(picture());
 }
 
 void TInterfaceFrame::InitInterface()
@@ -348,7 +359,15 @@ void TInterfaceFrame::AssignPicture(QLabel* image, int id) const
     const PictureEntry* entry = FindPicture(id);
     if (!image || !entry)
         return;
-    image->setPixmap(QPixmap::fromImage(entry->picture()));
+    // A picture label decodes a built-in picture itself, at the size it shows.
+    if (auto* label = qobject_cast<TPictureLabel*>(image)) {
+        if (!entry->builtIn().isEmpty())
+            label->SetPictureName(entry->builtIn());
+        else
+            label->SetPicture(entry->picture());
+    } else {
+        image->setPixmap(QPixmap::fromImage(entry->picture()));
+    }
     image->setToolTip(entry->showHint ? entry->description() : QString());
     image->setProperty("hint", entry->hint);
     image->setProperty("showHint", entry->showHint);

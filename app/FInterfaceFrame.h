@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/PdfWriter.h"
 #include "platform/ColorRef.h"
 
 #include <QFrame>
@@ -9,7 +10,6 @@
 #include <vector>
 
 class QLabel;
-class PdfWriter;
 
 // One picture of the catalogue.
 struct PictureEntry {
@@ -24,13 +24,19 @@ struct PictureEntry {
     {
         m_picture = std::move(image);
         m_loaded = true;
+        m_replaced = true;
     }
+    // The built-in picture's name while no other picture replaced it.
+    QString builtIn() const { return m_replaced ? QString() : resource; }
+    // The picture as a PDF embeds it: a built-in JPEG's stored bytes.
+    PdfPicture pdfPicture() const;
     QString description() const { return hint.section(QLatin1Char('|'), 0, 0); }
     QString source() const { return hint.section(QLatin1Char('|'), 1); }
 
 private:
     mutable QImage m_picture;
     mutable bool m_loaded = false;
+    bool m_replaced = false;
 };
 
 using PictureCatalogue = std::vector<PictureEntry>;

@@ -45,6 +45,19 @@ bool findResource(const QString& name, Resource& found)
     return false;
 }
 
+// Bytes of a built-in resource; uncompressed ones are not copied.
+QByteArray bytesOf(const QResource& res)
+{
+    if (res.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(res.data()), res.size());
+    return res.uncompressedData();
+}
+
+const char* formatOf(Kind kind)
+{
+    return kind == Kind::Jpeg ? "jpeg" : "png";
+}
+
 QImage load(const QString& name)
 {
     Resource found;
@@ -63,10 +76,10 @@ QImage load(const QString& name)
         return img;
     }
     QBuffer buffer;
-    buffer.setData(res.uncompressedData());
+    buffer.setData(bytesOf(res));
     buffer.open(QIODevice::ReadOnly);
     // Naming the decoder exactly keeps Qt from loading every image plugin to probe the data.
-    QImageReader reader(&buffer, found.kind == Kind::Jpeg ? "jpeg" : "png");
+    QImageReader reader(&buffer, formatOf(found.kind));
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
@@ -95,6 +108,53 @@ bool contains(const QString& name)
 {
     Resource found;
     return findResource(name, found);
+}
+
+QSize size(const QString& name)
+{
+    Resource found;
+    if (!findResource(name, found))
+        return {};
+    if (found.kind == Kind::Raw)
+        return load(name).size();
+    QBuffer buffer;
+    buffer.setData(bytesOf(found.res));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, formatOf(found.kind));
+    reader.setAutoDetectImageFormat(false);
+    return reader.size();
+}
+
+QImage scaled(const QString& name, const QSize& size)
+{
+    if (size.isEmpty())
+        return {};
+    Resource found;
+    if (!findResource(name, found))
+        return {};
+    if (found.kind == Kind::Raw) {
+        const QImage img = load(name);
+        return img.size() == size ? img : img.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QBuffer buffer;
+    buffer.setData(bytesOf(found.res));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, formatOf(found.kind));
+    reader.setAutoDetectImageFormat(false);
+    if (reader.size() != size)
+        reader.setScaledSize(size);
+    QImage img = reader.read();
+    if (!img.isNull() && img.size() != size)
+        img = img.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return img;
+}
+
+QByteArray storedJpeg(const QString& name)
+{
+    Resource found;
+    if (!findResource(name, found) || found.kind != Kind::Jpeg)
+        return {};
+    return bytesOf(found.res);
 }
 
 } // namespace tandrel::pictures

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 // The program's built-in pictures, drawn at build time and embedded as the
@@ -29,6 +31,7 @@
 //   ui/sheet-portrait    30 x 40   a sheet in portrait (presentations)
 //   ui/sheet-landscape   40 x 30   a sheet in landscape
 //   slides/...           2000 x 1445 the presentation slides, see data/Slides.h
+//                        (JPEG, so that a PDF embeds their bytes unchanged)
 namespace tandrel::pictures {
 
 inline constexpr char kMarkerPVAnlagen[] = "ui/marker-pv";
@@ -60,5 +63,15 @@ QImage image(const QString& name);
 QPixmap pixmap(const QString& name);
 // Whether a picture of that name is built in.
 bool contains(const QString& name);
+
+// The size of the picture as stored, read from its header without decoding;
+// empty for an unknown name.
+QSize size(const QString& name);
+// The picture decoded straight to that size (stretched; JPEG decodes at a
+// reduced scale). Not kept: the caller holds what it shows.
+QImage scaled(const QString& name, const QSize& size);
+// The stored bytes when the picture is a JPEG (they live as long as the
+// program); empty otherwise.
+QByteArray storedJpeg(const QString& name);
 
 } // namespace tandrel::pictures

@@ -94,6 +94,14 @@ public:
         HPDF_Page_DrawImage(m_page, img, HPDF_REAL(r.left() * kPt), HPDF_REAL((m_h - r.bottom()) * kPt),
                             HPDF_REAL(r.width() * kPt), HPDF_REAL(r.height() * kPt));
     }
+    // Stored JPEG bytes passed through: their floor is copying them.
+    void jpeg(const QByteArray& bytes, const QRectF& r)
+    {
+        HPDF_Image img = HPDF_LoadJpegImageFromMem(m_doc, reinterpret_cast<const HPDF_BYTE*>(bytes.constData()),
+                                                   HPDF_UINT(bytes.size()));
+        HPDF_Page_DrawImage(m_page, img, HPDF_REAL(r.left() * kPt), HPDF_REAL((m_h - r.bottom()) * kPt),
+                            HPDF_REAL(r.width() * kPt), HPDF_REAL(r.height() * kPt));
+    }
     void save(const QString& file) { HPDF_SaveToFile(m_doc, file.toLocal8Bit().constData()); }
 
 private:

@@ -1,6 +1,7 @@
 // The self-consumption slide PDF (portrait, with the introduction: 7 pages,
 // 12 slides) against a plain libharu program that writes the same pictures
-// and texts at the same places: the floor.
+// and texts at the same places: the floor. The slides are stored JPEG bytes,
+// so the floor passes them through too.
 #include "bench/BenchWorkspace.h"
 #include "bench/RatioReporter.h"
 #include "app/Pictures.h"
@@ -32,8 +33,8 @@ MSlidesDocument Document()
                            s::kEigenverbrauchSchema, s::kEigenverbrauchsregelung, s::kEinspeiseverguetung2011,
                            s::kEigenverbrauchAbrechnung};
     for (int k = 0; k < tandrel::presentations::kSlideCount; ++k)
-        doc.Slides[k] = tandrel::pictures::image(QString::fromLatin1(order[k]));
-    doc.Cover = workspace().ws.FindPicture(3130)->picture();
+        doc.Slides[k] = PdfPicture::FromJpeg(tandrel::pictures::storedJpeg(QString::fromLatin1(order[k])));
+    doc.Cover = workspace().ws.FindPicture(3130)->pdfPicture();
     doc.Logo = workspace().ws.FindPicture(20)->picture();
     doc.Imprint = QStringLiteral("Tandrel: Hersteller Norvi GmbH, www.norvi-software.de, www.tandrel-software.de");
     return doc;
@@ -66,11 +67,11 @@ void BM_PlainLibharu(benchmark::State& state)
         pdf.newPage();
         pdf.text(kW / 2 - 60, 0.1 * kH, 28, doc.Title);
         pdf.text(kW / 2 - 30, 0.82 * kH, 22, doc.CoverLine1);
-        pdf.image(doc.Cover, tandrel::presentations::CoverBox(kW, kH, doc.Cover.size()));
+        pdf.jpeg(doc.Cover.jpeg(), tandrel::presentations::CoverBox(kW, kH, doc.Cover.size()));
         for (int p = 0; p < 6; ++p) {
             pdf.newPage();
             for (int k = 0; k < 2; ++k)
-                pdf.image(doc.Slides[2 * p + k], tandrel::presentations::SlideBox(doc, k));
+                pdf.jpeg(doc.Slides[2 * p + k].jpeg(), tandrel::presentations::SlideBox(doc, k));
             pdf.text(1, 5.8, 12, doc.Header);
             pdf.text(6, kH - 5.8, 12, doc.Footer);
         }

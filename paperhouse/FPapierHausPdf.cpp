@@ -89,10 +89,17 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
         if (const PictureEntry* logo = GetInterfaceFrame()->FindPicture(roof->MakerLogoKey + 20000))
             data.MakerLogo = logo->picture();
     }
-    roof->RenderRoofPicture(true);
-    data.RoofWithModules = roof->ImagePrint->Picture.copy();
-    roof->RenderRoofPicture(roof->CheckBoxModuleauf2Dachseiten->isChecked());
-    data.RoofSecondSide = roof->ImagePrint->Picture.copy();
+    // Rendered as finely as the page's roof plane needs at 300 dpi, not finer;
+    // with modules on both sides both planes show the same picture.
+    const int width = RoofPictureWidth(in.params);
+    roof->RenderRoofPicture(true, width);
+    data.RoofWithModules = roof->ImagePrint->Picture;
+    if (roof->CheckBoxModuleauf2Dachseiten->isChecked()) {
+        data.RoofSecondSide = data.RoofWithModules;
+    } else {
+        roof->RenderRoofPicture(false, width);
+        data.RoofSecondSide = roof->ImagePrint->Picture;
+    }
     in.roofPlanner = std::move(data);
     return in;
 }

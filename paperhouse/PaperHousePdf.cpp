@@ -7,6 +7,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace tandrel::paperhouse {
@@ -577,6 +578,13 @@ void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
     }
 }
 }  // namespace
+
+int RoofPictureWidth(const TPaperHouseParams& p)
+{
+    const double mm = p.RoofEavesSideLength() * MillimetresPerMetre(p.Massstab);
+    const double px = std::ceil(mm / 25.4 * kRoofPictureDpi);
+    return px >= 1 && px < 1e6 ? int(px) : 1;
+}
 
 bool NeedsExtraWallPage(const TPaperHouseParams& p, double pageWidth)
 {

@@ -57,6 +57,10 @@ const std::vector<int>& StandardModelScales();
 // The finest of them at which the house fits; none when none does.
 std::optional<int> SuggestedScale(const TPaperHousePdfInput& in);
 
+// The pixel width a roof plane's picture needs for 300 dpi on the page.
+inline constexpr double kRoofPictureDpi = 300;
+int RoofPictureWidth(const TPaperHouseParams& p);
+
 // The high-rise's own measures for a page format (mm): width limited to
 // 180 mm on paper, height filling the turned first page inside its margins.
 struct THighRiseMeasures {

@@ -206,6 +206,8 @@ struct PdfWriter::Impl {
     double pageTopMm = 0;
     Applied applied;
     std::unordered_map<qint64, HPDF_Image> images;
+    // Keyed by the bytes' address; the copy kept keeps the address unused.
+    std::unordered_map<const char*, std::pair<QByteArray, HPDF_Image>> jpegs;
 
     ErrorRecord metricsError;
     DocPtr metricsDoc; // fonts for TextWidth while no document is open
@@ -213,6 +215,7 @@ struct PdfWriter::Impl {
     void drop()
     {
         images.clear();
+        jpegs.clear();
         page = nullptr;
         doc.reset();
         error = {};
@@ -362,6 +365,17 @@ struct PdfWriter::Impl {
         }
         if (img && !error.failed())
             images.emplace(key, img);
+        return img;
+    }
+
+    HPDF_Image loadJpeg(const QByteArray& bytes)
+    {
+        if (auto it = jpegs.find(bytes.constData()); it != jpegs.end())
+            return it->second.second;
+        HPDF_Image img = Hpdf().HPDF_LoadJpegImageFromMem(
+            doc.get(), reinterpret_cast<const HPDF_BYTE*>(bytes.constData()), HPDF_UINT(bytes.size()));
+        if (img && !error.failed())
+            jpegs.emplace(bytes.constData(), std::pair{bytes, img});
         return img;
     }
 
@@ -549,6 +563,29 @@ void PdfWriter::DrawImage(const QRectF& mm, const QImage& image)
     if (!d->drawable() || image.isNull() || mm.normalized().isEmpty())
         return;
     if (HPDF_Image img = d->loadImage(image))
+        d->placeImage(img, mm);
+}
+
+PdfPicture PdfPicture::FromJpeg(const QByteArray& bytes)
+{
+    tandrel::pdf::JpegHeader header;
+    if (!tandrel::pdf::readJpegHeader(bytes, header))
+        return {};
+    PdfPicture picture;
+    picture.m_jpeg = bytes;
+    picture.m_size = QSize(header.width, header.height);
+    return picture;
+}
+
+void PdfWriter::DrawPicture(const QRectF& mm, const PdfPicture& picture)
+{
+    if (!picture.isJpeg()) {
+        DrawImage(mm, picture.image());
+        return;
+    }
+    if (!d->drawable() || mm.normalized().isEmpty())
+        return;
+    if (HPDF_Image img = d->loadJpeg(picture.jpeg()))
         d->placeImage(img, mm);
 }
 

@@ -2,9 +2,11 @@
 
 #include "platform/ColorRef.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 #include <memory>
 #include <stdexcept>
@@ -14,6 +16,27 @@
 class PdfError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A picture as a document embeds it: pixels the writer encodes, or JPEG
+// bytes it passes through unchanged (pictures stored that way at build time).
+class PdfPicture {
+public:
+    PdfPicture() = default;
+    PdfPicture(const QImage& image) : m_image(image), m_size(image.size()) {}
+    // Null when the bytes are no JPEG a document can embed as they are.
+    static PdfPicture FromJpeg(const QByteArray& bytes);
+
+    bool isNull() const { return m_size.isEmpty(); }
+    QSize size() const { return m_size; }
+    bool isJpeg() const { return !m_jpeg.isEmpty(); }
+    const QImage& image() const { return m_image; }
+    const QByteArray& jpeg() const { return m_jpeg; }
+
+private:
+    QImage m_image;
+    QByteArray m_jpeg;
+    QSize m_size;
 };
 
 // The page-canvas PDF writer. Coordinates are millimetres from the top left
@@ -83,6 +106,9 @@ public:
 
     // A picture stretched into the rectangle.
     void DrawImage(const QRectF& mm, const QImage& image);
+    // The same for a picture that may be stored bytes; a picture drawn
+    // several times is embedded once.
+    void DrawPicture(const QRectF& mm, const PdfPicture& picture);
     // A JPEG file passed through undecoded; false when it is no JPEG.
     bool DrawJpegFile(const QRectF& mm, const QString& path);
     void Line(double x1, double y1, double x2, double y2);

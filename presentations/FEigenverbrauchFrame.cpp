@@ -74,15 +74,14 @@ QLabel* Caption(const QString& text, QWidget* parent)
 
 } // namespace
 
-TSlideImage::TSlideImage(QWidget* parent) : QLabel(parent)
+PdfPicture TSlideImage::PdfSlide() const
 {
-    setScaledContents(true);
-}
-
-void TSlideImage::SetPicture(const QImage& picture)
-{
-    m_picture = picture;
-    setPixmap(QPixmap::fromImage(picture));
+    if (!PictureName().isEmpty()) {
+        const PdfPicture stored = PdfPicture::FromJpeg(tandrel::pictures::storedJpeg(PictureName()));
+        if (!stored.isNull())
+            return stored;
+    }
+    return PdfPicture(Picture());
 }
 
 const TPresentationConfig& TEigenverbrauchFrame::EigenverbrauchConfig()
@@ -328,10 +327,10 @@ void TEigenverbrauchFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFr
         SetPanelColor(PanelLeftMain, i->GetPanelColor2());
 
     for (int k = 0; k < tandrel::presentations::kIntroCount; ++k)
-        m_slides[k]->SetPicture(tandrel::pictures::image(QString::fromLatin1(kIntroPictures[k])));
+        m_slides[k]->SetPictureName(QString::fromLatin1(kIntroPictures[k]));
     for (int k = 0; k < 6; ++k)
-        m_slides[tandrel::presentations::kIntroCount + k]->SetPicture(
-            tandrel::pictures::image(QString::fromLatin1(m_config.MainSlides[k].Picture)));
+        m_slides[tandrel::presentations::kIntroCount + k]->SetPictureName(
+            QString::fromLatin1(m_config.MainSlides[k].Picture));
 
     m_settings.Seitenformattyp = tandrel::paperhouse::kPageFormatEuropean;
     R = 12.0;
@@ -424,8 +423,8 @@ void TEigenverbrauchFrame::ArrangeControls()
         return;
     for (int k = 0; k < tandrel::presentations::kSlideCount; ++k) {
         TSlideImage* image = m_slides[k];
-        const QImage& pic = image->Picture();
-        if (pic.isNull() || pic.height() <= 0)
+        const QSize pic = image->PictureSize();
+        if (pic.isEmpty())
             continue;
         // The introductory pictures take their height from their own tabs once shown.
         int height = k < tandrel::presentations::kIntroCount && m_introSized ? image->height() : h;
@@ -502,25 +501,25 @@ void TEigenverbrauchFrame::SetProgress(int percent)
         Gauge1->repaint();
 }
 
-QImage TEigenverbrauchFrame::CoverPicture()
+PdfPicture TEigenverbrauchFrame::CoverPicture()
 {
     using tandrel::presentations::CoverSource;
     auto* image = static_cast<TSlideImage*>(ImageGrafikfrontseite);
     const QString file = EditFrontgrafikDateiname->text();
     switch (tandrel::presentations::ChooseCoverSource(file, EditStartseiteUeberschrift->text())) {
     case CoverSource::File:
-        return QFileInfo::exists(file) ? image->Picture() : QImage();
+        return QFileInfo::exists(file) ? PdfPicture(image->Picture()) : PdfPicture();
     case CoverSource::Catalogue:
         if (TInterfaceFrame* i = GetInterfaceFrame()) {
             i->AssignPicture(ImageGrafikfrontseite, tandrel::presentations::kCoverCataloguePicture);
             if (const PictureEntry* e = i->FindPicture(tandrel::presentations::kCoverCataloguePicture))
-                return e->picture();
+                return e->pdfPicture();
         }
-        return QImage();
+        return {};
     case CoverSource::None:
         break;
     }
-    return QImage();
+    return {};
 }
 
 void TEigenverbrauchFrame::CreateSlidesPdf()
@@ -551,7 +550,7 @@ void TEigenverbrauchFrame::CreateSlidesPdf()
     doc.Footer = EditFusszeile->text();
     doc.Cover = CoverPicture();
     for (int k = 0; k < tandrel::presentations::kSlideCount; ++k)
-        doc.Slides[k] = m_slides[k]->Picture();
+        doc.Slides[k] = m_slides[k]->PdfSlide();
     if (const PictureEntry* logo = workspace->FindPicture(tandrel::presentations::kLogoPicture))
         doc.Logo = logo->picture();
     doc.Imprint = QStringLiteral("Tandrel: Hersteller Norvi GmbH, ") + QString::fromLatin1(links::kMakerWebAddress) +

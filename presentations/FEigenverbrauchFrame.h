@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FBaseFrame.h"
+#include "app/PictureLabel.h"
 #include "platform/ColorRef.h"
 #include "presentations/SlidesPdf.h"
 
@@ -19,16 +20,13 @@ class QSlider;
 class QTabWidget;
 class QTimer;
 
-// A slide picture: shown stretched to its size, kept at full resolution for the PDF.
-class TSlideImage : public QLabel {
+// A slide picture: shown stretched to its size, decoded only while shown.
+class TSlideImage : public TPictureLabel {
     Q_OBJECT
 public:
-    explicit TSlideImage(QWidget* parent = nullptr);
-    void SetPicture(const QImage& picture);
-    const QImage& Picture() const { return m_picture; }
-
-private:
-    QImage m_picture;
+    using TPictureLabel::TPictureLabel;
+    // The slide as the PDF embeds it: a built-in slide's stored bytes.
+    PdfPicture PdfSlide() const;
 };
 
 // What differs between the self-consumption presentation and the KEV one.
@@ -100,7 +98,7 @@ private:
     void LoadSettings();
     void SaveSettings();
     void SetProgress(int percent);
-    QImage CoverPicture();
+    PdfPicture CoverPicture();
 
     const TPresentationConfig& m_config;
     TPresentationSettings m_settings;

@@ -92,7 +92,8 @@ void WriteSlidesPdf(PdfWriter& pdf, const MSlidesDocument& doc, const std::funct
     Centred(pdf, W, 0.82 * H, 22, doc.CoverLine1);
     Centred(pdf, W, 0.9 * H, 22, doc.CoverLine2);
     if (!doc.Cover.isNull())
-        pdf.DrawImage(CoverBox(W, H, doc.Cover.size()), CoverPictureForPdf(doc.Cover));
+        pdf.DrawPicture(CoverBox(W, H, doc.Cover.size()),
+                        doc.Cover.isJpeg() ? doc.Cover : PdfPicture(CoverPictureForPdf(doc.Cover.image())));
     progress(20);
 
     // Header and footer keep off the paper's edge, where printers cut.
@@ -100,9 +101,9 @@ void WriteSlidesPdf(PdfWriter& pdf, const MSlidesDocument& doc, const std::funct
     for (const Page& page : SlidePages(doc.Portrait, doc.Introduction)) {
         pdf.NewPage();
         for (int k = 0; k < int(page.slides.size()); ++k) {
-            const QImage& slide = doc.Slides[page.slides[k]];
+            const PdfPicture& slide = doc.Slides[page.slides[k]];
             if (!slide.isNull())
-                pdf.DrawImage(SlideBox(doc, k), slide);
+                pdf.DrawPicture(SlideBox(doc, k), slide);
         }
         pdf.SetFont(kFont, kTextPt, kBlack);
         pdf.TextOut(kPaperEdge, 5.8, doc.Header);

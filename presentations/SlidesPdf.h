@@ -1,12 +1,12 @@
 #pragma once
 
+#include "pdf/PdfWriter.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QString>
 #include <array>
 #include <functional>
-
-class PdfWriter;
 
 namespace tandrel::presentations {
 
@@ -23,8 +23,8 @@ struct MSlidesDocument {
     bool Portrait = true;
     bool Introduction = true;
     QString Title, CoverLine1, CoverLine2, Header, Footer;
-    QImage Cover;                                // none when null
-    std::array<QImage, kSlideCount> Slides;      // a null picture leaves its box empty
+    PdfPicture Cover;                            // none when null
+    std::array<PdfPicture, kSlideCount> Slides;  // a null picture leaves its box empty
     QImage Logo;                                 // none when null
     QString Imprint;
 };

@@ -8,6 +8,7 @@
 #include "app/FrameIds.h"
 #include "app/Links.h"
 #include "app/OneClick.h"
+#include "app/PictureLabel.h"
 #include "app/Pictures.h"
 #include "app/WaitCursor.h"
 #include "pdf/PdfWriter.h"
@@ -29,6 +30,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 using namespace tandrel::kontalo;
 using tandrel::platform::dialogs;
@@ -285,9 +287,9 @@ void TKontaloProduktFrame::BuildScreens()
         scroll->setObjectName(QStringLiteral("TabSheet") + key);
         scroll->setBackgroundRole(QPalette::Dark);
         scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        auto* image = new QLabel;
+        auto* image = new TPictureLabel;
         image->setObjectName(QStringLiteral("Image") + key);
-        image->setPixmap(tandrel::pictures::pixmap(screenPicture(s)));
+        image->SetPictureName(screenPicture(s));
         image->resize(kScreenWidth, kScreenHeight);
         scroll->setWidget(image);
         PageControl2->addTab(scroll, QString::fromUtf8(kScreens[s].caption));
@@ -340,10 +342,15 @@ void TKontaloProduktFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFr
     // The step pictures are the screens they lead to.
     static const Screen steps[4] = {Standortdialog, Generatorausrichtung, Finanzierung, Diagrammansicht};
     for (int i = 0; i < 4; ++i) {
-        const QPixmap pix = tandrel::pictures::pixmap(screenPicture(steps[i]));
-        if (pix.isNull())
+        // Decoded straight at the step's size: the full screens are shown
+        // (and decoded) only on their own pages.
+        const QSize full = tandrel::pictures::size(screenPicture(steps[i]));
+        if (full.isEmpty())
             continue;
-        const QPixmap small = pix.scaledToWidth(kStepWidth, Qt::SmoothTransformation);
+        const QPixmap small = QPixmap::fromImage(tandrel::pictures::scaled(
+            screenPicture(steps[i]), QSize(kStepWidth, std::max(1, int(std::lround(double(full.height()) * kStepWidth / full.width()))))));
+        if (small.isNull())
+            continue;
         ImageSchritt[i]->setIcon(QIcon(small));
         ImageSchritt[i]->setIconSize(small.size());
     }

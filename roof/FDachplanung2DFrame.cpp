@@ -909,7 +909,7 @@ double TDachplanung2DFrame::PlantPowerKWp() const
     return CountActiveModules() * ModulePowerWp / 1000;
 }
 
-void TDachplanung2DFrame::RenderRoofPicture(bool showModules)
+void TDachplanung2DFrame::RenderRoofPicture(bool showModules, int maxWidth)
 {
     if (!Frame2D || !RoofArea || !ModuleGroup || !Frame2D->View() || !Frame2D->InteractorStack())
         return;
@@ -923,6 +923,8 @@ void TDachplanung2DFrame::RenderRoofPicture(bool showModules)
     // A roof without area on the screen has no picture.
     if (w > 0 && h > 0) {
         int width = ImagePrint->width() * PrintResolution;
+        if (maxWidth > 0)
+            width = std::min(width, maxWidth);
         // A very narrow, high roof would ask for a picture of gigabytes: its
         // height is limited and the width follows.
         if (double(h) * width / w > kMaxPrintSide)

@@ -55,8 +55,10 @@ public:
     int CountActiveModules() const;
     // CountActiveModules × ModulePowerWp / 1000.
     double PlantPowerKWp() const;
-    // Renders the roof (with or without modules) into ImagePrint's picture.
-    void RenderRoofPicture(bool showModules);
+    // Renders the roof (with or without modules) into ImagePrint's picture,
+    // PrintResolution times finer than the control, but no wider than
+    // maxWidth pixels when that is given (what a printed page needs).
+    void RenderRoofPicture(bool showModules, int maxWidth = 0);
 
     // Sets the covering's caption and tile geometry; a valid index also
     // copies its tile picture into ImageDacheindeckungverwendet.

@@ -9,6 +9,7 @@ TANDREL_PACKAGES=(
   libpoppler-cpp-dev qpdf
   qt6-translations-l10n
   fonts-liberation
+  time
 )
 
 tandrel_install_packages() {

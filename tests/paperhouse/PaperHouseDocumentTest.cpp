@@ -5,6 +5,7 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "tests/paperhouse/PdfPlacements.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/PdfReader.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
@@ -147,6 +148,43 @@ TEST_F(PaperHouseDocumentTest, WithTheRoofPlannerThePrintCarriesItsModules)
     EXPECT_EQ(placements[1].size(), roof->MakerLogoKey >= 0 ? 4u : 3u);
     ExpectQpdfClean(file);
 }
+
+struct RoofRenderingCase {
+    const char* name;
+    bool twoSides;
+};
+
+class RoofRenderings : public PaperHouseDocumentTest, public ::testing::WithParamInterface<RoofRenderingCase> {};
+
+// The roof planes get pictures as fine as 300 dpi on the page needs, not the
+// control's tenfold; with modules on both sides one picture serves both planes.
+TEST_P(RoofRenderings, AreRenderedForThePageAndSharedWhenTheyAgree)
+{
+    auto* roof = qobject_cast<TDachplanung2DFrame*>(factory.CreateFrame(1630));
+    ASSERT_NE(roof, nullptr);
+    roof->CheckBoxModuleauf2Dachseiten->setChecked(GetParam().twoSides);
+    TPapierHausFrame& house = House();
+    const int needed = RoofPictureWidth(house.Parameters());
+    ASSERT_LT(needed, roof->ImagePrint->width() * roof->PrintResolution) << "the page needs less than the control's tenfold";
+    house.PrintFrame();
+    EXPECT_EQ(roof->ImagePrint->Picture.width(), needed + 1);
+
+    const QString file = TempFile(QStringLiteral("Papier-Haus"));
+    const auto placements = tandrel::test::ImagePlacements(file);
+    ASSERT_EQ(placements.size(), 2u);
+    const double e = house.Parameters().RoofEavesSideLength() * MillimetresPerMetre(house.Parameters().Massstab);
+    std::vector<QString> planes;
+    for (const auto& p : placements[1])
+        if (std::abs(p.mm.width() - e) < 0.1)
+            planes.push_back(p.name);
+    ASSERT_EQ(planes.size(), 2u);
+    EXPECT_EQ(planes[0] == planes[1], GetParam().twoSides);
+    ExpectQpdfClean(file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, RoofRenderings,
+    ::testing::Values(RoofRenderingCase{"OneSide", false}, RoofRenderingCase{"TwoSides", true}),
+    tandrel::test::CaseName{});
 
 TEST_F(PaperHouseDocumentTest, HighRiseLeavesTheHouseAsTheUserMadeIt)
 {

@@ -4,6 +4,7 @@
 #include "tests/support/TestEnv.h"
 #include "tests/support/CaseName.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
@@ -603,3 +604,64 @@ INSTANTIATE_TEST_SUITE_P(Lengths, PdfLongText,
                          tandrel::test::CaseName{});
 
 } // namespace
+
+// --- pictures given as stored bytes ----------------------------------------
+
+struct PictureCase {
+    const char* name;
+    std::function<QByteArray()> bytes; // what the picture is made of
+    bool asJpeg;                       // given as stored JPEG bytes, else as pixels
+    bool shown;
+    int dctStreams;                    // JPEG objects in the file
+};
+
+class PdfPictures : public PdfWriterTest, public ::testing::WithParamInterface<PictureCase> {};
+
+QByteArray encoded(const QImage& image, const char* format)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, 85);
+    return out;
+}
+
+TEST_P(PdfPictures, StoredJpegBytesAreEmbeddedUnchangedAndOnce)
+{
+    const PictureCase& c = GetParam();
+    const QByteArray bytes = c.bytes();
+    const PdfPicture picture = c.asJpeg ? PdfPicture::FromJpeg(bytes) : PdfPicture(QImage::fromData(bytes));
+    EXPECT_EQ(picture.isNull(), !c.shown);
+    if (c.shown) {
+        EXPECT_EQ(picture.size(), photo().size());
+    }
+    // Drawn twice, as a slide shown on two pages would be.
+    const QString file = write("bilder.pdf", [&](PdfWriter& w) {
+        w.DrawPicture(QRectF(20, 20, 64, 48), picture);
+        w.DrawPicture(QRectF(20, 120, 32, 24), picture);
+    });
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    EXPECT_EQ(pdf.count("/DCTDecode"), c.dctStreams);
+    if (c.asJpeg && c.shown) {
+        EXPECT_EQ(pdf.count(bytes), 1) << "the stored bytes, unchanged, in one object";
+    }
+    const QImage page = PdfReader(file).render(0, 72);
+    for (const QPointF at : {QPointF(50, 40), QPointF(36, 132)}) {
+        const QColor seen = PdfReader::colorAtMm(page, 72, at.x(), at.y());
+        if (c.shown) {
+            EXPECT_NEAR(seen.red(), 200, 12) << at.y();
+        } else {
+            EXPECT_EQ(seen, QColor(255, 255, 255)) << at.y();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PdfPictures,
+    ::testing::Values(
+        PictureCase{"Jpeg", [] { return encoded(photo(), "JPEG"); }, true, true, 1},
+        PictureCase{"Pixels", [] { return encoded(photo(), "PNG"); }, false, true, 0},
+        PictureCase{"PngGivenAsJpeg", [] { return encoded(photo(), "PNG"); }, true, false, 0},
+        PictureCase{"TruncatedJpeg", [] { return encoded(photo(), "JPEG").left(20); }, true, false, 0}),
+    tandrel::test::CaseName{});

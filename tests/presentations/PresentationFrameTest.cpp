@@ -435,9 +435,8 @@ TEST_F(PresentationTest, KevFrameSlidesTabsAndDocument)
                            s::kSolartechnik6, s::kKev, s::kKevTabelle, s::kKevLaufzeit, s::kGlobalstrahlungSchweiz,
                            s::kEinspeiseverguetung2011, s::kEigenverbrauchAbrechnung};
     for (int k = 0; k < 12; ++k) {
-        const QImage expected = tandrel::pictures::image(QString::fromLatin1(order[k]));
-        ASSERT_FALSE(expected.isNull()) << order[k];
-        EXPECT_EQ(kev->SlideImages()[k]->Picture().cacheKey(), expected.cacheKey()) << order[k];
+        ASSERT_TRUE(tandrel::pictures::contains(QString::fromLatin1(order[k]))) << order[k];
+        EXPECT_EQ(kev->SlideImages()[k]->PictureName(), QString::fromLatin1(order[k]));
     }
     auto* tabs = Child<QTabWidget>(kev, "PageControlMain");
     QStringList shown, hidden;
@@ -474,13 +473,65 @@ TEST_F(PresentationTest, SelfConsumptionTabs)
     for (int t = 1; t <= 6; ++t) {
         tabs->setCurrentIndex(t);
         TSlideImage* image = frame->SlideImages()[tandrel::presentations::kIntroCount + t - 1];
-        ASSERT_FALSE(image->Picture().isNull()) << image->objectName().toStdString();
-        EXPECT_EQ(image->Picture().width(), tandrel::pictures::slides::kWidth);
+        ASSERT_TRUE(image->HasPicture()) << image->objectName().toStdString();
+        EXPECT_EQ(image->PictureSize().width(), tandrel::pictures::slides::kWidth);
         EXPECT_GT(image->width(), 0);
         EXPECT_LE(image->x() + image->width(), image->parentWidget()->width()) << image->objectName().toStdString();
         EXPECT_NEAR(double(image->width()) / image->height(), double(tandrel::pictures::slides::kWidth) / tandrel::pictures::slides::kHeight, 0.02);
     }
 }
+
+struct SlideFrameCase {
+    const char* name;
+    int frameId;
+    int pages; // portrait with the introduction
+};
+
+class SlideFrames : public PresentationTest, public ::testing::WithParamInterface<SlideFrameCase> {};
+
+// Only the slide on the open tab holds pixels, and only at the size it is
+// shown; the document embeds every slide's stored bytes as they are.
+TEST_P(SlideFrames, HoldOnlyTheShownSlideAndPrintTheStoredBytes)
+{
+    auto* frame = Show<TEigenverbrauchFrame>(GetParam().frameId);
+    ASSERT_NE(frame, nullptr);
+    auto* tabs = Child<QTabWidget>(frame, "PageControlMain");
+    for (int tab : {0, 1, 2}) {
+        tabs->setCurrentIndex(tab);
+        (void)window->grab();
+        int holding = 0;
+        for (TSlideImage* slide : frame->SlideImages()) {
+            const QPixmap& pixels = slide->ShownPixels();
+            if (!slide->isVisible()) {
+                EXPECT_TRUE(pixels.isNull()) << tab << " " << slide->objectName().toStdString();
+                continue;
+            }
+            ++holding;
+            EXPECT_EQ(pixels.size(), slide->contentsRect().size() * slide->devicePixelRatio())
+                << slide->objectName().toStdString();
+            EXPECT_LT(pixels.width(), tandrel::pictures::slides::kWidth);
+        }
+        EXPECT_EQ(holding, 1) << "tab " << tab;
+    }
+
+    const QString file = Print(frame);
+    PdfReader reader(file);
+    EXPECT_EQ(reader.pageCount(), GetParam().pages);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    for (TSlideImage* slide : frame->SlideImages()) {
+        const QByteArray stored = tandrel::pictures::storedJpeg(slide->PictureName());
+        ASSERT_GT(stored.size(), 1000) << slide->PictureName().toStdString();
+        EXPECT_EQ(pdf.count(stored), 1) << slide->PictureName().toStdString();
+    }
+    // The slides and the cover's catalogue picture, none of them encoded anew.
+    EXPECT_EQ(pdf.count("/DCTDecode"), tandrel::presentations::kSlideCount + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, SlideFrames,
+    ::testing::Values(SlideFrameCase{"Eigenverbrauch", FrameId::Eigenverbrauch, 7}, SlideFrameCase{"KEV", FrameId::KEV, 7}),
+    tandrel::test::CaseName{});
 
 TEST_F(PresentationTest, PdfPassesQpdfCheck)
 {

@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr int kSlideJpegQuality = 85;
+
 int fail(const QString& text)
 {
     std::fprintf(stderr, "tandrel_picgen: %s\n", qPrintable(text));
@@ -131,7 +133,7 @@ int main(int argc, char** argv)
             error = QStringLiteral("picture %1 drawn twice").arg(name);
         // Catalogue pictures are opaque bitmaps, like photos; so are the roof
         // planner's tiles and modules.
-        const bool opaque = name.startsWith(QLatin1String("catalogue/"))
+        const bool opaque = name.startsWith(QLatin1String("catalogue/")) || name.startsWith(QLatin1String("slides/"))
             || (name.startsWith(QLatin1String("roof/")) && !image.hasAlphaChannel());
         pictures.insert(name, opaque ? image.convertToFormat(QImage::Format_RGB32)
                                      : image.convertToFormat(QImage::Format_ARGB32));
@@ -165,9 +167,12 @@ int main(int argc, char** argv)
     for (auto it = pictures.begin(); it != pictures.end(); ++it) {
         // Large opaque catalogue pictures (backgrounds, photos) decode several
         // times faster as JPEG, which matters when the start page shows one.
+        // The slides are gradients under text: a PDF embeds their JPEG bytes
+        // as they are, at a quality that leaves no visible trace on the text.
+        const bool slide = it.key().startsWith(QLatin1String("slides/"));
         const bool photo = (it.key().startsWith(QLatin1String("catalogue/")) && !it.value().hasAlphaChannel() &&
                             it.value().width() >= 400 && it.value().height() >= 300) ||
-                           it.key().startsWith(QLatin1String("texture/"));
+                           it.key().startsWith(QLatin1String("texture/")) || slide;
         // The small interface pictures are shown at every start: stored as raw
         // premultiplied pixels they need no decoding at all.
         // So is the start page's own background, shown at every start.
@@ -182,7 +187,7 @@ int main(int argc, char** argv)
         if (opened && raw)
             saved = f.write(tandrel::pictures::encodeRawPicture(it.value())) > 0;
         else if (opened)
-            saved = photo ? it.value().save(&f, "JPEG", 92) : it.value().save(&f, "PNG");
+            saved = photo ? it.value().save(&f, "JPEG", slide ? kSlideJpegQuality : 92) : it.value().save(&f, "PNG");
         if (!saved || !f.commit())
             return fail(QStringLiteral("cannot write %1").arg(path));
         (raw ? rawQrc : qrc) += QStringLiteral("    <file>%1</file>\n").arg(xmlEscaped(file));
