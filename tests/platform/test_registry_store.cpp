@@ -198,6 +198,10 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedCase{"expandable_string_kept",
                      header() + "[HKEY_CURRENT_USER\\Software\\Norvi\\Tandrel\\Main]\n\"E\"=hex(2):25,00,00,00\n",
                      "E", RegistryValue::fromRaw(2, QByteArray("%\0\0\0", 4))},
+        // Earlier versions wrote a text holding a NUL so; it reads as a text again.
+        AcceptedCase{"string_with_a_nul_inside",
+                     header() + "[HKEY_CURRENT_USER\\Software\\Norvi\\Tandrel\\Main]\n\"B\"=hex(1):61,00,00,00,62,00,00,00\n",
+                     "B", RegistryValue::fromString("a b")},
         AcceptedCase{"duplicate_value_last_wins",
                      header() + "[HKEY_CURRENT_USER\\Software\\Norvi\\Tandrel\\Main]\n\"D\"=dword:00000001\n"
                                 "[HKEY_CURRENT_USER\\SOFTWARE\\Norvi\\Tandrel\\Main]\n\"d\"=dword:00000002\n",
