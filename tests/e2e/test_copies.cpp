@@ -115,6 +115,70 @@ TEST_P(ConcurrentCopies, NoCopyUndoesAnotherCopysChange)
     }
 }
 
+// Rounds of copies that read their settings together and then quit all at
+// once, so that their merges run into one another in every order: not one
+// of the three changes may be lost in any round. TANDREL_COPY_ROUNDS sets
+// the number of rounds (default 50).
+class CopiesInRounds : public CopiesTest, public ::testing::WithParamInterface<CopiesCase> {};
+
+TEST_P(CopiesInRounds, EveryChangeSurvivesQuittingAtOnce)
+{
+    {
+        std::vector<Copy> first;
+        first.push_back(start(99, {}, tempDir.filePath("go-first")));
+        release(tempDir.filePath("go-first"));
+        finish(first, 0, 1);
+    }
+    QByteArray finishedFirstStart;
+    {
+        QFile f(registryPath());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        finishedFirstStart = f.readAll();
+    }
+    const QStringList changes[] = {
+        {"set UpDownRegistrySubVersion 7"},
+        {"action MenuHintergrundbild", "click Image2", "click ButtonOK"},
+        {"check CheckBoxInstallationabgeschlossen 0"},
+    };
+    const int rounds = qEnvironmentVariableIsSet("TANDREL_COPY_ROUNDS") ? qEnvironmentVariableIntValue("TANDREL_COPY_ROUNDS") : 50;
+    const int copies = GetParam().copies;
+    int lost = 0;
+    for (int round = 0; round < rounds && !HasFatalFailure(); ++round) {
+        {
+            QFile f(registryPath());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(finishedFirstStart);
+        }
+        const QString go = tempDir.filePath(QString("go-round-%1").arg(round));
+        std::vector<Copy> all;
+        for (int i = 0; i < copies; ++i) {
+            QFile::remove(tempDir.filePath(QString("script%1.log").arg(i)));
+            all.push_back(start(i, i < 3 ? changes[i] : QStringList(), go));
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            for (const Copy& c : all)
+                if (!ready(c))
+                    return false;
+            return true;
+        }, 120000)) << "round " << round << ": not every copy got ready";
+        release(go);
+        finish(all, 0, copies);
+
+        MKontaloRegistry reg;
+        const bool kept = reg.ReadInteger("Main", "UnterVersion", -1) == 7 && reg.ReadInteger("overview", "BackImageID", -1) == 3120
+            && !reg.ReadBool("Main", "KTLPRO2010InstallationAbgeschlossen", true);
+        EXPECT_TRUE(kept) << "round " << round << " lost a change:\n" << reg.ReadInteger("Main", "UnterVersion", -1) << " "
+                          << reg.ReadInteger("overview", "BackImageID", -1) << " "
+                          << reg.ReadBool("Main", "KTLPRO2010InstallationAbgeschlossen", true);
+        lost += kept ? 0 : 1;
+    }
+    EXPECT_EQ(lost, 0) << "of " << rounds << " rounds";
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, CopiesInRounds,
+                         ::testing::Values(CopiesCase{"three_copies", 3}, CopiesCase{"eight_copies", 8}),
+                         tandrel::test::CaseName{});
+
 INSTANTIATE_TEST_SUITE_P(Settings, ConcurrentCopies,
                          ::testing::Values(CopiesCase{"two_copies", 2}, CopiesCase{"eight_copies", 8}),
                          tandrel::test::CaseName{});
