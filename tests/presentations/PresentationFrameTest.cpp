@@ -321,8 +321,9 @@ TEST_P(CoverTitleTest, StaysOnThePage)
     for (const auto& b : pdf.textBoxes(0)) {
         EXPECT_GE(b.mm.left(), 0) << b.text.toStdString();
         EXPECT_LE(b.mm.right(), W) << b.text.toStdString();
-        if (b.text.startsWith(QStringLiteral("Titelwort")))
+        if (b.text.startsWith(QStringLiteral("Titelwort"))) {
             EXPECT_LT(b.mm.bottom(), 0.24 * H) << "over the cover picture: " << b.text.toStdString();
+        }
     }
     const QString text = pdf.pageText(0);
     EXPECT_TRUE(text.contains(words.first() + ' ')) << text.toStdString();
