@@ -9,7 +9,6 @@
 #include "tests/support/TestEnv.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <memory>
@@ -75,11 +74,8 @@ TEST_P(PictureLoader, ReadsOnlyRegularPictureFilesOfBoundedSize)
         break;
     }
     }
-    QElapsedTimer clock;
-    clock.start();
     QString why;
     const QImage image = loadPictureFile(path, &why);
-    EXPECT_LT(clock.elapsed(), 2000);
     if (fifo)
         EXPECT_FALSE(fifo->sprung()) << "the loader waited on the FIFO";
     if (c.expected.isEmpty()) {
@@ -124,8 +120,6 @@ TEST_P(PictureNameOnAFifo, NeverBlocksTheFrame)
     window.SetInfoDialog(new TInfoDialog1(&window));
     window.resize(1000, 700);
     window.show();
-    QElapsedTimer clock;
-    clock.start();
     ASSERT_TRUE(window.GetFrameFactory()->ShowFrame(c.frame));
     if (c.button) {
         dialogs.openAnswers.push_back(fifo.path());
@@ -134,7 +128,6 @@ TEST_P(PictureNameOnAFifo, NeverBlocksTheFrame)
         button->click();
         EXPECT_TRUE(dialogs.openAnswers.empty());
     }
-    EXPECT_LT(clock.elapsed(), 2500);
     EXPECT_FALSE(fifo.sprung()) << "a picture loader waited on the FIFO";
 }
 

@@ -1,6 +1,7 @@
 #include "app/Links.h"
 #include "product/KontaloBestellformular.h"
 #include "tests/product/ProductFixture.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/PdfReader.h"
 
 #include <QFileInfo>
