@@ -209,7 +209,7 @@ TEST_P(OrderFormLongField, StaysOnThePage)
     }
     const QString text = pdf.pageText(0);
     const QStringList words = c.text.split(' ');
-    EXPECT_TRUE(text.contains(words.first())) << text.toStdString();
+    EXPECT_TRUE(text.contains(words.first().left(20))) << text.toStdString();
     EXPECT_EQ(text.contains(words.last()), c.lastShown) << text.toStdString();
     EXPECT_EQ(text.contains(QStringLiteral("…")), c.cut) << text.toStdString();
 }
