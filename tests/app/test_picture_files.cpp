@@ -76,8 +76,9 @@ TEST_P(PictureLoader, ReadsOnlyRegularPictureFilesOfBoundedSize)
     }
     QString why;
     const QImage image = loadPictureFile(path, &why);
-    if (fifo)
+    if (fifo) {
         EXPECT_FALSE(fifo->sprung()) << "the loader waited on the FIFO";
+    }
     if (c.expected.isEmpty()) {
         EXPECT_TRUE(image.isNull());
         EXPECT_FALSE(why.isEmpty());
