@@ -4,9 +4,11 @@
 #include "addresses/DAdressAuswahlDlg.h"
 #include "addresses/FAdressFrame.h"
 #include "app/BaseFrameFactory.h"
+#include "app/CommonFunctions.h"
 #include "app/DialogPosition.h"
 #include "app/FInterfaceFrame.h"
 #include "app/KontaloRegistry.h"
+#include "app/OneClick.h"
 #include "app/WaitCursor.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
@@ -202,6 +204,7 @@ void TAnschreibenDialog::BuildControls()
     BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
     BitBtnPdf->setDefault(true);
     connect(BitBtnPdf, &QPushButton::clicked, this, &QDialog::accept);
+    OneActionPerClick(BitBtnPdf);
     BitBtnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     BitBtnAbbrechen->setObjectName(QStringLiteral("BitBtnAbbrechen"));
     connect(BitBtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
@@ -336,7 +339,7 @@ void TAnschreibenDialog::PrepareLetter(const MAdresse* sender, const MAdresse* r
     m_addressBook = addressBook;
     m_workspace = workspace;
     FillLetterPreview();
-    EditDatum->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EditDatum->setText(TodayText());
     ApplyCheckBoxes();
     for (int i = 1; i < PageControl->count(); ++i)
         PageControl->setTabVisible(i, false);

@@ -165,7 +165,7 @@ void TShowAdressDlg::ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* 
     LabelInternet->setText(entry.Internet);
     LabelBemerkung1->setText(entry.Bemerkung1);
     LabelBemerkung2->setText(entry.Bemerkung2);
-    Image1->setToolTip(QStringLiteral("Zur internetseite: ") + entry.Internet);
+    Image1->setToolTip(QStringLiteral("Zur Internetseite: ") + entry.Internet);
     LabelTaetigkeit->setText(BrancheTexts(entry.Branche));
     Image1->clear();
     try {
@@ -193,7 +193,7 @@ void TShowAdressDlg::SpeedButtonInternetClick()
 
 void TShowAdressDlg::SpeedButtonEMailClick()
 {
-    OpenURL(QStringLiteral("mailto:") + LabelEmail->text());
+    OpenMail(LabelEmail->text());
 }
 
 void TShowAdressDlg::BitBtnAnschreibenClick()

@@ -25,6 +25,7 @@ const QString kSection = QStringLiteral("Adress");
 const QString kAbsenderID = QStringLiteral("AbsenderID");
 constexpr int kDefaultAbsender = 4;
 constexpr int kSlotRole = Qt::UserRole;
+constexpr int kName1Role = Qt::UserRole + 3; // the name behind the caption
 constexpr int kExtraRole = Qt::UserRole + 1; // sub-items 13 and 14 have no column
 constexpr int kDirectoryFrameId = 4400;
 constexpr int kMapFrameId = 4450;
@@ -247,6 +248,20 @@ QString TAdressFrame::Caption(const QTreeWidgetItem* row)
     return row ? row->text(0) : QString();
 }
 
+QString TAdressFrame::Name1(const QTreeWidgetItem* row)
+{
+    return row ? row->data(0, kName1Role).toString() : QString();
+}
+
+void TAdressFrame::SetName1(QTreeWidgetItem* row, const QString& name)
+{
+    // The caption of an empty slot is no name: one stored by older versions
+    // reads as empty.
+    const QString n = name.trimmed() == kEmptyCaption.trimmed() ? QString() : name;
+    row->setData(0, kName1Role, n);
+    row->setText(0, n.isEmpty() && SubItem(row, 0).isEmpty() ? kEmptyCaption : n);
+}
+
 QString TAdressFrame::SubItem(const QTreeWidgetItem* row, int index)
 {
     if (!row || index < 0 || index > 14)
@@ -302,9 +317,9 @@ void TAdressFrame::LoadAddresses()
                 values << reg.ReadString(slotKey(n), QString::fromLatin1(kValueNames[size_t(v)]), slotDefault(n, v),
                                          kAddressFieldMax);
             auto* row = new QTreeWidgetItem(ListViewAdressen);
-            row->setText(0, values[0].isEmpty() && values[1].isEmpty() ? kEmptyCaption : values[0]);
             for (int k = 0; k < 15; ++k)
                 SetSubItem(row, k, values[k + 1]);
+            SetName1(row, values[0]);
             row->setData(0, kSlotRole, n);
             SetRowMark(row, n == m_markedSlot);
             if (n == m_markedSlot)
@@ -328,7 +343,7 @@ void TAdressFrame::SaveAddresses()
     for (int i = 0; i < ListViewAdressen->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = ListViewAdressen->topLevelItem(i);
         const QString key = slotKey(RowSlot(row));
-        reg.WriteString(key, QString::fromLatin1(kValueNames[0]), Caption(row));
+        reg.WriteString(key, QString::fromLatin1(kValueNames[0]), Name1(row));
         for (int k = 0; k < 15; ++k)
             reg.WriteString(key, QString::fromLatin1(kValueNames[size_t(k + 1)]), SubItem(row, k));
     }
@@ -345,7 +360,7 @@ MAdresse* TAdressFrame::GetCurrentAddress()
     MAdresse& a = *m_address;
     QTreeWidgetItem* row = SelectedRow();
     if (row) {
-        a.Name1 = Caption(row);
+        a.Name1 = Name1(row);
         a.Name2 = SubItem(row, 0);
         a.Strasse = SubItem(row, 1);
         a.Plz = SubItem(row, 2);
@@ -387,7 +402,7 @@ void TAdressFrame::FillEdits(const QTreeWidgetItem* row)
     // Filling the edits must not write the same values back.
     const bool was = m_filling;
     m_filling = true;
-    Edits[0]->setText(Caption(row));
+    Edits[0]->setText(Name1(row));
     for (int c = 1; c < 14; ++c)
         Edits[size_t(c)]->setText(SubItem(row, c - 1));
     m_filling = was;
@@ -403,10 +418,13 @@ void TAdressFrame::EditChange(int column)
     if (!row)
         return;
     const QString text = Edits[size_t(column)]->text();
-    if (column == 0)
-        row->setText(0, text);
-    else
+    if (column == 0) {
+        SetName1(row, text);
+    } else {
         SetSubItem(row, column - 1, text);
+        if (column == 1)
+            SetName1(row, Name1(row)); // the caption depends on Name2 too
+    }
     ListViewAdressenChange(row);
 }
 
@@ -450,12 +468,12 @@ void TAdressFrame::ListViewAdressenChange(QTreeWidgetItem* item)
 
 void TAdressFrame::SpeedButtonEmail1Click()
 {
-    OpenURL(QStringLiteral("mailto:") + EditEMail->text());
+    OpenMail(EditEMail->text());
 }
 
 void TAdressFrame::SpeedButtonEmail2Click()
 {
-    OpenURL(QStringLiteral("mailto:") + EditEMail2->text());
+    OpenMail(EditEMail2->text());
 }
 
 void TAdressFrame::SpeedButtonInternet1Click()

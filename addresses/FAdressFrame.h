@@ -59,6 +59,9 @@ public:
     static QString SubItem(const QTreeWidgetItem* row, int index);
     static void SetSubItem(QTreeWidgetItem* row, int index, const QString& text);
     static QString Caption(const QTreeWidgetItem* row);
+    // "Name1" of the row: empty for an empty slot, whose caption is kEmptyCaption.
+    static QString Name1(const QTreeWidgetItem* row);
+    static void SetName1(QTreeWidgetItem* row, const QString& name);
     static int RowSlot(const QTreeWidgetItem* row);
 
     QTreeWidgetItem* SelectedRow() const;

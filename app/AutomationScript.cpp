@@ -168,6 +168,23 @@ static void clickWidget(QWidget* w)
     QApplication::sendEvent(w, &release);
 }
 
+// Press, release, the second press of a double click, release: what the
+// window system sends for a double click.
+static void doubleClickWidget(QWidget* w)
+{
+    const QPointF centre(w->width() / 2.0, w->height() / 2.0);
+    const QPointF global = w->mapToGlobal(centre);
+    QPointer<QWidget> alive(w);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+        if (!alive)
+            return;
+        const bool down = type != QEvent::MouseButtonRelease;
+        QMouseEvent e(type, centre, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+}
+
 static QString oneLine(QString text)
 {
     return text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
@@ -271,7 +288,8 @@ void AutomationScript::Execute(const QString& rawLine)
 
     static const QStringList known = {QStringLiteral("click"), QStringLiteral("set"), QStringLiteral("check"),
                                       QStringLiteral("select"), QStringLiteral("slide"), QStringLiteral("action"),
-                                      QStringLiteral("print")};
+                                      QStringLiteral("print"), QStringLiteral("leave"),
+                                      QStringLiteral("doubleclick")};
     if (!known.contains(command)) {
         Error(line, QStringLiteral("unknown command"));
         return;
@@ -284,6 +302,24 @@ void AutomationScript::Execute(const QString& rawLine)
 
     if (command == QLatin1String("print")) {
         Log(name + QLatin1Char('=') + valueText(target));
+        return;
+    }
+    if (command == QLatin1String("doubleclick")) {
+        if (auto* w = qobject_cast<QWidget*>(target))
+            doubleClickWidget(w);
+        else
+            Error(line, QStringLiteral("not a widget"));
+        return;
+    }
+    if (command == QLatin1String("leave")) {
+        // As Tab away from the field: the edit takes what was typed.
+        auto* w = qobject_cast<QWidget*>(target);
+        if (!w) {
+            Error(line, QStringLiteral("not a widget"));
+            return;
+        }
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(w, &out);
         return;
     }
     if (command == QLatin1String("action")) {

@@ -5,6 +5,7 @@
 #include "platform/Shell.h"
 #include "platform/Logging.h"
 
+#include <QDate>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPalette>
@@ -36,6 +37,27 @@ double StrToFloatLocal(const QString& text)
     return value;
 }
 
+double TypedToFloat(const QString& text)
+{
+    const QLocale locale;
+    const QString s = text.trimmed();
+    const QChar point = QLatin1Char('.');
+    if (locale.decimalPoint() == QLatin1String(",") && s.count(point) == 1 && !s.contains(QLatin1Char(','))) {
+        const QString after = s.mid(s.indexOf(point) + 1);
+        const bool thousands = after.size() == 3 && std::all_of(after.begin(), after.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+        if (!thousands) {
+            bool ok = false;
+            const double value = QLocale::c().toDouble(s, &ok);
+            if (!ok || !std::isfinite(value))
+                throw ConversionError(text);
+            return value;
+        }
+    }
+    return StrToFloatLocal(text);
+}
+
 double EditToFloat(const QLineEdit* edit)
 {
     if (!edit)
@@ -57,6 +79,35 @@ void OpenURL(const QString& target)
         // Opening a link is never worth more than the message above.
         qCWarning(lcTandrelPlatform) << "cannot open" << target << ":" << e.what();
     }
+}
+
+void OpenMail(const QString& address)
+{
+    if (address.trimmed().isEmpty())
+        return;
+    OpenURL(QStringLiteral("mailto:") + address.trimmed());
+}
+
+void StartCalculator()
+{
+    const QString calculator = tandrel::platform::FindCalculator();
+    if (calculator.isEmpty()) {
+        tandrel::platform::dialogs().showMessage(
+            QStringLiteral("Es wurde kein Taschenrechner gefunden. Bitte installieren Sie zum Beispiel den "
+                           "GNOME-Taschenrechner (gnome-calculator)."));
+        return;
+    }
+    if (!tandrel::platform::shell().start(calculator))
+        tandrel::platform::dialogs().showMessage(QStringLiteral("Der Taschenrechner konnte nicht gestartet werden."));
+}
+
+QString TodayText()
+{
+    const QLocale locale;
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return locale.toString(QDate::currentDate(), format);
 }
 
 QString MonthName(int month)

@@ -27,11 +27,22 @@ extern const char* const kMakerWebSite;
 // Trims, removes the locale's thousands separators, converts with its decimal
 // separator; raises ConversionError on anything else.
 double StrToFloatLocal(const QString& text);
+// A number the user typed. As StrToFloatLocal, except that under a locale
+// with a decimal comma a text with exactly one point, no comma and not
+// exactly three digits after the point reads the point as the decimal
+// separator: "8.5" is 8,5, while "1.000" stays one thousand.
+double TypedToFloat(const QString& text);
 // The edit's text as a number; 0 when it is no number.
 double EditToFloat(const QLineEdit* edit);
-// Opens a web address, mail link, document or "Calc.exe" through the shell;
-// reports "Fehler beim Ausführen der Internet-Verknüpfung!" on failure.
+// Opens a web address, mail link or document through the shell; reports
+// "Fehler beim Ausführen der Internet-Verknüpfung!" on failure.
 void OpenURL(const QString& target);
+// Writes a mail to the address; an empty address opens nothing.
+void OpenMail(const QString& address);
+// Starts the desktop's calculator, or tells the user why it cannot.
+void StartCalculator();
+// Today in the locale's short format, with a four-digit year.
+QString TodayText();
 // "Januar" … "Dezember"; "Month" for anything else.
 QString MonthName(int month);
 // The Windows version table; "Unbekannte Version" on other systems.

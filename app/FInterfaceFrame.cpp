@@ -368,7 +368,7 @@ PdfWriter* TInterfaceFrame::OpenPdfDocument(const QString& name)
         }
         return m_pdf->Printing() ? m_pdf.get() : nullptr;
     }
-    dialogs().showMessage(QStringLiteral("Report Erstellung nicht möglich, bitte schließen Sie einige Fenster."));
+    dialogs().showMessage(QStringLiteral("Reporterstellung nicht möglich, bitte schließen Sie einige Fenster."));
     return nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
+#include "app/OneClick.h"
 #include "app/UiPictures.h"
 #include "app/WaitCursor.h"
 #include "pdf/PdfWriter.h"
@@ -99,6 +100,9 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
     ImageMobileApp->setToolTip(QStringLiteral("Norvi GmbH - Software in der Solartechnik"));
     ImageMobileApp->setCursor(Qt::PointingHandCursor);
     ImageMobileApp->installEventFilter(this);
+    for (QWidget* link : {static_cast<QWidget*>(LabelLink), static_cast<QWidget*>(LabelSoftware),
+                          static_cast<QWidget*>(ImageMobileApp)})
+        OneActionPerClick(link);
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenuOverview"));
@@ -110,7 +114,7 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
     item("MenuHintergrundbild", QStringLiteral("Hintergrund&bild..."), [this] { ChooseBackgroundPicture(); });
     item("MenuHintergrundfarbe", QStringLiteral("Hintergrund&farbe..."), [this] { ChooseBackgroundColor(); });
     PopupMenu->addSeparator();
-    item("MenuTaschenrechner", QStringLiteral("&Taschenrechner"), [] { OpenURL(QStringLiteral("Calc.exe")); });
+    item("MenuTaschenrechner", QStringLiteral("&Taschenrechner"), [] { StartCalculator(); });
     PopupMenu->addSeparator();
     item("MenuFAQ", QStringLiteral("FA&Q (Internet)"), [] { OpenURL(QString::fromLatin1(links::kFaqPage)); });
     PopupMenu->addSeparator();

@@ -2,6 +2,7 @@
 
 #include "app/CommonFunctions.h"
 #include "app/Links.h"
+#include "app/OneClick.h"
 #include "app/UiPictures.h"
 #include "platform/ColorRef.h"
 
@@ -47,6 +48,7 @@ TInfoDialog1::TInfoDialog1(QWidget* parent) : QDialog(parent)
     m_pictureFrame = QRect(16, 16, 220, 165);
     SetPictureStretched(true);
     ImageProduct->installEventFilter(this);
+    OneActionPerClick(ImageProduct);
 
     auto* title = new QLabel(QStringLiteral("Tandrel"), this);
     title->setObjectName(QStringLiteral("LabelTitle"));
@@ -90,7 +92,7 @@ TInfoDialog1::TInfoDialog1(QWidget* parent) : QDialog(parent)
     connect(web, &QPushButton::clicked, this, [web] { OpenURL(web->text()); });
     (new QLabel(QStringLiteral("Norvi E-Mail:"), this))->setGeometry(256, 274, 120, 24);
     auto* mail = linkButton(this, "ButtonEMail", QString::fromLatin1(links::kMakerEmail), QRect(380, 272, 256, 26));
-    connect(mail, &QPushButton::clicked, this, [mail] { OpenURL(QStringLiteral("mailto:") + mail->text()); });
+    connect(mail, &QPushButton::clicked, this, [mail] { OpenMail(mail->text()); });
 
     auto* appPicture = new QPushButton(this);
     appPicture->setObjectName(QStringLiteral("ButtonMobileAppPicture"));

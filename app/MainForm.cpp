@@ -141,7 +141,7 @@ void TMainForm1::BuildButtonBar()
                 m_factory->ShowFrame(id);
         };
     };
-    connect(AddButton("SpeedButtonUebersicht", QStringLiteral("Übersicht"), QStringLiteral("Übersicht der Programmodule"),
+    connect(AddButton("SpeedButtonUebersicht", QStringLiteral("Übersicht"), QStringLiteral("Übersicht der Programmmodule"),
                       QStringLiteral("overview")),
             &QToolButton::clicked, this, show(FrameId::Overview));
     connect(AddButton("SpeedButtonHaus3D", QStringLiteral("Haus 3D"), QStringLiteral("Hausdarstellung in 3D"),
@@ -582,7 +582,7 @@ void TMainForm1::ShowKontaloNote()
         memo->setText(QStringLiteral(
             "<b>Kontalo pro 2010 im Test</b><br>"
             "Die Finanzierungsrechnung für PV-Anlagen mit Kredit, Tilgung und Steuer wurde im Vergleich "
-            "der Planungsprogramme mit „sehr&nbsp;gut“ bewertet."));
+            "der Planungsprogramme mit „gut“ bewertet."));
     const int width = 380;
     const int height = PanelKontaloTestergebnis->layout()->totalHeightForWidth(width);
     const int buttonLeft = SpeedButtonKontalo->mapTo(this, QPoint(0, 0)).x() - PanelBody->mapTo(this, QPoint(0, 0)).x();

@@ -179,7 +179,7 @@ std::vector<FloorPage> FloorPages(const TPaperHousePdfInput& in)
     roofPage.pictures.push_back({QRectF(QPointF(12, ry - g * k), QPointF(12 + e * k, ry)), &roof.RoofSecondSide});
     roofPage.lines.push_back(QLineF(12, ry, 12 + e * k, ry));
     roofPage.texts.push_back({x0 + w + 2, y0 + 5.6, 9, false, QStringLiteral("Verwendetes PV-Modul:")});
-    const char* captions[] = {"PV-Modul:", "Modulleistung:", "Modulbreite: ", "Modullänge: ", "Company:", "Internet: "};
+    const char* captions[] = {"PV-Modul:", "Modulleistung:", "Modulbreite: ", "Modullänge: ", "Hersteller:", "Internet: "};
     const char* values[] = {"SI M260 black", "260 Wp", "1.000 mm", "1.667 mm", "Solar Industries AG",
                             "https://www.solarindustries-module.de"};
     for (int i = 0; i < 6; ++i) {

@@ -28,7 +28,7 @@ struct ScreenInfo {
 
 inline constexpr ScreenInfo kScreens[ScreenCount] = {
     {"Startbildschirm", "Startbildschirm"},
-    {"Ansicht PVAnlage", "AnsichtPVAnlage"},
+    {"Ansicht PV-Anlage", "AnsichtPVAnlage"},
     {"Standortdialog", "Standortdialog"},
     {"Generatorausrichtung", "Generatorausrichtung"},
     {"Finanzierung", "Finanzierung"},

@@ -13,7 +13,7 @@ void TAnlagePlanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseF
 {
     TGraphicFrame::InitFrame(parent, owner, factory, frameId);
     FrameName = QStringLiteral("2D-Anlagenplanung");
-    FrameDescription = QStringLiteral("CAD-Planung der PV-Anlage in einer 2D Ansicht");
+    FrameDescription = QStringLiteral("CAD-Planung der PV-Anlage in einer 2D-Ansicht");
     PanelLeft->hide();
     ArrangeControls();
     LoadStoredBackColor(kSection, kDefaultBackColor);

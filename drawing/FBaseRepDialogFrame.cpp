@@ -50,9 +50,9 @@ std::optional<double> ReadFloatEdit(const QLineEdit* edit)
 {
     const QString text = edit ? edit->text() : QString();
     try {
-        return StrToFloatLocal(text);
+        return TypedToFloat(text);
     } catch (const ConversionError&) {
-        tandrel::platform::dialogs().showMessage(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+        tandrel::platform::dialogs().showMessage(QStringLiteral("Bitte geben Sie eine Zahl ein, zum Beispiel 1,5."));
         return std::nullopt;
     }
 }
@@ -63,7 +63,7 @@ std::optional<int> ReadIntegerEdit(const QLineEdit* edit)
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
     if (!ok) {
-        tandrel::platform::dialogs().showMessage(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+        tandrel::platform::dialogs().showMessage(QStringLiteral("Bitte geben Sie eine ganze Zahl ein."));
         return std::nullopt;
     }
     return value;

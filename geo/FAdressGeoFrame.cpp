@@ -10,6 +10,7 @@
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
+#include "app/PlausibleRanges.h"
 #include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
 #include "geo/FBranchenbuchFrame.h"
@@ -35,6 +36,7 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -299,6 +301,7 @@ void TAdressGeoFrame::LoadSettings()
     CheckBoxShowSolarAdressen->setChecked(Settings.ShowSolarAdressen);
     CheckBoxShowSolarAnlagen->setChecked(Settings.ShowSolarAnlagen);
     CheckBoxShowStandort->setChecked(Settings.ShowStandort);
+    Settings.RadiusDistance = int(plausible::kRadiusKm.Hold(Settings.RadiusDistance, 400));
     TrackBarRadius->setValue(Settings.RadiusDistance);
 }
 
@@ -340,6 +343,8 @@ void TAdressGeoFrame::ApplyRadius()
         dir->SetCompanyGridHeadings(StringGridAdressen);
         dir->FillCompanyGrid(StringGridAdressen, r);
     }
+    // A company shown before may lie outside the new circle.
+    ShowCompanyDetails({});
     SpeedButtonChangeRadius->setChecked(false);
     PanelDistance->hide();
     EditRadiusDistance->setText(QString::number(r));
@@ -371,6 +376,9 @@ void TAdressGeoFrame::SortBy(int key)
     TBranchenbuchFrame* dir = Directory();
     if (!dir)
         return;
+    // The directory may have been made after the last search: its distances
+    // must be this location's before the grid keeps only those inside.
+    dir->ComputeDistances(Settings.StandortPlz, Settings.RadiusDistance);
     dir->Directory().SortCompaniesDirection(0);
     dir->SortCompanies(key);
     dir->FillCompanyGrid(StringGridAdressen, Settings.RadiusDistance);
@@ -389,8 +397,7 @@ void TAdressGeoFrame::GridClick()
         return;
     MAdresse* c = CurrentCompany();
     dir->Directory().SelectOnly(c);
-    if (c)
-        ShowLogo(c);
+    ShowCompanyDetails(c ? std::vector<const MAdresse*>{c} : std::vector<const MAdresse*>{});
     RepaintMap();
     UpdateDescription();
 }
@@ -410,16 +417,14 @@ bool TAdressGeoFrame::SetStandortPlz(int postcode)
 
 void TAdressGeoFrame::TakeStandortFromText(const QString& plzText)
 {
-    QString text = plzText;
-    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
-        text.remove(0, 1);
-    bool ok = false;
-    const int postcode = text.toInt(&ok);
-    if (!ok) {
-        ShowMessage(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+    const QString text = plzText.trimmed();
+    const bool digits = text.size() == 5 &&
+                        std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; });
+    if (!digits) {
+        ShowMessage(QStringLiteral("Bitte geben Sie eine fünfstellige Postleitzahl ein."));
         return;
     }
-    SetStandortPlz(postcode);
+    SetStandortPlz(text.toInt());
 }
 
 void TAdressGeoFrame::MapClick(int x, int y)
@@ -435,13 +440,7 @@ void TAdressGeoFrame::MapClick(int x, int y)
     PaintBox1->update();
     if (found.empty())
         return;
-    MemoAdresse->show();
-    QStringList lines;
-    for (const MAdresse* c : found)
-        lines << c->Name1 << QStringLiteral("Straße: ") + c->Strasse
-              << QStringLiteral("PLZ: ") + c->Plz + QLatin1Char(' ') + c->Ort << QStringLiteral("Email: ") + c->EMail;
-    MemoAdresse->setPlainText(lines.join(QLatin1Char('\n')));
-    ShowLogo(found.back());
+    ShowCompanyDetails(std::vector<const MAdresse*>(found.begin(), found.end()));
     for (const MAdresse* c : found) {
         const int row = StringGridAdressen->RowOf(c);
         if (row >= 1)
@@ -458,6 +457,23 @@ QSize TAdressGeoFrame::LogoSize(int w, int h)
         width = h > 0 ? w * 74 / h : width;
     }
     return {width, height};
+}
+
+void TAdressGeoFrame::ShowCompanyDetails(const std::vector<const MAdresse*>& companies)
+{
+    if (companies.empty()) {
+        MemoAdresse->clear();
+        MemoAdresse->hide();
+        ShowLogo(nullptr);
+        return;
+    }
+    QStringList lines;
+    for (const MAdresse* c : companies)
+        lines << c->Name1 << QStringLiteral("Straße: ") + c->Strasse
+              << QStringLiteral("PLZ: ") + c->Plz + QLatin1Char(' ') + c->Ort << QStringLiteral("Email: ") + c->EMail;
+    MemoAdresse->setPlainText(lines.join(QLatin1Char('\n')));
+    MemoAdresse->show();
+    ShowLogo(companies.back());
 }
 
 void TAdressGeoFrame::ShowLogo(const MAdresse* company)

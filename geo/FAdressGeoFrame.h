@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <cstdint>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -106,6 +107,8 @@ private:
     MMapView View() const;
     void LoadSettings();
     void ArrangePanels();
+    // The memo and logo of the companies (the last one's logo); nothing shown for none.
+    void ShowCompanyDetails(const std::vector<const MAdresse*>& companies);
     void ShowLogo(const MAdresse* company);
     void UpdateDescription();
 

@@ -32,7 +32,7 @@ TBranchenbuchFrame::TBranchenbuchFrame(QWidget* parent) : TBaseFrame(parent)
     PanelTest->setObjectName(QStringLiteral("PanelTest"));
     auto* top = new QHBoxLayout(PanelTest);
     top->setContentsMargins(0, 0, 0, 0);
-    auto* title = new QLabel(QStringLiteral("Testbranchenbuch"), PanelTest);
+    auto* title = new QLabel(QStringLiteral("Branchenbuch"), PanelTest);
     title->setObjectName(QStringLiteral("LabelTestbranchenbuch"));
     QFont tf = title->font();
     tf.setBold(true);
@@ -49,6 +49,9 @@ TBranchenbuchFrame::TBranchenbuchFrame(QWidget* parent) : TBaseFrame(parent)
     LabelBranche->setObjectName(QStringLiteral("LabelBranche"));
     LabelAnschreiben = new QLabel(PanelTest);
     LabelAnschreiben->setObjectName(QStringLiteral("LabelAnschreiben"));
+    // Record numbers are nothing a customer should read.
+    LabelBranche->hide();
+    LabelAnschreiben->hide();
     LabelAdressanzahl = new QLabel(PanelTest);
     LabelAdressanzahl->setObjectName(QStringLiteral("LabelAdressanzahl"));
     ImageAnschreiben = new QLabel(PanelTest);
@@ -209,13 +212,15 @@ void TBranchenbuchFrame::FillCompanyGrid(TStringGrid* grid, int radiusKm)
     grid->EndUpdate();
     for (int row : tallRows)
         grid->SetRowHeight(row, 36);
-    LabelAdressanzahl->setText(QStringLiteral("Anzahl der Adressen: %1").arg(n));
+    // The count belongs to the directory's own grid, not to a search of the map.
+    if (own)
+        LabelAdressanzahl->setText(QStringLiteral("Anzahl der Adressen: %1").arg(n));
 }
 
 QString TBranchenbuchFrame::CompanyMessage(const MAdresse& c)
 {
     if (c.Anschreiben > 0)
-        return QStringLiteral("Anschreiben ist möglich!!!!!  %1 %2 aus %3 %4  E-Mail: %5")
+        return QStringLiteral("Anschreiben ist möglich.  %1 %2 aus %3 %4  E-Mail: %5")
             .arg(c.Name1, c.Strasse, c.Plz, c.Ort, c.EMail);
     return QStringLiteral("%1 %2 aus %3 %4  E-Mail: %5").arg(c.Name1, c.Strasse, c.Plz, c.Ort, c.EMail);
 }

@@ -42,7 +42,7 @@ void TUpDown::Step(int delta)
 {
     if (m_edit) {
         try {
-            const double typed = StrToFloatLocal(m_edit->text());
+            const double typed = TypedToFloat(m_edit->text());
             if (std::isfinite(typed))
                 SetPosition(RoundToInt(typed));
         } catch (const ConversionError&) {

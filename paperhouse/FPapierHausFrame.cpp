@@ -3,6 +3,8 @@
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/KontaloRegistry.h"
+#include "app/OneClick.h"
+#include "app/PlausibleRanges.h"
 #include "drawing/Canvas.h"
 #include "drawing/FGraphic3DFrame.h"
 #include "drawing/Reps3D.h"
@@ -29,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
@@ -100,14 +103,14 @@ QString MeasureText(double v)
     return QLocale().toString(v, 'g', 12);
 }
 
-// The converted text, or the default for a text that is no usable measure.
-double MeasureOrDefault(const QLineEdit* edit, double def)
+// The typed measure held to its range, or the default for a text that is
+// no number.
+double MeasureOrDefault(const QLineEdit* edit, const MPlausibleRange& range, double def)
 {
     try {
-        const double v = StrToFloatLocal(edit->text());
-        return std::isfinite(v) && v > 0 ? v : def;
+        return range.Hold(TypedToFloat(edit->text()), def);
     } catch (const ConversionError&) {
-        return def;
+        return range.Hold(def, def);
     }
 }
 
@@ -185,6 +188,24 @@ void TPapierHausFrame::BuildInputPanel()
     measure("EditHaushoehe", "UpDownHausHoehe", 2, 10, EditHaushoehe, UpDownHausHoehe);
     measure("EditDachUeberstandX", "UpDownDachUeberstandX", 0, 8, EditDachUeberstandX, UpDownDachUeberstandX);
     measure("EditDachUeberstandY", "UpDownDachUeberstandY", 0, 8, EditDachUeberstandY, UpDownDachUeberstandY);
+    // Leaving a measure shows the value the house is drawn with.
+    const std::pair<QLineEdit*, double TPaperHouseParams::*> shown[] = {
+        {EditHausLaenge, &TPaperHouseParams::Hauslaenge},
+        {EditHausBreite, &TPaperHouseParams::Hausbreite},
+        {EditHaushoehe, &TPaperHouseParams::Haushoehe},
+        {EditDachUeberstandX, &TPaperHouseParams::DachUeberstandX},
+        {EditDachUeberstandY, &TPaperHouseParams::DachUeberstandY},
+    };
+    for (const auto& [e, member] : shown) {
+        connect(e, &QLineEdit::editingFinished, this, [this, e = e, member = member] {
+            if (!m_initialised)
+                return;
+            EditHausLaengeChange();
+            const QString used = MeasureText(Params.*member);
+            if (e->text() != used)
+                e->setText(used);
+        });
+    }
 
     TrackBarElevation = MakeSlider("TrackBarElevation", 0, 60, in);
     TrackBarElevation->setValue(30);
@@ -192,6 +213,10 @@ void TPapierHausFrame::BuildInputPanel()
     EditElevation = MakeEdit("EditElevation", in, 34);
     connect(TrackBarElevation, &QSlider::valueChanged, this, [this] { PitchTrackChange(); });
     connect(EditElevation, &QLineEdit::textChanged, this, [this] { PitchEditChange(); });
+    connect(EditElevation, &QLineEdit::editingFinished, this, [this] {
+        if (m_initialised && EditElevation->text() != QString::number(Params.DachNeigung))
+            EditElevation->setText(QString::number(Params.DachNeigung));
+    });
 
     TrackBarMasstab = MakeSlider("TrackBarMasstab", 22, 350, in);
     TrackBarMasstab->setValue(125);
@@ -214,6 +239,7 @@ void TPapierHausFrame::BuildInputPanel()
     BitBtnPDFErstellungPapierhaus = new QPushButton(QStringLiteral("   PDF-Ausgabe "), in);
     BitBtnPDFErstellungPapierhaus->setObjectName(QStringLiteral("BitBtnPDFErstellungPapierhaus"));
     connect(BitBtnPDFErstellungPapierhaus, &QPushButton::clicked, this, [this] { WritePaperHousePdf(); });
+    OneActionPerClick(BitBtnPDFErstellungPapierhaus);
 
     auto* grid = new QGridLayout;
     grid->setContentsMargins(8, 4, 8, 0);
@@ -317,10 +343,13 @@ void TPapierHausFrame::BuildDetailPages()
     PageControlPapierhausdetails->setObjectName(QStringLiteral("PageControlPapierhausdetails"));
     PageControlPapierhausdetails->hide();
     PanelModellierungEingabe->layout()->addWidget(PageControlPapierhausdetails);
-    connect(PageControlPapierhausdetails, &QTabWidget::tabBarClicked, this, [this] {
-        if (!SpeedButtonZusaetzlich->isChecked())
+    // Changing or entering the detail pages opens the detail inputs.
+    auto openDetails = [this] {
+        if (m_initialised && !SpeedButtonZusaetzlich->isChecked())
             SpeedButtonZusaetzlich->setChecked(true);
-    });
+    };
+    connect(PageControlPapierhausdetails, &QTabWidget::tabBarClicked, this, openDetails);
+    connect(PageControlPapierhausdetails, &QTabWidget::currentChanged, this, openDetails);
 
     // Doors and windows.
     auto* elements = new QWidget;
@@ -357,6 +386,11 @@ void TPapierHausFrame::BuildDetailPages()
             Params.*member = u->Position();
             PaintNetView();
         };
+        connect(u->Associate(), &QLineEdit::editingFinished, this, [this, u = u, member = member] {
+            TakeTypedPosition(u);
+            Params.*member = u->Position();
+            PaintNetView();
+        });
     }
     for (int i = 0; i < 4; ++i) {
         const int c = 8 + (i % 2) * 3, r = (i / 2) * 2;
@@ -425,6 +459,16 @@ void TPapierHausFrame::BuildDetailPages()
         Params.LaschenGroesse = UpDownLaschenGroesse->Position();
         PaintNetView();
     };
+    connect(EditLaschenwinkel, &QLineEdit::editingFinished, this, [this] {
+        TakeTypedPosition(UpDownLaschenwinkel);
+        Params.LaschenWinkel = UpDownLaschenwinkel->Position();
+        PaintNetView();
+    });
+    connect(EditLaschengroesse, &QLineEdit::editingFinished, this, [this] {
+        TakeTypedPosition(UpDownLaschenGroesse);
+        Params.LaschenGroesse = UpDownLaschenGroesse->Position();
+        PaintNetView();
+    });
     connect(TrackBarSchenkelanteil, &QSlider::valueChanged, this, [this](int v) {
         Params.Schenkelanteil = v;
         PaintNetView();
@@ -644,7 +688,7 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
     // 1. Base set-up.
     TBaseFrame::InitFrame(parent, owner, factory, frameId);
     FrameName = QStringLiteral("Hausplanung");
-    FrameDescription = QStringLiteral("3D-Hausplnung und Papierhauserstellung");
+    FrameDescription = QStringLiteral("3D-Hausplanung und Papierhauserstellung");
     PanelLeft->hide();
     PanelFrameTop->hide();
     PanelMain->setGeometry(rect());
@@ -659,7 +703,7 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
     FillPageFormatList();
     ComboBoxModulauswahl->addItems({QStringLiteral("Modul Solar I (800 × 1600 mm)"),
                                     QStringLiteral("Modul Solar II (800 × 1460 mm)"),
-                                    QStringLiteral("Modul Solar III (920 ×1280 mm)"),
+                                    QStringLiteral("Modul Solar III (920 × 1280 mm)"),
                                     QStringLiteral("Modul Solar IV (1010 × 1460 mm)"),
                                     QStringLiteral("Modul Solar V (1200 × 1460 mm)")});
     Params.DachNeigung = 30;
@@ -879,20 +923,11 @@ void TPapierHausFrame::EditHausLaengeChange()
     if (!m_initialised)
         return;
     const TPaperHouseParams d;
-    Params.Hauslaenge = MeasureOrDefault(EditHausLaenge, d.Hauslaenge);
-    Params.Hausbreite = MeasureOrDefault(EditHausBreite, d.Hausbreite);
-    Params.Haushoehe = MeasureOrDefault(EditHaushoehe, d.Haushoehe);
-    // Overhangs may be 0.
-    auto overhang = [](const QLineEdit* e, double def) {
-        try {
-            const double v = StrToFloatLocal(e->text());
-            return std::isfinite(v) && v >= 0 ? v : def;
-        } catch (const ConversionError&) {
-            return def;
-        }
-    };
-    Params.DachUeberstandX = overhang(EditDachUeberstandX, d.DachUeberstandX);
-    Params.DachUeberstandY = overhang(EditDachUeberstandY, d.DachUeberstandY);
+    Params.Hauslaenge = MeasureOrDefault(EditHausLaenge, plausible::kHouseLength, d.Hauslaenge);
+    Params.Hausbreite = MeasureOrDefault(EditHausBreite, plausible::kHouseWidth, d.Hausbreite);
+    Params.Haushoehe = MeasureOrDefault(EditHaushoehe, plausible::kWallHeight, d.Haushoehe);
+    Params.DachUeberstandX = MeasureOrDefault(EditDachUeberstandX, plausible::kOverhang, d.DachUeberstandX);
+    Params.DachUeberstandY = MeasureOrDefault(EditDachUeberstandY, plausible::kOverhang, d.DachUeberstandY);
     const QLocale locale;
     LabelDachGiebel->setText(QStringLiteral("Dach Giebelseite: %1 m").arg(locale.toString(RoofGableSideLength(), 'f', 1)));
     LabelDachTraufe->setText(QStringLiteral("Dach Traufeseite: %1 m").arg(locale.toString(RoofEavesSideLength(), 'f', 1)));
@@ -911,14 +946,30 @@ void TPapierHausFrame::PitchEditChange()
     Params.DachNeigung = TrackBarElevation->value();
     if (!m_initialised)
         return;
+    try {
+        const double typed = TypedToFloat(EditElevation->text());
+        Params.DachNeigung = RoundToInt(plausible::kPitch.Hold(typed, Params.DachNeigung));
+        // The track bar follows without writing the edit while it is typed in.
+        const QSignalBlocker block(TrackBarElevation);
+        TrackBarElevation->setValue(Params.DachNeigung);
+    } catch (const ConversionError&) {
+    }
     EditHausLaengeChange();
-    bool ok = false;
-    const int typed = EditElevation->text().trimmed().toInt(&ok);
-    if (ok)
-        Params.DachNeigung = typed;
-    PaintNetView();
     RebuildBuilding();
     Update3DTwice();
+}
+
+void TPapierHausFrame::TakeTypedPosition(TUpDown* upDown)
+{
+    QLineEdit* edit = upDown->Associate();
+    try {
+        const MPlausibleRange range{double(upDown->Min()), double(upDown->Max())};
+        upDown->SetPosition(RoundToInt(range.Hold(TypedToFloat(edit->text()), upDown->Position())));
+    } catch (const ConversionError&) {
+    }
+    const QString shown = QString::number(upDown->Position());
+    if (edit->text() != shown)
+        edit->setText(shown);
 }
 
 void TPapierHausFrame::ScaleChange()

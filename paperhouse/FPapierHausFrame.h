@@ -172,6 +172,9 @@ private:
     void ChoosePhoto(int photo);
     void PitchTrackChange();
     void PitchEditChange();
+    // Takes the edit's number into its up-down, held to the up-down's range,
+    // and shows the position used.
+    void TakeTypedPosition(TUpDown* upDown);
     void ElevationTrackChange();
     void PageControlChange();
     void Update3DTwice();

@@ -1,9 +1,12 @@
 #include "paperhouse/PaperHouseParams.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/PlausibleRanges.h"
 #include "app/SettingsFields.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <numbers>
 
 namespace tandrel::paperhouse {
@@ -109,6 +112,35 @@ void LoadPaperHouseParams(MKontaloRegistry& store, TPaperHouseParams& p)
     for (int i = 0; i < 6; ++i)
         p.FotoDateiname[i] = store.ReadString(key, Numbered("Foto", i + 1, "Dateiname"), QString(), kLineEditTextMax);
     p.Wandstruktur = store.ReadInteger(key, QStringLiteral("Wandstruktur"), 0);
+    HoldToPlausibleRanges(p);
+}
+
+void HoldToPlausibleRanges(TPaperHouseParams& p)
+{
+    const TPaperHouseParams d;
+    using namespace plausible;
+    p.Hauslaenge = kHouseLength.Hold(p.Hauslaenge, d.Hauslaenge);
+    p.Hausbreite = kHouseWidth.Hold(p.Hausbreite, d.Hausbreite);
+    p.Haushoehe = kWallHeight.Hold(p.Haushoehe, d.Haushoehe);
+    p.DachUeberstandX = kOverhang.Hold(p.DachUeberstandX, d.DachUeberstandX);
+    p.DachUeberstandY = kOverhang.Hold(p.DachUeberstandY, d.DachUeberstandY);
+    p.DachNeigung = std::clamp(p.DachNeigung, std::int32_t(kPitch.Min), std::int32_t(kPitch.Max));
+    p.LaschenWinkel = std::clamp(p.LaschenWinkel, std::int32_t(kFlap.Min), std::int32_t(kFlap.Max));
+    p.LaschenGroesse = std::clamp(p.LaschenGroesse, std::int32_t(kFlap.Min), std::int32_t(kFlap.Max));
+    for (auto [value, def, range] : {std::tuple{&p.SockelHoehe, d.SockelHoehe, kElementTall},
+                                     {&p.Etagenhoehe, d.Etagenhoehe, kElementTall},
+                                     {&p.FensterAbstand, d.FensterAbstand, kElementTall},
+                                     {&p.FensterUnten, d.FensterUnten, kElementShort},
+                                     {&p.FensterBreite, d.FensterBreite, kElementShort},
+                                     {&p.FensterHoehe, d.FensterHoehe, kElementShort},
+                                     {&p.FensterRahmen, d.FensterRahmen, kElementShort},
+                                     // The door measures have no control; a door
+                                     // is never taller than a storey may be.
+                                     {&p.TuerenBreite, d.TuerenBreite, kElementShort},
+                                     {&p.TuerenHoehe, d.TuerenHoehe, kElementShort},
+                                     {&p.TuerenAbstand, d.TuerenAbstand, kElementTall},
+                                     {&p.TuerenRahmen, d.TuerenRahmen, kElementShort}})
+        *value = range.Hold(*value, def);
 }
 
 void SavePaperHouseParams(MKontaloRegistry& store, const TPaperHouseParams& p)

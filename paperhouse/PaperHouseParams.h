@@ -81,8 +81,11 @@ struct TPaperHouseParams {
 // Paper millimetres per real metre for a scale position; 10 for a position of 0 or less.
 double MillimetresPerMetre(int scalePosition);
 
-// Reads every value (missing ones give the defaults); writes every value but
-// Seitenformattyp, which no control sets.
+// Holds every measure to its plausible range; one that is no finite
+// number takes its default.
+void HoldToPlausibleRanges(TPaperHouseParams& p);
+// Reads every value (missing ones give the defaults, all held to their
+// ranges); writes every value but Seitenformattyp, which no control sets.
 void LoadPaperHouseParams(MKontaloRegistry& store, TPaperHouseParams& params);
 void SavePaperHouseParams(MKontaloRegistry& store, const TPaperHouseParams& params);
 

@@ -198,7 +198,7 @@ void ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth
         {QStringLiteral("Modulleistung:"), Number(roof.ModulePowerWp, 0) + QStringLiteral(" Wp")},
         {QStringLiteral("Modulbreite: "), Number(roof.ModuleWidth * 1000, 0) + QStringLiteral(" mm")},
         {QStringLiteral("Modullänge: "), Number(roof.ModuleHeight * 1000, 0) + QStringLiteral(" mm")},
-        {QStringLiteral("Company:"), roof.ModuleMaker},
+        {QStringLiteral("Hersteller:"), roof.ModuleMaker},
         {QStringLiteral("Internet: "), roof.ModuleInternet},
     };
     TextSettings(pdf, 10);

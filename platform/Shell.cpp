@@ -19,22 +19,19 @@ void appendLine(const QString& file, const QString& line)
     f.write(one.toUtf8() + '\n');
 }
 
-static bool openCalculator()
+QString FindCalculator()
 {
-    static const char* const candidates[] = {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk",
-                                             "mate-calc", "xcalc", "calc.exe"};
+    static const char* const candidates[] = {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
     for (const char* name : candidates) {
-        QString exe = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        const QString exe = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (!exe.isEmpty())
-            return QProcess::startDetached(exe, {});
+            return exe;
     }
-    return false;
+    return {};
 }
 
 bool DesktopShell::open(const QString& target)
 {
-    if (target.compare(QLatin1String("Calc.exe"), Qt::CaseInsensitive) == 0)
-        return openCalculator();
     QUrl url;
     if (QFileInfo::exists(target))
         url = QUrl::fromLocalFile(target);
@@ -43,6 +40,11 @@ bool DesktopShell::open(const QString& target)
     if (!url.isValid())
         return false;
     return QDesktopServices::openUrl(url);
+}
+
+bool DesktopShell::start(const QString& program)
+{
+    return QProcess::startDetached(program, {});
 }
 
 LoggingShell::LoggingShell(QString logFile) : m_logFile(std::move(logFile)) {}

@@ -5,17 +5,21 @@
 namespace tandrel::platform {
 
 // The desktop's "open" verb: web addresses (with or without scheme), mailto
-// links, documents and the calculator ("Calc.exe").
+// links and documents; and starting a program such as the calculator.
 class Shell {
 public:
     virtual ~Shell() = default;
     // Answers false when the desktop could not open the target.
     virtual bool open(const QString& target) = 0;
+    // Starts the program (a full path) on its own; false when it did not start.
+    // Doubles that only record may take it as one more target.
+    virtual bool start(const QString& program) { return open(program); }
 };
 
 class DesktopShell final : public Shell {
 public:
     bool open(const QString& target) override;
+    bool start(const QString& program) override;
 };
 
 // Automation mode: appends each target to a file as one line instead of opening it.
@@ -27,6 +31,10 @@ public:
 private:
     QString m_logFile;
 };
+
+// The desktop's calculator: the first of gnome-calculator, kcalc, galculator,
+// mate-calc and xcalc found on the PATH; empty when there is none.
+QString FindCalculator();
 
 // Appends one line (UTF-8, newline-terminated) to a text file; used by the logs.
 void appendLine(const QString& file, const QString& line);

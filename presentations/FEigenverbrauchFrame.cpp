@@ -6,6 +6,7 @@
 #include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
+#include "app/OneClick.h"
 #include "app/Pictures.h"
 #include "app/SettingsFields.h"
 #include "data/Slides.h"
@@ -230,7 +231,7 @@ void TEigenverbrauchFrame::BuildControls()
     EditFusszeile->setObjectName(QStringLiteral("EditFusszeile"));
     headerLayout->addWidget(EditFusszeile);
     headerLayout->addStretch();
-    PageControlEinstellungen->addTab(headers, QStringLiteral("Kopf- Fußzeile"));
+    PageControlEinstellungen->addTab(headers, QStringLiteral("Kopf- und Fußzeile"));
     left->addWidget(PageControlEinstellungen, 1);
 
     left->addWidget(Caption(QStringLiteral("Zusammenfassung als Präsentation:"), PanelLeftMain));
@@ -238,6 +239,7 @@ void TEigenverbrauchFrame::BuildControls()
     BitBtnPDFErstellung->setObjectName(QStringLiteral("BitBtnPDFErstellung"));
     left->addWidget(BitBtnPDFErstellung);
     connect(BitBtnPDFErstellung, &QPushButton::clicked, this, &TEigenverbrauchFrame::CreateSlidesPdf);
+    OneActionPerClick(BitBtnPDFErstellung);
     Gauge1 = new QProgressBar(PanelLeftMain);
     Gauge1->setObjectName(QStringLiteral("Gauge1"));
     Gauge1->setRange(0, 100);
@@ -262,7 +264,7 @@ void TEigenverbrauchFrame::BuildControls()
     auto* intro = new QWidget;
     intro->setObjectName(QStringLiteral("TabSheet3"));
     auto* introLayout = new QVBoxLayout(intro);
-    auto* heading = new QLabel(QStringLiteral("Einleitende Präsentaton mit grundlegenden Fakten zur Solartechnik"), intro);
+    auto* heading = new QLabel(QStringLiteral("Einleitende Präsentation mit grundlegenden Fakten zur Solartechnik"), intro);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -365,7 +367,8 @@ void TEigenverbrauchFrame::LoadSettings()
     }
     CheckBoxSolarpraesentation->setChecked(m_settings.SolarPraesentation);
     ComboBoxSeitenFormat->setCurrentIndex(m_settings.Seitenformat);
-    RadioButtonHochformat->setChecked(m_settings.Seitenausrichtung);
+    // One of two exclusive buttons cannot be unchecked: check the other one.
+    (m_settings.Seitenausrichtung ? RadioButtonHochformat : RadioButtonQuerformat)->setChecked(true);
     RadioButtonHochformatClick();
     TrackBarRandabstand->setValue(m_settings.Randabstand);
     EditStartseiteUeberschrift->setText(m_settings.StartseiteUeberschrift);

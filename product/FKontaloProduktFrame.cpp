@@ -7,6 +7,7 @@
 #include "app/FInterfaceFrame.h"
 #include "app/FrameIds.h"
 #include "app/Links.h"
+#include "app/OneClick.h"
 #include "app/Pictures.h"
 #include "app/WaitCursor.h"
 #include "pdf/PdfWriter.h"
@@ -190,6 +191,7 @@ void TKontaloProduktFrame::BuildLeftColumn()
     BitBtnBestellformularPdf = new QPushButton(QStringLiteral("Bestellformular als PDF"), PanelLeft);
     BitBtnBestellformularPdf->setObjectName(QStringLiteral("BitBtnBestellformularPdf"));
     connect(BitBtnBestellformularPdf, &QPushButton::clicked, this, [this] { BitBtnBestellformularPdfClick(); });
+    OneActionPerClick(BitBtnBestellformularPdf);
     v->addWidget(BitBtnBestellformularPdf);
     v->addSpacing(6);
     LabelInternet = wrappedLabel(PanelLeft, "LabelInternet", QStringLiteral("Per Internet bestellen:"), true);
@@ -421,11 +423,10 @@ void TKontaloProduktFrame::WriteOrderForm(TBaseFrame* addressFrame)
     {
         WaitCursor wait;
         i->ShowProgress(QStringLiteral("PDF-Datei erstellen"));
-        i->SetPdfPageSize(297, 210);
+        // The custom page before the document begins: set afterwards it would
+        // only apply to pages that are never added.
+        i->SetPdfPageSize(299.8, 212);
         if (PdfWriter* pdf = i->OpenPdfDocument(QStringLiteral("Kontalo_Bestellformular.pdf"))) {
-            pdf->SetPaperSize(PdfWriter::kPaperCustom);
-            pdf->SetPaperHeight(299.8);
-            pdf->SetPaperWidth(212);
             auto picture = [i](int id) {
                 const PictureEntry* e = i->FindPicture(id);
                 return e ? e->picture() : QImage();

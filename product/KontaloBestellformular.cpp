@@ -152,9 +152,9 @@ void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kundeIn, co
     const OrderLine lines[] = {
         {206.4, "Wir bestellen eine CD-ROM Kontalo 2.0 standard zum Preis von 47,60 Euro*", 210.8,
          "(Das Upgrade zu Kontalo pro 2010 ist zum Differenzpreis möglich)"},
-        {216.8, "Wir bestellen eine CD-ROM Kontalo pro 2010 zum Preis von 285,60,- Euro*", 221.2,
+        {216.8, "Wir bestellen eine CD-ROM Kontalo pro 2010 zum Preis von 285,60 Euro*", 221.2,
          "(Das Upgrade zu Kontalo pro plus 2010 ist zum Differenzpreis möglich)"},
-        {229, "Wir bestellen eine CD-ROM Kontalo pro plus 2010 zum Preis von 573,20,- Euro*", 0, nullptr},
+        {229, "Wir bestellen eine CD-ROM Kontalo pro plus 2010 zum Preis von 573,20 Euro*", 0, nullptr},
     };
     for (const OrderLine& l : lines) {
         pdf.Rectangle(20, l.y, 25, l.y + 5);
@@ -169,7 +169,7 @@ void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kundeIn, co
     pdf.SetFont(kFont, 9, 0, 0);
     pdf.TextOut(20, 239.8, QStringLiteral("Für alle Bestellungen besteht ein 14-tägiges Rückgaberecht. Je Lieferung 2,- "
                                           "Euro* Versandkosten."));
-    pdf.TextOut(20, 245.2, QStringLiteral("*Alle genannten Preise beinhalten bereits die gesetzliche Mehrwersteuer."));
+    pdf.TextOut(20, 245.2, QStringLiteral("*Alle genannten Preise beinhalten bereits die gesetzliche Mehrwertsteuer."));
 
     pdf.SetFont(kFont, 15, 0, 0);
     pdf.TextOut(40, 263.6, QStringLiteral("Datum und Unterschrift: __________________________________"));

@@ -5,6 +5,7 @@
 #include "app/FInterfaceFrame.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
+#include "app/OneClick.h"
 #include "app/Pictures.h"
 #include "drawing/BaseObj.h"
 #include "drawing/FAnlagePlanung2DFrame.h"
@@ -37,7 +38,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 using tandrel::platform::ColorRef;
 
@@ -110,7 +113,7 @@ TDachplanung2DFrame::TDachplanung2DFrame(QWidget* parent) : TBaseFrame(parent)
     BuildModulePage();
     TabSheetWeitereInformationen = new QWidget;
     TabSheetWeitereInformationen->setObjectName(QStringLiteral("TabSheetWeitereInformationen"));
-    PageControlPlanung->addTab(TabSheetWeitereInformationen, QStringLiteral("Weitere informationen"));
+    PageControlPlanung->addTab(TabSheetWeitereInformationen, QStringLiteral("Weitere Informationen"));
 
     // The tile pictures of the coverings: kept, not shown.
     for (int i = 0; i < kCoveringCount; ++i) {
@@ -417,6 +420,7 @@ void TDachplanung2DFrame::BuildModulePage()
     LabelLinkModulhersteller->setStyleSheet(QStringLiteral("color: #2f6db5; text-decoration: underline;"));
     LabelLinkModulhersteller->setCursor(Qt::PointingHandCursor);
     LabelLinkModulhersteller->installEventFilter(this);
+    OneActionPerClick(LabelLinkModulhersteller);
     column->addWidget(LabelLinkModulhersteller);
     column->addSpacing(12);
     auto add = [&](const char* name, bool bold = false) {
@@ -755,12 +759,16 @@ void TDachplanung2DFrame::FitView()
     // The drawing may grow past the panel when zoomed in: the paint box then
     // scrolls to all of it.
     const MWorldBox bounds = structure->GetBounds();
-    int wide = PanelDachplanung2D->width() - 12, high = PanelDachplanung2D->height() - 12;
+    // In 64 bits and held to what a widget can be: a device coordinate near
+    // the int range plus the margin would overflow.
+    constexpr std::int64_t kLargest = QWIDGETSIZE_MAX;
+    std::int64_t wide = PanelDachplanung2D->width() - 12, high = PanelDachplanung2D->height() - 12;
     if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
-        wide = std::max(wide, view->WorldToDeviceX(bounds.MaxX) + 12);
-        high = std::max(high, view->WorldToDeviceY(bounds.MinY) + 12);
+        wide = std::max(wide, std::int64_t(view->WorldToDeviceX(bounds.MaxX)) + 12);
+        high = std::max(high, std::int64_t(view->WorldToDeviceY(bounds.MinY)) + 12);
     }
-    Frame2D->SetScrollRanges(wide, high);
+    Frame2D->SetScrollRanges(int(std::clamp<std::int64_t>(wide, 0, kLargest)),
+                             int(std::clamp<std::int64_t>(high, 0, kLargest)));
 }
 
 void TDachplanung2DFrame::RefreshFrame()

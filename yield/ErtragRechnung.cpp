@@ -30,7 +30,7 @@ void MErtragRechnung::SetShare(int index)
 
 QString MErtragRechnung::GrundlagenCaption() const
 {
-    return FormatText(QStringLiteral("Berechnngsgrundlagen nach dem EEG für %d (ab %s):"), {Jahr, MonthName(StartMonat)});
+    return FormatText(QStringLiteral("Berechnungsgrundlagen nach dem EEG für %d (ab %s):"), {Jahr, MonthName(StartMonat)});
 }
 
 QString MErtragRechnung::EegText(const QLocale& l) const
@@ -130,7 +130,7 @@ QStringList MErtragRechnung::Report(const QLocale& l) const
         add("Hierfür gilt die EEG-Vergütung von: %1.4f Euro / kWh", {Einspeiseverguetung});
     } else if (Anteil <= 30) {
         selfConsumption();
-        add("Für den eigen verbrauchten Strom wird ein Bonus von %1.4f Euro / kWh vergütet.", {BonusUnter30});
+        add("Für den eigenverbrauchten Strom wird ein Bonus von %1.4f Euro / kWh vergütet.", {BonusUnter30});
         add("");
         priceAndFeedIn();
         add("Mittelung Bonus:");
@@ -140,10 +140,10 @@ QStringList MErtragRechnung::Report(const QLocale& l) const
         add("Die Vergütung unterscheidet 2 Boni für Anteile unter und über 30 %% Eigenverbrauch:");
         add("Für den Anteil unter 30 %% wird ein Bonus von %1.4f Euro / kWh vergütet.", {BonusUnter30});
         add("Für den Anteil über 30 %% wird ein Bonus von %1.4f Euro / kWh vergütet.", {BonusUeber30});
-        add("Der Mittlere Bonus für den eigen verbrauchten Strom beträgt somit: %1.4f Euro / kWh.", {MittlererBonus});
+        add("Der mittlere Bonus für den eigenverbrauchten Strom beträgt somit: %1.4f Euro / kWh.", {MittlererBonus});
         add("");
         priceAndFeedIn();
-        add("Mittelung Einspeiseverütung:");
+        add("Mittelung Einspeisevergütung:");
         add(averaged, {GemittelteVerguetung});
     }
     add("");

@@ -4,6 +4,7 @@
 #include "app/CommonFunctions.h"
 #include "app/FormatText.h"
 #include "app/KontaloRegistry.h"
+#include "app/PlausibleRanges.h"
 #include "app/Links.h"
 #include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
@@ -26,6 +27,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -234,7 +236,7 @@ void TErtragFrame::BuildControls()
     eeg->addWidget(LabelBonusUnter, 2, 0, 1, 3);
     eeg->addWidget(LabelBonusUeber, 3, 0, 1, 3);
     LabelAktualisierungsstand = MakeLabel(GroupBoxGrundlagenEEG, "LabelAktualisierungsstand");
-    BitBtnOnlineAktualisierung = MakeButton(GroupBoxGrundlagenEEG, "BitBtnOnlineAktualisierung", QStringLiteral("Online Aktualisierung"));
+    BitBtnOnlineAktualisierung = MakeButton(GroupBoxGrundlagenEEG, "BitBtnOnlineAktualisierung", QStringLiteral("Online-Aktualisierung"));
     eeg->addWidget(LabelAktualisierungsstand, 4, 0);
     eeg->addWidget(BitBtnOnlineAktualisierung, 4, 1);
     LabelAktualisierungInfo = MakeLabel(GroupBoxGrundlagenEEG, "LabelAktualisierungInfo");
@@ -282,6 +284,8 @@ void TErtragFrame::BuildControls()
     EditStrompreis->setObjectName(QStringLiteral("EditStrompreis"));
     EditStrompreis->setFixedWidth(48);
     EditStrompreis->setAlignment(Qt::AlignRight);
+    EditStrompreis->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), EditStrompreis));
     UpDownStrompreis = new QScrollBar(Qt::Vertical, inputs);
     UpDownStrompreis->setObjectName(QStringLiteral("UpDownStrompreis"));
     UpDownStrompreis->setRange(15, 35);
@@ -339,7 +343,7 @@ void TErtragFrame::BuildControls()
     cities->addWidget(MakeLabel(PanelStandortliste, "LabelStandortliste1",
                                 QStringLiteral("Ungefähre Ertragsdaten für eine nach Süden ausgerichtete")), 0, 0);
     cities->addWidget(MakeLabel(PanelStandortliste, "LabelStandortliste2",
-                                QStringLiteral("und 30 ° geneigte Solarstromanlage an folgenden Orten:")), 1, 0);
+                                QStringLiteral("und 30° geneigte Solarstromanlage an folgenden Orten:")), 1, 0);
     SpeedButtonCloseJahresPanel = new QToolButton(PanelStandortliste);
     SpeedButtonCloseJahresPanel->setObjectName(QStringLiteral("SpeedButtonCloseJahresPanel"));
     SpeedButtonCloseJahresPanel->setText(QStringLiteral("X"));
@@ -382,9 +386,9 @@ void TErtragFrame::BuildControls()
     const char* const notes[] = {
         "Die Berechnung erfolgt vollständig aufgrund von Nettobeträgen. Die Umsatzsteuer stellt einen durchlaufenden Posten dar.",
         "Bei Privathaushalten kann jedoch die Umsatzsteuer des gesparten Strompreises zusätzlich angerechnet werden.  ",
-        "Allerdings fordert das Finanzamt die Umsatzsteuer auf den fiktiven Kaufpreis des eigen verbrauchten Stroms ein. ",
+        "Allerdings fordert das Finanzamt die Umsatzsteuer auf den fiktiven Kaufpreis des eigenverbrauchten Stroms ein. ",
         "Der fiktive Kaufpreis ergibt sich aus der Differenz des EEG-Einspeisetarifs zum Bonusbetrag.",
-        "Dadurch erhöht sich die Vergütung für den selbstverbrauchten Strom um ca. 0,5  ct/kW (Menge kleiner 30%) bzw. ca. 1,5 ct/kWh (Menge größer 30%).",
+        "Dadurch erhöht sich die Vergütung für den selbstverbrauchten Strom um ca. 0,5 ct/kWh (Menge kleiner 30%) bzw. ca. 1,5 ct/kWh (Menge größer 30%).",
     };
     int n = 0;
     for (const char* note : notes) {
@@ -401,7 +405,7 @@ void TErtragFrame::BuildControls()
     // Page 3: never shown; it holds the update's line list and protocol.
     TabSheetOnlineAktualisierung = new QWidget;
     TabSheetOnlineAktualisierung->setObjectName(QStringLiteral("TabSheetOnlineAktualisierung"));
-    PageControlErtrag->addTab(TabSheetOnlineAktualisierung, QStringLiteral("Online Aktualisierung"));
+    PageControlErtrag->addTab(TabSheetOnlineAktualisierung, QStringLiteral("Online-Aktualisierung"));
     auto* online = new QVBoxLayout(TabSheetOnlineAktualisierung);
     MemoInternetrequest = new QPlainTextEdit(TabSheetOnlineAktualisierung);
     MemoInternetrequest->setObjectName(QStringLiteral("MemoInternetrequest"));
@@ -423,6 +427,7 @@ void TErtragFrame::BuildControls()
     connect(UpDownStrompreis, &QScrollBar::valueChanged, this,
             [this](int v) { EditStrompreis->setText(QString::number(v)); });
     connect(EditStrompreis, &QLineEdit::textChanged, this, [this] { EditStrompreisChange(); });
+    connect(EditStrompreis, &QLineEdit::editingFinished, this, [this] { EditStrompreisLeave(); });
     connect(BitBtnSpezifischerJahresertragInfo, &QPushButton::clicked, this, [this] { BitBtnSpezifischerJahresertragInfoClick(); });
     connect(SpeedButtonCloseJahresPanel, &QToolButton::clicked, this, [this] { SpeedButtonCloseJahresPanelClick(); });
     connect(BitBtnLeistungInfo, &QPushButton::clicked, this, [this] { BitBtnLeistungInfoClick(); });
@@ -497,10 +502,10 @@ void TErtragFrame::LoadSettings()
     SetIndex(ComboBoxInbetriebnahmejahr, e.InbetriebnahmejahrIndex);
     SetIndex(ComboBoxSpezifischerErtrag, e.SpezifischerErtragIndex);
     SetIndex(ComboBoxEigenverbrauchsanteil, e.Eigenverbrauchsanteil);
-    UpDownStrompreis->setValue(e.Stompreis);
-    // The price follows the shown position even when the text did not change.
-    EditStrompreis->setText(QString::number(UpDownStrompreis->value()));
-    m_rechnung.SetPrice(UpDownStrompreis->value() / 100.0);
+    // A stored price above the up-down's range is kept: prices have risen.
+    m_priceCents = int(plausible::kPriceCents.Hold(e.Stompreis, MErtragEinstellungen().Stompreis));
+    SetPriceCents(m_priceCents);
+    EditStrompreis->setText(QString::number(m_priceCents));
     m_tarife.Aktualisierungsstand = e.Aktualisierungsstand;
     m_colorLasche = e.ColorLasche;
     m_colorSeite = e.ColorSeite;
@@ -512,7 +517,7 @@ void TErtragFrame::FinishFrame()
     e.InbetriebnahmejahrIndex = ComboBoxInbetriebnahmejahr->currentIndex();
     e.SpezifischerErtragIndex = ComboBoxSpezifischerErtrag->currentIndex();
     e.Eigenverbrauchsanteil = ComboBoxEigenverbrauchsanteil->currentIndex();
-    e.Stompreis = UpDownStrompreis->value();
+    e.Stompreis = m_priceCents;
     e.Aktualisierungsstand = m_tarife.Aktualisierungsstand;
     e.ColorLasche = m_colorLasche;
     e.ColorSeite = m_colorSeite;
@@ -575,23 +580,29 @@ void TErtragFrame::ComboBoxEigenverbrauchsanteilChange()
 
 void TErtragFrame::EditStrompreisChange()
 {
-    const QString text = EditStrompreis->text();
-    // An emptied field is a number being typed, not a mistake.
-    if (text.trimmed().isEmpty())
-        return;
-    try {
-        m_rechnung.SetPrice(StrToFloatLocal(text) / 100.0);
-    } catch (const ConversionError&) {
-        tandrel::platform::dialogs().showMessage(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
-        return;
-    }
+    // Only digits can be typed; an emptied field is a number being typed and
+    // keeps the last price.
     bool whole = false;
-    const int cents = text.trimmed().toInt(&whole);
-    if (whole && cents >= UpDownStrompreis->minimum() && cents <= UpDownStrompreis->maximum()) {
-        const QSignalBlocker block(UpDownStrompreis);
-        UpDownStrompreis->setValue(cents);
-    }
+    const int typed = EditStrompreis->text().trimmed().toInt(&whole);
+    if (!whole)
+        return;
+    SetPriceCents(typed);
     Recalculate();
+}
+
+void TErtragFrame::SetPriceCents(int cents)
+{
+    m_priceCents = int(plausible::kPriceCents.Hold(cents, m_priceCents));
+    m_rechnung.SetPrice(m_priceCents / 100.0);
+    const QSignalBlocker block(UpDownStrompreis);
+    UpDownStrompreis->setValue(m_priceCents);
+}
+
+void TErtragFrame::EditStrompreisLeave()
+{
+    const QString shown = QString::number(m_priceCents);
+    if (EditStrompreis->text() != shown)
+        EditStrompreis->setText(shown);
 }
 
 void TErtragFrame::BitBtnSpezifischerJahresertragInfoClick()

@@ -41,6 +41,8 @@ public:
     void ComboBoxSpezifischerErtragChange();
     void ComboBoxEigenverbrauchsanteilChange();
     void EditStrompreisChange();
+    // Leaving the price edit shows the price the figures use.
+    void EditStrompreisLeave();
     void BitBtnSpezifischerJahresertragInfoClick();
     void SpeedButtonCloseJahresPanelClick();
     void BitBtnLeistungInfoClick();
@@ -72,6 +74,8 @@ private:
     void FillComboBoxes();
     void FillCityList();
     void LoadSettings();
+    // Takes a price held to its range; the up-down follows as far as it reaches.
+    void SetPriceCents(int cents);
     std::optional<MRoofPlant> RoofPlant() const;
     void FetchTextPageDone(const MHttpResult& result);
     void ShowLines();
@@ -80,6 +84,7 @@ private:
     MTarifTabelle m_tarife = MTarifTabelle::BuiltIn();
     QStringList m_lines{QStringLiteral("MemoInternetrequest")};
     bool m_initialised = false;
+    int m_priceCents = 20; // what the figures use and the edit shows
     std::int32_t m_colorLasche = 16182176;
     std::int32_t m_colorSeite = 16182176;
     std::unique_ptr<MHttpFetch> m_fetch;

@@ -78,7 +78,7 @@ TEST_F(AddressBookTest, FirstStartShowsEightEmptySlotsAndMarksSlotFour)
     EXPECT_EQ(book->SelectedRow(), row(4));
     EXPECT_EQ(markedRows(), 1);
     EXPECT_FALSE(row(4)->icon(0).isNull());
-    EXPECT_EQ(book->EditName1->text(), QStringLiteral(" -leer- "));
+    EXPECT_EQ(book->EditName1->text(), QString()); // the caption is no name
     EXPECT_EQ(book->PageControlAdressen->tabText(1), QStringLiteral("Firmen in Ihrer Umgebung"));
 }
 
@@ -94,7 +94,7 @@ TEST_F(AddressBookTest, ChangeInSlotSevenIsKeptOverARestart)
 
     restart();
     EXPECT_EQ(stored(7, "Name1"), QStringLiteral("Müller & Söhne"));
-    EXPECT_EQ(stored(0, "Name1"), QStringLiteral(" -leer- ")); // every slot is written back
+    EXPECT_EQ(stored(0, "Name1"), QString()); // every slot is written back, the caption is no name
     EXPECT_EQ(stored(7, "Bemerkung4"), QString());
     EXPECT_EQ(row(7)->text(0), QStringLiteral("Müller & Söhne"));
     EXPECT_EQ(TAdressFrame::SubItem(row(7), 3), QStringLiteral("Weimar"));

@@ -226,7 +226,7 @@ TEST_F(AddressDialogsTest, PreviewShowsTheLetterBlocksWhereThePdfPutsThem)
     EXPECT_EQ(letter.MemoEmpfaenger->toPlainText(), QStringLiteral("Sonne & Wind GmbH\nVertrieb\nHafenstraße 3\n20095 Hamburg"));
     EXPECT_EQ(letter.MemoAbsender->toPlainText(), QStringLiteral("Kern Solar\nAm Anger 4\n99084 Erfurt"));
     EXPECT_EQ(letter.LabelAbsenderZeile->text(), QStringLiteral("Kern Solar * Am Anger 4 * 99084 * Erfurt"));
-    EXPECT_EQ(letter.EditDatum->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EXPECT_EQ(letter.EditDatum->text(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))); // four-digit year
     for (int i = 1; i < letter.PageControl->count(); ++i)
         EXPECT_FALSE(letter.PageControl->isTabVisible(i));
     EXPECT_TRUE(letter.PageControl->isTabVisible(0));
@@ -314,7 +314,7 @@ TEST_F(AddressDialogsTest, DetailsShowTheEntryWithItsCategoriesAndLogo)
     EXPECT_EQ(details.LabelPLZOrt->text(), QStringLiteral("20095 Hamburg"));
     EXPECT_EQ(details.LabelBemerkung1->text(), QStringLiteral("Planung und Montage"));
     EXPECT_EQ(details.LabelTaetigkeit->text(), QStringLiteral("Solarstrom   Installation  Software  "));
-    EXPECT_EQ(details.Image1->toolTip(), QStringLiteral("Zur internetseite: www.sonne-wind.example"));
+    EXPECT_EQ(details.Image1->toolTip(), QStringLiteral("Zur Internetseite: www.sonne-wind.example"));
     EXPECT_FALSE(details.Image1->pixmap().isNull());
 
     MAdresse noLogo = company();

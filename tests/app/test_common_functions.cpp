@@ -3,6 +3,9 @@
 #include "tests/support/TestEnv.h"
 #include "tests/support/CaseName.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -11,6 +14,7 @@
 #include <QTemporaryFile>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -32,6 +36,17 @@ protected:
 private:
     QLocale m_saved;
 };
+
+using TypedToFloatTest = StrToFloatLocalTest;
+
+TEST_P(TypedToFloatTest, ReadsWhatTheUserMeant)
+{
+    const NumberCase& c = GetParam();
+    if (c.expected)
+        EXPECT_EQ(TypedToFloat(QString::fromUtf8(c.text)), *c.expected);
+    else
+        EXPECT_THROW(TypedToFloat(QString::fromUtf8(c.text)), ConversionError);
+}
 
 TEST_P(StrToFloatLocalTest, ConvertsWithTheLocaleOrRaises)
 {
@@ -213,6 +228,82 @@ TEST(ImageTo32BitBitmap, GivesA32BitCopyOfTheSameSize)
     ImageTo32BitBitmap(nullptr);
 }
 
+// What the user types: the point reads as decimal separator unless it can
+// only be a thousands separator.
+INSTANTIATE_TEST_SUITE_P(
+    Typed, TypedToFloatTest,
+    ::testing::Values(
+        NumberCase{"de_point_is_decimal", de, DE, "8.5", 8.5},
+        NumberCase{"de_point_two_digits", de, DE, " 12.25 ", 12.25},
+        NumberCase{"de_point_four_digits", de, DE, "1.0005", 1.0005},
+        NumberCase{"de_leading_point", de, DE, ".5", 0.5},
+        NumberCase{"de_trailing_point", de, DE, "5.", 5.0},
+        NumberCase{"de_negative_point", de, DE, "-0.75", -0.75},
+        NumberCase{"de_three_digits_are_thousands", de, DE, "1.000", 1000.0},
+        NumberCase{"de_two_points_are_thousands", de, DE, "1.000.000", 1000000.0},
+        NumberCase{"de_thousands_and_comma", de, DE, "1.000,5", 1000.5},
+        NumberCase{"de_comma", de, DE, "8,5", 8.5},
+        NumberCase{"de_point_then_text", de, DE, "8.5m", std::nullopt},
+        NumberCase{"de_text", de, DE, "abc", std::nullopt},
+        NumberCase{"de_point_alone", de, DE, ".", std::nullopt},
+        NumberCase{"de_infinity", de, DE, "1e999", std::nullopt},
+        NumberCase{"en_point_three_digits_is_decimal", en, US, "1.000", 1.0},
+        NumberCase{"en_thousands", en, US, "1,000.5", 1000.5}),
+    tandrel::test::CaseName{});
+
+// ------------------------------------------------------------ calculator
+
+struct CalculatorCase {
+    const char* label;
+    std::vector<const char*> onPath; // executables placed on the PATH
+    bool starts;                    // the shell's answer
+    const char* started;            // expected program, empty: none
+    const char* message;            // expected message, empty: none
+};
+
+class StartCalculatorTest : public tandrel::test::TestEnv, public ::testing::WithParamInterface<CalculatorCase> {
+protected:
+    void TearDown() override { qputenv("PATH", m_path); }
+
+private:
+    QByteArray m_path = qgetenv("PATH");
+};
+
+TEST_P(StartCalculatorTest, StartsTheFirstCalculatorOnThePathOrSaysWhy)
+{
+    const CalculatorCase& c = GetParam();
+    const QString bin = tempDir.filePath("bin");
+    ASSERT_TRUE(QDir().mkpath(bin));
+    for (const char* name : c.onPath) {
+        QFile f(bin + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    qputenv("PATH", bin.toLocal8Bit());
+    shell.result = c.starts;
+    StartCalculator();
+    EXPECT_EQ(shell.opened, *c.started ? QStringList{bin + "/" + c.started} : QStringList{});
+    EXPECT_EQ(dialogs.messages, *c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StartCalculatorTest,
+    ::testing::Values(
+        CalculatorCase{"none_found", {}, true, "",
+                       "Es wurde kein Taschenrechner gefunden. Bitte installieren Sie zum Beispiel den "
+                       "GNOME-Taschenrechner (gnome-calculator)."},
+        CalculatorCase{"gnome_first", {"xcalc", "gnome-calculator", "kcalc"}, true, "gnome-calculator", ""},
+        CalculatorCase{"kcalc_before_xcalc", {"xcalc", "kcalc"}, true, "kcalc", ""},
+        CalculatorCase{"mate_before_xcalc", {"xcalc", "mate-calc"}, true, "mate-calc", ""},
+        CalculatorCase{"windows_name_is_no_calculator", {"calc.exe", "Calc.exe"}, true, "",
+                       "Es wurde kein Taschenrechner gefunden. Bitte installieren Sie zum Beispiel den "
+                       "GNOME-Taschenrechner (gnome-calculator)."},
+        CalculatorCase{"start_fails", {"galculator"}, false, "galculator",
+                       "Der Taschenrechner konnte nicht gestartet werden."}),
+    tandrel::test::CaseName{});
+
 // ------------------------------------------------------------ shell and controls
 
 class OpenURLTest : public tandrel::test::TestEnv {};
@@ -223,6 +314,25 @@ TEST_F(OpenURLTest, EmptyTargetOpensTheMakerSite)
     OpenURL("mailto:info@example.de");
     EXPECT_EQ(shell.opened, QStringList({"https://www.norvi-software.de", "mailto:info@example.de"}));
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(OpenURLTest, EmptyMailAddressOpensNothing)
+{
+    OpenMail("  ");
+    OpenMail("");
+    EXPECT_TRUE(shell.opened.isEmpty());
+    OpenMail(" info@example.de ");
+    EXPECT_EQ(shell.opened, QStringList{"mailto:info@example.de"});
+}
+
+TEST(TodayText, HasAFourDigitYear)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QDate today = QDate::currentDate();
+    const QString text = TodayText();
+    QLocale::setDefault(saved);
+    EXPECT_EQ(text, today.toString(QStringLiteral("dd.MM.yyyy")));
 }
 
 TEST_F(OpenURLTest, FailureIsReported)

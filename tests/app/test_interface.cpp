@@ -350,7 +350,7 @@ TEST_P(PdfNames, NextFreeNumberInTheTemporaryFolder)
     if (c.expectedNumber == 0) {
         EXPECT_EQ(pdf, nullptr);
         EXPECT_EQ(dialogs.messages,
-                  QStringList{"Report Erstellung nicht möglich, bitte schließen Sie einige Fenster."});
+                  QStringList{"Reporterstellung nicht möglich, bitte schließen Sie einige Fenster."});
         EXPECT_FALSE(QFileInfo::exists(base + "66.pdf"));
         return;
     }

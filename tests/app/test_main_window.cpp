@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, ButtonBarHintsAndStartState)
         const char* name;
         const char* hint;
     } const rows[] = {{"SpeedButtonBack", "Zurück"},
-                      {"SpeedButtonUebersicht", "Übersicht der Programmodule"},
+                      {"SpeedButtonUebersicht", "Übersicht der Programmmodule"},
                       {"SpeedButtonHaus3D", "Hausdarstellung in 3D"},
                       {"SpeedButtonPVAnlage", "PV-Anlage planen"},
                       {"SpeedButtonEigenverbrauch", "Informationen zur KEV"},
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, KontaloNoteReadsWellAndIsNotCoveredByTheHint)
     QEvent enter(QEvent::Enter);
     QCoreApplication::sendEvent(button, &enter);
     ASSERT_TRUE(note->isVisible());
-    EXPECT_TRUE(memo->text().contains(QStringLiteral("„sehr&nbsp;gut“")));
+    EXPECT_TRUE(memo->text().contains(QStringLiteral("mit „gut“ bewertet")));
     EXPECT_FALSE(memo->text().contains('"'));
     // The whole wrapped text fits, and the note stays inside the body.
     EXPECT_GE(memo->height(), memo->heightForWidth(memo->width()));

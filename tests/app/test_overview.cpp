@@ -9,6 +9,7 @@
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
 
+#include <QFile>
 #include <QApplication>
 #include <QDate>
 #include <QPushButton>
@@ -199,10 +200,18 @@ TEST_F(OverviewTest, BackgroundColourFromTheColourDialog)
 
 TEST_F(OverviewTest, ContextMenuLinks)
 {
+    // The calculator of the desktop, not a Windows program name.
+    const QByteArray path = qgetenv("PATH");
+    QFile calculator(tempDir.filePath("xcalc"));
+    ASSERT_TRUE(calculator.open(QIODevice::WriteOnly));
+    calculator.close();
+    calculator.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", tempDir.path().toLocal8Bit());
     for (const char* name : {"MenuTaschenrechner", "MenuFAQ"})
         overview->findChild<QAction*>(name)->trigger();
+    qputenv("PATH", path);
     ASSERT_EQ(shell.opened.size(), 2);
-    EXPECT_EQ(shell.opened[0], QStringLiteral("Calc.exe"));
+    EXPECT_EQ(shell.opened[0], tempDir.filePath("xcalc"));
     shell.result = false;
     overview->findChild<QAction*>("MenuFAQ")->trigger();
     EXPECT_EQ(dialogs.messages, QStringList({QStringLiteral("Fehler beim Ausführen der Internet-Verknüpfung!")}));

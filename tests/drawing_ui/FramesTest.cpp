@@ -188,7 +188,7 @@ TEST_F(RoofFrameTest, AreaInputThatIsNoNumberChangesNothing)
     dlg->EditName1->setText(QStringLiteral("Kamin"));
     dlg->EditRechteckLaenge1->setText(QStringLiteral("drei"));
     EXPECT_FALSE(dlg->ApplyRepFrame());
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("'drei' ist kein gültiger Gleitkommawert")});
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Bitte geben Sie eine Zahl ein, zum Beispiel 1,5.")});
     EXPECT_EQ(blocked->Name1, QString());
     EXPECT_DOUBLE_EQ(blocked->Laenge1, 1.6);
 }
@@ -254,8 +254,8 @@ TEST_P(GroupInputTest, RefusedInputKeepsTheRaster)
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, GroupInputTest,
-    ::testing::Values(BadGroupInput{"EditRowDistance", "abc", "'abc' ist kein gültiger Gleitkommawert"},
-                      BadGroupInput{"EditColCount", "7,5", "'7,5' ist kein gültiger Integerwert"},
+    ::testing::Values(BadGroupInput{"EditRowDistance", "abc", "Bitte geben Sie eine Zahl ein, zum Beispiel 1,5."},
+                      BadGroupInput{"EditColCount", "7,5", "Bitte geben Sie eine ganze Zahl ein."},
                       BadGroupInput{"EditColcountPeriode", "0",
                                     "'0' ist hier nicht zulässig: der Wert muss mindestens 1 sein."}),
     tandrel::test::CaseName{});

@@ -17,7 +17,7 @@ TEST_F(ProgramTest, YieldFrameKeepsTheChosenPeriodAndShare)
     const QString report = r.scriptLog.filter("MemoBerechnungsweg=").value(0);
     EXPECT_TRUE(report.contains("Jahr der Inbetriebnahme: 2012\\n")) << report.toStdString();
     EXPECT_TRUE(report.contains("Der Eigenverbrauchsanteil beträgt: 40 %\\n"));
-    EXPECT_TRUE(report.contains("Mittelung Einspeiseverütung:"));
+    EXPECT_TRUE(report.contains("Mittelung Einspeisevergütung:"));
 
     const QImage shot(picture);
     EXPECT_GE(shot.width(), 640);

@@ -97,7 +97,7 @@ TEST_F(GeoFrames, DoubleClickShowsTheCompany)
     emit grid->CellDoubleClicked(letterRow);
     const MAdresse* c = grid->RowObject(letterRow);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Anschreiben ist möglich!!!!!  %1 %2 aus %3 %4  E-Mail: %5")
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Anschreiben ist möglich.  %1 %2 aus %3 %4  E-Mail: %5")
                                            .arg(c->Name1, c->Strasse, c->Plz, c->Ort, c->EMail));
     emit grid->CellDoubleClicked(plainRow);
     c = grid->RowObject(plainRow);
@@ -181,6 +181,26 @@ INSTANTIATE_TEST_SUITE_P(Buttons, GeoSort,
                                            SortButton{"town", "BitBtnSortOrt", &MAdresse::Ort, "Ort"}),
                          [](const ::testing::TestParamInfo<SortButton>& info) { return std::string(info.param.name); });
 
+TEST_F(GeoFrames, MemoAndLogoFollowTheCompanyAndClearWithTheSearch)
+{
+    OpenMap();
+    for (int row : {2, 3}) {
+        map->StringGridAdressen->SetRow(row);
+        map->GridClick();
+        const MAdresse* c = map->CurrentCompany();
+        ASSERT_NE(c, nullptr);
+        EXPECT_TRUE(map->MemoAdresse->isVisibleTo(map));
+        EXPECT_EQ(map->MemoAdresse->toPlainText().split('\n').value(0), c->Name1);
+    }
+    map->TrackBarRadius->setValue(100);
+    map->ApplyRadius();
+    EXPECT_FALSE(map->MemoAdresse->isVisibleTo(map));
+    EXPECT_TRUE(map->MemoAdresse->toPlainText().isEmpty());
+    EXPECT_FALSE(map->findChild<QLabel*>("ImageAdressLogo")->isVisibleTo(map));
+    // The directory keeps its own count.
+    EXPECT_EQ(dir->LabelAdressanzahl->text(), QStringLiteral("Anzahl der Adressen: 45"));
+}
+
 TEST_F(GeoFrames, MapClickListsCompaniesCloserThanFivePixels)
 {
     OpenMap();
@@ -230,7 +250,7 @@ TEST_F(GeoFrames, UnknownLocationIsRefused)
     map->TakeStandortFromText(QStringLiteral("abc"));
     EXPECT_EQ(dialogs.messages,
               (QStringList{"Die Postleitzahl 5 ist nicht bekannt.", "Die Postleitzahl 100000 ist nicht bekannt.",
-                           "'abc' ist kein gültiger Integerwert"}));
+                           "Bitte geben Sie eine fünfstellige Postleitzahl ein."}));
     EXPECT_EQ(map->Settings.StandortPlz, 99084);
     map->TakeStandortFromText(QStringLiteral("  10117"));
     EXPECT_EQ(map->Settings.StandortPlz, 10117);
@@ -299,6 +319,44 @@ TEST_F(GeoFrames, AddressBookListsTheCompaniesWithin90PixelsOfItsPostcode)
     EXPECT_EQ(listed, expected);
     EXPECT_GE(listed.size(), 5);
     EXPECT_LT(listed.size(), 45);
+}
+
+} // namespace
+
+namespace {
+
+// The map made before the directory: sorting must measure the distances first.
+class MapBeforeDirectory : public tandrel::test::TestEnv {};
+
+TEST_F(MapBeforeDirectory, SortingListsOnlyCompaniesInsideTheRadius)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TMainForm1 window;
+    window.resize(1400, 900);
+    window.show();
+    TBaseFrameFactory* factory = window.GetFrameFactory();
+    factory->ShowFrame(4450);
+    auto* map = dynamic_cast<TAdressGeoFrame*>(factory->FindFrame(4450));
+    ASSERT_NE(map, nullptr);
+    map->TrackBarRadius->setValue(100);
+    map->ApplyRadius();
+    factory->ShowFrame(4400);
+    factory->ShowFrame(4450);
+    auto rows = [map] {
+        std::vector<const MAdresse*> out;
+        for (int r = 1; r < map->StringGridAdressen->RowCount(); ++r)
+            out.push_back(map->StringGridAdressen->RowObject(r));
+        return out;
+    };
+    map->findChild<QPushButton*>("BitBtnSortName")->click();
+    const auto sorted = rows();
+    ASSERT_FALSE(sorted.empty());
+    for (const MAdresse* c : sorted)
+        EXPECT_LE(c->Distance, 100) << c->Name1.toStdString();
+    map->ApplyRadius();
+    map->findChild<QPushButton*>("BitBtnSortName")->click();
+    EXPECT_EQ(sorted, rows());
+    QLocale::setDefault(QLocale::c());
 }
 
 } // namespace

@@ -249,7 +249,7 @@ TEST_P(PaperHouseFailure, NoFreeFileNameShowsTheMessageOnceAndWritesNothing)
         ASSERT_TRUE(QDir().mkpath(TempFile(name, n)));
     house.PrintFrame();
     EXPECT_EQ(dialogs.messages,
-              QStringList{QStringLiteral("Report Erstellung nicht möglich, bitte schließen Sie einige Fenster.")});
+              QStringList{QStringLiteral("Reporterstellung nicht möglich, bitte schließen Sie einige Fenster.")});
     EXPECT_TRUE(TempFiles().isEmpty()) << TempFiles().join(", ").toStdString();
     EXPECT_TRUE(shell.opened.isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -338,7 +338,7 @@ TEST_F(PaperHousePdfTest, ModuleLegendStandsBesideTheModulePicture)
     ExpectTextAt(pdf, 1, QStringLiteral("Verwendetes PV-Modul:"), x1, y0 + 5.6);
     const std::pair<const char*, const char*> rows[] = {
         {"PV-Modul:", "SI M260 black"}, {"Modulleistung:", "260 Wp"},    {"Modulbreite:", "1.000 mm"},
-        {"Modullänge:", "1.667 mm"},   {"Company:", "Solar Industries AG"}, {"Internet:", "www.solarindustries-module.de"},
+        {"Modullänge:", "1.667 mm"},   {"Hersteller:", "Solar Industries AG"}, {"Internet:", "www.solarindustries-module.de"},
     };
     double y = y0 + 10.2;
     for (const auto& [caption, value] : rows) {

@@ -134,13 +134,14 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, BadMeasureTest,
     ::testing::Values(MeasureCase{"letters_in_width", "EditHausBreite", "abc", 11, 7.2, 6, 0.5, 0.4},
                       MeasureCase{"empty_length", "EditHausLaenge", "", 10, 8, 6, 0.5, 0.4},
-                      MeasureCase{"zero_length", "EditHausLaenge", "0", 10, 8, 6, 0.5, 0.4},
-                      MeasureCase{"negative_height", "EditHaushoehe", "-3", 11, 8, 5.8, 0.5, 0.4},
+                      MeasureCase{"zero_length_held_to_two", "EditHausLaenge", "0", 2, 8, 6, 0.5, 0.4},
+                      MeasureCase{"negative_height_held_to_two", "EditHaushoehe", "-3", 11, 8, 2, 0.5, 0.4},
                       MeasureCase{"infinite_width", "EditHausBreite", "1e999", 11, 7.2, 6, 0.5, 0.4},
-                      MeasureCase{"negative_overhang", "EditDachUeberstandX", "-1", 11, 8, 6, 0.6, 0.4},
+                      MeasureCase{"negative_overhang_held_to_zero", "EditDachUeberstandX", "-1", 11, 8, 6, 0, 0.4},
                       MeasureCase{"zero_overhang_is_kept", "EditDachUeberstandY", "0", 11, 8, 6, 0.5, 0},
                       MeasureCase{"above_the_updown_is_kept", "EditHausLaenge", "25,5", 25.5, 8, 6, 0.5, 0.4},
-                      MeasureCase{"thousands_separator", "EditHausLaenge", "1.000", 1000, 8, 6, 0.5, 0.4}),
+                      MeasureCase{"thousands_separator_held_to_100", "EditHausLaenge", "1.000", 100, 8, 6, 0.5, 0.4},
+                      MeasureCase{"point_is_decimal", "EditHausBreite", "8.5", 11, 8.5, 6, 0.5, 0.4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PapierHausFrameTest, AThousandMetreHouseStillPaints)

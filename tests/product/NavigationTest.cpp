@@ -138,7 +138,7 @@ TEST_F(ProductTest, PagesCaptionsAndFrameTexts)
     for (int i = 0; i < f->PageControl2->count(); ++i)
         screens << f->PageControl2->tabText(i);
     EXPECT_EQ(pages, QStringList({"Beschreibung", "Vorgehen Kontalo pro", "Bildschirmansichten", "Testübersicht"}));
-    EXPECT_EQ(screens, QStringList({"Startbildschirm", "Ansicht PVAnlage", "Standortdialog", "Generatorausrichtung",
+    EXPECT_EQ(screens, QStringList({"Startbildschirm", "Ansicht PV-Anlage", "Standortdialog", "Generatorausrichtung",
                                     "Finanzierung", "Anlagedaten", "Solarkredite", "Diagrammansicht", "ReportDialog",
                                     "Reportseiten"}));
     for (const char* text : {"Software zur Photovoltaikanlagenplanung Stand 2012", "Weitere Informationen:",

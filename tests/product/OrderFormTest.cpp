@@ -55,8 +55,8 @@ TEST_F(OrderFormTest, FixedTextsAtTheirMillimetres)
     PdfReader pdf(file);
     ASSERT_TRUE(pdf.isOpen());
     ASSERT_EQ(pdf.pageCount(), 1);
-    EXPECT_NEAR(pdf.pageSizeMm(0).width(), 210, 0.5);
-    EXPECT_NEAR(pdf.pageSizeMm(0).height(), 297, 0.5);
+    EXPECT_NEAR(pdf.pageSizeMm(0).width(), 212, 0.5);
+    EXPECT_NEAR(pdf.pageSizeMm(0).height(), 299.8, 0.5);
 
     expectAt(pdf, "Absender:", 179.4, 12, 8);
     expectAt(pdf, "Solartechnik Brandt * Mühlenweg 7 * 79117 * Freiburg", 20, 48, 10);
@@ -70,12 +70,12 @@ TEST_F(OrderFormTest, FixedTextsAtTheirMillimetres)
     expectAt(pdf, "Kundennr. 4711", 30, 186, 14);
     expectAt(pdf, "Wir bestellen eine CD-ROM Kontalo 2.0 standard zum Preis von 47,60 Euro*", 29, 206.4, 12);
     expectAt(pdf, "(Das Upgrade zu Kontalo pro 2010 ist zum Differenzpreis möglich)", 29, 210.8, 9);
-    expectAt(pdf, "Wir bestellen eine CD-ROM Kontalo pro 2010 zum Preis von 285,60,- Euro*", 29, 216.8, 12);
+    expectAt(pdf, "Wir bestellen eine CD-ROM Kontalo pro 2010 zum Preis von 285,60 Euro*", 29, 216.8, 12);
     expectAt(pdf, "(Das Upgrade zu Kontalo pro plus 2010 ist zum Differenzpreis möglich)", 29, 221.2, 9);
-    expectAt(pdf, "Wir bestellen eine CD-ROM Kontalo pro plus 2010 zum Preis von 573,20,- Euro*", 29, 229, 12);
+    expectAt(pdf, "Wir bestellen eine CD-ROM Kontalo pro plus 2010 zum Preis von 573,20 Euro*", 29, 229, 12);
     expectAt(pdf, "Für alle Bestellungen besteht ein 14-tägiges Rückgaberecht. Je Lieferung 2,- Euro* Versandkosten.", 20,
              239.8, 9);
-    expectAt(pdf, "*Alle genannten Preise beinhalten bereits die gesetzliche Mehrwersteuer.", 20, 245.2, 9);
+    expectAt(pdf, "*Alle genannten Preise beinhalten bereits die gesetzliche Mehrwertsteuer.", 20, 245.2, 9);
     expectAt(pdf, "Datum und Unterschrift: __________________________________", 40, 263.6, 15);
     expectAt(pdf, "Formular wurde mit Tandrel erstellt", 20, 289.1, 8);
     const auto fax = pdf.findText(0, QString::fromUtf8(links::kMakerFax));

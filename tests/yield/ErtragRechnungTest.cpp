@@ -103,7 +103,7 @@ TEST(Recalculate, NoSelectedPeriodKeepsTheRatesAndStartMonth)
     EXPECT_EQ(r.Jahr, 2010);
     EXPECT_EQ(r.StartMonat, 1);
     EXPECT_DOUBLE_EQ(r.Einspeiseverguetung, 0.2615);
-    EXPECT_EQ(r.GrundlagenCaption(), QStringLiteral("Berechnngsgrundlagen nach dem EEG für 2010 (ab Januar):"));
+    EXPECT_EQ(r.GrundlagenCaption(), QStringLiteral("Berechnungsgrundlagen nach dem EEG für 2010 (ab Januar):"));
 }
 
 struct PeriodCaption {
@@ -129,10 +129,10 @@ TEST_P(PeriodCaptions, CaptionAndRateLabels)
 INSTANTIATE_TEST_SUITE_P(
     Yield, PeriodCaptions,
     ::testing::Values(
-        PeriodCaption{"p2010", 0, "Berechnngsgrundlagen nach dem EEG für 2010 (ab Oktober):", "Vergütung für eingespeisten Strom: 0,3303 Euro/kWh"},
-        PeriodCaption{"p2011_1", 1, "Berechnngsgrundlagen nach dem EEG für 2011 (ab Januar):", "Vergütung für eingespeisten Strom: 0,2874 Euro/kWh"},
-        PeriodCaption{"p2011_2", 2, "Berechnngsgrundlagen nach dem EEG für 2011 (ab Juli):", "Vergütung für eingespeisten Strom: 0,2874 Euro/kWh"},
-        PeriodCaption{"p2012", 3, "Berechnngsgrundlagen nach dem EEG für 2012 (ab Januar):", "Vergütung für eingespeisten Strom: 0,2615 Euro/kWh"}),
+        PeriodCaption{"p2010", 0, "Berechnungsgrundlagen nach dem EEG für 2010 (ab Oktober):", "Vergütung für eingespeisten Strom: 0,3303 Euro/kWh"},
+        PeriodCaption{"p2011_1", 1, "Berechnungsgrundlagen nach dem EEG für 2011 (ab Januar):", "Vergütung für eingespeisten Strom: 0,2874 Euro/kWh"},
+        PeriodCaption{"p2011_2", 2, "Berechnungsgrundlagen nach dem EEG für 2011 (ab Juli):", "Vergütung für eingespeisten Strom: 0,2874 Euro/kWh"},
+        PeriodCaption{"p2012", 3, "Berechnungsgrundlagen nach dem EEG für 2012 (ab Januar):", "Vergütung für eingespeisten Strom: 0,2615 Euro/kWh"}),
     [](const ::testing::TestParamInfo<PeriodCaption>& info) { return std::string(info.param.name); });
 
 TEST(Recalculate, ResultLabelsInGermanFormat)
@@ -214,7 +214,7 @@ TEST(Report, ShareThirtyUsesTheLowerBonusOnly)
     const QStringList expected =
         Head("10,00", "9.250,00", "185.000,00") +
         U({"Teilweise Eigenverbrauch:", "Der Eigenverbrauchsanteil beträgt: 30 %", "Dies entspricht einer Jahresmenge von: 2.775,00 kWh",
-           "Für den eigen verbrauchten Strom wird ein Bonus von 0,0977 Euro / kWh vergütet.", "",
+           "Für den eigenverbrauchten Strom wird ein Bonus von 0,0977 Euro / kWh vergütet.", "",
            "Zusätzlich wird für diese Menge der Strombezugspreis von 0,2000 Euro / kWh eingespart.",
            "Die Eigenverbrauchsmenge wird somit mit 0,2977 Euro / kWh vergütet.", "Teilweise Einspeisung:",
            "Der eingespeiste Anteil beträgt: 70 %", "Dies entspricht einer Jahresmenge von: 6.475,00 kWh",
@@ -238,11 +238,11 @@ TEST(Report, ShareFortyExplainsBothBonuses)
            "Die Vergütung unterscheidet 2 Boni für Anteile unter und über 30 % Eigenverbrauch:",
            "Für den Anteil unter 30 % wird ein Bonus von 0,0977 Euro / kWh vergütet.",
            "Für den Anteil über 30 % wird ein Bonus von 0,1415 Euro / kWh vergütet.",
-           "Der Mittlere Bonus für den eigen verbrauchten Strom beträgt somit: 0,1086 Euro / kWh.", "",
+           "Der mittlere Bonus für den eigenverbrauchten Strom beträgt somit: 0,1086 Euro / kWh.", "",
            "Zusätzlich wird für diese Menge der Strombezugspreis von 0,2000 Euro / kWh eingespart.",
            "Die Eigenverbrauchsmenge wird somit mit 0,3086 Euro / kWh vergütet.", "Teilweise Einspeisung:",
            "Der eingespeiste Anteil beträgt: 60 %", "Dies entspricht einer Jahresmenge von: 5.550,00 kWh",
-           "Die eingespeiste Menge wird mit 0,2615 Euro / kWh vergütet.", "Mittelung Einspeiseverütung:",
+           "Die eingespeiste Menge wird mit 0,2615 Euro / kWh vergütet.", "Mittelung Einspeisevergütung:",
            "Für die gesamte erzeugte Solarstrommenge ergibt sich somit eine gemittelte Vergütung von: 0,2804 Euro / kWh"}) +
         Tail("2.593,33", "51.866,60");
     EXPECT_EQ(t->Bericht, expected);

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -51,7 +52,7 @@ TEST_F(YieldFrame, FirstStartShowsTheDefaults)
     EXPECT_EQ(Combo("ComboBoxEigenverbrauchsanteil")->currentIndex(), 3);
     EXPECT_EQ(Child<QLineEdit>("EditStrompreis")->text(), "20");
     EXPECT_DOUBLE_EQ(frame->Rechnung().Strompreis, 0.20);
-    EXPECT_EQ(Child<QGroupBox>("GroupBoxGrundlagenEEG")->title(), "Berechnngsgrundlagen nach dem EEG für 2011 (ab Januar):");
+    EXPECT_EQ(Child<QGroupBox>("GroupBoxGrundlagenEEG")->title(), "Berechnungsgrundlagen nach dem EEG für 2011 (ab Januar):");
     EXPECT_EQ(Label("LabelEEG"), "Vergütung für eingespeisten Strom: 0,2874 Euro/kWh");
     EXPECT_EQ(Label("LabelAktualisierungsstand"), "Stand: 16.06.2011 ");
 
@@ -115,13 +116,13 @@ TEST_F(YieldFrame, ChoicesRecalculateAtOnce)
     ASSERT_TRUE(Open());
     const double power = Roof()->PlantPowerKWp();
     Combo("ComboBoxInbetriebnahmejahr")->setCurrentIndex(3);
-    EXPECT_EQ(Child<QGroupBox>("GroupBoxGrundlagenEEG")->title(), "Berechnngsgrundlagen nach dem EEG für 2012 (ab Januar):");
+    EXPECT_EQ(Child<QGroupBox>("GroupBoxGrundlagenEEG")->title(), "Berechnungsgrundlagen nach dem EEG für 2012 (ab Januar):");
     EXPECT_EQ(Label("LabelBonusUeber"), "Bonus für Eigenanteil über 30 %: 0,1415 Euro/kWh");
     Combo("ComboBoxEigenverbrauchsanteil")->setCurrentIndex(4);
     EXPECT_EQ(Label("LabelEigenverbrauchsanteil"), "40");
     EXPECT_EQ(Label("LabelEigenverbrauchsmenge"), N("%2.0n", 0.4 * 925 * power));
     EXPECT_NEAR(frame->Rechnung().MittlererBonus, (10 * 0.1415 + 30 * 0.0977) / 40, 1e-15);
-    EXPECT_TRUE(Memo("MemoBerechnungsweg").contains("Mittelung Einspeiseverütung:"));
+    EXPECT_TRUE(Memo("MemoBerechnungsweg").contains("Mittelung Einspeisevergütung:"));
     Combo("ComboBoxSpezifischerErtrag")->setCurrentIndex(8);
     EXPECT_EQ(Label("LabelErtragproJahrproKW"), "1.050,00");
 
@@ -146,13 +147,18 @@ TEST_F(YieldFrame, PriceFromTheUpDownAndTheEdit)
     upDown->setValue(27);
     EXPECT_EQ(edit->text(), "27");
     EXPECT_DOUBLE_EQ(frame->Rechnung().Strompreis, 0.27);
-    edit->setText("22,5");
-    EXPECT_DOUBLE_EQ(frame->Rechnung().Strompreis, 0.225);
+    // Keys other than digits are not taken, and nothing pops up while typing.
+    edit->clear();
+    QTest::keyClicks(edit, "2a2,5");
+    EXPECT_EQ(edit->text(), "225");
+    EXPECT_DOUBLE_EQ(frame->Rechnung().Strompreis, 1.00); // held to 100 ct
+    edit->setText("22");
+    EXPECT_DOUBLE_EQ(frame->Rechnung().Strompreis, 0.22);
     edit->setText("");
+    EXPECT_DOUBLE_EQ(frame->Rechnung().Strompreis, 0.22);
+    emit edit->editingFinished();
+    EXPECT_EQ(edit->text(), "22");
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    edit->setText("zwanzig");
-    EXPECT_EQ(dialogs.messages, QStringList{"'zwanzig' ist kein gültiger Gleitkommawert"});
-    EXPECT_DOUBLE_EQ(frame->Rechnung().Strompreis, 0.225);
     edit->setText("31");
     EXPECT_EQ(upDown->value(), 31);
     Close();
@@ -211,16 +217,17 @@ TEST_F(YieldFrame, StoredIndicesOutOfRangeLeaveNoSelection)
     EXPECT_EQ(Combo("ComboBoxEigenverbrauchsanteil")->currentIndex(), -1);
     const MErtragRechnung& r = frame->Rechnung();
     EXPECT_EQ(r.Jahr, 2010);
-    EXPECT_EQ(Child<QGroupBox>("GroupBoxGrundlagenEEG")->title(), "Berechnngsgrundlagen nach dem EEG für 2010 (ab Januar):");
+    EXPECT_EQ(Child<QGroupBox>("GroupBoxGrundlagenEEG")->title(), "Berechnungsgrundlagen nach dem EEG für 2010 (ab Januar):");
     EXPECT_DOUBLE_EQ(r.Einspeiseverguetung, 0.3303);
     EXPECT_DOUBLE_EQ(r.SpezifischerErtrag, 850);
     EXPECT_EQ(r.Anteil, 30);
-    // The up-down keeps to its range.
-    EXPECT_DOUBLE_EQ(r.Strompreis, 0.35);
+    // A price above the up-down's range is kept.
+    EXPECT_DOUBLE_EQ(r.Strompreis, 0.90);
+    EXPECT_EQ(Child<QLineEdit>("EditStrompreis")->text(), "90");
     Close();
     MKontaloRegistry reg;
     EXPECT_EQ(reg.ReadInteger("ErtragFrame", "InbetriebnahmejahrIndex", 0), -1);
-    EXPECT_EQ(reg.ReadInteger("ErtragFrame", "Stompreis", 0), 35);
+    EXPECT_EQ(reg.ReadInteger("ErtragFrame", "Stompreis", 0), 90);
 }
 
 TEST_F(YieldFrame, CopyPutsTheReportOnTheClipboard)
