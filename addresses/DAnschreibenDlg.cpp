@@ -291,7 +291,7 @@ void TAnschreibenDialog::LoadSettings()
     CheckBoxShowAbsender->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowAbsender"), true));
     CheckBoxshowBetreff->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowBetreff"), true));
     CheckBoxShowDatum->setChecked(reg.ReadBool(kSection, QStringLiteral("ShowDatum"), true));
-    QString betreff = reg.ReadString(kSection, QStringLiteral("Betreff"), kDefaultBetreff);
+    QString betreff = reg.ReadString(kSection, QStringLiteral("Betreff"), kDefaultBetreff, kAddressFieldMax);
     if (betreff.isEmpty())
         betreff = kDefaultBetreff;
     EditBetreff->setText(betreff);

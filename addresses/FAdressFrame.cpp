@@ -320,7 +320,8 @@ void TAdressFrame::LoadAddresses()
         for (int n = 0; n < kSlots; ++n) {
             QStringList values;
             for (int v = 0; v < int(kValueNames.size()); ++v)
-                values << reg.ReadString(slotKey(n), QString::fromLatin1(kValueNames[size_t(v)]), slotDefault(n, v));
+                values << reg.ReadString(slotKey(n), QString::fromLatin1(kValueNames[size_t(v)]), slotDefault(n, v),
+                                         kAddressFieldMax);
             auto* row = new QTreeWidgetItem(ListViewAdressen);
             for (int k = 0; k < 15; ++k)
                 SetSubItem(row, k, values[k + 1]);

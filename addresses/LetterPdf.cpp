@@ -1,6 +1,7 @@
 #include "addresses/LetterPdf.h"
 
 #include "pdf/PdfWriter.h"
+#include "pdf/TextFit.h"
 #include "platform/ColorRef.h"
 
 namespace {
@@ -19,38 +20,6 @@ std::vector<LetterLine> stacked(const std::vector<QString>& texts, double top, d
     for (size_t i = 0; i < texts.size(); ++i)
         lines.push_back({texts[i], top + step * double(i)});
     return lines;
-}
-
-// Breaks one text into pieces no wider than `width`; a word wider than the
-// whole width is broken between characters.
-QStringList wrapOne(const QString& text, double width, const std::function<double(const QString&)>& measure)
-{
-    if (text.isEmpty() || measure(text) <= width)
-        return {text};
-    QStringList out;
-    QString current;
-    bool started = false;
-    for (QString word : text.split(QLatin1Char(' '))) {
-        const QString candidate = started ? current + QLatin1Char(' ') + word : word;
-        if (measure(candidate) <= width) {
-            current = candidate;
-            started = true;
-            continue;
-        }
-        if (started)
-            out << current;
-        while (word.size() > 1 && measure(word) > width) {
-            qsizetype fit = 1;
-            while (fit < word.size() && measure(word.left(fit + 1)) <= width)
-                ++fit;
-            out << word.left(fit);
-            word = word.mid(fit);
-        }
-        current = word;
-        started = true;
-    }
-    out << current;
-    return out;
 }
 
 } // namespace
@@ -97,7 +66,7 @@ QStringList WrapLines(const QStringList& lines, double width, const std::functio
 {
     QStringList out;
     for (const QString& line : lines)
-        out << wrapOne(line, width, measure);
+        out << tandrel::pdf::WrapText(line, width, measure);
     return out;
 }
 

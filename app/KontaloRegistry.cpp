@@ -1,5 +1,6 @@
 #include "app/KontaloRegistry.h"
 
+#include "platform/Logging.h"
 #include "platform/RegistryStore.h"
 
 #include <QtEndian>
@@ -104,6 +105,18 @@ QString MKontaloRegistry::ReadString(const QString& section, const QString& name
     if (v->kind() == RegistryValue::Kind::String)
         return v->text();
     return def;
+}
+
+QString MKontaloRegistry::ReadString(const QString& section, const QString& name, const QString& def, qsizetype maxLength)
+{
+    QString text = ReadString(section, name, def);
+    if (text.size() <= maxLength)
+        return text;
+    qCWarning(lcTandrelSettings) << "value" << section << name << "of" << text.size() << "characters cut to" << maxLength;
+    text.truncate(maxLength);
+    if (!text.isEmpty() && text.back().isHighSurrogate())
+        text.chop(1); // never half a character
+    return text;
 }
 
 bool MKontaloRegistry::SectionExists(const QString& section) const

@@ -19,6 +19,11 @@ public:
 // "\Software\Norvi\Tandrel\" followed by the section name.
 QString RegistryKeyPath(const QString& section);
 
+// Longest texts read from the settings into a line edit, and into an
+// address field or a letter's subject.
+inline constexpr qsizetype kLineEditTextMax = 32767;
+inline constexpr qsizetype kAddressFieldMax = 1000;
+
 // Typed access to the current user's settings. Short-lived: create one per
 // load or save routine. Reads never raise. Writes raise RegistryError; what
 // was written reaches the disk at the latest when the object is destroyed
@@ -38,6 +43,9 @@ public:
     double ReadFloat(const QString& section, const QString& name, double def);
     void WriteFloat(const QString& section, const QString& name, double value);
     QString ReadString(const QString& section, const QString& name, const QString& def);
+    // The same, cut to `maxLength` characters (the rest is dropped and logged):
+    // a text for a control that takes no more.
+    QString ReadString(const QString& section, const QString& name, const QString& def, qsizetype maxLength);
     // Whether the section (or a sub-section of it) exists; never creates it.
     bool SectionExists(const QString& section) const;
     void WriteString(const QString& section, const QString& name, const QString& value);

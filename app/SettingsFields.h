@@ -64,7 +64,7 @@ public:
                 else if constexpr (std::is_same_v<V, bool>)
                     object.*member = store.ReadBool(key, m_name, def);
                 else if constexpr (std::is_same_v<V, QString>)
-                    object.*member = store.ReadString(key, m_name, def);
+                    object.*member = store.ReadString(key, m_name, def, kLineEditTextMax);
                 else
                     object.*member = ColorRef(store.ReadInteger(key, m_name, int(def)));
             },

@@ -148,10 +148,13 @@ void MCompanyDirectory::ComputeDistances(int a, int b, int radiusKm)
     const double r = radiusKm * tandrel::geo::kMapPixelsPerKm;
     const long long limit = RoundToInt(r * r);
     for (auto& c : m_companies) {
-        const long long dx = c->MapX - a, dy = c->MapY - b;
-        const long long d2 = dx * dx + dy * dy;
-        c->InRadius = d2 < limit;
-        c->Distance = RoundToInt(std::sqrt(double(d2)) / tandrel::geo::kMapPixelsPerKm);
+        // Coordinates of a row may lie anywhere in the int32 range: their
+        // difference needs 33 bits and its square more than 64, so the
+        // square is taken in double, exact for every map-sized distance.
+        const double dx = double(std::int64_t(c->MapX) - a), dy = double(std::int64_t(c->MapY) - b);
+        const double d2 = dx * dx + dy * dy;
+        c->InRadius = d2 < double(limit);
+        c->Distance = RoundToInt(std::sqrt(d2) / tandrel::geo::kMapPixelsPerKm);
     }
 }
 

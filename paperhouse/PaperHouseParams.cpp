@@ -104,13 +104,13 @@ void LoadPaperHouseParams(MKontaloRegistry& store, TPaperHouseParams& p)
     for (int i = 0; i < 4; ++i)
         p.TuerPosition[i] = store.ReadInteger(key, Numbered("TuerPosition", i + 1, ""), defaults.TuerPosition[i]);
     for (int i = 0; i < 4; ++i)
-        p.GrafikDateiname[i] = store.ReadString(key, Numbered("Grafik", i + 1, "Dateiname"), QString());
+        p.GrafikDateiname[i] = store.ReadString(key, Numbered("Grafik", i + 1, "Dateiname"), QString(), kLineEditTextMax);
     for (int i = 0; i < 4; ++i)
         p.GrafikAnzeigen[i] = store.ReadBool(key, Numbered("Grafik", i + 1, "Anzeigen"), false);
     for (int i = 0; i < 4; ++i)
         p.ElementeAnzeigen[i] = store.ReadBool(key, Numbered("Elemente", i + 1, "Anzeigen"), defaults.ElementeAnzeigen[i]);
     for (int i = 0; i < 6; ++i)
-        p.FotoDateiname[i] = store.ReadString(key, Numbered("Foto", i + 1, "Dateiname"), QString());
+        p.FotoDateiname[i] = store.ReadString(key, Numbered("Foto", i + 1, "Dateiname"), QString(), kLineEditTextMax);
     p.Wandstruktur = store.ReadInteger(key, QStringLiteral("Wandstruktur"), 0);
     HoldToPlausibleRanges(p);
 }

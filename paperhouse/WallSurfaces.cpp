@@ -3,7 +3,6 @@
 #include "app/Pictures.h"
 #include "drawing/Rounding.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -102,15 +101,7 @@ QImage LoadWallPicture(const QString& fileName)
 {
     if (fileName.isEmpty())
         return {};
-    QImageReader reader(fileName);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
-        reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio));
-    QImage image = reader.read();
-    if (!image.isNull() && (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide))
-        image = image.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return image;
+    return tandrel::platform::loadPictureFile(fileName);
 }
 
 }  // namespace tandrel::paperhouse

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RegularFile.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -33,9 +35,9 @@ TTiling WallTiling(double wallLength, double wallHeight);
 QImage TileWallTexture(const QImage& tile, double wallLength, double wallHeight);
 
 // Largest picture side accepted on load; bigger pictures are scaled down.
-constexpr int kMaxPictureSide = 8000;
+constexpr int kMaxPictureSide = tandrel::platform::kMaxPictureSide;
 // A wall picture or photo from a file: a null image for an empty name or a
-// file that is missing, unreadable or no picture.
+// file that is missing, unreadable, no regular file or no picture.
 QImage LoadWallPicture(const QString& fileName);
 
 }  // namespace tandrel::paperhouse

@@ -14,6 +14,9 @@ RegistryValue RegistryValue::fromString(const QString& text)
     v.m_kind = Kind::String;
     v.m_type = RegSz;
     v.m_text = text;
+    // A string value ends at its first NUL wherever it is read: a NUL inside
+    // would cut the text short, so it is kept as a blank.
+    v.m_text.replace(QChar(0), QLatin1Char(' '));
     return v;
 }
 
@@ -53,10 +56,10 @@ RegistryValue RegistryValue::fromRaw(quint32 type, const QByteArray& bytes)
     if (type == RegSz && bytes.size() % 2 == 0) {
         QString text(bytes.size() / 2, Qt::Uninitialized);
         qFromLittleEndian<char16_t>(bytes.constData(), text.size(), text.data());
-        if (text.endsWith(QChar(0)))
+        while (text.endsWith(QChar(0)))
             text.chop(1);
-        if (!text.contains(QChar(0)))
-            return fromString(text);
+        // Written so by earlier versions from a text holding a NUL.
+        return fromString(text);
     }
     RegistryValue v;
     v.m_kind = Kind::Other;

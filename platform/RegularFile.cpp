@@ -51,14 +51,32 @@ bool openRegularFile(QFile& file, const QString& path, QString* error)
 #endif
 }
 
-QImage loadPictureFile(const QString& path)
+QImage loadPictureFile(const QString& path, QString* error)
 {
     QFile file;
-    if (!openRegularFile(file, path))
-        return {};
+    QString why;
+    auto fail = [&](const QString& reason) {
+        if (error)
+            *error = reason;
+        return QImage();
+    };
+    if (!openRegularFile(file, path, &why))
+        return fail(why);
+    if (file.size() > kMaxPictureFileSize)
+        return fail(QStringLiteral("Datei zu groß"));
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
-    return reader.read();
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
+        reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    QImage image = reader.read();
+    if (image.isNull())
+        return fail(reader.errorString());
+    // Turned by its orientation tag, or a format that ignores the scaled size.
+    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide)
+        image = image.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 } // namespace tandrel::platform

@@ -13,13 +13,13 @@
 #include "paperhouse/PageFormats.h"
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
+#include "platform/RegularFile.h"
 #include "platform/Services.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -340,8 +340,8 @@ void TEigenverbrauchFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFr
     ComboBoxSeitenFormat->setCurrentIndex(m_settings.Seitenformat);
 
     const QString file = EditFrontgrafikDateiname->text();
-    if (!file.isEmpty() && QFileInfo::exists(file))
-        static_cast<TSlideImage*>(ImageGrafikfrontseite)->SetPicture(QImage(file));
+    if (!file.isEmpty())
+        static_cast<TSlideImage*>(ImageGrafikfrontseite)->SetPicture(tandrel::platform::loadPictureFile(file));
 
     m_initialised = true;
     ArrangeControls();
@@ -461,9 +461,7 @@ void TEigenverbrauchFrame::BitBtnPictureClick()
     if (file.isEmpty())
         return;
     EditFrontgrafikDateiname->setText(file);
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    const QImage picture = tandrel::platform::loadPictureFile(file);
     if (picture.isNull() && QFileInfo::exists(file))
         tandrel::platform::dialogs().showMessage(
             QStringLiteral("Die Grafik „%1“ kann nicht gelesen werden.").arg(QFileInfo(file).fileName()));

@@ -1,6 +1,7 @@
 #include "presentations/SlidesPdf.h"
 
 #include "pdf/PdfWriter.h"
+#include "pdf/TextFit.h"
 #include "platform/ColorRef.h"
 
 #include <algorithm>
@@ -17,6 +18,7 @@ constexpr double kImprintLift = 5;
 constexpr double kTextPt = 12;
 constexpr double kMmPerPt = 25.4 / 72;
 constexpr double kLogoHeight = 8, kLogoWidth = 2.8 * 8;
+constexpr double kCoverSideMargin = 10;
 
 struct Page {
     std::vector<int> slides;
@@ -43,6 +45,22 @@ void Centred(PdfWriter& pdf, double pageWidth, double y, double size, const QStr
 {
     pdf.SetFont(kFont, size, kBlack);
     pdf.TextOut(pageWidth / 2 - pdf.TextWidth(text) / 2, y, text);
+}
+
+// The title between the top and the cover picture: wrapped to at most three
+// lines inside the side margins, made smaller when it needs more.
+void CoverTitle(PdfWriter& pdf, double pageWidth, double pageHeight, const QString& title)
+{
+    constexpr double kSize = 28, kMinSize = 8, kLineFactor = 0.3528 * 1.15; // mm per point and leading
+    const double top = 0.1 * pageHeight, room = 0.24 * pageHeight - 2 - top;
+    pdf.SetFont(kFont, kSize, kBlack);
+    QStringList lines;
+    double size = tandrel::pdf::FitLines(title, pageWidth - 2 * kCoverSideMargin, kSize, kMinSize, 3,
+                                         [&](const QString& t) { return pdf.TextWidth(t); }, &lines);
+    if (lines.size() > 1)
+        size = std::max(kMinSize, std::min(size, room / (lines.size() * kLineFactor)));
+    for (int i = 0; i < lines.size(); ++i)
+        Centred(pdf, pageWidth, top + i * size * kLineFactor, size, lines[i]);
 }
 
 } // namespace
@@ -88,7 +106,7 @@ void WriteSlidesPdf(PdfWriter& pdf, const MSlidesDocument& doc, const std::funct
     const double W = doc.PageWidth, H = doc.PageHeight;
     // Cover page: the document's first page.
     pdf.SetBrush(kBlack, PdfWriter::BrushStyle::Clear);
-    Centred(pdf, W, 0.1 * H, 28, doc.Title);
+    CoverTitle(pdf, W, H, doc.Title);
     Centred(pdf, W, 0.82 * H, 22, doc.CoverLine1);
     Centred(pdf, W, 0.9 * H, 22, doc.CoverLine2);
     if (!doc.Cover.isNull())

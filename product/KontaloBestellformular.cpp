@@ -2,6 +2,7 @@
 
 #include "app/Links.h"
 #include "pdf/PdfWriter.h"
+#include "pdf/TextFit.h"
 #include "product/KontaloTexts.h"
 
 #include <algorithm>
@@ -11,12 +12,25 @@ namespace {
 constexpr tandrel::platform::ColorRef kAccent = 10789972; // RGB 84, 164, 164
 const QString kFont = QStringLiteral("Arial");
 
+// A line of the form that has no room for a second one, cut to `width`.
+QString elided(PdfWriter& pdf, const QString& text, double width)
+{
+    return tandrel::pdf::ElideText(text, width, [&](const QString& t) { return pdf.TextWidth(t); });
+}
+
+// Lines of the boxes, wrapped inside them (see FitFields).
+QStringList boxLines(PdfWriter& pdf, const QStringList& fields, double width, int maxLines)
+{
+    return tandrel::pdf::FitFields(fields, width, maxLines, [&](const QString& t) { return pdf.TextWidth(t); });
+}
+
 // Right-aligned at the right margin; a text wider than the page between the
 // margins starts at the left margin instead of leaving the page.
 void textRight(PdfWriter& pdf, double W, double y, const QString& text)
 {
-    const double x = std::max(20.0, W - 20 - pdf.TextWidth(text));
-    pdf.TextOut(x, y, text);
+    const QString shown = elided(pdf, text, W - 40);
+    const double x = std::max(20.0, W - 20 - pdf.TextWidth(shown));
+    pdf.TextOut(x, y, shown);
 }
 
 void drawLogo(PdfWriter& pdf, const QRectF& mm, const QImage& logo)
@@ -77,9 +91,10 @@ void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kundeIn, co
     const QString ruecksende = k.Name1 + QStringLiteral(" * ") + k.Strasse + QStringLiteral(" * ") + k.Plz +
                                QStringLiteral(" * ") + k.Ort;
     pdf.SetFont(kFont, 10, kAccent, PdfWriter::Italic);
-    pdf.TextOut(20, 48, ruecksende);
+    const QString ruecksendeShown = elided(pdf, ruecksende, W - 40);
+    pdf.TextOut(20, 48, ruecksendeShown);
     pdf.SetPen(kAccent, 1);
-    pdf.Line(20, 52.5, 20 + pdf.TextWidth(ruecksende), 52.5);
+    pdf.Line(20, 52.5, 20 + pdf.TextWidth(ruecksendeShown), 52.5);
 
     pdf.SetFont(kFont, 12, 0, 0);
     pdf.TextOut(20, 59.5, QString::fromUtf8(links::kMakerName));
@@ -98,11 +113,15 @@ void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kundeIn, co
     pdf.TextOut(20, 115, QStringLiteral("Lieferadresse:"));
     pdf.Rectangle(20, 124, W - 20, 160);
     pdf.SetFont(kFont, 14, 0, 0);
+    // Inside the box from x = 30 to its right edge; five lines fit above its bottom.
+    const double boxText = W - 20 - 2 - 30;
+    QStringList delivery{k.Name1};
+    if (!k.Name2.isEmpty())
+        delivery << k.Name2;
+    delivery << k.Strasse << ort;
     y = 132;
-    for (QString* line : {&k.Name1, &k.Name2, &k.Strasse, &ort}) {
-        if (line == &k.Name2 && line->isEmpty())
-            continue;
-        pdf.TextOut(30, y, *line);
+    for (const QString& line : boxLines(pdf, delivery, boxText, 5)) {
+        pdf.TextOut(30, y, line);
         y += 5.4;
     }
 
@@ -110,8 +129,17 @@ void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kundeIn, co
     pdf.TextOut(20, 164, QStringLiteral("Bemerkungen:"));
     pdf.Rectangle(20, 172, W - 20, 198);
     pdf.SetFont(kFont, 14, 0, 0);
-    pdf.TextOut(30, 176, k.Bemerkung1);
-    pdf.TextOut(30, 186, k.Bemerkung2);
+    if (pdf.TextWidth(k.Bemerkung1) <= boxText && pdf.TextWidth(k.Bemerkung2) <= boxText) {
+        pdf.TextOut(30, 176, k.Bemerkung1);
+        pdf.TextOut(30, 186, k.Bemerkung2);
+    } else {
+        // Wrapped, the two remarks share four lines of the box.
+        y = 176;
+        for (const QString& line : boxLines(pdf, {k.Bemerkung1, k.Bemerkung2}, boxText, 4)) {
+            pdf.TextOut(30, y, line);
+            y += 5.4;
+        }
+    }
     if (progress)
         progress(60);
 

@@ -731,7 +731,8 @@ void TErtragFrame::FetchTextPageDone(const MHttpResult& result)
     BitBtnOnlineAktualisierung->setEnabled(true);
     unsetCursor();
     const std::optional<QStringList> lines = result.Ok ? ReplyLines(result.Body) : std::nullopt;
-    if (!lines) {
+    // A reply without a table (empty, noise, an HTML page) is a failed fetch.
+    if (!lines || !IsTariffReply(*lines)) {
         tandrel::platform::dialogs().showMessage(QStringLiteral("Fehler bei HTTP-Zugriff"));
         emit TariffUpdateFinished(false);
         return;

@@ -1,8 +1,8 @@
 #include "yield/TarifTabelle.h"
 
-#include "app/CommonFunctions.h"
 #include "app/KontaloRegistry.h"
 
+#include <QLocale>
 #include <cmath>
 
 const std::array<MTarifPeriode, kTarifPerioden>& TarifPerioden()
@@ -64,17 +64,44 @@ QString lineAt(const QStringList& lines, int index)
     return index < lines.size() ? lines.at(index) : QString();
 }
 
-double rateFromLine(const QString& line, double builtIn)
+int rateLine(int period, int rate)
 {
-    try {
-        const double v = StrToFloatLocal(line);
-        return IsPlausibleRate(v) ? v : builtIn;
-    } catch (const ConversionError&) {
-        return builtIn;
-    }
+    return 9 + 5 * period + rate;
 }
 
 } // namespace
+
+std::optional<double> TariffRateFromLine(const QString& line)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = locale.toDouble(line.trimmed(), &ok);
+    if (!ok || !IsPlausibleRate(v))
+        return std::nullopt;
+    return v;
+}
+
+bool IsPlausibleTariffDate(const QString& line)
+{
+    if (line.trimmed().isEmpty() || line.size() > 64)
+        return false;
+    for (const char32_t c : line.toUcs4())
+        if (!QChar::isPrint(c) || c == U'<' || c == U'>')
+            return false;
+    return true;
+}
+
+bool IsTariffReply(const QStringList& lines)
+{
+    if (!IsPlausibleTariffDate(lineAt(lines, 4)))
+        return false;
+    for (int p = 0; p < kTarifPerioden; ++p)
+        for (int r = 0; r < 3; ++r)
+            if (TariffRateFromLine(lineAt(lines, rateLine(p, r))))
+                return true;
+    return false;
+}
 
 MTarifTabelle TarifTabelleAusZeilen(const QStringList& lines)
 {
@@ -89,6 +116,6 @@ MTarifTabelle TarifTabelleAusZeilen(const QStringList& lines)
     t.Aktualisierungsstand = date;
     for (int p = 0; p < kTarifPerioden; ++p)
         for (int r = 0; r < 3; ++r)
-            t.Raten[p][r] = rateFromLine(lineAt(lines, 9 + 5 * p + r), TarifPerioden()[p].Raten[r]);
+            t.Raten[p][r] = TariffRateFromLine(lineAt(lines, rateLine(p, r))).value_or(TarifPerioden()[p].Raten[r]);
     return t;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 class MKontaloRegistry;
 
@@ -46,6 +47,20 @@ struct MTarifTabelle {
 
     bool operator==(const MTarifTabelle&) const = default;
 };
+
+// A rate line read strictly: the whole line, blanks around it aside, is one
+// number in the locale's notation (no thousands separators, so "0.1" under a
+// decimal comma is no number) and a plausible rate.
+std::optional<double> TariffRateFromLine(const QString& line);
+
+// Whether line 4 of an update page can be a date: 1 to 64 printable
+// characters without markup.
+bool IsPlausibleTariffDate(const QString& line);
+
+// Whether the lines are an update page at all: a plausible date on line 4 and
+// at least one rate line that converts. Anything else (an empty reply, noise,
+// an HTML page) is no table and must not replace one.
+bool IsTariffReply(const QStringList& lines);
 
 // The lines of an update page mapped onto a table (line 4 the date, lines
 // 9-11, 14-16, 19-21, 24-26 the rates). A rate line that is no plausible

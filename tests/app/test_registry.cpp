@@ -131,6 +131,37 @@ TEST_F(KontaloRegistryTest, WrittenValuesAreSeenByTheNextObject)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
+struct NulCase {
+    const char* label;
+    QString written;
+    QString read;
+};
+
+class KontaloRegistryNul : public KontaloRegistryTest, public ::testing::WithParamInterface<NulCase> {};
+
+// A NUL would end the stored string early; it is kept as a blank and the
+// rest of the text survives the next start.
+TEST_P(KontaloRegistryNul, TextsKeepEverythingButTheirNuls)
+{
+    {
+        MKontaloRegistry registry;
+        registry.WriteString("AnschreibenDlg", "Text", GetParam().written);
+        registry.WriteString("AnschreibenDlg", "Danach", "bleibt");
+    }
+    MKontaloRegistry registry;
+    EXPECT_EQ(registry.ReadString("AnschreibenDlg", "Text", "verloren"), GetParam().read);
+    EXPECT_EQ(registry.ReadString("AnschreibenDlg", "Danach", ""), "bleibt");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, KontaloRegistryNul,
+    ::testing::Values(NulCase{"nul_inside_a_body", QString::fromUtf8("Zeile A vor\0nach\nZeile B", 24),
+                              QString::fromUtf8("Zeile A vor nach\nZeile B")},
+                      NulCase{"nul_at_the_end", QString::fromLatin1("ab\0", 3), "ab "},
+                      NulCase{"only_nuls", QString::fromLatin1("\0\0", 2), "  "},
+                      NulCase{"nul_in_a_plain_line", QString::fromLatin1("a\0b", 3), "a b"}),
+    tandrel::test::CaseName{});
+
 TEST_F(KontaloRegistryTest, AnUnopenableSectionDropsNumbersButRefusesTexts)
 {
     MKontaloRegistry registry;

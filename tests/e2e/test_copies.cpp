@@ -1,8 +1,11 @@
 #include "app/KontaloRegistry.h"
+#include "platform/RegistryStore.h"
 #include "tests/support/CaseName.h"
 #include "tests/e2e/ProgramTest.h"
 
 #include <QDir>
+#include <algorithm>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -114,6 +117,113 @@ TEST_P(ConcurrentCopies, NoCopyUndoesAnotherCopysChange)
         EXPECT_FALSE(reg.ReadBool("Main", "KTLPRO2010InstallationAbgeschlossen", true));
     }
 }
+
+// Rounds of copies that read their settings together and then quit all at
+// once, so that their merges run into one another in every order: not one
+// of the three changes may be lost in any round. Rounds run side by side in
+// lanes, each on a settings file of its own, so that the copies' start-up
+// waits overlap. TANDREL_COPY_ROUNDS sets the number of rounds (default 50).
+struct RoundsCase {
+    const char* label;
+    int copies;
+    int lanes;
+};
+
+class CopiesInRounds : public CopiesTest, public ::testing::WithParamInterface<RoundsCase> {
+protected:
+    // Copy `n` of lane `lane`: its settings, folders and script files in the lane's folder.
+    Copy startIn(int lane, int n, QStringList script, const QString& release)
+    {
+        const QString dir = tempDir.filePath(QString("lane%1").arg(lane));
+        QDir().mkpath(dir);
+        const QString copy = QString::number(n);
+        Copy c;
+        c.log = dir + "/script" + copy + ".log";
+        QFile::remove(c.log);
+        script << "print SpeedButtonEnde" << "wait " + release << "quit";
+        QFile s(dir + "/script" + copy + ".txt");
+        EXPECT_TRUE(s.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        s.write(script.join('\n').toUtf8());
+        s.close();
+        QProcessEnvironment env = programEnvironment(copy);
+        env.insert("TANDREL_REGISTRY", dir + "/registry.reg");
+        env.insert("TANDREL_APPDATA", dir + "/appdata");
+        env.insert("TANDREL_DIALOG_LOG", dir + "/dialogs" + copy + ".log");
+        env.insert("TANDREL_SHELL_LOG", dir + "/shell" + copy + ".log");
+        env.insert("TANDREL_SCRIPT", dir + "/script" + copy + ".txt");
+        env.insert("TANDREL_SCRIPT_LOG", c.log);
+        c.process = std::make_unique<QProcess>();
+        c.process->setProcessEnvironment(env);
+        c.process->start(QStringLiteral(TANDREL_EXE));
+        return c;
+    }
+    QString laneFile(int lane) const { return tempDir.filePath(QString("lane%1/registry.reg").arg(lane)); }
+};
+
+TEST_P(CopiesInRounds, EveryChangeSurvivesQuittingAtOnce)
+{
+    const RoundsCase& c = GetParam();
+    {
+        // A finished first start, as on any user's machine.
+        std::vector<Copy> first;
+        first.push_back(startIn(0, 99, {}, tempDir.filePath("go-first")));
+        release(tempDir.filePath("go-first"));
+        finish(first, 0, 1);
+    }
+    QByteArray finishedFirstStart;
+    {
+        QFile f(laneFile(0));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        finishedFirstStart = f.readAll();
+    }
+    const QStringList changes[] = {
+        {"set UpDownRegistrySubVersion 7"},
+        {"action MenuHintergrundbild", "click Image2", "click ButtonOK"},
+        {"check CheckBoxInstallationabgeschlossen 0"},
+    };
+    const int rounds = qEnvironmentVariableIsSet("TANDREL_COPY_ROUNDS") ? qEnvironmentVariableIntValue("TANDREL_COPY_ROUNDS") : 50;
+    int done = 0, lost = 0;
+    for (int batch = 0; done < rounds && !HasFatalFailure(); ++batch) {
+        const int lanes = std::min(c.lanes, rounds - done);
+        const QString go = tempDir.filePath(QString("go-%1").arg(batch));
+        std::vector<Copy> all;
+        for (int lane = 0; lane < lanes; ++lane) {
+            QDir().mkpath(QFileInfo(laneFile(lane)).absolutePath());
+            QFile f(laneFile(lane));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(finishedFirstStart);
+            f.close();
+            for (int i = 0; i < c.copies; ++i)
+                all.push_back(startIn(lane, i, i < 3 ? changes[i] : QStringList(), go));
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            for (const Copy& copy : all)
+                if (!ready(copy))
+                    return false;
+            return true;
+        }, 180000)) << "batch " << batch << ": not every copy got ready";
+        release(go);
+        finish(all, 0, int(all.size()));
+        for (int lane = 0; lane < lanes; ++lane, ++done) {
+            tandrel::platform::RegistryStore store(laneFile(lane));
+            auto dword = [&](const char* key, const char* name) {
+                const auto* v = store.value(RegistryKeyPath(key), name);
+                return v ? qint64(v->dword()) : -1;
+            };
+            const qint64 sub = dword("Main", "UnterVersion"), back = dword("overview", "BackImageID"),
+                         flag = dword("Main", "KTLPRO2010InstallationAbgeschlossen");
+            const bool kept = sub == 7 && back == 3120 && flag == 0;
+            EXPECT_TRUE(kept) << "round " << done << ": UnterVersion " << sub << ", BackImageID " << back
+                              << ", installation flag " << flag;
+            lost += kept ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(lost, 0) << "of " << done << " rounds";
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, CopiesInRounds,
+                         ::testing::Values(RoundsCase{"three_copies", 3, 5}, RoundsCase{"eight_copies", 8, 2}),
+                         tandrel::test::CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(Settings, ConcurrentCopies,
                          ::testing::Values(CopiesCase{"two_copies", 2}, CopiesCase{"eight_copies", 8}),

@@ -4,6 +4,10 @@
 #include "geo/GeoData.h"
 #include "geo/MapPainting.h"
 #include "geo/PostcodeTable.h"
+#include "tests/support/CaseName.h"
+
+#include <cstdint>
+#include <limits>
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -224,6 +228,41 @@ INSTANTIATE_TEST_SUITE_P(Cases, Radius400,
                                            RadiusCase{"exactly_at_limit", 239, 180, false, 400},
                                            RadiusCase{"outside", 0, -310, false, 414}),
                          [](const ::testing::TestParamInfo<RadiusCase>& info) { return std::string(info.param.name); });
+
+struct FarRowCase {
+    const char* name;
+    std::int32_t mapX, mapY; // the company's row
+    int a, b;                // the location
+    bool inRadius;
+    int distance;
+};
+
+class FarRows : public ::testing::TestWithParam<FarRowCase> {};
+
+// Rows of the comma text may hold any int32 coordinates; far ones are far.
+TEST_P(FarRows, ComputeDistancesWithoutOverflow)
+{
+    const FarRowCase& c = GetParam();
+    MCompanyDirectory d;
+    auto a = std::make_unique<MAdresse>();
+    MAdresse* company = a.get();
+    a->MapX = c.mapX;
+    a->MapY = c.mapY;
+    d.Add(std::move(a));
+    d.ComputeDistances(c.a, c.b, 400);
+    EXPECT_EQ(company->InRadius, c.inRadius);
+    EXPECT_EQ(company->Distance, c.distance);
+}
+
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min(), kMax = std::numeric_limits<std::int32_t>::max();
+
+INSTANTIATE_TEST_SUITE_P(
+    Extremes, FarRows,
+    ::testing::Values(FarRowCase{"row_at_int_min", kMin, 0, 100, 50, false, kMax},
+                      FarRowCase{"opposite_corners", kMax, kMax, kMin, kMin, false, kMax},
+                      FarRowCase{"opposite_corners_reversed", kMin, kMin, kMax, kMax, false, kMax},
+                      FarRowCase{"neighbours_at_the_edge", kMax, kMin, kMax - 3, kMin + 4, true, 7}),
+    tandrel::test::CaseName{});
 
 TEST(CompanyDirectory, GridListsDistance100ButNot101ForRadius100)
 {

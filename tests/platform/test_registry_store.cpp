@@ -3,6 +3,7 @@
 #include "tests/support/TestEnv.h"
 #include "tests/support/CaseName.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -198,6 +199,10 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedCase{"expandable_string_kept",
                      header() + "[HKEY_CURRENT_USER\\Software\\Norvi\\Tandrel\\Main]\n\"E\"=hex(2):25,00,00,00\n",
                      "E", RegistryValue::fromRaw(2, QByteArray("%\0\0\0", 4))},
+        // Earlier versions wrote a text holding a NUL so; it reads as a text again.
+        AcceptedCase{"string_with_a_nul_inside",
+                     header() + "[HKEY_CURRENT_USER\\Software\\Norvi\\Tandrel\\Main]\n\"B\"=hex(1):61,00,00,00,62,00,00,00\n",
+                     "B", RegistryValue::fromString("a b")},
         AcceptedCase{"duplicate_value_last_wins",
                      header() + "[HKEY_CURRENT_USER\\Software\\Norvi\\Tandrel\\Main]\n\"D\"=dword:00000001\n"
                                 "[HKEY_CURRENT_USER\\SOFTWARE\\Norvi\\Tandrel\\Main]\n\"d\"=dword:00000002\n",
@@ -367,6 +372,57 @@ TEST_F(RegistryStoreTest, AReadOnlyFolderMakesTheCommitRaise)
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(readBytes(registryPath()), kGood);
 }
+
+// ------------------------------------------------------------ another writer
+
+struct SameSizeCase {
+    const char* label;
+    RegistryValue before, after; // written in the same number of bytes
+};
+
+class RegistrySameSizeChange : public RegistryStoreTest, public ::testing::WithParamInterface<SameSizeCase> {};
+
+// Another copy rewrites the file with a change of the same length within the
+// same second: the file read once before must not stand in for it.
+TEST_P(RegistrySameSizeChange, IsSeenByTheNextStore)
+{
+    const SameSizeCase& c = GetParam();
+    {
+        RegistryStore first(registryPath());
+        first.setValue(kMain, "Wert", c.before);
+        first.commit();
+    }
+    RegistryStore reader(registryPath());
+    ASSERT_NE(reader.value(kMain, "Wert"), nullptr);
+    const QByteArray old = readBytes(registryPath());
+    const QDateTime stamp = QFileInfo(registryPath()).lastModified();
+    QByteArray changed;
+    {
+        RegistryStore other(QDir(tempDir.path()).filePath("other.reg"));
+        other.setValue(kMain, "Wert", c.after);
+        other.commit();
+        changed = readBytes(other.filePath());
+    }
+    ASSERT_EQ(changed.size(), old.size());
+    ASSERT_NE(changed, old);
+    writeBytes(registryPath(), changed);
+    {
+        QFile f(registryPath());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(stamp, QFileDevice::FileModificationTime));
+    }
+    RegistryStore next(registryPath());
+    const RegistryValue* v = next.value(kMain, "Wert");
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(*v, c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, RegistrySameSizeChange,
+    ::testing::Values(SameSizeCase{"flag_unticked", RegistryValue::fromDWord(1), RegistryValue::fromDWord(0)},
+                      SameSizeCase{"letters_swapped", RegistryValue::fromString("ab"), RegistryValue::fromString("ba")},
+                      SameSizeCase{"double_changed", RegistryValue::fromDouble(0.25), RegistryValue::fromDouble(0.5)}),
+    tandrel::test::CaseName{});
 
 // ------------------------------------------------------------ two writers
 

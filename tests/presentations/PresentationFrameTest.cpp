@@ -314,6 +314,44 @@ TEST_F(PresentationTest, UnreadablePictureIsReportedAndLeavesTheCoverEmpty)
     EXPECT_TRUE(Near(PdfReader::colorAtMm(cover, 40, 105, 0.48 * 297), Qt::white));
 }
 
+struct TitleCase {
+    const char* label;
+    int words;
+    bool lastShown;
+};
+
+class CoverTitleTest : public PresentationTest, public ::testing::WithParamInterface<TitleCase> {};
+
+// A title wider than the page wraps to three lines, then gets smaller, and
+// is cut with "…" only when even that cannot hold it.
+TEST_P(CoverTitleTest, StaysOnThePage)
+{
+    QStringList words;
+    for (int i = 0; i < GetParam().words; ++i)
+        words << QStringLiteral("Titelwort%1").arg(i);
+    auto* frame = Show<TEigenverbrauchFrame>(FrameId::Eigenverbrauch);
+    ASSERT_NE(frame, nullptr);
+    Child<QLineEdit>(frame, "EditStartseiteUeberschrift")->setText(words.join(' '));
+    PdfReader pdf(Print(frame));
+    ASSERT_TRUE(pdf.isOpen());
+    const double W = pdf.pageSizeMm(0).width(), H = pdf.pageSizeMm(0).height();
+    for (const auto& b : pdf.textBoxes(0)) {
+        EXPECT_GE(b.mm.left(), 0) << b.text.toStdString();
+        EXPECT_LE(b.mm.right(), W) << b.text.toStdString();
+        if (b.text.startsWith(QStringLiteral("Titelwort"))) {
+            EXPECT_LT(b.mm.bottom(), 0.24 * H) << "over the cover picture: " << b.text.toStdString();
+        }
+    }
+    const QString text = pdf.pageText(0);
+    EXPECT_TRUE(text.contains(words.first() + ' ')) << text.toStdString();
+    EXPECT_EQ(text.contains(words.last()), GetParam().lastShown) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cover, CoverTitleTest,
+                         ::testing::Values(TitleCase{"one_line", 2, true}, TitleCase{"three_lines", 9, true},
+                                           TitleCase{"smaller", 24, true}, TitleCase{"cut", 400, false}),
+                         tandrel::test::CaseName{});
+
 TEST(CoverPicture, WideCoverIsScaledToTheLimit)
 {
     using namespace tandrel::presentations;

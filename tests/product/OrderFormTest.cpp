@@ -1,6 +1,7 @@
 #include "app/Links.h"
 #include "product/KontaloBestellformular.h"
 #include "tests/product/ProductFixture.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/PdfReader.h"
 
 #include <QFileInfo>
@@ -173,6 +174,53 @@ TEST_F(OrderFormTest, ForeignCharactersAndOverlongFields)
                                                 std::abs(b.mm.left() - 20) < kTolerance && std::abs(b.mm.top() - 16) < kTolerance);
     EXPECT_TRUE(nameAtLeftMargin);
 }
+
+struct LongFieldCase {
+    const char* label;
+    const char* field;
+    QString text;
+    bool lastShown; // its last word is on the page
+    bool cut;       // a line of it ends in "…"
+};
+
+class OrderFormLongField : public OrderFormTest, public ::testing::WithParamInterface<LongFieldCase> {};
+
+QString ManyWords(int count)
+{
+    QStringList w;
+    for (int i = 0; i < count; ++i)
+        w << QStringLiteral("Wort%1").arg(i);
+    return w.join(' ');
+}
+
+// A field wider than its place wraps inside its box while the box has
+// lines to spare, else ends in "…"; nothing runs off the page.
+TEST_P(OrderFormLongField, StaysOnThePage)
+{
+    const LongFieldCase& c = GetParam();
+    auto fields = fullAddress();
+    fields[c.field] = c.text;
+    PdfReader pdf(writeForm(fields));
+    ASSERT_TRUE(pdf.isOpen());
+    const double W = pdf.pageSizeMm(0).width();
+    for (const auto& b : pdf.textBoxes(0)) {
+        EXPECT_GE(b.mm.left(), 0) << b.text.toStdString();
+        EXPECT_LE(b.mm.right(), W) << b.text.toStdString();
+    }
+    const QString text = pdf.pageText(0);
+    const QStringList words = c.text.split(' ');
+    EXPECT_TRUE(text.contains(words.first().left(20))) << text.toStdString();
+    EXPECT_EQ(text.contains(words.last()), c.lastShown) << text.toStdString();
+    EXPECT_EQ(text.contains(QStringLiteral("…")), c.cut) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, OrderFormLongField,
+    ::testing::Values(LongFieldCase{"remark_of_two_lines", "EditBemerkung1", ManyWords(12), true, false},
+                      LongFieldCase{"remark_beyond_the_box", "EditBemerkung2", ManyWords(30), false, true},
+                      LongFieldCase{"street_of_two_lines", "EditStrasse", ManyWords(16), true, true},
+                      LongFieldCase{"name_without_blanks", "EditName2", QString(120, QLatin1Char('N')), false, true}),
+    tandrel::test::CaseName{});
 
 TEST_F(OrderFormTest, CancelledChoiceWritesNothing)
 {

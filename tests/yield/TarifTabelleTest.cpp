@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"two_euro", "2,0", 2.0}, LineCase{"above_two_euro", "2,0001", 0.3303},
                       LineCase{"negative", "-0,1", 0.3303}, LineCase{"text", "neu", 0.3303},
                       LineCase{"empty", "", 0.3303}, LineCase{"infinity", "inf", 0.3303}, LineCase{"nan", "nan", 0.3303},
-                      LineCase{"huge", "1e308", 0.3303}),
+                      LineCase{"huge", "1e308", 0.3303}, LineCase{"tenth_with_a_point", "0.1", 0.3303},
+                      LineCase{"comma_then_point", "0,1.2", 0.3303}, LineCase{"two_numbers", "0,1 0,2", 0.3303},
+                      LineCase{"thousands_group", "0.001,5", 0.3303}),
     [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 TEST(TariffLines, PointSeparatorSystemReadsPoints)

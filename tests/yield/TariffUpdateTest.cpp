@@ -151,8 +151,37 @@ INSTANTIATE_TEST_SUITE_P(
                        Serve(s, Page("01.01.2012", r));
                    },
                    Expected{"01.01.2012", WithBadLines()}},
-        UpdateCase{"only_blank_lines", [](LoopbackHttpServer& s) { Serve(s, "\r\n\r\n   \r\n\t\r\n"); }, Expected{"", BuiltInRates()}},
-        UpdateCase{"missing_line_4", [](LoopbackHttpServer& s) { Serve(s, "EEG\nStand\n\n01.01.2012\n"); }, Expected{"", BuiltInRates()}},
+        // A reply that holds no table is a failed fetch, not a table of built-in rates.
+        UpdateCase{"only_blank_lines", [](LoopbackHttpServer& s) { Serve(s, "\r\n\r\n   \r\n\t\r\n"); }, std::nullopt},
+        UpdateCase{"missing_line_4", [](LoopbackHttpServer& s) { Serve(s, "EEG\nStand\n\n01.01.2012\n"); }, std::nullopt},
+        UpdateCase{"empty_body", [](LoopbackHttpServer& s) { Serve(s, ""); }, std::nullopt},
+        UpdateCase{"status_204", [](LoopbackHttpServer& s) { s.Reply(kPath, LoopbackHttpServer::Response(204, "")); }, std::nullopt},
+        UpdateCase{"html_page",
+                   [](LoopbackHttpServer& s) {
+                       QByteArray page = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n<title>Wartung</title>\n"
+                                         "</head>\n<body>\n<p>Die Seite wird gewartet.</p>\n";
+                       for (int i = 0; i < 20; ++i)
+                           page += "<p>0,25</p>\n";
+                       Serve(s, page + "</body>\n</html>\n");
+                   },
+                   std::nullopt},
+        UpdateCase{"noise_without_rates",
+                   [](LoopbackHttpServer& s) {
+                       QByteArray page;
+                       for (int i = 0; i < 30; ++i)
+                           page += "zq" + QByteArray::number(i * 7919 % 1000) + " xv\n";
+                       Serve(s, page);
+                   },
+                   std::nullopt},
+        UpdateCase{"date_of_65_characters", [](LoopbackHttpServer& s) { Serve(s, Page(QString(65, '1'), January2012Rates())); },
+                   std::nullopt},
+        UpdateCase{"rates_with_a_decimal_point",
+                   [](LoopbackHttpServer& s) {
+                       std::array<QString, 12> r;
+                       r.fill("0.1");
+                       Serve(s, Page("01.01.2012", r));
+                   },
+                   std::nullopt},
         UpdateCase{"windows_1252_date",
                    [](LoopbackHttpServer& s) {
                        QByteArray page = Page("Stand", January2012Rates());
