@@ -202,7 +202,7 @@ void TAnschreibenDialog::BuildControls()
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
-    BitBtnPdf = new QPushButton(QStringLiteral("PDF Erstellen"), this);
+    BitBtnPdf = new QPushButton(QStringLiteral("PDF erstellen"), this);
     BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
     BitBtnPdf->setDefault(true);
     connect(BitBtnPdf, &QPushButton::clicked, this, &QDialog::accept);
