@@ -171,7 +171,7 @@ TEST_P(RoofRenderings, AreRenderedForThePageAndSharedWhenTheyAgree)
 
     const QString file = TempFile(QStringLiteral("Papier-Haus"));
     const auto placements = tandrel::test::ImagePlacements(file);
-    ASSERT_EQ(placements.size(), 2u);
+    ASSERT_EQ(placements.size(), 3u); // walls, roof, building guide
     const double e = house.Parameters().RoofEavesSideLength() * MillimetresPerMetre(house.Parameters().Massstab);
     std::vector<QString> planes;
     for (const auto& p : placements[1])
