@@ -3,6 +3,7 @@
 #include "pdf/PdfWriter.h"
 #include "tests/paperhouse/PdfPlacements.h"
 #include "tests/support/PdfContent.h"
+#include "tests/paperhouse/PaperHouseTestData.h"
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
 
@@ -21,36 +22,9 @@ using namespace tandrel::paperhouse;
 using tandrel::test::PdfReader;
 using tandrel::test::PdfTextBox;
 
-QImage Solid(int w, int h, QColor c)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(c);
-    return img;
-}
-
-// What a roof planner with the black module and 20 modules on one side gives.
-TRoofPlannerData RoofPlanner()
-{
-    TRoofPlannerData r;
-    r.ModuleName = QStringLiteral("SI M260 black");
-    r.ModuleMaker = QStringLiteral("Solar Industries AG");
-    r.ModuleInternet = QStringLiteral("www.solarindustries-module.de");
-    r.ModuleWidth = 1.0;
-    r.ModuleHeight = 1.667;
-    r.ModulePowerWp = 260;
-    r.CountActiveModules = 20;
-    r.PlantPowerKWp = 5.2;
-    r.ModulePicture = Solid(100, 170, QColor(20, 24, 40));
-    r.MakerLogo = Solid(200, 80, QColor(0, 90, 160));
-    r.RoofWithModules = Solid(300, 130, QColor(0, 0, 255));
-    r.RoofSecondSide = Solid(300, 130, QColor(255, 0, 0));
-    return r;
-}
-
-QColor Colour(ColorRef c)
-{
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
+using tandrel::test::Colour;
+using tandrel::test::RoofPlanner;
+using tandrel::test::Solid;
 
 class PaperHousePdfTest : public tandrel::test::TestEnv {
 protected:
