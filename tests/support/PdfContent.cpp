@@ -223,7 +223,8 @@ PdfContentPage ParsePage(const QByteArray& stream, double pageHeightPt)
             path.clear();
         } else if (t == "Do") {
             const QPointF a = toMm(0, 0), b = toMm(1, 1);
-            page.pictures.push_back({QRectF(a, b).normalized(), order++});
+            const QString name = lastOperand.startsWith('/') ? QString::fromLatin1(lastOperand.mid(1)) : QString();
+            page.pictures.push_back({QRectF(a, b).normalized(), order++, name});
         }
         nums.clear();
         lastOperand.clear();

@@ -25,6 +25,7 @@ struct PdfPath {
 struct PdfPicture {
     QRectF mm;
     int order = 0;
+    QString name; // the XObject's name
 };
 
 struct PdfContentPage {
