@@ -1,6 +1,7 @@
 #include "drawing/ModelRep.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
 #include "drawing/DrawConventions.h"
 #include "drawing/PVElementeReps.h"
@@ -44,12 +45,16 @@ MModelRep::MModelRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t t
 
 MModelRep::~MModelRep() = default;
 
+MModelRep::MModelRep(const MModelRep& other)
+    : MBaseRep(other)
+    , ModellID(other.ModellID)
+    , m_view(other.m_view)
+{
+}
+
 MBaseRep& MModelRep::Clone(MStructur& target) const
 {
-    auto& m = target.Create<MModelRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(m);
-    m.SetView(m_view);
-    return m;
+    return target.CreateCopy(*this);
 }
 
 void MModelRep::LoadSettings(MKontaloRegistry&, const QString&)
@@ -102,14 +107,34 @@ void MModelRep::Draw3D(MVirtualView& view)
 
 // ---------------------------------------------------------------- PV model
 
+namespace {
+
+std::unique_ptr<MVirtualView> NewModelView()
+{
+    auto view = std::make_unique<MVirtualView>();
+    view->xver2d = 1000;
+    view->yver2d = 1000;
+    view->xdehnung2d = 1.0;
+    view->ydehnung2d = 1.0;
+    return view;
+}
+
+} // namespace
+
 MPVModelRep::MPVModelRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typeNum, double x, double y)
     : MModelRep(owner, objectID, typeNum, x, y)
-    , m_ownView(std::make_unique<MVirtualView>())
+    , m_ownView(NewModelView())
 {
-    m_ownView->xver2d = 1000;
-    m_ownView->yver2d = 1000;
-    m_ownView->xdehnung2d = 1.0;
-    m_ownView->ydehnung2d = 1.0;
+    SetView(m_ownView.get());
+}
+
+MPVModelRep::MPVModelRep(const MPVModelRep& other)
+    : MModelRep(other)
+    , Damaged(other.Damaged)
+    , m_ownView(NewModelView())
+{
+    if (other.View())
+        m_ownView->AssignView(*other.View());
     SetView(m_ownView.get());
 }
 
@@ -120,11 +145,7 @@ MPVModelRep::~MPVModelRep()
 
 MBaseRep& MPVModelRep::Clone(MStructur& target) const
 {
-    auto& m = target.Create<MPVModelRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(m);
-    if (View())
-        m.OwnView().AssignView(*View());
-    return m;
+    return target.CreateCopy(*this);
 }
 
 namespace {
@@ -234,29 +255,29 @@ void MBackPlaneRep::LoadPicture()
 
 MBaseRep& MBackPlaneRep::Clone(MStructur& target) const
 {
-    auto& b = target.Create<MBackPlaneRep>(FileName, ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(b);
-    return b;
+    return target.CreateCopy(*this); // shares the loaded picture
 }
+
+namespace {
+
+// Not cut to the line-edit limit: a path is kept whole.
+const MSettingsFields<MBackPlaneRep> kBackPlaneFields{
+    {QStringLiteral("BackBitmapFilename"), &MBackPlaneRep::FileName, QString(), kNoLengthLimit},
+};
+
+} // namespace
 
 void MBackPlaneRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        FileName = store.ReadString(key, QStringLiteral("BackBitmapFilename"), QString());
+    LoadGuarded(key, [&] {
+        kBackPlaneFields.Load(store, key, *this);
         LoadPicture();
-    } catch (const std::exception& e) {
-        // Reads keep their defaults; the drawing core never fails a load.
-        qCWarning(lcTandrelDrawing) << "background picture of" << key << "not loaded:" << e.what();
-    }
+    });
 }
 
 void MBackPlaneRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        store.WriteString(key, QStringLiteral("BackBitmapFilename"), FileName);
-    } catch (const RegistryError&) {
-        // The store reports the failure on closing.
-    }
+    SaveGuarded([&] { kBackPlaneFields.Save(store, key, *this); });
 }
 
 void MBackPlaneRep::Draw(MVirtualView& view)
@@ -340,7 +361,5 @@ void MMasstabRep::Draw(MVirtualView& view)
 
 MBaseRep& MMasstabRep::Clone(MStructur& target) const
 {
-    auto& m = target.Create<MMasstabRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(m);
-    return m;
+    return target.CreateCopy(*this);
 }
