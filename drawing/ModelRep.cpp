@@ -24,6 +24,13 @@ QString SubKey(const QString& key, int i)
     return key + QLatin1Char('\\') + QString::number(i);
 }
 
+// The model's own values; the count and the view around them stay with the
+// writer and the loader, which check them.
+const MSettingsFields<MModelRep> kModelFields{
+    {QStringLiteral("ModellName"), &MModelRep::Name1, QStringLiteral("- Modell -"), kNoLengthLimit},
+    {QStringLiteral("ModellID"), &MModelRep::ModellID, 10},
+};
+
 } // namespace
 
 // ---------------------------------------------------------------- model
@@ -65,8 +72,7 @@ void MModelRep::LoadSettings(MKontaloRegistry&, const QString&)
 void MModelRep::SaveSettings(MKontaloRegistry& /*store*/, const QString& key)
 {
     MKontaloRegistry store;
-    store.WriteString(key, QStringLiteral("ModellName"), Name1);
-    store.WriteInteger(key, QStringLiteral("ModellID"), ModellID);
+    kModelFields.Save(store, key, *this);
     store.WriteInteger(key, QStringLiteral("RepAnzahl"), m_structure.Count());
     const MVirtualView* view = View();
     store.WriteInteger(key, QStringLiteral("xver2d"), view ? view->xver2d : 0);
@@ -181,8 +187,7 @@ void MPVModelRep::LoadSettings(MKontaloRegistry& store, const QString& key)
             qCWarning(lcTandrelDrawing) << "model" << key << "claims" << n << "representations - not loaded";
             return;
         }
-        Name1 = store.ReadString(key, QStringLiteral("ModellName"), QStringLiteral("- Modell -"));
-        ModellID = store.ReadInteger(key, QStringLiteral("ModellID"), 10);
+        kModelFields.Load(store, key, *this);
         const double xd = store.ReadFloat(key, QStringLiteral("xdehnung2d"), 1);
         if (xd != 0 && View()) {
             const int xv = store.ReadInteger(key, QStringLiteral("xver2d"), 0);
