@@ -6,7 +6,6 @@
 #include "app/FInterfaceFrame.h"
 #include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
-#include "app/Links.h"
 #include "app/OneClick.h"
 #include "app/Pictures.h"
 #include "drawing/BaseObj.h"
