@@ -537,11 +537,11 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
         Frame2D->PaintBox->installEventFilter(this);
         m_watchedPaintBox = Frame2D->PaintBox;
         Frame2D->SetBackColor(m_model.Background);
-        ObjTypeManager = std::make_unique<MObjTypeManager>();
-        ObjTypeManager->Add(std::make_unique<MObjTypePVModul>());
+        m_objTypeManager = std::make_unique<MObjTypeManager>();
+        m_objTypeManager->Add(std::make_unique<MObjTypePVModul>());
         MStructur* structure = Frame2D->Structure();
         if (structure) {
-            structure->SetObjTypeManager(ObjTypeManager.get());
+            structure->SetObjTypeManager(m_objTypeManager.get());
 
             // 7. The roof.
             RoofArea = &structure->Create<MStandardFlaecheRep>(0, 0, 0.0, 0.0);

@@ -70,7 +70,6 @@ public:
     QPointer<TAnlagePlanung2DFrame> Frame2D;
     MStandardFlaecheRep* RoofArea = nullptr;
     MGruppeRep* ModuleGroup = nullptr;
-    std::unique_ptr<MObjTypeManager> ObjTypeManager;
 
     // Controls.
     QTabWidget* PageControlPlanung = nullptr;
@@ -166,6 +165,7 @@ private:
     // Finishes and frees the 2D frame with the roof and the group.
     void FreeFrame2D();
 
+    std::unique_ptr<MObjTypeManager> m_objTypeManager;
     tandrel::roof::TRoofPlannerModel m_model;
     QObject* m_watchedPaintBox = nullptr;
     bool m_initialized = false;
