@@ -1,11 +1,18 @@
 #include "app/KontaloRegistry.h"
+#include "drawing/Canvas.h"
+#include "drawing/Interaktoren.h"
 #include "drawing/PVElementeReps.h"
+#include "drawing/PVFlaecheReps.h"
 #include "drawing/Structur.h"
+#include "drawing/VirtualView.h"
 #include "roof/RoofCatalogue.h"
 #include "roof/RoofPlannerModel.h"
+#include "roof/RoofRendering.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/TestEnv.h"
 
+#include <QColor>
+#include <QStringList>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -294,6 +301,114 @@ TEST_F(RoofSettingsRoundTrip, EveryStoredValueComesBack)
     // Zoom and print resolution are not stored.
     EXPECT_EQ(read.ZoomPercent, 108);
     EXPECT_EQ(read.PrintResolution, 10);
+}
+
+// ------------------------------------------------------------ rendering
+
+// A drawing host without widgets: a screen canvas, a view and a structure.
+class DrawingHost : public MGraphicFrameHost {
+public:
+    MCanvas screen{600, 400};
+    MVirtualView view{&screen};
+    MStructur structure;
+    MBaseInteractorStack stack{QStringLiteral("Roof"), this};
+    QStringList status;
+    Qt::CursorShape cursor = Qt::CrossCursor;
+
+    MVirtualView* View() override { return &view; }
+    MStructur* Structure() override { return &structure; }
+    MSelectionList* Selection() override { return nullptr; }
+    MBaseInteractorStack* InteractorStack() override { return &stack; }
+    void ClearSelection() override {}
+    void SelectOnly(MBaseRep*) override {}
+    void AddToSelection(MBaseRep*) override {}
+    void NotifyOwner() override {}
+    void ShowContextMenu(int, int, MBaseStructur&) override {}
+    void Repaint() override {}
+    void UpdateScreen() override {}
+    void SetStatusText(const QString& text) override { status << text; }
+    void SetCursor(Qt::CursorShape c) override { cursor = c; }
+    Qt::CursorShape Cursor() const override { return cursor; }
+    tandrel::platform::ColorRef BackColor() const override { return 0xFFFFFF; }
+    void InteractorRemoved(MBaseInteractor*) override {}
+};
+
+struct RenderCase {
+    const char* label;
+    double eaves, gable;     // the roof, m
+    double scale;            // pixels per metre on the screen
+    int originX, originY;    // device point of world (0, 0)
+    int width, maxWidth;     // picture width asked for
+};
+
+class RoofRenderingTest : public ::testing::TestWithParam<RenderCase> {};
+
+// The roof fills the picture in its proportions, a blocked area on it lies
+// where it lies on the roof, and the screen is left as it was.
+TEST_P(RoofRenderingTest, TheRoofFillsThePicture)
+{
+    const RenderCase& c = GetParam();
+    constexpr tandrel::platform::ColorRef kRoof = 0x3050C0, kChimney = 0x20A020; // BGR
+    DrawingHost host;
+    host.view.xdehnung2d = host.view.ydehnung2d = c.scale;
+    host.view.xver2d = c.originX;
+    host.view.yver2d = c.originY;
+    auto& roof = host.structure.Create<MStandardFlaecheRep>(0, 0, 0.0, 0.0);
+    roof.Laenge1 = roof.Laenge3 = roof.XSize = c.eaves;
+    roof.Breite1 = roof.YSize = c.gable;
+    roof.BuildOutline(kFormRechteck);
+    roof.FillColor = roof.AuxColor2 = roof.PenColor = kRoof;
+    // A fifth of the roof's size, centred in its upper right quarter.
+    auto& chimney = host.structure.Create<MSperrFlaecheRep>(0, 0, 0.75 * c.eaves, 0.75 * c.gable);
+    chimney.Laenge1 = 0.2 * c.eaves;
+    chimney.Breite1 = 0.2 * c.gable;
+    chimney.Aussenabstand = 0;
+    chimney.ZeichneFlaecheAussen = chimney.ZeichneZweiteFlaeche = false;
+    chimney.BuildOutline(kFormRechteck);
+    chimney.FillColor = chimney.PenColor = kChimney;
+    host.structure.DrawAll(host.view);
+    const QImage screenBefore = host.screen.Image().copy();
+
+    const TRoofOnScreen onScreen = RoofOnScreen(host.view, c.eaves, c.gable);
+    EXPECT_EQ(onScreen.x0, c.originX);
+    EXPECT_EQ(onScreen.y0, c.originY);
+    EXPECT_NEAR(onScreen.w, c.eaves * c.scale, 1);
+    EXPECT_NEAR(onScreen.h, c.gable * c.scale, 1);
+    const QSize size = RoofPictureSize(onScreen.w, onScreen.h, c.width, c.maxWidth);
+    const QImage picture = RenderRoofImage(host, onScreen, size);
+    ASSERT_EQ(picture.size(), size);
+
+    auto at = [&](double x, double y) {
+        const QColor q(picture.pixel(int(x / c.eaves * (picture.width() - 1)),
+                                     int((1 - y / c.gable) * (picture.height() - 1))));
+        return tandrel::platform::rgbRef(q.red(), q.green(), q.blue());
+    };
+    for (const auto& [x, y] : {std::pair{0.05, 0.05}, {0.95, 0.05}, {0.05, 0.95}, {0.5, 0.5}, {0.95, 0.5}})
+        EXPECT_EQ(at(x * c.eaves, y * c.gable), kRoof) << x << ", " << y;
+    EXPECT_EQ(at(0.75 * c.eaves, 0.75 * c.gable), kChimney);
+    EXPECT_EQ(at(0.6 * c.eaves, 0.75 * c.gable), kRoof) << "left of the blocked area";
+
+    EXPECT_TRUE(host.screen.Image() == screenBefore) << "nothing drawn on the screen";
+    ASSERT_FALSE(host.status.isEmpty());
+    EXPECT_EQ(host.status.last(), QString()) << "the status line is cleared";
+    EXPECT_EQ(host.cursor, Qt::CrossCursor) << "the cursor is restored";
+    EXPECT_EQ(host.stack.Count(), 0) << "nothing is left on the stack";
+}
+
+INSTANTIATE_TEST_SUITE_P(Roofs, RoofRenderingTest,
+    ::testing::Values(RenderCase{"wide_roof_tenfold", 8, 4, 50, 100, 300, 4000, 0},
+                      RenderCase{"page_width", 8, 4, 50, 100, 300, 4000, 900},
+                      RenderCase{"high_roof", 2, 6, 40, 20, 350, 800, 0},
+                      RenderCase{"elsewhere_on_the_screen", 5, 3, 30, 300, 200, 1200, 0}),
+    CaseName{});
+
+TEST(RoofRendering, ARoofWithoutAreaHasNoPicture)
+{
+    DrawingHost host;
+    const TRoofOnScreen flat{10, 100, 200, 0};
+    EXPECT_TRUE(RenderRoofImage(host, flat, QSize(201, 1)).isNull());
+    EXPECT_TRUE(RenderRoofImage(host, TRoofOnScreen{10, 100, 200, 100}, QSize(0, 0)).isNull());
+    EXPECT_TRUE(host.status.isEmpty()) << "no interactor was made";
 }
 
 } // namespace
