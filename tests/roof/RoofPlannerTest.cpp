@@ -10,6 +10,7 @@
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
+#include "roof/IRoofPlanner.h"
 #include "roof/ImageBox.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
@@ -375,6 +376,54 @@ TEST_F(RoofPlannerTest, RenderRoofPictureDrawsTheRoofTenTimesFiner)
     EXPECT_TRUE(isTile(at(bare, 10.801, 5.9)));
     EXPECT_TRUE(frame->ModuleGroup->ShowModules);
 }
+
+struct InterfaceCase {
+    const char* label;
+    bool twoSides;
+    int maxWidth;
+};
+
+class RoofPlannerInterfaceTest : public RoofPlannerTest, public ::testing::WithParamInterface<InterfaceCase> {};
+
+// Other frames get the print pictures as their own: the same pixels as the
+// planner's print picture, which stays untouched.
+TEST_P(RoofPlannerInterfaceTest, GivesThePrintPicturesAndLeavesTheFramesOwn)
+{
+    Start();
+    frame->CheckBoxModuleauf2Dachseiten->setChecked(GetParam().twoSides);
+    auto* planner = qobject_cast<IRoofPlanner*>(static_cast<QObject*>(frame));
+    ASSERT_NE(planner, nullptr);
+    EXPECT_EQ(planner->ModulesOnTwoRoofSides(), GetParam().twoSides);
+    EXPECT_EQ(planner->CountActiveModules(), GetParam().twoSides ? 88 : 44);
+    const TRoofModuleData module = planner->ModuleData();
+    EXPECT_EQ(module.Name, QStringLiteral("SI M260 black"));
+    EXPECT_EQ(module.Internet, QString::fromLatin1(links::kModuleMakerWebSite));
+    EXPECT_DOUBLE_EQ(module.PowerWp, 260);
+    EXPECT_EQ(module.MakerLogoKey, 220);
+    EXPECT_TRUE(module.Picture == frame->ImagePVModulSIblack->Picture);
+
+    const TRoofPictures pictures = planner->RenderRoofPictures(GetParam().maxWidth);
+    EXPECT_TRUE(frame->ImagePrint->Picture.isNull());
+    EXPECT_TRUE(frame->ModuleGroup->ShowModules) << "restored";
+    ASSERT_FALSE(pictures.RoofWithModules.isNull());
+    if (GetParam().maxWidth > 0)
+        EXPECT_EQ(pictures.RoofWithModules.width(), GetParam().maxWidth + 1);
+    frame->RenderRoofPicture(true, GetParam().maxWidth);
+    EXPECT_TRUE(pictures.RoofWithModules == frame->ImagePrint->Picture);
+    frame->RenderRoofPicture(false, GetParam().maxWidth);
+    if (GetParam().twoSides) {
+        EXPECT_EQ(pictures.RoofSecondSide.cacheKey(), pictures.RoofWithModules.cacheKey()) << "one picture for both";
+    } else {
+        EXPECT_TRUE(pictures.RoofSecondSide == frame->ImagePrint->Picture);
+        EXPECT_FALSE(pictures.RoofSecondSide == pictures.RoofWithModules) << "the upper plane has no modules";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, RoofPlannerInterfaceTest,
+                         ::testing::Values(InterfaceCase{"one_side", false, 0},
+                                           InterfaceCase{"two_sides", true, 0},
+                                           InterfaceCase{"one_side_for_a_page", false, 1500}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // ------------------------------------------------------------ with the paper house
 
