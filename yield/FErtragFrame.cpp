@@ -2,6 +2,7 @@
 
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
+#include "app/FrameIds.h"
 #include "text/FormatText.h"
 #include "app/KontaloRegistry.h"
 #include "app/PlausibleRanges.h"
@@ -10,7 +11,7 @@
 #include "drawing/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
-#include "roof/FDachplanung2DFrame.h"
+#include "roof/IRoofPlanner.h"
 #include "yield/ErtragChart.h"
 #include "yield/HttpFetch.h"
 #include "yield/TariffReply.h"
@@ -183,7 +184,7 @@ void TErtragFrame::BuildControls()
     BitBtnKontalo->installEventFilter(this);
     connect(BitBtnKontalo, &QPushButton::clicked, this, [this] {
         if (Factory)
-            Factory->ShowFrame(1110);
+            Factory->ShowFrame(FrameId::KontaloProdukt);
     });
     topLayout->addWidget(BitBtnKontalo);
 
@@ -453,8 +454,8 @@ void TErtragFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFacto
     FrameDescription = QStringLiteral("Berechnung des Ertrages einer PV-Anlage");
     PageControlErtrag->setTabVisible(PageControlErtrag->indexOf(TabSheetOnlineAktualisierung), false);
 
-    if (!FindFrame(1630) && Factory) {
-        if (TBaseFrame* roof = Factory->CreateFrame(1630))
+    if (!FindFrame(FrameId::Dachplanung2D) && Factory) {
+        if (TBaseFrame* roof = Factory->CreateFrame(FrameId::Dachplanung2D))
             roof->setVisible(false);
         setVisible(true);
     }
@@ -554,12 +555,12 @@ void TErtragFrame::CopyFrame()
 
 std::optional<MRoofPlant> TErtragFrame::RoofPlant() const
 {
-    auto* roof = dynamic_cast<TDachplanung2DFrame*>(FindFrame(1630));
+    auto* roof = qobject_cast<IRoofPlanner*>(FindFrame(FrameId::Dachplanung2D));
     if (!roof)
         return std::nullopt;
     MRoofPlant plant;
     plant.PowerKWp = roof->PlantPowerKWp();
-    plant.EastWest = roof->CheckBoxModuleauf2Dachseiten && roof->CheckBoxModuleauf2Dachseiten->isChecked();
+    plant.EastWest = roof->ModulesOnTwoRoofSides();
     return plant;
 }
 
@@ -664,7 +665,7 @@ void TErtragFrame::SpeedButtonCloseJahresPanelClick()
 void TErtragFrame::BitBtnLeistungInfoClick()
 {
     if (Factory)
-        Factory->ShowFrame(1630);
+        Factory->ShowFrame(FrameId::Dachplanung2D);
 }
 
 void TErtragFrame::Recalculate()
