@@ -1,5 +1,5 @@
 #include "app/CommonFunctions.h"
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 #include "platform/Services.h"
 #include "tests/support/TestEnv.h"
 #include "tests/support/CaseName.h"

@@ -9,7 +9,7 @@
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
-#include "roof/ImageBox.h"
+#include "widgets/ImageBox.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
 
