@@ -7,7 +7,6 @@
 #include "app/KontaloRegistry.h"
 #include "app/PlausibleRanges.h"
 #include "app/Links.h"
-#include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -69,32 +68,6 @@ namespace {
 const QString kSection = QStringLiteral("ErtragFrame");
 const QString kUpdatePath = QStringLiteral("/Tandrel/eeg_aktualisierung_2011.php");
 
-// The stored values apart from the tariff rates.
-struct MErtragEinstellungen {
-    std::int32_t InbetriebnahmejahrIndex = 1;
-    std::int32_t SpezifischerErtragIndex = 3;
-    std::int32_t Eigenverbrauchsanteil = 3;
-    std::int32_t Stompreis = 20;
-    QString Aktualisierungsstand;
-    std::int32_t ColorLasche = 16182176;
-    std::int32_t ColorSeite = 16182176;
-};
-
-const MSettingsFields<MErtragEinstellungen>& EinstellungsFelder()
-{
-    using E = MErtragEinstellungen;
-    static const MSettingsFields<E> fields = {
-        {QStringLiteral("InbetriebnahmejahrIndex"), &E::InbetriebnahmejahrIndex, 1},
-        {QStringLiteral("SpezifischerErtragIndex"), &E::SpezifischerErtragIndex, 3},
-        {QStringLiteral("Eigenverbrauchsanteil"), &E::Eigenverbrauchsanteil, 3},
-        {QStringLiteral("Stompreis"), &E::Stompreis, 20},
-        {QStringLiteral("Aktualisierungsstand"), &E::Aktualisierungsstand, BuiltInAktualisierungsstand()},
-        {QStringLiteral("ColorLasche"), &E::ColorLasche, 16182176},
-        {QStringLiteral("ColorSeite"), &E::ColorSeite, 16182176},
-    };
-    return fields;
-}
-
 struct City {
     const char* name;
     int yield;
@@ -131,10 +104,16 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
     return b;
 }
 
+// The index if the list has such an entry, else −1 (none).
+int Listed(const QComboBox* box, int index)
+{
+    return index >= 0 && index < box->count() ? index : -1;
+}
+
 void SetIndex(QComboBox* box, int index)
 {
     const QSignalBlocker block(box);
-    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    box->setCurrentIndex(Listed(box, index));
 }
 
 void Fill(QComboBox* box, const QStringList& items)
@@ -462,15 +441,13 @@ void TErtragFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFacto
 
     FillComboBoxes();
     m_rechnung = MErtragRechnung();
-    m_tarife.Aktualisierungsstand = BuiltInAktualisierungsstand();
     FillCityList();
     LoadSettings();
-    if (m_tarife.Aktualisierungsstand.isEmpty())
-        m_tarife.Aktualisierungsstand = BuiltInAktualisierungsstand();
 
-    ComboBoxInbetriebnahmejahrChange();
-    ComboBoxSpezifischerErtragChange();
-    ComboBoxEigenverbrauchsanteilChange();
+    m_rechnung.SetPrice(m_model.Stompreis / 100.0);
+    ApplyPeriod();
+    ApplySpecificYield();
+    ApplyShare();
     m_initialised = true;
     Recalculate();
 }
@@ -509,33 +486,37 @@ void TErtragFrame::LoadSettings()
     MErtragEinstellungen e;
     {
         MKontaloRegistry reg;
-        EinstellungsFelder().Load(reg, kSection, e);
+        ErtragEinstellungsFelder().Load(reg, kSection, e);
         m_tarife.LoadRates(reg, kSection);
     }
-    SetIndex(ComboBoxInbetriebnahmejahr, e.InbetriebnahmejahrIndex);
-    SetIndex(ComboBoxSpezifischerErtrag, e.SpezifischerErtragIndex);
-    SetIndex(ComboBoxEigenverbrauchsanteil, e.Eigenverbrauchsanteil);
+    // A choice the list does not have is none.
+    e.InbetriebnahmejahrIndex = Listed(ComboBoxInbetriebnahmejahr, e.InbetriebnahmejahrIndex);
+    e.SpezifischerErtragIndex = Listed(ComboBoxSpezifischerErtrag, e.SpezifischerErtragIndex);
+    e.Eigenverbrauchsanteil = Listed(ComboBoxEigenverbrauchsanteil, e.Eigenverbrauchsanteil);
     // A stored price above the up-down's range is kept: prices have risen.
-    m_priceCents = int(plausible::kPriceCents.Hold(e.Stompreis, MErtragEinstellungen().Stompreis));
-    SetPriceCents(m_priceCents);
-    EditStrompreis->setText(QString::number(m_priceCents));
-    m_tarife.Aktualisierungsstand = e.Aktualisierungsstand;
-    m_colorLasche = e.ColorLasche;
-    m_colorSeite = e.ColorSeite;
+    e.Stompreis = int(plausible::kPriceCents.Hold(e.Stompreis, MErtragEinstellungen().Stompreis));
+    if (e.Aktualisierungsstand.isEmpty())
+        e.Aktualisierungsstand = BuiltInAktualisierungsstand();
+    m_model = e;
+    m_tarife.Aktualisierungsstand = m_model.Aktualisierungsstand;
+    ShowModel();
+}
+
+void TErtragFrame::ShowModel()
+{
+    SetIndex(ComboBoxInbetriebnahmejahr, m_model.InbetriebnahmejahrIndex);
+    SetIndex(ComboBoxSpezifischerErtrag, m_model.SpezifischerErtragIndex);
+    SetIndex(ComboBoxEigenverbrauchsanteil, m_model.Eigenverbrauchsanteil);
+    const QSignalBlocker blockUpDown(UpDownStrompreis);
+    UpDownStrompreis->setValue(m_model.Stompreis);
+    const QSignalBlocker blockEdit(EditStrompreis);
+    EditStrompreis->setText(QString::number(m_model.Stompreis));
 }
 
 void TErtragFrame::FinishFrame()
 {
-    MErtragEinstellungen e;
-    e.InbetriebnahmejahrIndex = ComboBoxInbetriebnahmejahr->currentIndex();
-    e.SpezifischerErtragIndex = ComboBoxSpezifischerErtrag->currentIndex();
-    e.Eigenverbrauchsanteil = ComboBoxEigenverbrauchsanteil->currentIndex();
-    e.Stompreis = m_priceCents;
-    e.Aktualisierungsstand = m_tarife.Aktualisierungsstand;
-    e.ColorLasche = m_colorLasche;
-    e.ColorSeite = m_colorSeite;
     MKontaloRegistry reg;
-    EinstellungsFelder().Save(reg, kSection, e);
+    ErtragEinstellungsFelder().Save(reg, kSection, m_model);
     m_tarife.SaveRates(reg, kSection);
     TBaseFrame::FinishFrame();
 }
@@ -544,7 +525,7 @@ void TErtragFrame::ActivateFrame()
 {
     TBaseFrame::ActivateFrame();
     if (m_initialised)
-        ComboBoxSpezifischerErtragChange();
+        ApplySpecificYield();
 }
 
 void TErtragFrame::CopyFrame()
@@ -566,7 +547,13 @@ std::optional<MRoofPlant> TErtragFrame::RoofPlant() const
 
 void TErtragFrame::ComboBoxInbetriebnahmejahrChange()
 {
-    m_rechnung.ApplyPeriod(m_tarife, ComboBoxInbetriebnahmejahr->currentIndex());
+    m_model.InbetriebnahmejahrIndex = ComboBoxInbetriebnahmejahr->currentIndex();
+    ApplyPeriod();
+}
+
+void TErtragFrame::ApplyPeriod()
+{
+    m_rechnung.ApplyPeriod(m_tarife, m_model.InbetriebnahmejahrIndex);
     GroupBoxGrundlagenEEG->setTitle(m_rechnung.GrundlagenCaption());
     LabelEEG->setText(m_rechnung.EegText());
     LabelBonusUnter->setText(m_rechnung.BonusUnterText());
@@ -577,13 +564,25 @@ void TErtragFrame::ComboBoxInbetriebnahmejahrChange()
 
 void TErtragFrame::ComboBoxSpezifischerErtragChange()
 {
-    m_rechnung.DeriveSpecificYield(ComboBoxSpezifischerErtrag->currentIndex(), RoofPlant());
+    m_model.SpezifischerErtragIndex = ComboBoxSpezifischerErtrag->currentIndex();
+    ApplySpecificYield();
+}
+
+void TErtragFrame::ApplySpecificYield()
+{
+    m_rechnung.DeriveSpecificYield(m_model.SpezifischerErtragIndex, RoofPlant());
     Recalculate();
 }
 
 void TErtragFrame::ComboBoxEigenverbrauchsanteilChange()
 {
-    m_rechnung.SetShare(ComboBoxEigenverbrauchsanteil->currentIndex());
+    m_model.Eigenverbrauchsanteil = ComboBoxEigenverbrauchsanteil->currentIndex();
+    ApplyShare();
+}
+
+void TErtragFrame::ApplyShare()
+{
+    m_rechnung.SetShare(m_model.Eigenverbrauchsanteil);
     const bool price = m_rechnung.Anteil != 0;
     LabelEingesparterStrompreis->setEnabled(price);
     EditStrompreis->setEnabled(price);
@@ -605,15 +604,15 @@ void TErtragFrame::EditStrompreisChange()
 
 void TErtragFrame::SetPriceCents(int cents)
 {
-    m_priceCents = int(plausible::kPriceCents.Hold(cents, m_priceCents));
-    m_rechnung.SetPrice(m_priceCents / 100.0);
+    m_model.Stompreis = int(plausible::kPriceCents.Hold(cents, m_model.Stompreis));
+    m_rechnung.SetPrice(m_model.Stompreis / 100.0);
     const QSignalBlocker block(UpDownStrompreis);
-    UpDownStrompreis->setValue(m_priceCents);
+    UpDownStrompreis->setValue(m_model.Stompreis);
 }
 
 void TErtragFrame::EditStrompreisLeave()
 {
-    const QString shown = QString::number(m_priceCents);
+    const QString shown = QString::number(m_model.Stompreis);
     if (EditStrompreis->text() != shown)
         EditStrompreis->setText(shown);
 }
@@ -752,8 +751,9 @@ void TErtragFrame::ShowLines()
 void TErtragFrame::ApplyTariffUpdate()
 {
     m_tarife = TarifTabelleAusZeilen(m_lines);
+    m_model.Aktualisierungsstand = m_tarife.Aktualisierungsstand;
     LabelAktualisierungInfo->setText(FormatText(QStringLiteral("Aktualisierung durchgeführt, Stand: %s"), {m_tarife.Aktualisierungsstand}));
-    ComboBoxInbetriebnahmejahrChange();
+    ApplyPeriod();
 }
 
 void TErtragFrame::resizeEvent(QResizeEvent* event)
