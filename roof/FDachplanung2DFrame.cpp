@@ -18,10 +18,14 @@
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
+#include "roof/DEigenesModulDlg.h"
+#include "roof/OwnModules.h"
 #include "roof/RoofCatalogue.h"
 #include "widgets/ImageBox.h"
 
+#include "platform/Dialogs.h"
 #include "platform/Logging.h"
+#include "platform/Services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -35,6 +39,8 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTransform>
 #include <QScrollArea>
 #include <QStyle>
 #include <QSpinBox>
@@ -247,6 +253,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     period->addWidget(label(QStringLiteral("Modulen"), module, "LabelModulen"));
     period->addStretch(1);
     moduleGrid->addLayout(period, 5, 0, 1, 2);
+    BuildModuleChoiceControls(moduleGrid, 6);
     moduleGrid->setColumnStretch(1, 1);
 
     // Result.
@@ -332,6 +339,8 @@ void TDachplanung2DFrame::BuildPlanningPage()
         if (m_filling)
             return;
         m_model.ModuleIndex = index;
+        BitBtnModulBearbeiten->setEnabled(SelectedOwnModule() >= 0);
+        BitBtnModulLoeschen->setEnabled(SelectedOwnModule() >= 0);
         RefreshFrame();
     });
     connect(CheckBoxModuleauf2Dachseiten, &QCheckBox::toggled, this, [this] { RefreshFrame(); });
@@ -344,6 +353,127 @@ void TDachplanung2DFrame::BuildPlanningPage()
     const int bar = ScrollBoxRechts->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBoxRechts);
     ScrollBoxRechts->setFixedWidth(std::max(ScrollBoxRechts->width(), PanelDachplanungRechts->minimumSizeHint().width() + bar +
                                                                           2 * ScrollBoxRechts->frameWidth()));
+}
+
+void TDachplanung2DFrame::BuildModuleChoiceControls(QGridLayout* grid, int row)
+{
+    QWidget* parent = grid->parentWidget();
+    auto* orientation = new QHBoxLayout;
+    orientation->addWidget(new QLabel(QStringLiteral("Module:"), parent));
+    RadioButtonHochkant = new QRadioButton(QStringLiteral("hochkant"), parent);
+    RadioButtonHochkant->setObjectName(QStringLiteral("RadioButtonHochkant"));
+    RadioButtonQuer = new QRadioButton(QStringLiteral("quer"), parent);
+    RadioButtonQuer->setObjectName(QStringLiteral("RadioButtonQuer"));
+    RadioButtonHochkant->setChecked(true);
+    auto* orientationGroup = new QButtonGroup(this);
+    orientationGroup->addButton(RadioButtonHochkant);
+    orientationGroup->addButton(RadioButtonQuer);
+    orientation->addWidget(RadioButtonHochkant);
+    orientation->addWidget(RadioButtonQuer);
+    orientation->addStretch(1);
+    grid->addLayout(orientation, row, 0, 1, 2);
+    connect(RadioButtonQuer, &QRadioButton::toggled, this, [this](bool quer) {
+        if (m_filling)
+            return;
+        m_model.ModuleOrientation = quer ? 1 : 0;
+        RefreshFrame();
+    });
+
+    auto* own = new QHBoxLayout;
+    auto add = [&](const QString& text, const char* name) {
+        auto* b = new QPushButton(text, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        own->addWidget(b);
+        return b;
+    };
+    BitBtnEigenesModul = add(QStringLiteral("Eigenes Modul..."), "BitBtnEigenesModul");
+    BitBtnModulBearbeiten = add(QStringLiteral("Bearbeiten..."), "BitBtnModulBearbeiten");
+    BitBtnModulLoeschen = add(QStringLiteral("Löschen"), "BitBtnModulLoeschen");
+    own->addStretch(1);
+    grid->addLayout(own, row + 1, 0, 1, 2);
+    connect(BitBtnEigenesModul, &QPushButton::clicked, this, [this] { EigenesModulClick(); });
+    connect(BitBtnModulBearbeiten, &QPushButton::clicked, this, [this] { ModulBearbeitenClick(); });
+    connect(BitBtnModulLoeschen, &QPushButton::clicked, this, [this] { ModulLoeschenClick(); });
+}
+
+void TDachplanung2DFrame::FillModuleList()
+{
+    m_filling = true;
+    ComboBoxModulauswahl->clear();
+    const roof::TRoofModule kept = m_model.Module;
+    const int count = kModuleCount + int(m_model.OwnModules.size());
+    for (int i = 0; i < count; ++i) {
+        roof::SelectModule(i, m_model.OwnModules, m_model.Module);
+        ComboBoxModulauswahl->addItem(QStringLiteral("%1 (%2 Wp)").arg(m_model.Module.Name).arg(m_model.Module.PowerWp));
+    }
+    m_model.Module = kept;
+    m_model.ModuleIndex = roof::ListIndex(m_model.ModuleIndex, count);
+    ComboBoxModulauswahl->setCurrentIndex(m_model.ModuleIndex);
+    m_filling = false;
+    const bool ownSelected = SelectedOwnModule() >= 0;
+    BitBtnModulBearbeiten->setEnabled(ownSelected);
+    BitBtnModulLoeschen->setEnabled(ownSelected);
+    BitBtnEigenesModul->setEnabled(int(m_model.OwnModules.size()) < roof::kOwnModuleMax);
+}
+
+int TDachplanung2DFrame::SelectedOwnModule() const
+{
+    const int i = m_model.ModuleIndex - kModuleCount;
+    return i >= 0 && i < int(m_model.OwnModules.size()) ? i : -1;
+}
+
+void TDachplanung2DFrame::SaveOwnModules()
+{
+    MKontaloRegistry reg;
+    roof::SaveOwnModules(reg, QString::fromLatin1(kSection), m_model.OwnModules);
+    reg.WriteInteger(kSection, QStringLiteral("ModulNummer"), m_model.ModuleIndex);
+}
+
+void TDachplanung2DFrame::EigenesModulClick()
+{
+    if (int(m_model.OwnModules.size()) >= roof::kOwnModuleMax) {
+        tandrel::platform::dialogs().showMessage(
+            QStringLiteral("Es können höchstens %1 eigene Module angelegt werden.").arg(roof::kOwnModuleMax));
+        return;
+    }
+    TEigenesModulDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_model.OwnModules.push_back(dialog.Module());
+    m_model.ModuleIndex = kModuleCount + int(m_model.OwnModules.size()) - 1;
+    FillModuleList();
+    SaveOwnModules();
+    RefreshFrame();
+}
+
+void TDachplanung2DFrame::ModulBearbeitenClick()
+{
+    const int own = SelectedOwnModule();
+    if (own < 0)
+        return;
+    TEigenesModulDlg dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Eigenes Modul bearbeiten"));
+    dialog.SetModule(m_model.OwnModules[size_t(own)]);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_model.OwnModules[size_t(own)] = dialog.Module();
+    FillModuleList();
+    SaveOwnModules();
+    RefreshFrame();
+}
+
+void TDachplanung2DFrame::ModulLoeschenClick()
+{
+    const int own = SelectedOwnModule();
+    if (own < 0 ||
+        !tandrel::platform::dialogs().askYesNo(
+            QStringLiteral("Das Modul „%1“ löschen?").arg(m_model.OwnModules[size_t(own)].Name)))
+        return;
+    m_model.OwnModules.erase(m_model.OwnModules.begin() + own);
+    m_model.ModuleIndex = 0;
+    FillModuleList();
+    SaveOwnModules();
+    RefreshFrame();
 }
 
 void TDachplanung2DFrame::BuildModulePage()
@@ -473,7 +603,9 @@ void TDachplanung2DFrame::BuildModulePage()
 bool TDachplanung2DFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == LabelLinkModulhersteller && event->type() == QEvent::MouseButtonRelease) {
-        OpenURL(LabelLinkModulhersteller->text());
+        // An own module has no address.
+        if (!LabelLinkModulhersteller->text().isEmpty())
+            OpenURL(LabelLinkModulhersteller->text());
         return true;
     }
     // Moving or editing a blocked area in the 2D frame repaints it: the
@@ -588,6 +720,7 @@ void TDachplanung2DFrame::LoadSettings()
 {
     MKontaloRegistry reg;
     roof::LoadRoofPlannerModel(reg, QString::fromLatin1(kSection), m_model);
+    FillModuleList();
     CheckBoxModuleauf2Dachseiten->setChecked(reg.ReadBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), false));
     ShowModel();
     SelectCovering(m_model.CoveringIndex);
@@ -601,6 +734,7 @@ void TDachplanung2DFrame::SaveSettings()
         m_model.Background = Frame2D->BackColor();
     MKontaloRegistry reg;
     roof::RoofPlannerFields().Save(reg, QString::fromLatin1(kSection), m_model);
+    roof::SaveOwnModules(reg, QString::fromLatin1(kSection), m_model.OwnModules);
     reg.WriteBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), ModulesOnTwoRoofSides());
 }
 
@@ -610,6 +744,7 @@ void TDachplanung2DFrame::ShowModel()
     ComboBoxDacheindeckungAuswahl->setCurrentIndex(m_model.CoveringIndex);
     ComboBoxModulauswahl->setCurrentIndex(m_model.ModuleIndex);
     UpDownColCountPeriode->setValue(m_model.ColCountPeriode);
+    (m_model.ModuleOrientation == 1 ? RadioButtonQuer : RadioButtonHochkant)->setChecked(true);
     m_filling = false;
     const std::pair<QToolButton*, int> zoom[] = {
         {SpeedButtonAnzeige100, 108}, {SpeedButtonAnzeige200, 200}, {SpeedButtonAnzeige300, 300}};
@@ -643,8 +778,15 @@ void TDachplanung2DFrame::SelectCovering(int index)
 
 void TDachplanung2DFrame::SelectModule(int index)
 {
-    if (roof::SelectModule(index, m_model.Module)) {
-        ImagePVModulVerwendet->SetPicture(Picture(m_model.Module.Picture));
+    if (roof::SelectModule(index, m_model.OwnModules, m_model.Module)) {
+        const bool own = m_model.Module.Picture.isEmpty();
+        QImage picture = own ? roof::OwnModulePicture(m_model.Module) : Picture(m_model.Module.Picture);
+        // Laid across, the module's picture turns with it.
+        if (m_model.ModuleOrientation == 1)
+            picture = picture.transformed(QTransform().rotate(90));
+        ImagePVModulVerwendet->SetPicture(picture);
+        if (own)
+            ImageHerstellerLogo->SetPicture(QImage());
         if (ModuleGroup) {
             ModuleGroup->RowDistance = m_model.Module.Gap;
             ModuleGroup->ColDistance = m_model.Module.Gap;
@@ -712,8 +854,8 @@ void TDachplanung2DFrame::ApplyRoofGeometry()
 
 void TDachplanung2DFrame::SetRasterCounts()
 {
-    const roof::TRasterCounts counts = roof::RasterCounts(RoofEaves(), RoofGable(), m_model.Module.Width,
-                                                          m_model.Module.Height, ModuleGroup->ColDistance,
+    const roof::TRasterCounts counts = roof::RasterCounts(RoofEaves(), RoofGable(), roof::LaidModuleWidth(m_model),
+                                                          roof::LaidModuleHeight(m_model), ModuleGroup->ColDistance,
                                                           ModuleGroup->RowDistance);
     ModuleGroup->RowCount = counts.rows;
     ModuleGroup->ColCount = counts.cols;
@@ -776,8 +918,8 @@ void TDachplanung2DFrame::RefreshFrame()
 
         // 3. The raster anew.
         ModuleGroup->Structure().FreeAll();
-        ModuleGroup->ElementBreite = m_model.Module.Width;
-        ModuleGroup->ElementHoehe = m_model.Module.Height;
+        ModuleGroup->ElementBreite = roof::LaidModuleWidth(m_model);
+        ModuleGroup->ElementHoehe = roof::LaidModuleHeight(m_model);
         ModuleGroup->FillColor = HouseSolarColor();
         SetRasterCounts();
         ModuleGroup->ColCountAnfang = m_model.ColCountPeriode;
@@ -867,8 +1009,9 @@ TRoofModuleData TDachplanung2DFrame::ModuleData() const
     d.Name = m.Name;
     d.Maker = m.Maker;
     d.Internet = m.Internet;
-    d.Width = m.Width;
-    d.Height = m.Height;
+    // As laid on the roof: the legend and the folded model follow the orientation.
+    d.Width = roof::LaidModuleWidth(m_model);
+    d.Height = roof::LaidModuleHeight(m_model);
     d.PowerWp = m.PowerWp;
     d.MakerLogoKey = m.MakerLogoKey;
     d.Picture = ImagePVModulVerwendet->Picture;

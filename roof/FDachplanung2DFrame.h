@@ -17,6 +17,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QScrollArea;
 class QSpinBox;
 class QTabWidget;
@@ -120,6 +121,12 @@ public:
     QPushButton* BitBtnHaus3D = nullptr;
     QPushButton* BitBtnPVErtrag = nullptr;
     QPushButton* BitBtnZurPVErtragsrechnung = nullptr;
+    // Module orientation and the installer's own modules.
+    QRadioButton* RadioButtonHochkant = nullptr;
+    QRadioButton* RadioButtonQuer = nullptr;
+    QPushButton* BitBtnEigenesModul = nullptr;
+    QPushButton* BitBtnModulBearbeiten = nullptr;
+    QPushButton* BitBtnModulLoeschen = nullptr;
     QFrame* PanelPVModul[4] = {};
     QFrame* PanelPVModulKatalog = nullptr;
 
@@ -128,6 +135,11 @@ public:
     void SolarfarbeClick();
     void HintergrundfarbeClick();
     void SetZoom(int percent);
+    // "Eigenes Modul...": adds an own module after the catalogue's and selects it.
+    void EigenesModulClick();
+    // Edits or deletes the selected own module.
+    void ModulBearbeitenClick();
+    void ModulLoeschenClick();
 
 protected:
     // The maker's link label opens its address.
@@ -147,6 +159,13 @@ private:
 
     void BuildPlanningPage();
     void BuildModulePage();
+    // The orientation and own-module controls below the module list, from row on.
+    void BuildModuleChoiceControls(class QGridLayout* grid, int row);
+    // The catalogue's modules, then the own ones; keeps the selection.
+    void FillModuleList();
+    // The selected module's index among the own modules; -1 for none.
+    int SelectedOwnModule() const;
+    void SaveOwnModules();
     // The roof area's size, edge and covering.
     void ApplyRoofGeometry();
     // Rows and columns of the current module with the group's gaps.

@@ -91,6 +91,18 @@ bool SelectModule(int index, TRoofModule& module)
     return true;
 }
 
+bool SelectModule(int index, const std::vector<TRoofModule>& own, TRoofModule& module)
+{
+    const int i = index - kModuleCount;
+    if (i < 0 || i >= int(own.size()))
+        return SelectModule(index, module);
+    module = own[size_t(i)];
+    module.Internet.clear();
+    module.MakerLogoKey = -1;
+    module.Picture.clear();
+    return true;
+}
+
 int ListIndex(int index, int count)
 {
     return index >= 0 && index < count ? index : -1;

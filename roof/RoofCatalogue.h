@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/ColorRef.h"
+
 #include <QSize>
 #include <QString>
+#include <vector>
 
 class MGruppeRep;
 class MStructur;
@@ -30,6 +33,8 @@ struct TRoofModule {
     int MakerLogoKey = -1; // picture key of the maker's logo minus 20000; -1 for none
     QString Picture;       // picture name
     double Gap = 0.03;     // between rows and between columns, m
+    // The installer's own modules have no picture: their face is drawn in this colour.
+    tandrel::platform::ColorRef FaceColor = tandrel::platform::rgbRef(28, 36, 64);
 };
 
 // The catalogue's covering at index. Outside the list "Ziegel" with the
@@ -39,6 +44,10 @@ bool SelectCovering(int index, TRoofCovering& covering);
 // keeping the maker's logo, the picture and the gap (and the maker's
 // address, which is the caller's to set); false then.
 bool SelectModule(int index, TRoofModule& module);
+
+// The catalogue's modules, then the installer's own: index kModuleCount is
+// the first own module. Outside both the test module as above.
+bool SelectModule(int index, const std::vector<TRoofModule>& own, TRoofModule& module);
 
 // A list index as the list holds it: -1 when outside.
 int ListIndex(int index, int count);

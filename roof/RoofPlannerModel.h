@@ -5,6 +5,7 @@
 #include "roof/RoofCatalogue.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace tandrel::roof {
 
@@ -19,6 +20,10 @@ struct TRoofPlannerModel {
     TRoofCovering Covering;
     std::int32_t ModuleIndex = 0; // -1 outside the list
     TRoofModule Module;
+    // 0 hochkant (upright), 1 quer (width and height exchanged on the roof).
+    std::int32_t ModuleOrientation = 0;
+    // The installer's own modules, in the list after the catalogue's.
+    std::vector<TRoofModule> OwnModules;
     std::int32_t ColCountPeriode = 12;
     std::int32_t ZoomPercent = 108;
     // The rendered roof picture is this many times finer than its control.
@@ -32,5 +37,9 @@ const MSettingsFields<TRoofPlannerModel>& RoofPlannerFields();
 // Reads the section into model and holds the values to what the controls
 // can show: indices outside the lists become -1, the period its range.
 void LoadRoofPlannerModel(MKontaloRegistry& store, const QString& section, TRoofPlannerModel& model);
+
+// The module's measures as laid on the roof, metres.
+double LaidModuleWidth(const TRoofPlannerModel& model);
+double LaidModuleHeight(const TRoofPlannerModel& model);
 
 } // namespace tandrel::roof

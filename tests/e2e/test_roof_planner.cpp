@@ -34,4 +34,68 @@ TEST_F(ProgramTest, RoofPlannerWithTwoRoofSides)
     EXPECT_EQ(reg.ReadInteger("Dachplanung2DFrame", "ColCountPeriode", -1), 12);
 }
 
+// The default house's roof is 11.2 m × 4.757 m; the usable area keeps 0.2 m
+// from every edge, 10.8 m × 4.357 m. The default module SI M260 black is
+// 1.0 m × 1.667 m with 1 cm gaps. Upright: trunc(10.8 / 1.01) = 10 columns,
+// trunc(4.357 / 1.677) = 2 rows, 20 modules. Across (1.667 m × 1.0 m):
+// trunc(10.8 / 1.677) = 6 columns, trunc(4.357 / 1.01) = 4 rows, 24 modules,
+// 24 × 260 Wp = 6.24 kWp.
+TEST_F(ProgramTest, ModulesAcrossExchangeWidthAndHeightAndStay)
+{
+    GermanLocale german;
+    const QString grab = tempDir.path() + "/roof-quer.png";
+    Run r = run({"show 1630", "print RadioButtonHochkant", "print LabelAnzahlmodule", "check RadioButtonQuer 1",
+                 "print LabelAnzahlmodule", "print LabelAnlagenleistung", "grab " + grab, "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog, (QStringList{"RadioButtonHochkant=1", "LabelAnzahlmodule=20 ", "LabelAnzahlmodule=24 ",
+                                        "LabelAnlagenleistung=6,2 kWp"}));
+    EXPECT_TRUE(r.dialogLog.isEmpty()) << r.dialogLog.join('\n').toStdString();
+    EXPECT_GE(QImage(grab).width(), 400);
+    {
+        MKontaloRegistry reg;
+        EXPECT_EQ(reg.ReadInteger("Dachplanung2DFrame", "Modulausrichtung", -1), 1);
+    }
+    // After a restart the modules lie across again; back upright gives 20.
+    r = run({"show 1630", "print RadioButtonQuer", "print LabelAnzahlmodule", "check RadioButtonHochkant 1",
+             "print LabelAnzahlmodule", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog,
+              (QStringList{"RadioButtonQuer=1", "LabelAnzahlmodule=24 ", "LabelAnzahlmodule=20 "}));
+}
+
+// An own module of 1.1 m × 1.7 m, 400 Wp, 2 cm gaps on the same usable area
+// (10.8 m × 4.357 m): trunc(10.8 / 1.12) = 9 columns, trunc(4.357 / 1.72) = 2
+// rows, 18 modules, 18 × 400 Wp = 7.2 kWp. A width below 0.3 m is refused
+// with a message and the dialog stays open.
+TEST_F(ProgramTest, OwnModuleGivesItsCountAndPowerAndIsKept)
+{
+    GermanLocale german;
+    const QString dialogGrab = tempDir.path() + "/own-module.png";
+    Run r = run({"show 1630", "click BitBtnEigenesModul", "set EditModulName Sonne 400",
+                 "set EditModulHersteller Dach & Sonne GmbH", "set EditModulBreite 0,2", "set EditModulHoehe 1,7",
+                 "set EditModulLeistung 400", "set EditModulAbstand 0,02", "click BitBtnOK",
+                 "set EditModulBreite 1,1", "grab " + dialogGrab + " EigenesModulDlg", "click BitBtnOK",
+                 "print ComboBoxModulauswahl", "print LabelAnzahlmodule", "print LabelAnlagenleistung",
+                 "print BitBtnModulLoeschen", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.dialogLog, QStringList{"Die Modulbreite muss eine Zahl von 0,3 bis 3 m sein."});
+    EXPECT_EQ(r.scriptLog, (QStringList{"ComboBoxModulauswahl=Sonne 400 (400 Wp)", "LabelAnzahlmodule=18 ",
+                                        "LabelAnlagenleistung=7,2 kWp", "BitBtnModulLoeschen=Löschen"}));
+    EXPECT_GE(QImage(dialogGrab).width(), 200);
+    {
+        MKontaloRegistry reg;
+        // After the three catalogue modules.
+        EXPECT_EQ(reg.ReadInteger("Dachplanung2DFrame", "ModulNummer", -1), 3);
+    }
+    // Kept over a restart; deleting it goes back to the first catalogue module.
+    r = run({"show 1630", "print ComboBoxModulauswahl", "print LabelAnzahlmodule", "click BitBtnModulLoeschen",
+             "print ComboBoxModulauswahl", "print LabelAnzahlmodule", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog, (QStringList{"ComboBoxModulauswahl=Sonne 400 (400 Wp)", "LabelAnzahlmodule=18 ",
+                                        "ComboBoxModulauswahl=SI M260 black (260 Wp)", "LabelAnzahlmodule=20 "}));
+    EXPECT_EQ(r.dialogLog, QStringList{"Das Modul „Sonne 400“ löschen?"});
+    MKontaloRegistry reg;
+    EXPECT_EQ(reg.ReadInteger("Dachplanung2DFrame", "EigeneModuleAnzahl", -1), 0);
+}
+
 } // namespace
