@@ -33,7 +33,7 @@ TEigenesModulDlg::TEigenesModulDlg(QWidget* parent) : QDialog(parent)
     EditModulName = edit("EditModulName", QStringLiteral("&Name:"), roof::kOwnModuleNameMax);
     EditModulHersteller = edit("EditModulHersteller", QStringLiteral("&Hersteller:"), roof::kOwnModuleNameMax);
     EditModulBreite = edit("EditModulBreite", QStringLiteral("&Breite (m):"), 20);
-    EditModulHoehe = edit("EditModulHoehe", QStringLiteral("Hö&he (m):"), 20);
+    EditModulHoehe = edit("EditModulHoehe", QStringLiteral("Höh&e (m):"), 20);
     EditModulLeistung = edit("EditModulLeistung", QStringLiteral("&Leistung (Wp):"), 20);
     EditModulAbstand = edit("EditModulAbstand", QStringLiteral("&Abstand (m):"), 20);
     auto* colorRow = new QHBoxLayout;

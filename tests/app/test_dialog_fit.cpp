@@ -12,6 +12,7 @@
 #include "drawing/FAnlagePlanung2DFrame.h"
 #include "drawing/PVElementeReps.h"
 #include "drawing/Structur.h"
+#include "roof/DEigenesModulDlg.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/TestEnv.h"
@@ -70,6 +71,8 @@ std::vector<DialogCase> dialogCases()
         {"Info", "", [](TMainForm1& w) { return std::unique_ptr<QDialog>(new TInfoDialog1(&w)); }, {"ButtonOK"}},
         {"Hintergrund", "DlgBackground", [](TMainForm1& w) { return std::unique_ptr<QDialog>(new TBackgroundDlg(&w)); },
          {"ButtonOK", "ButtonAbbrechen"}},
+        {"Eigenes_Modul", "", [](TMainForm1& w) { return std::unique_ptr<QDialog>(new TEigenesModulDlg(&w)); },
+         {"BitBtnOK", "BitBtnAbbrechen"}},
     };
 }
 
