@@ -782,9 +782,11 @@ void TDachplanung2DFrame::SelectModule(int index)
         const bool own = m_model.Module.Picture.isEmpty();
         QImage picture = own ? roof::OwnModulePicture(m_model.Module) : Picture(m_model.Module.Picture);
         // Laid across, the module's picture turns with it.
-        if (m_model.ModuleOrientation == 1)
+        const bool across = m_model.ModuleOrientation == 1;
+        if (across)
             picture = picture.transformed(QTransform().rotate(90));
         ImagePVModulVerwendet->SetPicture(picture);
+        ImagePVModulVerwendet->setFixedSize(across ? QSize(80, 48) : QSize(48, 80));
         if (own)
             ImageHerstellerLogo->SetPicture(QImage());
         if (ModuleGroup) {
@@ -1012,6 +1014,7 @@ TRoofModuleData TDachplanung2DFrame::ModuleData() const
     // As laid on the roof: the legend and the folded model follow the orientation.
     d.Width = roof::LaidModuleWidth(m_model);
     d.Height = roof::LaidModuleHeight(m_model);
+    d.LaidAcross = m_model.ModuleOrientation == 1;
     d.PowerWp = m.PowerWp;
     d.MakerLogoKey = m.MakerLogoKey;
     d.Picture = ImagePVModulVerwendet->Picture;

@@ -7,10 +7,11 @@
 // The module a roof planner plans with, as other frames print it.
 struct TRoofModuleData {
     QString Name, Maker, Internet;
-    double Width = 0, Height = 0; // m
+    double Width = 0, Height = 0; // m, as laid on the roof
+    bool LaidAcross = false;      // "quer": the module's own width is Height here
     double PowerWp = 0;
     int MakerLogoKey = -1; // picture key minus 20000; -1 for none
-    QImage Picture;
+    QImage Picture; // as laid
 };
 
 // The two roof planes' pictures: the lower with the modules, the upper with

@@ -13,6 +13,7 @@
 #include "roof/IRoofPlanner.h"
 #include "widgets/ImageBox.h"
 #include "tests/support/MainWindowStub.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/TestEnv.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -561,5 +563,48 @@ TEST_F(RoofWithHouseTest, ANarrowHighRoofRendersAPictureOfBoundedSize)
     EXPECT_GT(picture.height(), tandrel::roof::kMaxPrintSide - 100);
     EXPECT_NEAR(double(picture.height()) / picture.width(), 32.9, 7) << "the roof's proportions, roughly";
 }
+
+// What other frames read (the paper house's legend, the yield) follows the
+// orientation: the module as laid. On the 12 m × 8 m roof (usable 11.6 m ×
+// 7.6 m) the first module across is 1.667 m × 1.0 m: trunc(11.6 / 1.677) = 6
+// columns, trunc(7.6 / 1.01) = 7 rows.
+struct OrientationCase {
+    const char* label;
+    bool across;
+    double laidWidth, laidHeight;
+    int cols, rows;
+};
+
+class RoofOrientationTest : public RoofPlannerTest, public ::testing::WithParamInterface<OrientationCase> {};
+
+TEST_P(RoofOrientationTest, TheRasterThePreviewAndTheInterfaceFollow)
+{
+    const OrientationCase& c = GetParam();
+    Start();
+    (c.across ? frame->RadioButtonQuer : frame->RadioButtonHochkant)->click();
+    EXPECT_DOUBLE_EQ(frame->ModuleGroup->ElementBreite, c.laidWidth);
+    EXPECT_DOUBLE_EQ(frame->ModuleGroup->ElementHoehe, c.laidHeight);
+    EXPECT_EQ(frame->ModuleGroup->ColCount, c.cols);
+    EXPECT_EQ(frame->ModuleGroup->RowCount, c.rows);
+    EXPECT_EQ(frame->CountActiveModules(), c.cols * c.rows);
+    const TRoofModuleData d = static_cast<IRoofPlanner*>(frame)->ModuleData();
+    EXPECT_DOUBLE_EQ(d.Width, c.laidWidth);
+    EXPECT_DOUBLE_EQ(d.Height, c.laidHeight);
+    EXPECT_EQ(d.LaidAcross, c.across);
+    EXPECT_EQ(d.Picture.width() > d.Picture.height(), c.across);
+    EXPECT_EQ(frame->ShapeModulAnzeige->width() > frame->ShapeModulAnzeige->height(), c.across);
+    // The module's own measures stay.
+    EXPECT_EQ(Text(frame->LabelModulbreite), QStringLiteral("Modulbreite:    1,000 m"));
+    Finish();
+    // The choice is stored and comes back.
+    Start();
+    EXPECT_EQ(frame->RadioButtonQuer->isChecked(), c.across);
+    EXPECT_EQ(frame->ModuleGroup->ColCount, c.cols);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orientations, RoofOrientationTest,
+    ::testing::Values(OrientationCase{"hochkant", false, 1.0, 1.667, 11, 4},
+                      OrientationCase{"quer", true, 1.667, 1.0, 6, 7}),
+    tandrel::test::CaseName{});
 
 } // namespace
