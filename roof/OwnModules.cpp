@@ -1,6 +1,7 @@
 #include "roof/OwnModules.h"
 
 #include "app/KontaloRegistry.h"
+#include "platform/Logging.h"
 #include "text/NumberParse.h"
 
 #include <QPainter>
@@ -85,6 +86,8 @@ std::vector<TRoofModule> LoadOwnModules(MKontaloRegistry& store, const QString& 
         if (OwnModuleValid(m))
             modules.push_back(m);
     }
+    if (int(modules.size()) < count)
+        qCWarning(lcTandrelSettings) << "own modules: dropped" << count - int(modules.size()) << "unreadable of" << count;
     return modules;
 }
 

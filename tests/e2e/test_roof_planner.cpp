@@ -87,12 +87,17 @@ TEST_F(ProgramTest, OwnModuleGivesItsCountAndPowerAndIsKept)
         // After the three catalogue modules.
         EXPECT_EQ(reg.ReadInteger("Dachplanung2DFrame", "ModulNummer", -1), 3);
     }
-    // Kept over a restart; deleting it goes back to the first catalogue module.
-    r = run({"show 1630", "print ComboBoxModulauswahl", "print LabelAnzahlmodule", "click BitBtnModulLoeschen",
-             "print ComboBoxModulauswahl", "print LabelAnzahlmodule", "quit"});
+    // Kept over a restart; edited to 300 Wp the 18 modules give 5.4 kWp;
+    // deleting it goes back to the first catalogue module.
+    r = run({"show 1630", "print ComboBoxModulauswahl", "print LabelAnzahlmodule", "click BitBtnModulBearbeiten",
+             "print EditModulBreite", "set EditModulLeistung 300", "click BitBtnOK", "print ComboBoxModulauswahl",
+             "print LabelAnlagenleistung", "click BitBtnModulLoeschen", "print ComboBoxModulauswahl",
+             "print LabelAnzahlmodule", "quit"});
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.scriptLog, (QStringList{"ComboBoxModulauswahl=Sonne 400 (400 Wp)", "LabelAnzahlmodule=18 ",
-                                        "ComboBoxModulauswahl=SI M260 black (260 Wp)", "LabelAnzahlmodule=20 "}));
+                                        "EditModulBreite=1,100", "ComboBoxModulauswahl=Sonne 400 (300 Wp)",
+                                        "LabelAnlagenleistung=5,4 kWp", "ComboBoxModulauswahl=SI M260 black (260 Wp)",
+                                        "LabelAnzahlmodule=20 "}));
     EXPECT_EQ(r.dialogLog, QStringList{"Das Modul „Sonne 400“ löschen?"});
     MKontaloRegistry reg;
     EXPECT_EQ(reg.ReadInteger("Dachplanung2DFrame", "EigeneModuleAnzahl", -1), 0);
