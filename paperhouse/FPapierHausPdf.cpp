@@ -29,7 +29,7 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcPaperHousePdf, "tandrel.paperhouse.pdf")
 
-constexpr int kRoofPlannerID = 1630;
+constexpr int kRoofPlannerID = FrameId::Dachplanung2D;
 
 }  // namespace
 
@@ -55,7 +55,7 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
     in.pageHeight = size.PageHeight;
     for (int i = 0; i < 4; ++i)
         if (CheckBoxPicture[i]->isChecked())
-            in.wallPictures[i] = ImageWand[i];
+            in.wallPictures[i] = m_imageWand[i];
     in.banner = tandrel::pictures::image(QStringLiteral("paperhouse/kontalo-banner"));
 
     auto* roof = qobject_cast<TDachplanung2DFrame*>(FindFrame(kRoofPlannerID));
@@ -64,9 +64,9 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
         // the high-rise's proportions. The frame's own pictures stay as they are.
         const THighRiseMeasures m = HighRiseMeasures(in.params.Massstab, in.pageWidth);
         if (CheckBoxPicture[0]->isChecked()) {
-            in.highRiseFacade = ComboBoxWaende->currentIndex() != 0 && !WallTexture.isNull()
-                                    ? TileWallTexture(WallTexture, 1.009 * m.width, m.height)
-                                    : ImageWand[0];
+            in.highRiseFacade = ComboBoxWaende->currentIndex() != 0 && !m_wallTexture.isNull()
+                                    ? TileWallTexture(m_wallTexture, 1.009 * m.width, m.height)
+                                    : m_imageWand[0];
         }
         in.highRiseModule = roof && !roof->ImagePVModulVerwendet->Picture.isNull()
                                 ? roof->ImagePVModulVerwendet->Picture
@@ -122,7 +122,7 @@ bool TPapierHausFrame::ConfirmModelFits()
         return true;
     // The separator line and no selection print on the base sheet.
     QStringList captions = PageFormatCaptions(in.params.Seitenformattyp);
-    const int index = ComboBoxSeitenFormat->currentIndex();
+    const int index = in.params.Seitenformat;
     const QString page = index >= 0 && index < captions.size() && index != 6 ? captions[index] : captions.value(1);
     const int scale = in.params.Massstab;
     const std::optional<int> suggested = SuggestedScale(in);
