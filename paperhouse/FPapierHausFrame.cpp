@@ -120,6 +120,13 @@ int RoundedPosition(double v)
     return RoundToInt(v);
 }
 
+// What the controls show before the settings are loaded.
+const TPaperHouseParams& Defaults()
+{
+    static const TPaperHouseParams d;
+    return d;
+}
+
 } // namespace
 
 TPapierHausFrame::TPapierHausFrame(QWidget* parent)
@@ -157,7 +164,7 @@ void TPapierHausFrame::BuildInputPanel()
     RadioButtonHochformat->setObjectName(QStringLiteral("RadioButtonHochformat"));
     RadioButtonQuerformat = new QRadioButton(QStringLiteral("Querformat"), GroupBoxSeitenausrichtung);
     RadioButtonQuerformat->setObjectName(QStringLiteral("RadioButtonQuerformat"));
-    RadioButtonQuerformat->setChecked(true);
+    (Defaults().Seitenausrichtung ? RadioButtonHochformat : RadioButtonQuerformat)->setChecked(true);
     connect(RadioButtonHochformat, &QRadioButton::toggled, this, [this](bool on) { Params.Seitenausrichtung = on; });
     connect(ComboBoxSeitenFormat, &QComboBox::currentIndexChanged, this, [this](int index) { Params.Seitenformat = index; });
     Imagehochformat = MakeLabel(QString(), PanelSeitenformatTop, "Imagehochformat");
@@ -211,7 +218,7 @@ void TPapierHausFrame::BuildInputPanel()
     }
 
     TrackBarElevation = MakeSlider("TrackBarElevation", 0, 60, in);
-    TrackBarElevation->setValue(30);
+    TrackBarElevation->setValue(Defaults().DachNeigung);
     TrackBarElevation->setMinimumWidth(140);
     EditElevation = MakeEdit("EditElevation", in, 34);
     connect(TrackBarElevation, &QSlider::valueChanged, this, [this] { PitchTrackChange(); });
@@ -222,9 +229,9 @@ void TPapierHausFrame::BuildInputPanel()
     });
 
     TrackBarMasstab = MakeSlider("TrackBarMasstab", 22, 350, in);
-    TrackBarMasstab->setValue(125);
+    TrackBarMasstab->setValue(Defaults().Massstab);
     connect(TrackBarMasstab, &QSlider::valueChanged, this, [this] { ScaleChange(); });
-    LabelMasstab = MakeLabel(QStringLiteral("Maßstab:   1 : 125"), in, "LabelMasstab");
+    LabelMasstab = MakeLabel(QStringLiteral("Maßstab:   1 : %1").arg(Defaults().Massstab), in, "LabelMasstab");
     // The marks under the slider stand near their places on it (40 and 144 on
     // a track from 22 to 350) whatever its width, and are never cut.
     auto* scaleCaption = new QWidget(in);
@@ -420,7 +427,7 @@ void TPapierHausFrame::BuildDetailPages()
         eg->addLayout(h, r, c + 1);
         TrackBarTuerPosition[i] = MakeSlider(QStringLiteral("TrackBarTuerPosition%1").arg(i + 1).toLatin1().constData(), 0,
                                              100, elements);
-        TrackBarTuerPosition[i]->setValue(50);
+        TrackBarTuerPosition[i]->setValue(Defaults().TuerPosition[i]);
         eg->addWidget(TrackBarTuerPosition[i], r + 1, c, 1, 2);
         UpDownTueranzahl[i]->OnClick = [this, i] {
             Params.TuerAnzahl[i] = UpDownTueranzahl[i]->Position();
@@ -448,7 +455,7 @@ void TPapierHausFrame::BuildDetailPages()
     UpDownLaschenGroesse = new TUpDown(QStringLiteral("UpDownLaschenGroesse"), 0, 90, flaps);
     UpDownLaschenGroesse->SetAssociate(EditLaschengroesse);
     TrackBarSchenkelanteil = MakeSlider("TrackBarSchenkelanteil", 0, 100, flaps);
-    TrackBarSchenkelanteil->setValue(50);
+    TrackBarSchenkelanteil->setValue(Defaults().Schenkelanteil);
     TrackBarSchenkelanteil->hide();
     fg->addWidget(MakeLabel(QStringLiteral("Laschenwinkel:"), flaps), 0, 0);
     fg->addWidget(EditLaschenwinkel, 0, 1);
@@ -493,7 +500,7 @@ void TPapierHausFrame::BuildDetailPages()
     auto* colours = new QWidget;
     colours->setObjectName(QStringLiteral("TabSheetFarben"));
     auto* cg = new QGridLayout(colours);
-    const TPaperHouseParams d;
+    const TPaperHouseParams& d = Defaults();
     struct ColourButton {
         const char* shape;
         const char* button;
@@ -624,9 +631,9 @@ void TPapierHausFrame::BuildViews()
     TrackBarElevationSize = MakeSlider("TrackBarElevationSize", 30, 80, PanelElevationPreviewSettings);
     TrackBarElevationBlickwinkel = MakeSlider("TrackBarElevationBlickwinkel", 150, 210, PanelElevationPreviewSettings);
     TrackBarElevationKippwinkel = MakeSlider("TrackBarElevationKippwinkel", 0, 30, PanelElevationPreviewSettings, Qt::Vertical);
-    TrackBarElevationSize->setValue(52);
-    TrackBarElevationBlickwinkel->setValue(165);
-    TrackBarElevationKippwinkel->setValue(20);
+    TrackBarElevationSize->setValue(Defaults().Size);
+    TrackBarElevationBlickwinkel->setValue(Defaults().Blickwinkel);
+    TrackBarElevationKippwinkel->setValue(Defaults().Kippwinkel);
     settings->addWidget(MakeLabel(QStringLiteral("Größe:"), PanelElevationPreviewSettings), 0, 0);
     settings->addWidget(TrackBarElevationSize, 1, 0);
     settings->addWidget(MakeLabel(QStringLiteral("Blickwinkel:"), PanelElevationPreviewSettings), 2, 0);
@@ -666,7 +673,7 @@ void TPapierHausFrame::BuildViews()
         CheckBoxPicture[i]->setObjectName(QStringLiteral("CheckBoxPicture%1").arg(i + 1));
         CheckBoxElemente[i] = new QCheckBox(QStringLiteral("Elemente anzeigen"), sides);
         CheckBoxElemente[i]->setObjectName(QStringLiteral("CheckBoxElemente%1").arg(i + 1));
-        CheckBoxElemente[i]->setChecked(true);
+        CheckBoxElemente[i]->setChecked(Defaults().ElementeAnzeigen[i]);
         connect(CheckBoxPicture[i], &QCheckBox::toggled, this, [this, i](bool on) {
             Params.GrafikAnzeigen[i] = on;
             PaintNetView();
@@ -953,7 +960,7 @@ void TPapierHausFrame::EditHausLaengeChange()
 {
     if (!m_initialised)
         return;
-    const TPaperHouseParams d;
+    const TPaperHouseParams& d = Defaults();
     Params.Hauslaenge = MeasureOrDefault(EditHausLaenge, plausible::kHouseLength, d.Hauslaenge);
     Params.Hausbreite = MeasureOrDefault(EditHausBreite, plausible::kHouseWidth, d.Hausbreite);
     Params.Haushoehe = MeasureOrDefault(EditHaushoehe, plausible::kWallHeight, d.Haushoehe);

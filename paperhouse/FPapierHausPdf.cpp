@@ -19,7 +19,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLoggingCategory>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -49,12 +48,11 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
 {
     TPaperHousePdfInput in;
     in.params = Parameters();
-    const PageSize size = ComputePageSize(in.params.Seitenformattyp, ComboBoxSeitenFormat->currentIndex(),
-                                          RadioButtonHochformat->isChecked());
+    const PageSize size = ComputePageSize(in.params.Seitenformattyp, in.params.Seitenformat, in.params.Seitenausrichtung);
     in.pageWidth = size.PageWidth;
     in.pageHeight = size.PageHeight;
     for (int i = 0; i < 4; ++i)
-        if (CheckBoxPicture[i]->isChecked())
+        if (in.params.GrafikAnzeigen[i])
             in.wallPictures[i] = m_imageWand[i];
     in.banner = tandrel::pictures::image(QStringLiteral("paperhouse/kontalo-banner"));
 
