@@ -28,7 +28,7 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcPaperHousePdf, "tandrel.paperhouse.pdf")
 
-constexpr int kRoofPlannerID = FrameId::Dachplanung2D;
+constexpr int kRoofPlannerID = 1630;
 
 }  // namespace
 

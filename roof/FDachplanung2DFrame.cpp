@@ -2,7 +2,6 @@
 
 #include "app/FormatText.h"
 #include "app/BaseFrameFactory.h"
-#include "app/FrameIds.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
 #include "app/KontaloRegistry.h"
