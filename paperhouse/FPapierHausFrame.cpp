@@ -166,7 +166,8 @@ void TPapierHausFrame::BuildInputPanel()
     RadioButtonQuerformat->setObjectName(QStringLiteral("RadioButtonQuerformat"));
     (Defaults().Seitenausrichtung ? RadioButtonHochformat : RadioButtonQuerformat)->setChecked(true);
     connect(RadioButtonHochformat, &QRadioButton::toggled, this, [this](bool on) { Params.Seitenausrichtung = on; });
-    connect(ComboBoxSeitenFormat, &QComboBox::currentIndexChanged, this, [this](int index) { Params.Seitenformat = index; });
+    connect(ComboBoxSeitenFormat, &QComboBox::currentIndexChanged, this,
+            [this](int index) { Params.Seitenformat = index; });
     Imagehochformat = MakeLabel(QString(), PanelSeitenformatTop, "Imagehochformat");
     ImageQuerformat = MakeLabel(QString(), PanelSeitenformatTop, "ImageQuerformat");
     GroupBoxSeitenausrichtung->hide();

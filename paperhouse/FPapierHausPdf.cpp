@@ -48,7 +48,8 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
 {
     TPaperHousePdfInput in;
     in.params = Parameters();
-    const PageSize size = ComputePageSize(in.params.Seitenformattyp, in.params.Seitenformat, in.params.Seitenausrichtung);
+    const PageSize size =
+        ComputePageSize(in.params.Seitenformattyp, in.params.Seitenformat, in.params.Seitenausrichtung);
     in.pageWidth = size.PageWidth;
     in.pageHeight = size.PageHeight;
     for (int i = 0; i < 4; ++i)

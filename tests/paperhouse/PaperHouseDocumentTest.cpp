@@ -199,8 +199,11 @@ TEST_F(PaperHouseDocumentTest, HighRiseLeavesTheHouseAsTheUserMadeIt)
     const std::array<QImage, 4> walls = house.ImageWand();
     const QImage texture = house.WallTexture();
     std::array<bool, 4> shown{};
+    auto pictureBox = [&house](int i) {
+        return house.findChild<QCheckBox*>(QStringLiteral("CheckBoxPicture%1").arg(i + 1));
+    };
     for (int i = 0; i < 4; ++i)
-        shown[i] = house.findChild<QCheckBox*>(QStringLiteral("CheckBoxPicture%1").arg(i + 1))->isChecked();
+        shown[i] = pictureBox(i)->isChecked();
 
     Child<QCheckBox>(house, "CheckBoxHochhaus")->setChecked(true);
     house.PrintFrame();
@@ -227,7 +230,7 @@ TEST_F(PaperHouseDocumentTest, HighRiseLeavesTheHouseAsTheUserMadeIt)
     EXPECT_DOUBLE_EQ(house.RoofEavesSideLength(), 12.5 + 1.2);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(house.ImageWand()[i], walls[i]) << "wall " << i + 1;
-        EXPECT_EQ(house.findChild<QCheckBox*>(QStringLiteral("CheckBoxPicture%1").arg(i + 1))->isChecked(), shown[i]) << "wall " << i + 1;
+        EXPECT_EQ(pictureBox(i)->isChecked(), shown[i]) << "wall " << i + 1;
     }
     EXPECT_EQ(house.WallTexture(), texture);
     ASSERT_NE(house.Building(), nullptr);

@@ -247,7 +247,8 @@ TEST_F(PapierHausFrameTest, AStoredSeparatorEntryGivesAnA4Page)
     TPapierHausFrame& f = Open();
     EXPECT_EQ(Child<QComboBox>(f, "ComboBoxSeitenFormat")->currentIndex(), 6);
     EXPECT_EQ(Child<QComboBox>(f, "ComboBoxSeitenFormat")->itemText(1), QStringLiteral("A letter (216 × 279 mm)"));
-    const PageSize s = ComputePageSize(f.Parameters().Seitenformattyp, Child<QComboBox>(f, "ComboBoxSeitenFormat")->currentIndex(), false);
+    const PageSize s =
+        ComputePageSize(f.Parameters().Seitenformattyp, Child<QComboBox>(f, "ComboBoxSeitenFormat")->currentIndex(), false);
     EXPECT_DOUBLE_EQ(s.PageWidth, 279);
 }
 
@@ -497,7 +498,9 @@ INSTANTIATE_TEST_SUITE_P(
                   [](TPapierHausFrame& f, auto&) { Child<QCheckBox>(f, "CheckBoxElemente1")->setChecked(false); },
                   [](const TPaperHouseParams& p) { return double(p.ElementeAnzeigen[0]); }, 0},
         ModelCase{"typed_house_width",
-                  [](TPapierHausFrame& f, auto&) { Child<QLineEdit>(f, "EditHausBreite")->setText(QStringLiteral("9")); },
+                  [](TPapierHausFrame& f, auto&) {
+                      Child<QLineEdit>(f, "EditHausBreite")->setText(QStringLiteral("9"));
+                  },
                   [](const TPaperHouseParams& p) { return p.Hausbreite; }, 9},
         ModelCase{"module_colour_button",
                   [](TPapierHausFrame& f, tandrel::test::ScriptedDialogs& d) {
@@ -579,7 +582,8 @@ TEST_P(InputPanelLayoutTest, MeasureRowsKeepTheirHeightInTheClosedPanel)
     EXPECT_EQ(Child<QFrame>(f, "PanelModellierungEingabe")->height(), 324);
     const QLineEdit* length = Child<QLineEdit>(f, "EditHausLaenge");
     EXPECT_GE(length->height(), length->sizeHint().height());
-    EXPECT_GE(Child<QTabWidget>(f, "PageControlPapierhausdetails")->y(), Child<QLineEdit>(f, "EditHaushoehe")->geometry().bottom());
+    EXPECT_GE(Child<QTabWidget>(f, "PageControlPapierhausdetails")->y(),
+              Child<QLineEdit>(f, "EditHaushoehe")->geometry().bottom());
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowSizes, InputPanelLayoutTest,
