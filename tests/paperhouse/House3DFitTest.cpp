@@ -5,8 +5,8 @@
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "platform/ColorRef.h"
-#include "tests/paperhouse/FrameChild.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/TestEnv.h"
 
 #include <QApplication>

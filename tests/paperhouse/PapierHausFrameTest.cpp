@@ -5,8 +5,8 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "paperhouse/PageFormats.h"
 #include "paperhouse/WallSurfaces.h"
-#include "tests/paperhouse/FrameChild.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/TestEnv.h"
 
 #include <QApplication>

@@ -8,8 +8,8 @@
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
-#include "tests/paperhouse/FrameChild.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/TestEnv.h"
 
 #include <QAbstractButton>

@@ -10,7 +10,7 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "roof/ImageBox.h"
-#include "tests/paperhouse/FrameChild.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
 
