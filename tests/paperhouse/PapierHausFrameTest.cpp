@@ -516,6 +516,52 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const TPaperHouseParams& p) { return double(p.ColorHintergrund); }, double(0x060504)}),
     tandrel::test::CaseName());
 
+// A stored value no control can show, and what is shown, used and saved.
+struct StoredCase {
+    const char* name;
+    const char* valueName;
+    int stored;
+    int (*value)(const TPaperHouseParams& p);
+    int expected;
+};
+
+void PrintTo(const StoredCase& c, std::ostream* os) { *os << c.name; }
+
+class StoredValueTest : public PapierHausFrameTest, public ::testing::WithParamInterface<StoredCase> {};
+
+TEST_P(StoredValueTest, IsHeldToWhatItsControlShows)
+{
+    const StoredCase& c = GetParam();
+    {
+        MKontaloRegistry reg;
+        reg.WriteInteger(kPaperHouseSection, QString::fromLatin1(c.valueName), c.stored);
+    }
+    TPapierHausFrame& f = Open();
+    EXPECT_EQ(c.value(f.Parameters()), c.expected);
+    f.FinishFrame();
+    MKontaloRegistry reg;
+    EXPECT_EQ(reg.ReadInteger(kPaperHouseSection, QString::fromLatin1(c.valueName), -99), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, StoredValueTest,
+    ::testing::Values(
+        StoredCase{"scale_above_the_track", "Massstab", 999, [](const TPaperHouseParams& p) { return p.Massstab; }, 350},
+        StoredCase{"scale_below_the_track", "Massstab", 5, [](const TPaperHouseParams& p) { return p.Massstab; }, 22},
+        StoredCase{"tilt_above_the_track", "Kippwinkel", 99, [](const TPaperHouseParams& p) { return p.Kippwinkel; }, 30},
+        StoredCase{"door_position_above_the_track", "TuerPosition3", 150,
+                   [](const TPaperHouseParams& p) { return p.TuerPosition[2]; }, 100},
+        StoredCase{"two_doors_on_a_wall", "TuerAnzahl1", 5, [](const TPaperHouseParams& p) { return p.TuerAnzahl[0]; }, 1},
+        StoredCase{"page_format_past_the_list", "Seitenformat", 12,
+                   [](const TPaperHouseParams& p) { return p.Seitenformat; }, -1},
+        StoredCase{"negative_page_format", "Seitenformat", -3,
+                   [](const TPaperHouseParams& p) { return p.Seitenformat; }, -1},
+        StoredCase{"texture_past_the_list", "Wandstruktur", 40,
+                   [](const TPaperHouseParams& p) { return p.Wandstruktur; }, -1},
+        StoredCase{"flap_angle_above_the_updown", "LaschenWinkel", 200,
+                   [](const TPaperHouseParams& p) { return p.LaschenWinkel; }, 90}),
+    tandrel::test::CaseName());
+
 // What the roof planner sets through the interface is the model, is shown
 // and reaches the 3D view.
 TEST_F(PapierHausFrameTest, RoofColoursSetThroughTheInterfaceReachModelShapesAndBuilding)
