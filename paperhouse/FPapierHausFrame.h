@@ -3,10 +3,10 @@
 #include "app/FBaseFrame.h"
 #include "app/FrameIds.h"
 #include "paperhouse/IPaperHouse.h"
-#include "paperhouse/FPapierHausControls.h"
 #include "paperhouse/PaperHouseParams.h"
 #include "paperhouse/PaperHousePdf.h"
-#include "roof/ImageBox.h"
+#include "widgets/ImageBox.h"
+#include "widgets/UpDown.h"
 
 #include <QImage>
 #include <array>

@@ -13,7 +13,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "roof/FDachplanung2DFrame.h"
-#include "roof/ImageBox.h"
+#include "widgets/ImageBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

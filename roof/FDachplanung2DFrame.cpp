@@ -1,6 +1,6 @@
 #include "roof/FDachplanung2DFrame.h"
 
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
@@ -18,7 +18,7 @@
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
 #include "paperhouse/IPaperHouse.h"
-#include "roof/ImageBox.h"
+#include "widgets/ImageBox.h"
 
 #include "platform/Logging.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 #include "app/KontaloRegistry.h"
 #include "app/PlausibleRanges.h"
 #include "app/Links.h"

@@ -9,10 +9,10 @@
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
-#include "roof/ImageBox.h"
 #include "tests/support/FrameChild.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
+#include "widgets/ImageBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
