@@ -69,15 +69,6 @@ QString TodayText()
     return locale.toString(QDate::currentDate(), format);
 }
 
-QString MonthName(int month)
-{
-    static const char* const names[] = {"Januar", "Februar", "März", "April", "Mai", "Juni",
-                                        "Juli", "August", "September", "Oktober", "November", "Dezember"};
-    if (month < 1 || month > 12)
-        return QStringLiteral("Month");
-    return QString::fromUtf8(names[month - 1]);
-}
-
 QString WindowsVersionName(WinPlatform platform, int major, int minor)
 {
     if (platform == WinPlatform::Win9x && major == 4) {

@@ -25,8 +25,6 @@ void OpenMail(const QString& address);
 void StartCalculator();
 // Today in the locale's short format, with a four-digit year.
 QString TodayText();
-// "Januar" … "Dezember"; "Month" for anything else.
-QString MonthName(int month);
 // The Windows version table; "Unbekannte Version" on other systems.
 QString WindowsVersionName();
 enum class WinPlatform { Win9x, NT, Other };

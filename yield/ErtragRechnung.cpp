@@ -1,6 +1,5 @@
 #include "yield/ErtragRechnung.h"
 
-#include "app/CommonFunctions.h"
 #include "text/FormatText.h"
 
 void MErtragRechnung::ApplyPeriod(const MTarifTabelle& table, int index)
