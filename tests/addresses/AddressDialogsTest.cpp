@@ -1,4 +1,5 @@
 #include "addresses/CommaText.h"
+#include "app/FrameIds.h"
 #include "addresses/DAdressAuswahlDlg.h"
 #include "addresses/DAnschreibenDlg.h"
 #include "addresses/DShowAdressDlg.h"
@@ -58,7 +59,7 @@ protected:
         window = std::make_unique<TMainForm1>();
         window->show();
         factory = window->GetFrameFactory();
-        book = qobject_cast<TAdressFrame*>(factory->CreateFrame(6100));
+        book = qobject_cast<TAdressFrame*>(factory->CreateFrame(FrameId::Adress));
         ASSERT_NE(book, nullptr);
         workspace = factory->GetInterfaceFrame();
         book->ListViewAdressen->setCurrentItem(book->ListViewAdressen->topLevelItem(1));
@@ -125,7 +126,7 @@ TEST_P(SelectionDialogCloses, GivesTheAddressBookBackToItsParent)
     EXPECT_EQ(book->isVisible(), visible);
     EXPECT_EQ(letter.Sender().Name1, GetParam().accepted ? QStringLiteral("Kern Solar") : QString());
     // The frame still works in its own place.
-    EXPECT_TRUE(factory->ShowFrame(6100));
+    EXPECT_TRUE(factory->ShowFrame(FrameId::Adress));
     EXPECT_TRUE(book->isVisible());
 }
 
