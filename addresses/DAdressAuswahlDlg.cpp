@@ -58,9 +58,10 @@ TAdressAuswahlDialog::~TAdressAuswahlDialog()
     m_borrowed.reset();
 }
 
-void TAdressAuswahlDialog::EmbedAddressBook(TAdressFrame* frame)
+void TAdressAuswahlDialog::EmbedAddressBook(TBaseFrame* addressFrame)
 {
     m_borrowed.reset();
+    auto* frame = qobject_cast<TAdressFrame*>(addressFrame);
     m_frame = frame;
     if (!frame)
         return;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "addresses/FAdressFrame.h"
 #include "app/FInterfaceFrame.h"
 
 #include <QDialog>
@@ -10,6 +9,8 @@
 class QFrame;
 class QLabel;
 class BorrowedAddressBook;
+class TAdressFrame;
+class TBaseFrame;
 
 // Lets the user pick or type an address in the address book frame, which it
 // borrows for the time it is open.
@@ -19,9 +20,10 @@ public:
     explicit TAdressAuswahlDialog(QWidget* parent = nullptr);
     ~TAdressAuswahlDialog() override;
 
-    // Moves the frame into the dialog; it goes back to its old parent when
-    // the dialog is destroyed, however the dialog ended.
-    void EmbedAddressBook(TAdressFrame* frame);
+    // Moves the address book frame into the dialog; it goes back to its old
+    // parent when the dialog is destroyed, however the dialog ended. Any
+    // other frame is not taken.
+    void EmbedAddressBook(TBaseFrame* frame);
     void SetPrompt(const QString& text);
 
     QFrame* PanelMain = nullptr;

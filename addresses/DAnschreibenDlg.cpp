@@ -332,14 +332,14 @@ QStringList TAnschreibenDialog::BodyLines() const
     return text.split(QLatin1Char('\n'));
 }
 
-void TAnschreibenDialog::PrepareLetter(const MAdresse* sender, const MAdresse* recipient, TAdressFrame* addressBook,
+void TAnschreibenDialog::PrepareLetter(const MAdresse* sender, const MAdresse* recipient, TBaseFrame* addressBook,
                                        TInterfaceFrame* workspace)
 {
     if (sender)
         CopyAddress(*sender, *m_sender);
     if (recipient)
         CopyAddress(*recipient, *m_recipient);
-    m_addressBook = addressBook;
+    m_addressBook = qobject_cast<TAdressFrame*>(addressBook);
     m_workspace = workspace;
     FillLetterPreview();
     EditDatum->setText(TodayText());

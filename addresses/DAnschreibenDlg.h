@@ -3,7 +3,6 @@
 #include "addresses/Adresse.h"
 #include "addresses/LetterPdf.h"
 
-#include "addresses/FAdressFrame.h"
 #include "app/FInterfaceFrame.h"
 
 #include <QDialog>
@@ -17,6 +16,8 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTextEdit;
+class TAdressFrame;
+class TBaseFrame;
 
 // Shows a one-page letter to a company as it will be printed, lets the user
 // change sender, recipient, subject, date and body, and writes it as PDF.
@@ -31,8 +32,10 @@ public:
     explicit TAnschreibenDialog(QWidget* parent = nullptr);
     ~TAnschreibenDialog() override;
 
-    // A missing record leaves the dialog's own one unchanged.
-    void PrepareLetter(const MAdresse* sender, const MAdresse* recipient, TAdressFrame* addressBook,
+    // A missing record leaves the dialog's own one unchanged. The address
+    // book frame lets the user choose sender and recipient; null or any
+    // other frame for none.
+    void PrepareLetter(const MAdresse* sender, const MAdresse* recipient, TBaseFrame* addressBook,
                        TInterfaceFrame* workspace);
     void FillLetterPreview();
     void BitBtnAbsenderDlgClick();

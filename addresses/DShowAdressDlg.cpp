@@ -153,11 +153,11 @@ TShowAdressDlg::~TShowAdressDlg()
     SaveDialogPosition(this, kSection);
 }
 
-void TShowAdressDlg::ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* workspace, TAdressFrame* addressBook)
+void TShowAdressDlg::ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* workspace, TBaseFrame* addressBook)
 {
     CopyAddress(entry, m_entry);
     m_workspace = workspace;
-    m_addressBook = addressBook;
+    m_addressBook = qobject_cast<TAdressFrame*>(addressBook);
     LabelName1->setText(entry.Name1);
     LabelName2->setText(entry.Name2);
     LabelStrasse->setText(entry.Strasse);
@@ -182,10 +182,15 @@ void TShowAdressDlg::ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* 
     }
 }
 
-void TShowAdressDlg::SetAddressBook(TAdressFrame* addressBook, TInterfaceFrame* workspace)
+TAdressFrame* TShowAdressDlg::AddressBook() const
+{
+    return m_addressBook;
+}
+
+void TShowAdressDlg::SetAddressBook(TBaseFrame* addressBook, TInterfaceFrame* workspace)
 {
     if (!m_addressBook)
-        m_addressBook = addressBook;
+        m_addressBook = qobject_cast<TAdressFrame*>(addressBook);
     if (!m_workspace)
         m_workspace = workspace;
 }

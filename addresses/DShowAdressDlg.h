@@ -2,7 +2,6 @@
 
 #include "addresses/Adresse.h"
 
-#include "addresses/FAdressFrame.h"
 #include "app/FInterfaceFrame.h"
 
 #include <QDialog>
@@ -11,6 +10,8 @@
 class QLabel;
 class QPushButton;
 class QToolButton;
+class TAdressFrame;
+class TBaseFrame;
 
 // Shows one directory company with its contact data, categories and logo and
 // starts a letter to it. One modeless instance lives for the whole program.
@@ -20,15 +21,16 @@ public:
     explicit TShowAdressDlg(QWidget* parent = nullptr);
     ~TShowAdressDlg() override;
 
-    void ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* workspace, TAdressFrame* addressBook);
+    // The address book frame gives letters their sender; null or any other frame for none.
+    void ShowAddressDetails(const MAdresse& entry, TInterfaceFrame* workspace, TBaseFrame* addressBook);
     // Keeps the address book and workspace for letters when none are kept yet.
-    void SetAddressBook(TAdressFrame* addressBook, TInterfaceFrame* workspace);
+    void SetAddressBook(TBaseFrame* addressBook, TInterfaceFrame* workspace);
     void SpeedButtonInternetClick();
     void SpeedButtonEMailClick();
     void BitBtnAnschreibenClick();
 
     const MAdresse& Entry() const { return m_entry; }
-    TAdressFrame* AddressBook() const { return m_addressBook; }
+    TAdressFrame* AddressBook() const;
 
     QLabel* LabelName1 = nullptr;
     QLabel* LabelName2 = nullptr;

@@ -2,8 +2,10 @@
 
 #include "addresses/DShowAdressDlg.h"
 #include "addresses/Nearby.h"
+#include "geo/NearbySources.h"
 
 #include "app/CommonFunctions.h"
+#include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
 #include "app/Pictures.h"
 
@@ -28,8 +30,6 @@ constexpr int kDefaultAbsender = 4;
 constexpr int kSlotRole = Qt::UserRole;
 constexpr int kName1Role = Qt::UserRole + 3; // the name behind the caption
 constexpr int kExtraRole = Qt::UserRole + 1; // sub-items 13 and 14 have no column
-constexpr int kDirectoryFrameId = 4400;
-constexpr int kMapFrameId = 4450;
 
 QString slotKey(int slot)
 {
@@ -215,8 +215,8 @@ void TAdressFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFacto
     m_loaded = false;
     m_markedSlot = -1;
     m_address = std::make_unique<MAdresse>();
-    m_directoryFrame = FindFrame(kDirectoryFrameId);
-    m_mapFrame = FindFrame(kMapFrameId);
+    m_directoryFrame = FindFrame(FrameId::Branchenbuch);
+    m_mapFrame = FindFrame(FrameId::AdressGeo);
     static const std::array<int, 10> widths = {0, 0, -1, 0, 120, 90, 0, 90, 40, 90};
     for (int c = 0; c < int(widths.size()); ++c) {
         StringGridAdressen->setColumnHidden(c, widths[size_t(c)] <= 0);
@@ -390,6 +390,11 @@ MAdresse* TAdressFrame::GetCurrentAddress()
     return m_address.get();
 }
 
+QString TAdressFrame::PostcodeText() const
+{
+    return EditPLZ->text();
+}
+
 void TAdressFrame::ListViewAdressenSelectItem(QTreeWidgetItem* item, bool selected)
 {
     for (int i = 0; i < ListViewAdressen->topLevelItemCount(); ++i)
@@ -512,4 +517,16 @@ void TAdressFrame::FillNearbyCompanies()
             StringGridAdressen->setItem(n, column, new QTableWidgetItem(text));
     }
     StringGridAdressen->setRowCount(n + 1);
+}
+
+std::vector<MAdresse> TAdressFrame::DirectoryEntries() const
+{
+    auto* directory = qobject_cast<ICompanyDirectory*>(m_directoryFrame.data());
+    return directory ? directory->DirectoryEntries() : std::vector<MAdresse>();
+}
+
+std::optional<QPoint> TAdressFrame::PostcodePosition(int plz) const
+{
+    auto* map = qobject_cast<IPostcodeMap*>(m_mapFrame.data());
+    return map ? map->PostcodePosition(plz) : std::nullopt;
 }

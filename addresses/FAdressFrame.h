@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addresses/Adresse.h"
+#include "addresses/AddressBook.h"
 #include "app/FBaseFrame.h"
 
 #include <QPointer>
@@ -20,10 +21,10 @@ class QTreeWidgetItem;
 // The user's own address book: eight slots kept in the settings store, one of
 // them marked as the user's current address (sender of letters, location on
 // the map), and the directory companies near it.
-class TAdressFrame : public TBaseFrame {
+class TAdressFrame : public TBaseFrame, public IAddressBook {
     Q_OBJECT
+    Q_INTERFACES(IAddressBook)
 public:
-    static constexpr int kFrameId = 6100;
     static constexpr int kSlots = 8;
     // The sixteen stored values of a slot, in storage order.
     static const std::array<const char*, 16> kValueNames;
@@ -41,7 +42,8 @@ public:
     void LoadAddresses();
     void SaveAddresses();
     // The selected row, or without one the edit fields, as the frame's own record.
-    MAdresse* GetCurrentAddress();
+    MAdresse* GetCurrentAddress() override;
+    QString PostcodeText() const override;
     void FillNearbyCompanies();
 
     // Event handlers, public for the dialogs and tests that drive them.
@@ -100,7 +102,7 @@ private:
     void SetRowMark(QTreeWidgetItem* row, bool marked);
     void FillEdits(const QTreeWidgetItem* row);
     // The company list of the directory frame in its list's order, and the
-    // map frame's position of a postcode (FAdressFrameNearby.cpp).
+    // map frame's position of a postcode.
     std::vector<MAdresse> DirectoryEntries() const;
     std::optional<QPoint> PostcodePosition(int plz) const;
 

@@ -21,52 +21,11 @@
 
 const char* const kMakerWebSite = "https://www.norvi-software.de";
 
-double StrToFloatLocal(const QString& text)
-{
-    const QLocale locale;
-    QString s = text.trimmed();
-    const QString group = locale.groupSeparator();
-    if (!group.isEmpty())
-        s.remove(group);
-    bool ok = false;
-    const double value = locale.toDouble(s, &ok);
-    // Infinity and NaN are no numbers a user means; they would poison the
-    // geometry and the settings they end up in.
-    if (!ok || !std::isfinite(value))
-        throw ConversionError(text);
-    return value;
-}
-
-double TypedToFloat(const QString& text)
-{
-    const QLocale locale;
-    const QString s = text.trimmed();
-    const QChar point = QLatin1Char('.');
-    if (locale.decimalPoint() == QLatin1String(",") && s.count(point) == 1 && !s.contains(QLatin1Char(','))) {
-        const QString after = s.mid(s.indexOf(point) + 1);
-        const bool thousands = after.size() == 3 && std::all_of(after.begin(), after.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        });
-        if (!thousands) {
-            bool ok = false;
-            const double value = QLocale::c().toDouble(s, &ok);
-            if (!ok || !std::isfinite(value))
-                throw ConversionError(text);
-            return value;
-        }
-    }
-    return StrToFloatLocal(text);
-}
-
 double EditToFloat(const QLineEdit* edit)
 {
     if (!edit)
         return 0.0;
-    try {
-        return StrToFloatLocal(edit->text());
-    } catch (const ConversionError&) {
-        return 0.0;
-    }
+    return TryStrToFloatLocal(edit->text()).value_or(0.0);
 }
 
 void OpenURL(const QString& target)
@@ -108,15 +67,6 @@ QString TodayText()
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return locale.toString(QDate::currentDate(), format);
-}
-
-QString MonthName(int month)
-{
-    static const char* const names[] = {"Januar", "Februar", "März", "April", "Mai", "Juni",
-                                        "Juli", "August", "September", "Oktober", "November", "Dezember"};
-    if (month < 1 || month > 12)
-        return QStringLiteral("Month");
-    return QString::fromUtf8(names[month - 1]);
 }
 
 QString WindowsVersionName(WinPlatform platform, int major, int minor)

@@ -1,37 +1,19 @@
 #pragma once
 
 #include "platform/ColorRef.h"
+#include "text/NumberParse.h"
 
 #include <QImage>
 #include <QString>
-#include <exception>
 
 class QLineEdit;
 class QTabWidget;
 class QLabel;
 class QWidget;
 
-// Raised by StrToFloatLocal for a text that is no number.
-class ConversionError : public std::exception {
-public:
-    explicit ConversionError(QString text) : m_text(std::move(text)) {}
-    const char* what() const noexcept override { return "conversion error"; }
-    const QString& text() const { return m_text; }
-private:
-    QString m_text;
-};
-
 // The maker's web site, opened for an empty OpenURL target.
 extern const char* const kMakerWebSite;
 
-// Trims, removes the locale's thousands separators, converts with its decimal
-// separator; raises ConversionError on anything else.
-double StrToFloatLocal(const QString& text);
-// A number the user typed. As StrToFloatLocal, except that under a locale
-// with a decimal comma a text with exactly one point, no comma and not
-// exactly three digits after the point reads the point as the decimal
-// separator: "8.5" is 8,5, while "1.000" stays one thousand.
-double TypedToFloat(const QString& text);
 // The edit's text as a number; 0 when it is no number.
 double EditToFloat(const QLineEdit* edit);
 // Opens a web address, mail link or document through the shell; reports
@@ -43,8 +25,6 @@ void OpenMail(const QString& address);
 void StartCalculator();
 // Today in the locale's short format, with a four-digit year.
 QString TodayText();
-// "Januar" … "Dezember"; "Month" for anything else.
-QString MonthName(int month);
 // The Windows version table; "Unbekannte Version" on other systems.
 QString WindowsVersionName();
 enum class WinPlatform { Win9x, NT, Other };

@@ -11,10 +11,14 @@
 #include <variant>
 #include <vector>
 
+// For a QString field that is read whole (a path, say).
+inline constexpr qsizetype kNoLengthLimit = -1;
+
 // One stored value of a T: its value name, the member it fills and the
 // default a missing value reads as. The member's type picks the store's
 // routine: int32 (ReadInteger), double (ReadFloat), bool (ReadBool), QString
-// (ReadString), ColorRef (stored as integer).
+// (ReadString, cut to kLineEditTextMax unless the field says otherwise),
+// ColorRef (stored as integer).
 template <class T>
 class MSettingsField {
 public:
@@ -38,10 +42,11 @@ public:
         , m_default(def)
     {
     }
-    MSettingsField(QString name, QString T::*member, QString def)
+    MSettingsField(QString name, QString T::*member, QString def, qsizetype maxLength = kLineEditTextMax)
         : m_name(std::move(name))
         , m_member(member)
         , m_default(std::move(def))
+        , m_maxLength(maxLength)
     {
     }
     MSettingsField(QString name, ColorRef T::*member, ColorRef def)
@@ -64,7 +69,8 @@ public:
                 else if constexpr (std::is_same_v<V, bool>)
                     object.*member = store.ReadBool(key, m_name, def);
                 else if constexpr (std::is_same_v<V, QString>)
-                    object.*member = store.ReadString(key, m_name, def, kLineEditTextMax);
+                    object.*member = m_maxLength == kNoLengthLimit ? store.ReadString(key, m_name, def)
+                                                                   : store.ReadString(key, m_name, def, m_maxLength);
                 else
                     object.*member = ColorRef(store.ReadInteger(key, m_name, int(def)));
             },
@@ -94,6 +100,7 @@ private:
     QString m_name;
     std::variant<std::int32_t T::*, double T::*, bool T::*, QString T::*, ColorRef T::*> m_member;
     std::variant<std::int32_t, double, bool, QString, ColorRef> m_default; // same type as the member
+    qsizetype m_maxLength = kLineEditTextMax; // QString fields only
 };
 
 // A class's stored values, read and written in the order given. Nothing is

@@ -2,6 +2,7 @@
 // and map picture), one radius search with sort and grid fill, and the map
 // repaint; with the 45 built-in companies and with 10,000 generated ones.
 
+#include "app/FrameIds.h"
 #include "app/Pictures.h"
 #include "bench/BenchMain.h"
 #include "drawing/Canvas.h"
@@ -32,7 +33,7 @@ const MPostcodeTable& Table()
 std::unique_ptr<TBranchenbuchFrame> Directory(int companies)
 {
     auto frame = std::make_unique<TBranchenbuchFrame>();
-    frame->InitFrame(nullptr, nullptr, nullptr, 4400);
+    frame->InitFrame(nullptr, nullptr, nullptr, FrameId::Branchenbuch);
     MCompanyDirectory& d = frame->Directory();
     std::vector<int> listed;
     for (int p = 0; p < MPostcodeTable::kSize; ++p)

@@ -2,6 +2,7 @@
 // 2D frame with covering and modules) for the default roof and a large one.
 
 #include "app/FrameFactory.h"
+#include "app/FrameIds.h"
 #include "bench/BenchDoubles.h"
 #include "drawing/FAnlagePlanung2DFrame.h"
 #include "drawing/ModelRep.h"
@@ -33,10 +34,10 @@ struct Planner {
         window.body.resize(1590, 850);
         window.body.show();
         factory.StartFactory(&window, nullptr);
-        factory.ShowFrame(TDachplanung2DFrame::kFrameID);
+        factory.ShowFrame(FrameId::Dachplanung2D);
         QApplication::processEvents();
-        roof = qobject_cast<TDachplanung2DFrame*>(factory.FindFrame(TDachplanung2DFrame::kFrameID));
-        house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(TDachplanung2DFrame::kPaperHouseID));
+        roof = qobject_cast<TDachplanung2DFrame*>(factory.FindFrame(FrameId::Dachplanung2D));
+        house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(FrameId::PapierHaus));
         if (!large)
             return;
         // Roof 30 m × 15 m: length 28.8 m and width 2 × 14.4 × cos 30° with 0.6 m overhangs.

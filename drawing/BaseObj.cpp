@@ -4,6 +4,7 @@
 #include "app/SettingsFields.h"
 #include "drawing/DrawConventions.h"
 #include "platform/Logging.h"
+#include "text/FormatText.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -188,8 +189,8 @@ QStringList MPVModulObj::FillListItem(int data) const
             QString::asprintf(" %d", TypeNumber()),
             QString::asprintf(" %d", data),
             QString::asprintf(" %d", ModulTyp),
-            FormatLocal(" %2.1f", ModulLeistung),
-            FormatLocal(" %2.1f", xsize),
-            FormatLocal(" %2.1f", ysize),
-            FormatLocal(" %2.1f", zsize)};
+            FormatText(QStringLiteral(" %2.1f"), {ModulLeistung}),
+            FormatText(QStringLiteral(" %2.1f"), {xsize}),
+            FormatText(QStringLiteral(" %2.1f"), {ysize}),
+            FormatText(QStringLiteral(" %2.1f"), {zsize})};
 }

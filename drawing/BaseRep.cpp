@@ -39,14 +39,6 @@ void MBaseRep::SetObject(std::int32_t typeNum, std::int32_t objectID)
         CatalogueObject = Owner->ObjTypeManager()->FindObject(typeNum, objectID);
 }
 
-void MBaseRep::CopyColorsTo(MBaseRep& other) const
-{
-    other.PenColor = PenColor;
-    other.AuxColor1 = AuxColor1;
-    other.FillColor = FillColor;
-    other.AuxColor2 = AuxColor2;
-}
-
 namespace {
 
 const MSettingsFields<MBaseRep> kBaseFields{
@@ -66,22 +58,35 @@ const MSettingsFields<MBaseRep> kBaseFields{
 
 } // namespace
 
-void MBaseRep::LoadBase(MKontaloRegistry& store, const QString& key)
+bool MBaseRep::LoadGuarded(const QString& key, const std::function<void()>& load)
 {
     try {
-        kBaseFields.Load(store, key, *this);
+        load();
+        return true;
     } catch (const std::exception& e) {
-        // Reads keep their defaults; the drawing core never fails a load.
-        qCWarning(lcTandrelDrawing) << "base values of" << key << "not loaded:" << e.what();
+        qCWarning(lcTandrelDrawing) << "values of" << key << "not loaded:" << e.what();
+        return false;
     }
+}
+
+bool MBaseRep::SaveGuarded(const std::function<void()>& save)
+{
+    try {
+        save();
+        return true;
+    } catch (const RegistryError&) {
+        return false;
+    }
+}
+
+void MBaseRep::LoadBase(MKontaloRegistry& store, const QString& key)
+{
+    LoadGuarded(key, [&] { kBaseFields.Load(store, key, *this); });
 }
 
 void MBaseRep::SaveBase(MKontaloRegistry& store, const QString& key) const
 {
-    try {
-        kBaseFields.Save(store, key, *this);
-    } catch (const RegistryError&) {
-    }
+    SaveGuarded([&] { kBaseFields.Save(store, key, *this); });
 }
 
 namespace {

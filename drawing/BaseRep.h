@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 class MBaseObj;
 class MBaseStructur;
@@ -43,7 +44,6 @@ class MBaseRep {
 public:
     MBaseRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typeNum, double x, double y);
     virtual ~MBaseRep();
-    MBaseRep(const MBaseRep&) = delete;
     MBaseRep& operator=(const MBaseRep&) = delete;
 
     MBaseStructur* Owner = nullptr;
@@ -100,8 +100,17 @@ public:
     void LoadBase(MKontaloRegistry& store, const QString& key);
     void SaveBase(MKontaloRegistry& store, const QString& key) const;
 
-    // The four colour fields into other (used by the clones).
-    void CopyColorsTo(MBaseRep& other) const;
+protected:
+    // Every value; MStructur::CreateCopy gives the copy its new list.
+    MBaseRep(const MBaseRep&) = default;
+
+    // The one wrapper around the classes' own reads: a failure is logged and
+    // the values not read keep their defaults (the drawing core never fails
+    // a load). False when it failed.
+    static bool LoadGuarded(const QString& key, const std::function<void()>& load);
+    // Around the writes: stops at the first failing write, which the store
+    // reports on closing. False when it failed.
+    static bool SaveGuarded(const std::function<void()>& save);
 
 private:
     friend class MStructur;

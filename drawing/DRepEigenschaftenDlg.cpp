@@ -7,6 +7,7 @@
 #include "drawing/FBaseRepDialogFrame.h"
 #include "drawing/Structur.h"
 #include "platform/Logging.h"
+#include "text/FormatText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,7 @@ namespace {
 
 QString Fixed(double v)
 {
-    return FormatLocal("%f", v);
+    return FormatText(QStringLiteral("%.6f"), {v});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "drawing/Canvas.h"
 #include "drawing/Rounding.h"
+#include "text/FormatText.h"
 
 #include <QLocale>
 #include <cmath>
@@ -55,18 +56,9 @@ const char* TickLabelFormat(double step)
     return "%2.3f";
 }
 
-QString FormatLocal(const char* format, double value)
-{
-    QString s = QString::asprintf(format, value);
-    const QString point = QLocale().decimalPoint();
-    if (point != QLatin1String("."))
-        s.replace(QLatin1Char('.'), point);
-    return s;
-}
-
 QString TickLabel(double value, double step)
 {
-    return FormatLocal(TickLabelFormat(step), value);
+    return FormatText(QString::fromLatin1(TickLabelFormat(step)), {value});
 }
 
 void SetRepFont(MCanvas& canvas)

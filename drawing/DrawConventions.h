@@ -16,8 +16,6 @@ double TickFrac(double s0, double step);
 int TickCount(double range, double step);
 // "%2.0f", "%2.1f", "%2.2f" or "%2.3f" by the size of step.
 const char* TickLabelFormat(double step);
-// printf-style formatting of one number with the locale's decimal separator.
-QString FormatLocal(const char* format, double value);
 // The tick label of a world coordinate.
 QString TickLabel(double value, double step);
 // The text font of every representation: "arial", cell height 16 pixels at

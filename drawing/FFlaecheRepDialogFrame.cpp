@@ -5,6 +5,7 @@
 #include "drawing/DrawConventions.h"
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
+#include "text/FormatText.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -37,7 +38,7 @@ QLineEdit* AddLengthRow(QFormLayout* form, const QString& label, const QString& 
 
 QString Dim(double v)
 {
-    return FormatLocal("%2.2f", v);
+    return FormatText(QStringLiteral("%2.2f"), {v});
 }
 
 void ShowColor(QLabel* shape, ColorRef c)

@@ -4,6 +4,7 @@
 #include "drawing/PVElementeReps.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
+#include "text/FormatText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -77,16 +78,16 @@ void TGruppeRepDialogFrame::InitRepFrame(QWidget* parent, TBaseFrame* owner, MBa
         return;
     EditName1->setText(g->Name1);
     ComboBoxRasterTyp->setCurrentIndex(g->RasterTyp);
-    EditXVersatz->setText(FormatLocal("%2.2f", g->XVersatz));
+    EditXVersatz->setText(FormatText(QStringLiteral("%2.2f"), {g->XVersatz}));
     EditRowCount->setText(QString::number(g->RowCount));
     EditColCount->setText(QString::number(g->ColCount));
-    EditRowDistance->setText(FormatLocal("%2.2f", g->RowDistance));
-    EditColDistance->setText(FormatLocal("%2.2f", g->ColDistance));
-    EditRowElevationAngle->setText(FormatLocal("%2.1f", g->RowElevationAngle));
-    EditColElevationAngle->setText(FormatLocal("%2.1f", g->ColElevationAngle));
+    EditRowDistance->setText(FormatText(QStringLiteral("%2.2f"), {g->RowDistance}));
+    EditColDistance->setText(FormatText(QStringLiteral("%2.2f"), {g->ColDistance}));
+    EditRowElevationAngle->setText(FormatText(QStringLiteral("%2.1f"), {g->RowElevationAngle}));
+    EditColElevationAngle->setText(FormatText(QStringLiteral("%2.1f"), {g->ColElevationAngle}));
     EditColCountAnfang->setText(QString::number(g->ColCountAnfang));
     EditColcountPeriode->setText(QString::number(g->ColCountPeriode));
-    EditColPeriodeAbstand->setText(FormatLocal("%2.2f", g->ColPeriodeAbstand));
+    EditColPeriodeAbstand->setText(FormatText(QStringLiteral("%2.2f"), {g->ColPeriodeAbstand}));
 }
 
 bool TGruppeRepDialogFrame::ApplyRepFrame()

@@ -650,6 +650,17 @@ void MDetailIA::Render()
     structure->DrawAll(*DetailView);
 }
 
+void MDetailIA::RenderAt(int x, int y)
+{
+    MVirtualView* view = Frame ? Frame->View() : nullptr;
+    if (!view)
+        return;
+    CenterX = view->DeviceToWorldX(x);
+    CenterY = view->DeviceToWorldY(y);
+    Render();
+    Mode = kDone;
+}
+
 int MDetailIA::MouseMove(QObject*, int, int x, int y)
 {
     if (Mode != kPlacing)

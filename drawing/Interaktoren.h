@@ -257,6 +257,9 @@ public:
     std::int32_t Mode = kPlacing;
 
     void SetRectSize(int width, int height);
+    // Renders the rectangle centred on device point (x, y) into the target
+    // at once, as placing it there with the mouse would.
+    void RenderAt(int x, int y);
 
     MBaseInteractor* CloneFor(MGraphicFrameHost* frame) const override;
     int LeftButtonDown(QObject* sender, int shift, int x, int y) override;

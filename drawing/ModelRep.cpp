@@ -1,6 +1,7 @@
 #include "drawing/ModelRep.h"
 
 #include "app/KontaloRegistry.h"
+#include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
 #include "drawing/DrawConventions.h"
 #include "drawing/PVElementeReps.h"
@@ -23,6 +24,13 @@ QString SubKey(const QString& key, int i)
     return key + QLatin1Char('\\') + QString::number(i);
 }
 
+// The model's own values; the count and the view around them stay with the
+// writer and the loader, which check them.
+const MSettingsFields<MModelRep> kModelFields{
+    {QStringLiteral("ModellName"), &MModelRep::Name1, QStringLiteral("- Modell -"), kNoLengthLimit},
+    {QStringLiteral("ModellID"), &MModelRep::ModellID, 10},
+};
+
 } // namespace
 
 // ---------------------------------------------------------------- model
@@ -44,12 +52,16 @@ MModelRep::MModelRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t t
 
 MModelRep::~MModelRep() = default;
 
+MModelRep::MModelRep(const MModelRep& other)
+    : MBaseRep(other)
+    , ModellID(other.ModellID)
+    , m_view(other.m_view)
+{
+}
+
 MBaseRep& MModelRep::Clone(MStructur& target) const
 {
-    auto& m = target.Create<MModelRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(m);
-    m.SetView(m_view);
-    return m;
+    return target.CreateCopy(*this);
 }
 
 void MModelRep::LoadSettings(MKontaloRegistry&, const QString&)
@@ -60,8 +72,7 @@ void MModelRep::LoadSettings(MKontaloRegistry&, const QString&)
 void MModelRep::SaveSettings(MKontaloRegistry& /*store*/, const QString& key)
 {
     MKontaloRegistry store;
-    store.WriteString(key, QStringLiteral("ModellName"), Name1);
-    store.WriteInteger(key, QStringLiteral("ModellID"), ModellID);
+    kModelFields.Save(store, key, *this);
     store.WriteInteger(key, QStringLiteral("RepAnzahl"), m_structure.Count());
     const MVirtualView* view = View();
     store.WriteInteger(key, QStringLiteral("xver2d"), view ? view->xver2d : 0);
@@ -102,14 +113,34 @@ void MModelRep::Draw3D(MVirtualView& view)
 
 // ---------------------------------------------------------------- PV model
 
+namespace {
+
+std::unique_ptr<MVirtualView> NewModelView()
+{
+    auto view = std::make_unique<MVirtualView>();
+    view->xver2d = 1000;
+    view->yver2d = 1000;
+    view->xdehnung2d = 1.0;
+    view->ydehnung2d = 1.0;
+    return view;
+}
+
+} // namespace
+
 MPVModelRep::MPVModelRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typeNum, double x, double y)
     : MModelRep(owner, objectID, typeNum, x, y)
-    , m_ownView(std::make_unique<MVirtualView>())
+    , m_ownView(NewModelView())
 {
-    m_ownView->xver2d = 1000;
-    m_ownView->yver2d = 1000;
-    m_ownView->xdehnung2d = 1.0;
-    m_ownView->ydehnung2d = 1.0;
+    SetView(m_ownView.get());
+}
+
+MPVModelRep::MPVModelRep(const MPVModelRep& other)
+    : MModelRep(other)
+    , Damaged(other.Damaged)
+    , m_ownView(NewModelView())
+{
+    if (other.View())
+        m_ownView->AssignView(*other.View());
     SetView(m_ownView.get());
 }
 
@@ -120,11 +151,7 @@ MPVModelRep::~MPVModelRep()
 
 MBaseRep& MPVModelRep::Clone(MStructur& target) const
 {
-    auto& m = target.Create<MPVModelRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(m);
-    if (View())
-        m.OwnView().AssignView(*View());
-    return m;
+    return target.CreateCopy(*this);
 }
 
 namespace {
@@ -160,8 +187,7 @@ void MPVModelRep::LoadSettings(MKontaloRegistry& store, const QString& key)
             qCWarning(lcTandrelDrawing) << "model" << key << "claims" << n << "representations - not loaded";
             return;
         }
-        Name1 = store.ReadString(key, QStringLiteral("ModellName"), QStringLiteral("- Modell -"));
-        ModellID = store.ReadInteger(key, QStringLiteral("ModellID"), 10);
+        kModelFields.Load(store, key, *this);
         const double xd = store.ReadFloat(key, QStringLiteral("xdehnung2d"), 1);
         if (xd != 0 && View()) {
             const int xv = store.ReadInteger(key, QStringLiteral("xver2d"), 0);
@@ -234,29 +260,29 @@ void MBackPlaneRep::LoadPicture()
 
 MBaseRep& MBackPlaneRep::Clone(MStructur& target) const
 {
-    auto& b = target.Create<MBackPlaneRep>(FileName, ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(b);
-    return b;
+    return target.CreateCopy(*this); // shares the loaded picture
 }
+
+namespace {
+
+// Not cut to the line-edit limit: a path is kept whole.
+const MSettingsFields<MBackPlaneRep> kBackPlaneFields{
+    {QStringLiteral("BackBitmapFilename"), &MBackPlaneRep::FileName, QString(), kNoLengthLimit},
+};
+
+} // namespace
 
 void MBackPlaneRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        FileName = store.ReadString(key, QStringLiteral("BackBitmapFilename"), QString());
+    LoadGuarded(key, [&] {
+        kBackPlaneFields.Load(store, key, *this);
         LoadPicture();
-    } catch (const std::exception& e) {
-        // Reads keep their defaults; the drawing core never fails a load.
-        qCWarning(lcTandrelDrawing) << "background picture of" << key << "not loaded:" << e.what();
-    }
+    });
 }
 
 void MBackPlaneRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        store.WriteString(key, QStringLiteral("BackBitmapFilename"), FileName);
-    } catch (const RegistryError&) {
-        // The store reports the failure on closing.
-    }
+    SaveGuarded([&] { kBackPlaneFields.Save(store, key, *this); });
 }
 
 void MBackPlaneRep::Draw(MVirtualView& view)
@@ -340,7 +366,5 @@ void MMasstabRep::Draw(MVirtualView& view)
 
 MBaseRep& MMasstabRep::Clone(MStructur& target) const
 {
-    auto& m = target.Create<MMasstabRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(m);
-    return m;
+    return target.CreateCopy(*this);
 }

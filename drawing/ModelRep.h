@@ -16,6 +16,8 @@ class MModelRep : public MBaseRep {
 public:
     MModelRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typeNum, double x, double y);
     ~MModelRep() override;
+    // The values and the view reference; the copy's structure starts empty.
+    MModelRep(const MModelRep& other);
 
     std::int32_t ModellID = 0;
 
@@ -45,6 +47,8 @@ class MPVModelRep : public MModelRep {
 public:
     MPVModelRep(MBaseStructur* owner, std::int32_t objectID, std::int32_t typeNum, double x, double y);
     ~MPVModelRep() override;
+    // With a view of its own that starts as a copy of other's.
+    MPVModelRep(const MPVModelRep& other);
 
     // A copy with a view of its own that starts as a copy of this one's.
     MBaseRep& Clone(MStructur& target) const override;
@@ -59,9 +63,6 @@ public:
 
     // The last load found the stored model damaged and left it empty.
     bool Damaged = false;
-
-protected:
-    MVirtualView& OwnView() { return *m_ownView; }
 
 private:
     std::unique_ptr<MVirtualView> m_ownView;

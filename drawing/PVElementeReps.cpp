@@ -59,16 +59,8 @@ void MPVModulRep::Draw(MVirtualView& view)
 
 MBaseRep& MPVModulRep::Clone(MStructur& target) const
 {
-    auto& m = target.Create<MPVModulRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(m);
-    m.ModulID = ModulID;
-    m.ModulInnerhalb = ModulInnerhalb;
-    m.GruppeRepID = GruppeRepID;
-    m.ModulStatus = ModulStatus;
-    m.RowNr = RowNr;
-    m.ColNr = ColNr;
-    m.WRNr = WRNr;
-    m.StringNr = StringNr;
+    auto& m = target.CreateCopy(*this);
+    m.Group = nullptr; // the copy belongs to no group
     return m;
 }
 
@@ -89,21 +81,12 @@ const MSettingsFields<MPVModulRep> kModulFields{
 
 void MPVModulRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kModulFields.Load(store, key, *this);
-    } catch (const std::exception& e) {
-        // Reads keep their defaults; the drawing core never fails a load.
-        qCWarning(lcTandrelDrawing) << "values of" << key << "not loaded:" << e.what();
-    }
+    LoadGuarded(key, [&] { kModulFields.Load(store, key, *this); });
 }
 
 void MPVModulRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kModulFields.Save(store, key, *this);
-    } catch (const RegistryError&) {
-        // Stops at the first failing write; the store reports it on closing.
-    }
+    SaveGuarded([&] { kModulFields.Save(store, key, *this); });
 }
 
 // ---------------------------------------------------------------- group
@@ -294,27 +277,8 @@ void MGruppeRep::DrawMoveOutline(MVirtualView& view, double dx, double dy)
 
 MBaseRep& MGruppeRep::Clone(MStructur& target) const
 {
-    auto& g = target.Create<MGruppeRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(g);
-    g.Name1 = Name1;
-    g.Name2 = Name2;
-    g.GruppeModulID = GruppeModulID;
-    g.RasterTyp = RasterTyp;
-    g.RowCount = RowCount;
-    g.ColCount = ColCount;
-    g.RowDistance = RowDistance;
-    g.ColDistance = ColDistance;
-    g.XVersatz = XVersatz;
-    g.RowElevationAngle = RowElevationAngle;
-    g.ColElevationAngle = ColElevationAngle;
-    g.ColCountAnfang = ColCountAnfang;
-    g.ColCountPeriode = ColCountPeriode;
-    g.ColPeriodeAbstand = ColPeriodeAbstand;
-    g.RowCountAnfang = RowCountAnfang;
-    g.RowCountPeriode = RowCountPeriode;
-    g.RowPeriodeAbstand = RowPeriodeAbstand;
-    g.ElementBreite = ElementBreite;
-    g.ElementHoehe = ElementHoehe;
+    // The copy starts without modules and builds its own raster.
+    auto& g = target.CreateCopy(*this);
     g.BuildRaster();
     g.UpdateModuleStates(target);
     return g;
@@ -346,23 +310,14 @@ const MSettingsFields<MGruppeRep> kGruppeFields{
 
 void MGruppeRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kGruppeFields.Load(store, key, *this);
-    } catch (const std::exception& e) {
-        // Reads keep their defaults; the drawing core never fails a load.
-        qCWarning(lcTandrelDrawing) << "values of" << key << "not loaded:" << e.what();
-    }
+    LoadGuarded(key, [&] { kGruppeFields.Load(store, key, *this); });
     MPVModelRep::LoadSettings(store, key);
     BuildRaster();
 }
 
 void MGruppeRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kGruppeFields.Save(store, key, *this);
-    } catch (const RegistryError&) {
-        // Stops at the first failing write; the store reports it on closing.
-    }
+    SaveGuarded([&] { kGruppeFields.Save(store, key, *this); });
     // The modules' failures must reach the caller: they are the group's content.
     MModelRep::SaveSettings(store, key);
 }
@@ -414,30 +369,24 @@ void MPVFeldRep::Draw(MVirtualView& view)
 
 MBaseRep& MPVFeldRep::Clone(MStructur& target) const
 {
-    auto& f = target.Create<MPVFeldRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(f);
-    f.RowCount = RowCount;
-    f.ColCount = ColCount;
-    return f;
+    return target.CreateCopy(*this);
 }
+
+namespace {
+
+const MSettingsFields<MPVFeldRep> kFeldFields{
+    {QStringLiteral("RowCount"), &MPVFeldRep::RowCount, 2},
+    {QStringLiteral("ColCount"), &MPVFeldRep::ColCount, 8},
+};
+
+} // namespace
 
 void MPVFeldRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        RowCount = store.ReadInteger(key, QStringLiteral("RowCount"), 2);
-        ColCount = store.ReadInteger(key, QStringLiteral("ColCount"), 8);
-    } catch (const std::exception& e) {
-        // Reads keep their defaults; the drawing core never fails a load.
-        qCWarning(lcTandrelDrawing) << "values of" << key << "not loaded:" << e.what();
-    }
+    LoadGuarded(key, [&] { kFeldFields.Load(store, key, *this); });
 }
 
 void MPVFeldRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        store.WriteInteger(key, QStringLiteral("RowCount"), RowCount);
-        store.WriteInteger(key, QStringLiteral("ColCount"), ColCount);
-    } catch (const RegistryError&) {
-        // Stops at the first failing write; the store reports it on closing.
-    }
+    SaveGuarded([&] { kFeldFields.Save(store, key, *this); });
 }

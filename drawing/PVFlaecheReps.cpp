@@ -95,23 +95,34 @@ void Shift(std::vector<double>& v, double d)
         x += d;
 }
 
-const QString kLaengeNames[4] = {QStringLiteral("Laenge1\\"), QStringLiteral("Laenge2\\"),
-                                 QStringLiteral("Laenge3\\"), QStringLiteral("Laenge4\\")};
-const QString kBreiteNames[4] = {QStringLiteral("Breite1\\"), QStringLiteral("Breite2\\"),
-                                 QStringLiteral("Breite3\\"), QStringLiteral("Breite4\\")};
-
-// The mounting area's values around its lengths and widths.
-const MSettingsFields<MStandardFlaecheRep> kStandardFormFields{
+// The mounting area's stored values; the length and width names end in a
+// backslash.
+const MSettingsFields<MStandardFlaecheRep> kStandardFields{
     {QStringLiteral("FlaechenForm"), &MStandardFlaecheRep::FlaechenForm, 0},
     {QStringLiteral("Innenabstand1\\"), &MStandardFlaecheRep::Innenabstand1, 0.5},
-};
-const MSettingsFields<MStandardFlaecheRep> kStandardDirectionFields{
+    {QStringLiteral("Laenge1\\"), &MStandardFlaecheRep::Laenge1, 0},
+    {QStringLiteral("Breite1\\"), &MStandardFlaecheRep::Breite1, 0},
+    {QStringLiteral("Laenge2\\"), &MStandardFlaecheRep::Laenge2, 0},
+    {QStringLiteral("Breite2\\"), &MStandardFlaecheRep::Breite2, 0},
+    {QStringLiteral("Laenge3\\"), &MStandardFlaecheRep::Laenge3, 0},
+    {QStringLiteral("Breite3\\"), &MStandardFlaecheRep::Breite3, 0},
+    {QStringLiteral("Laenge4\\"), &MStandardFlaecheRep::Laenge4, 0},
+    {QStringLiteral("Breite4\\"), &MStandardFlaecheRep::Breite4, 0},
     {QStringLiteral("Nordrichtung"), &MStandardFlaecheRep::Nordrichtung, 0},
     {QStringLiteral("Modulrichtung"), &MStandardFlaecheRep::Modulrichtung, 0},
     {QStringLiteral("Blickrichtung"), &MStandardFlaecheRep::Blickrichtung, 0},
 };
+// The wind rose is read but never written.
+const MSettingsFields<MStandardFlaecheRep> kWindroseFields{
+    {QStringLiteral("WindroseWeltX"), &MStandardFlaecheRep::WindroseWeltX, 0},
+    {QStringLiteral("WindroseWeltY"), &MStandardFlaecheRep::WindroseWeltY, 0},
+    {QStringLiteral("WindroseWeltgroesse"), &MStandardFlaecheRep::WindroseWeltgroesse, 60},
+    {QStringLiteral("WindroseFarbe1"), &MStandardFlaecheRep::WindroseFarbe1, tandrel::platform::ColorRef(0)},
+    {QStringLiteral("WindroseFarbe2"), &MStandardFlaecheRep::WindroseFarbe2, tandrel::platform::ColorRef(0xFFFFFF)},
+    {QStringLiteral("WindroseFarbe3"), &MStandardFlaecheRep::WindroseFarbe3, tandrel::platform::ColorRef(0)},
+    {QStringLiteral("WindroseBreiteProzent"), &MStandardFlaecheRep::WindroseBreiteProzent, 20},
+};
 
-// The blocked area's values before its lengths and widths.
 const MSettingsFields<MSperrFlaecheRep> kSperrFields{
     {QStringLiteral("FlaechenForm"), &MSperrFlaecheRep::FlaechenForm, 0},
     {QStringLiteral("Aussenabstand"), &MSperrFlaecheRep::Aussenabstand, 0.3},
@@ -119,6 +130,14 @@ const MSettingsFields<MSperrFlaecheRep> kSperrFields{
     {QStringLiteral("Innenabstand"), &MSperrFlaecheRep::Innenabstand, 0.5},
     {QStringLiteral("ZeichneZweiteFlaeche"), &MSperrFlaecheRep::ZeichneZweiteFlaeche, true},
     {QStringLiteral("Nordrichtung"), &MSperrFlaecheRep::Nordrichtung, 0},
+    {QStringLiteral("Laenge1\\"), &MSperrFlaecheRep::Laenge1, 0},
+    {QStringLiteral("Breite1\\"), &MSperrFlaecheRep::Breite1, 0},
+    {QStringLiteral("Laenge2\\"), &MSperrFlaecheRep::Laenge2, 0},
+    {QStringLiteral("Breite2\\"), &MSperrFlaecheRep::Breite2, 0},
+    {QStringLiteral("Laenge3\\"), &MSperrFlaecheRep::Laenge3, 0},
+    {QStringLiteral("Breite3\\"), &MSperrFlaecheRep::Breite3, 0},
+    {QStringLiteral("Laenge4\\"), &MSperrFlaecheRep::Laenge4, 0},
+    {QStringLiteral("Breite4\\"), &MSperrFlaecheRep::Breite4, 0},
 };
 
 } // namespace
@@ -283,65 +302,23 @@ void MStandardFlaecheRep::Draw(MVirtualView& view)
 
 MBaseRep& MStandardFlaecheRep::Clone(MStructur& target) const
 {
-    auto& a = target.Create<MStandardFlaecheRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(a);
-    a.FlaechenForm = FlaechenForm;
-    a.CornerCount = CornerCount;
-    a.Innenabstand1 = Innenabstand1;
-    a.Laenge1 = Laenge1;
-    a.Breite1 = Breite1;
-    a.Laenge2 = Laenge2;
-    a.Breite2 = Breite2;
-    a.Laenge3 = Laenge3;
-    a.Breite3 = Breite3;
-    a.Laenge4 = Laenge4;
-    a.Breite4 = Breite4;
-    a.Nordrichtung = Nordrichtung;
-    a.Modulrichtung = Modulrichtung;
-    a.Blickrichtung = Blickrichtung;
+    auto& a = target.CreateCopy(*this);
     a.BuildOutline(FlaechenForm);
     return a;
 }
 
 void MStandardFlaecheRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kStandardFormFields.Load(store, key, *this);
-        double* lengths[4] = {&Laenge1, &Laenge2, &Laenge3, &Laenge4};
-        double* widths[4] = {&Breite1, &Breite2, &Breite3, &Breite4};
-        for (int i = 0; i < 4; ++i) {
-            *lengths[i] = store.ReadFloat(key, kLaengeNames[i], 0);
-            *widths[i] = store.ReadFloat(key, kBreiteNames[i], 0);
-        }
-        kStandardDirectionFields.Load(store, key, *this);
-        WindroseWeltX = store.ReadFloat(key, QStringLiteral("WindroseWeltX"), 0);
-        WindroseWeltY = store.ReadFloat(key, QStringLiteral("WindroseWeltY"), 0);
-        WindroseWeltgroesse = store.ReadFloat(key, QStringLiteral("WindroseWeltgroesse"), 60);
-        WindroseFarbe1 = store.ReadInteger(key, QStringLiteral("WindroseFarbe1"), 0);
-        WindroseFarbe2 = store.ReadInteger(key, QStringLiteral("WindroseFarbe2"), 0xFFFFFF);
-        WindroseFarbe3 = store.ReadInteger(key, QStringLiteral("WindroseFarbe3"), 0);
-        WindroseBreiteProzent = store.ReadInteger(key, QStringLiteral("WindroseBreiteProzent"), 20);
-    } catch (const std::exception& e) {
-        // Reads keep their defaults; the drawing core never fails a load.
-        qCWarning(lcTandrelDrawing) << "area" << key << "not loaded:" << e.what();
-    }
+    LoadGuarded(key, [&] {
+        kStandardFields.Load(store, key, *this);
+        kWindroseFields.Load(store, key, *this);
+    });
     BuildOutline(FlaechenForm);
 }
 
 void MStandardFlaecheRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kStandardFormFields.Save(store, key, *this);
-        const double lengths[4] = {Laenge1, Laenge2, Laenge3, Laenge4};
-        const double widths[4] = {Breite1, Breite2, Breite3, Breite4};
-        for (int i = 0; i < 4; ++i) {
-            store.WriteFloat(key, kLaengeNames[i], lengths[i]);
-            store.WriteFloat(key, kBreiteNames[i], widths[i]);
-        }
-        kStandardDirectionFields.Save(store, key, *this);
-    } catch (const RegistryError&) {
-        // Stops at the first failing write; the store reports it on closing.
-    }
+    SaveGuarded([&] { kStandardFields.Save(store, key, *this); });
 }
 
 // ---------------------------------------------------------------- blocked area
@@ -520,24 +497,7 @@ void MSperrFlaecheRep::Draw(MVirtualView& view)
 
 MBaseRep& MSperrFlaecheRep::Clone(MStructur& target) const
 {
-    auto& a = target.Create<MSperrFlaecheRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(a);
-    a.Name1 = Name1;
-    a.Name2 = Name2;
-    a.Aussenabstand = Aussenabstand;
-    a.Innenabstand = Innenabstand;
-    a.ZeichneFlaecheAussen = ZeichneFlaecheAussen;
-    a.ZeichneZweiteFlaeche = ZeichneZweiteFlaeche;
-    a.FlaechenForm = FlaechenForm;
-    a.Nordrichtung = Nordrichtung;
-    a.Laenge1 = Laenge1;
-    a.Breite1 = Breite1;
-    a.Laenge2 = Laenge2;
-    a.Breite2 = Breite2;
-    a.Laenge3 = Laenge3;
-    a.Breite3 = Breite3;
-    a.Laenge4 = Laenge4;
-    a.Breite4 = Breite4;
+    auto& a = target.CreateCopy(*this);
     a.BuildOutline(FlaechenForm);
     a.BlockGroups(target);
     return a;
@@ -545,32 +505,11 @@ MBaseRep& MSperrFlaecheRep::Clone(MStructur& target) const
 
 void MSperrFlaecheRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kSperrFields.Load(store, key, *this);
-        double* lengths[4] = {&Laenge1, &Laenge2, &Laenge3, &Laenge4};
-        double* widths[4] = {&Breite1, &Breite2, &Breite3, &Breite4};
-        for (int i = 0; i < 4; ++i) {
-            *lengths[i] = store.ReadFloat(key, kLaengeNames[i], 0);
-            *widths[i] = store.ReadFloat(key, kBreiteNames[i], 0);
-        }
-    } catch (const std::exception& e) {
-        // Reads keep their defaults; the drawing core never fails a load.
-        qCWarning(lcTandrelDrawing) << "area" << key << "not loaded:" << e.what();
-    }
+    LoadGuarded(key, [&] { kSperrFields.Load(store, key, *this); });
     BuildOutline(FlaechenForm);
 }
 
 void MSperrFlaecheRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kSperrFields.Save(store, key, *this);
-        const double lengths[4] = {Laenge1, Laenge2, Laenge3, Laenge4};
-        const double widths[4] = {Breite1, Breite2, Breite3, Breite4};
-        for (int i = 0; i < 4; ++i) {
-            store.WriteFloat(key, kLaengeNames[i], lengths[i]);
-            store.WriteFloat(key, kBreiteNames[i], widths[i]);
-        }
-    } catch (const RegistryError&) {
-        // Stops at the first failing write; the store reports it on closing.
-    }
+    SaveGuarded([&] { kSperrFields.Save(store, key, *this); });
 }

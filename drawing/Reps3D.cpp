@@ -104,35 +104,26 @@ void MFlaeche3DRep::ComputeDepth(const MVirtualView& view)
 
 MBaseRep& MFlaeche3DRep::Clone(MStructur& target) const
 {
-    auto& f = target.Create<MFlaeche3DRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(f);
-    f.SrcX = SrcX;
-    f.SrcY = SrcY;
-    f.SrcZ = SrcZ;
-    f.X = X;
-    f.Y = Y;
-    f.Z = Z;
-    f.GruppeRepID = GruppeRepID;
-    f.Punkteanzahl = Punkteanzahl;
-    f.FaceDepth = FaceDepth;
-    f.DepthBias = DepthBias;
-    f.Layer = Layer;
-    return f;
+    return target.CreateCopy(*this);
 }
+
+namespace {
+
+const MSettingsFields<MFlaeche3DRep> kFlaeche3DFields{
+    {QStringLiteral("GruppeRepID"), &MFlaeche3DRep::GruppeRepID, 0},
+    {QStringLiteral("Punkteanzahl"), &MFlaeche3DRep::Punkteanzahl, 4},
+};
+
+} // namespace
 
 void MFlaeche3DRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    GruppeRepID = store.ReadInteger(key, QStringLiteral("GruppeRepID"), 0);
-    Punkteanzahl = store.ReadInteger(key, QStringLiteral("Punkteanzahl"), 4);
+    LoadGuarded(key, [&] { kFlaeche3DFields.Load(store, key, *this); });
 }
 
 void MFlaeche3DRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        store.WriteInteger(key, QStringLiteral("GruppeRepID"), GruppeRepID);
-        store.WriteInteger(key, QStringLiteral("Punkteanzahl"), Punkteanzahl);
-    } catch (const RegistryError&) {
-    }
+    SaveGuarded([&] { kFlaeche3DFields.Save(store, key, *this); });
 }
 
 void MFlaeche3DRep::Draw(MVirtualView& view)
@@ -317,24 +308,8 @@ MGebaeudeRep::ProjectedExtent MGebaeudeRep::Extent(const MVirtualView& view) con
 
 MBaseRep& MGebaeudeRep::Clone(MStructur& target) const
 {
-    auto& g = target.Create<MGebaeudeRep>(ObjektID, ObjectTypeNum, XPos, YPos);
-    CopyColorsTo(g);
-    g.Name1 = Name1;
-    g.Name2 = Name2;
-    g.GebaeudeTypEntry = GebaeudeTypEntry;
-    g.GebaudeLaenge = GebaudeLaenge;
-    g.GebaeudeBreite = GebaeudeBreite;
-    g.GebaeudeHoehe = GebaeudeHoehe;
-    g.DachUeberstandx = DachUeberstandx;
-    g.DachUeberstandy = DachUeberstandy;
-    g.Nordrichtung = Nordrichtung;
-    g.Elevationgrad = Elevationgrad;
-    g.GroundColor = GroundColor;
-    g.WallColor = WallColor;
-    g.GableColor = GableColor;
-    g.RoofColor = RoofColor;
-    g.SolarColor = SolarColor;
-    g.SetView(View());
+    // Same view; the copy builds faces of its own.
+    auto& g = target.CreateCopy(*this);
     g.BuildFaces(Variant);
     return g;
 }
@@ -356,18 +331,16 @@ const MSettingsFields<MGebaeudeRep> kGebaeudeFields{
 
 void MGebaeudeRep::LoadSettings(MKontaloRegistry& store, const QString& key)
 {
-    kGebaeudeFields.Load(store, key, *this);
+    if (!LoadGuarded(key, [&] { kGebaeudeFields.Load(store, key, *this); }))
+        return;
     MModelRep::LoadSettings(store, key);
     BuildFaces(0);
 }
 
 void MGebaeudeRep::SaveSettings(MKontaloRegistry& store, const QString& key)
 {
-    try {
-        kGebaeudeFields.Save(store, key, *this);
-    } catch (const RegistryError&) {
+    if (!SaveGuarded([&] { kGebaeudeFields.Save(store, key, *this); }))
         return;
-    }
     MModelRep::SaveSettings(store, key);
 }
 

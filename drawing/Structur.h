@@ -76,6 +76,19 @@ public:
         Adopt(std::move(rep));
         return ref;
     }
+    // A copy of original made by its class's copy constructor, appended and
+    // owned; it has no dialog frame and takes its catalogue object from this
+    // list.
+    template <class T>
+    T& CreateCopy(const T& original)
+    {
+        auto rep = std::make_unique<T>(original);
+        T& ref = *rep;
+        Adopt(std::move(rep));
+        ref.DialogFrame = nullptr;
+        ref.SetObject(ref.ObjectTypeNum, ref.ObjektID);
+        return ref;
+    }
     void Adopt(std::unique_ptr<MBaseRep> rep);
     void Reserve(std::size_t n);
 

@@ -3,10 +3,11 @@
 #include "addresses/DAdressAuswahlDlg.h"
 #include "addresses/DAnschreibenDlg.h"
 #include "addresses/DShowAdressDlg.h"
-#include "addresses/FAdressFrame.h"
+#include "addresses/AddressBook.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
+#include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
@@ -313,7 +314,7 @@ void TAdressGeoFrame::FinishFrame()
 
 TBranchenbuchFrame* TAdressGeoFrame::Directory() const
 {
-    return dynamic_cast<TBranchenbuchFrame*>(FindFrame(4400));
+    return dynamic_cast<TBranchenbuchFrame*>(FindFrame(FrameId::Branchenbuch));
 }
 
 MMapView TAdressGeoFrame::View() const
@@ -515,9 +516,17 @@ void TAdressGeoFrame::OpenInternetLink()
         OpenURL(c->Internet);
 }
 
-TAdressFrame* TAdressGeoFrame::AddressBook() const
+TBaseFrame* TAdressGeoFrame::AddressBook() const
 {
-    return dynamic_cast<TAdressFrame*>(FindFrame(TAdressFrame::kFrameId));
+    TBaseFrame* frame = FindFrame(FrameId::Adress);
+    return qobject_cast<IAddressBook*>(frame) ? frame : nullptr;
+}
+
+std::optional<QPoint> TAdressGeoFrame::PostcodePosition(int plz) const
+{
+    if (m_postcodes.NearestListed(plz) < 0)
+        return std::nullopt;
+    return QPoint(PostcodeX(plz), PostcodeY(plz));
 }
 
 void TAdressGeoFrame::ShowAddressDetails()
@@ -533,19 +542,19 @@ void TAdressGeoFrame::ShowAddressDetails()
 
 void TAdressGeoFrame::WriteLetter()
 {
-    TAdressFrame* book = AddressBook();
+    TBaseFrame* book = AddressBook();
     const MAdresse* c = CurrentCompany();
     if (!book || !c)
         return;
     QPointer<TAnschreibenDialog> letter = new TAnschreibenDialog(this);
     const auto freeLetter = qScopeGuard([&letter] { delete letter.data(); });
-    letter->PrepareLetter(book->GetCurrentAddress(), c, book, GetInterfaceFrame());
+    letter->PrepareLetter(qobject_cast<IAddressBook*>(book)->GetCurrentAddress(), c, book, GetInterfaceFrame());
     letter->exec();
 }
 
 void TAdressGeoFrame::ChooseStandort()
 {
-    QPointer<TAdressFrame> book = AddressBook();
+    QPointer<TBaseFrame> book = AddressBook();
     if (!book)
         return;
     QPointer<TAdressAuswahlDialog> dialog = new TAdressAuswahlDialog(this);
@@ -555,7 +564,7 @@ void TAdressGeoFrame::ChooseStandort()
     const int result = dialog->exec();
     if (!dialog || result != QDialog::Accepted || !book)
         return;
-    TakeStandortFromText(book->EditPLZ->text());
+    TakeStandortFromText(qobject_cast<IAddressBook*>(book.data())->PostcodeText());
 }
 
 void TAdressGeoFrame::ArrangeControls()

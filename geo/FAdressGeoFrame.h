@@ -2,6 +2,7 @@
 
 #include "app/FBaseFrame.h"
 #include "geo/MapPainting.h"
+#include "geo/NearbySources.h"
 #include "geo/PostcodeTable.h"
 
 #include <QImage>
@@ -18,7 +19,6 @@ class QPushButton;
 class QScrollArea;
 class QSlider;
 class QToolButton;
-class TAdressFrame;
 class TBranchenbuchFrame;
 class TStringGrid;
 
@@ -34,8 +34,9 @@ struct MAdressGeoSettings {
 // The map of Germany (frame 4450): the user's location with a search radius,
 // the directory's companies inside it on the map and in a grid. Owns the
 // postcode table the directory and the address book look positions up in.
-class TAdressGeoFrame : public TBaseFrame {
+class TAdressGeoFrame : public TBaseFrame, public IPostcodeMap {
     Q_OBJECT
+    Q_INTERFACES(IPostcodeMap)
 public:
     explicit TAdressGeoFrame(QWidget* parent = nullptr);
     ~TAdressGeoFrame() override;
@@ -47,6 +48,7 @@ public:
     int PostcodeX(int postcode) const { return m_postcodes.PostcodeX(postcode); }
     int PostcodeY(int postcode) const { return m_postcodes.PostcodeY(postcode); }
     const MPostcodeTable& Postcodes() const { return m_postcodes; }
+    std::optional<QPoint> PostcodePosition(int plz) const override;
     bool TableLoaded() const { return m_tableLoaded; }
 
     // "Übernehmen": search the radius of the track bar around the location.
@@ -103,7 +105,8 @@ protected:
 
 private:
     TBranchenbuchFrame* Directory() const;
-    TAdressFrame* AddressBook() const;
+    // The address book frame, or null when there is none.
+    TBaseFrame* AddressBook() const;
     MMapView View() const;
     void LoadSettings();
     void ArrangePanels();

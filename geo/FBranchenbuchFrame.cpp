@@ -2,6 +2,7 @@
 
 #include "app/BaseFrameFactory.h"
 #include "app/FInterfaceFrame.h"
+#include "app/FrameIds.h"
 #include "app/Pictures.h"
 #include "geo/StringGrid.h"
 #include "geo/FAdressGeoFrame.h"
@@ -44,7 +45,7 @@ TBranchenbuchFrame::TBranchenbuchFrame(QWidget* parent) : TBaseFrame(parent)
     BitBtnGeo->setIcon(QIcon(tandrel::pictures::pixmap(QStringLiteral("ui/map-marker"))));
     connect(BitBtnGeo, &QPushButton::clicked, this, [this] {
         if (Factory)
-            Factory->ShowFrame(4450);
+            Factory->ShowFrame(FrameId::AdressGeo);
     });
     LabelBranche = new QLabel(PanelTest);
     LabelBranche->setObjectName(QStringLiteral("LabelBranche"));
@@ -148,12 +149,21 @@ void TBranchenbuchFrame::SortCompanies(int key)
 
 void TBranchenbuchFrame::ComputeDistances(int postcode, int radiusKm)
 {
-    auto* map = dynamic_cast<TAdressGeoFrame*>(FindFrame(4450));
+    auto* map = dynamic_cast<TAdressGeoFrame*>(FindFrame(FrameId::AdressGeo));
     if (!map && Factory)
-        map = dynamic_cast<TAdressGeoFrame*>(Factory->CreateFrame(4450));
+        map = dynamic_cast<TAdressGeoFrame*>(Factory->CreateFrame(FrameId::AdressGeo));
     const int a = map ? map->PostcodeX(postcode) : 0;
     const int b = map ? map->PostcodeY(postcode) : 0;
     m_directory.ComputeDistances(a, b, radiusKm);
+}
+
+std::vector<MAdresse> TBranchenbuchFrame::DirectoryEntries() const
+{
+    std::vector<MAdresse> out;
+    out.reserve(m_directory.Companies().size());
+    for (const auto& c : m_directory.Companies())
+        out.push_back(*c);
+    return out;
 }
 
 void TBranchenbuchFrame::ClearSelection()

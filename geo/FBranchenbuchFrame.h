@@ -2,6 +2,7 @@
 
 #include "app/FBaseFrame.h"
 #include "geo/CompanyDirectory.h"
+#include "geo/NearbySources.h"
 
 class QLabel;
 class QListWidget;
@@ -11,8 +12,9 @@ class TStringGrid;
 // The business directory (frame 4400): the built-in companies of the
 // renewable-energy trade in a grid. The map and the address book work on its
 // company list.
-class TBranchenbuchFrame : public TBaseFrame {
+class TBranchenbuchFrame : public TBaseFrame, public ICompanyDirectory {
     Q_OBJECT
+    Q_INTERFACES(ICompanyDirectory)
 public:
     explicit TBranchenbuchFrame(QWidget* parent = nullptr);
     ~TBranchenbuchFrame() override;
@@ -23,6 +25,7 @@ public:
     void PdfDump() override;
 
     MCompanyDirectory& Directory() { return m_directory; }
+    std::vector<MAdresse> DirectoryEntries() const override;
     // Reads the three built-in lists (the companies are added to the list).
     void LoadCompanies();
     void SortCompaniesDirection(int direction);

@@ -1,6 +1,6 @@
 #include "paperhouse/FPapierHausFrame.h"
 
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/KontaloRegistry.h"

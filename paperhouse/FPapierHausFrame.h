@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/FBaseFrame.h"
-#include "paperhouse/FPapierHausControls.h"
+#include "widgets/UpDown.h"
 #include "paperhouse/PaperHouseParams.h"
 #include "paperhouse/PaperHousePdf.h"
-#include "roof/ImageBox.h"
+#include "widgets/ImageBox.h"
 
 #include <QImage>
 #include <array>

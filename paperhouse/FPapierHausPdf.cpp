@@ -4,6 +4,7 @@
 #include "paperhouse/FPapierHausFrame.h"
 
 #include "app/FInterfaceFrame.h"
+#include "app/FrameIds.h"
 #include "app/Pictures.h"
 #include "app/WaitCursor.h"
 #include "paperhouse/PageFormats.h"
@@ -12,8 +13,7 @@
 #include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
-#include "roof/FDachplanung2DFrame.h"
-#include "roof/ImageBox.h"
+#include "roof/IRoofPlanner.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,8 +28,6 @@ using namespace tandrel::paperhouse;
 namespace {
 
 Q_LOGGING_CATEGORY(lcPaperHousePdf, "tandrel.paperhouse.pdf")
-
-constexpr int kRoofPlannerID = 1630;
 
 }  // namespace
 
@@ -58,7 +56,7 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
             in.wallPictures[i] = ImageWand[i];
     in.banner = tandrel::pictures::image(QStringLiteral("paperhouse/kontalo-banner"));
 
-    auto* roof = qobject_cast<TDachplanung2DFrame*>(FindFrame(kRoofPlannerID));
+    auto* roof = qobject_cast<IRoofPlanner*>(FindFrame(FrameId::Dachplanung2D));
     if (highRise) {
         // The facade takes wall 1's picture; a texture is tiled anew for
         // the high-rise's proportions. The frame's own pictures stay as they are.
@@ -68,38 +66,31 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
                                     ? TileWallTexture(WallTexture, 1.009 * m.width, m.height)
                                     : ImageWand[0];
         }
-        in.highRiseModule = roof && !roof->ImagePVModulVerwendet->Picture.isNull()
-                                ? roof->ImagePVModulVerwendet->Picture
-                                : tandrel::pictures::image(QStringLiteral("roof/module-classic"));
+        const QImage module = roof ? roof->ModuleData().Picture : QImage();
+        in.highRiseModule = !module.isNull() ? module : tandrel::pictures::image(QStringLiteral("roof/module-classic"));
         return in;
     }
     if (!roof)
         return in;
+    const TRoofModuleData module = roof->ModuleData();
     TRoofPlannerData data;
-    data.ModuleName = roof->ModuleName;
-    data.ModuleMaker = roof->ModuleMaker;
-    data.ModuleInternet = roof->ModuleInternet;
-    data.ModuleWidth = roof->ModuleWidth;
-    data.ModuleHeight = roof->ModuleHeight;
-    data.ModulePowerWp = roof->ModulePowerWp;
+    data.ModuleName = module.Name;
+    data.ModuleMaker = module.Maker;
+    data.ModuleInternet = module.Internet;
+    data.ModuleWidth = module.Width;
+    data.ModuleHeight = module.Height;
+    data.ModulePowerWp = module.PowerWp;
     data.CountActiveModules = roof->CountActiveModules();
     data.PlantPowerKWp = roof->PlantPowerKWp();
-    data.ModulePicture = roof->ImagePVModulVerwendet->Picture;
-    if (roof->MakerLogoKey >= 0) {
-        if (const PictureEntry* logo = GetInterfaceFrame()->FindPicture(roof->MakerLogoKey + 20000))
+    data.ModulePicture = module.Picture;
+    if (module.MakerLogoKey >= 0) {
+        if (const PictureEntry* logo = GetInterfaceFrame()->FindPicture(module.MakerLogoKey + 20000))
             data.MakerLogo = logo->picture();
     }
-    // Rendered as finely as the page's roof plane needs at 300 dpi, not finer;
-    // with modules on both sides both planes show the same picture.
-    const int width = RoofPictureWidth(in.params);
-    roof->RenderRoofPicture(true, width);
-    data.RoofWithModules = roof->ImagePrint->Picture;
-    if (roof->CheckBoxModuleauf2Dachseiten->isChecked()) {
-        data.RoofSecondSide = data.RoofWithModules;
-    } else {
-        roof->RenderRoofPicture(false, width);
-        data.RoofSecondSide = roof->ImagePrint->Picture;
-    }
+    // Rendered as finely as the page's roof plane needs at 300 dpi, not finer.
+    TRoofPictures pictures = roof->RenderRoofPictures(RoofPictureWidth(in.params));
+    data.RoofWithModules = std::move(pictures.RoofWithModules);
+    data.RoofSecondSide = std::move(pictures.RoofSecondSide);
     in.roofPlanner = std::move(data);
     return in;
 }

@@ -24,10 +24,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace slides = tandrel::pictures::slides;
@@ -38,19 +40,20 @@ namespace {
 const MSettingsFields<TPresentationSettings>& SettingsFields()
 {
     using S = TPresentationSettings;
+    static const S d;
     static const MSettingsFields<S> fields{
-        {QStringLiteral("SolarPraesentation"), &S::SolarPraesentation, true},
-        {QStringLiteral("Seitenformat"), &S::Seitenformat, 1},
-        {QStringLiteral("Seitenausrichtung"), &S::Seitenausrichtung, true},
-        {QStringLiteral("Randabstand"), &S::Randabstand, 20},
-        {QStringLiteral("StartseiteUeberschrift"), &S::StartseiteUeberschrift, QStringLiteral("Eigenverbrauchsregelung")},
-        {QStringLiteral("StartseiteText1"), &S::StartseiteText1, QStringLiteral("nach EEG 2010")},
-        {QStringLiteral("StartseiteText2"), &S::StartseiteText2, QString()},
-        {QStringLiteral("FrontGrafikdatei"), &S::FrontGrafikdatei, QString()},
-        {QStringLiteral("Kopfzeile"), &S::Kopfzeile, QString()},
-        {QStringLiteral("Fusszeile"), &S::Fusszeile, QString()},
-        {QStringLiteral("ColorLasche"), &S::ColorLasche, tandrel::platform::ColorRef(16182176)},
-        {QStringLiteral("ColorSeite"), &S::ColorSeite, tandrel::platform::ColorRef(16182176)},
+        {QStringLiteral("SolarPraesentation"), &S::SolarPraesentation, d.SolarPraesentation},
+        {QStringLiteral("Seitenformat"), &S::Seitenformat, d.Seitenformat},
+        {QStringLiteral("Seitenausrichtung"), &S::Seitenausrichtung, d.Seitenausrichtung},
+        {QStringLiteral("Randabstand"), &S::Randabstand, d.Randabstand},
+        {QStringLiteral("StartseiteUeberschrift"), &S::StartseiteUeberschrift, d.StartseiteUeberschrift},
+        {QStringLiteral("StartseiteText1"), &S::StartseiteText1, d.StartseiteText1},
+        {QStringLiteral("StartseiteText2"), &S::StartseiteText2, d.StartseiteText2},
+        {QStringLiteral("FrontGrafikdatei"), &S::FrontGrafikdatei, d.FrontGrafikdatei},
+        {QStringLiteral("Kopfzeile"), &S::Kopfzeile, d.Kopfzeile},
+        {QStringLiteral("Fusszeile"), &S::Fusszeile, d.Fusszeile},
+        {QStringLiteral("ColorLasche"), &S::ColorLasche, d.ColorLasche},
+        {QStringLiteral("ColorSeite"), &S::ColorSeite, d.ColorSeite},
     };
     return fields;
 }
@@ -251,6 +254,21 @@ void TEigenverbrauchFrame::BuildControls()
     Timer1->setInterval(2000);
     connect(Timer1, &QTimer::timeout, this, [this] { SetProgress(0); });
 
+    // Every change of a parameter goes to the model.
+    connect(CheckBoxSolarpraesentation, &QCheckBox::toggled, this, [this](bool on) { m_settings.SolarPraesentation = on; });
+    connect(ComboBoxSeitenFormat, &QComboBox::currentIndexChanged, this, [this](int i) { m_settings.Seitenformat = i; });
+    connect(RadioButtonHochformat, &QRadioButton::toggled, this, [this](bool on) { m_settings.Seitenausrichtung = on; });
+    const std::pair<QLineEdit*, QString TPresentationSettings::*> texts[] = {
+        {EditStartseiteUeberschrift, &TPresentationSettings::StartseiteUeberschrift},
+        {EditStartSeiteText1, &TPresentationSettings::StartseiteText1},
+        {EditStartSeiteText2, &TPresentationSettings::StartseiteText2},
+        {EditFrontgrafikDateiname, &TPresentationSettings::FrontGrafikdatei},
+        {EditKopfzeile, &TPresentationSettings::Kopfzeile},
+        {EditFusszeile, &TPresentationSettings::Fusszeile},
+    };
+    for (const auto& [edit, member] : texts)
+        connect(edit, &QLineEdit::textChanged, this, [this, member = member](const QString& t) { m_settings.*member = t; });
+
     // The slides.
     PanelFolienMain = new QFrame(PanelMain);
     PanelFolienMain->setObjectName(QStringLiteral("PanelFolienMain"));
@@ -332,14 +350,10 @@ void TEigenverbrauchFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFr
         m_slides[tandrel::presentations::kIntroCount + k]->SetPictureName(
             QString::fromLatin1(m_config.MainSlides[k].Picture));
 
-    m_settings.Seitenformattyp = tandrel::paperhouse::kPageFormatEuropean;
-    R = 12.0;
-    FillPageFormats();
+    m_settings = TPresentationSettings();
     LoadSettings();
-    FillPageFormats();
-    ComboBoxSeitenFormat->setCurrentIndex(m_settings.Seitenformat);
 
-    const QString file = EditFrontgrafikDateiname->text();
+    const QString file = m_settings.FrontGrafikdatei;
     if (!file.isEmpty())
         static_cast<TSlideImage*>(ImageGrafikfrontseite)->SetPicture(tandrel::platform::loadPictureFile(file));
 
@@ -350,20 +364,33 @@ void TEigenverbrauchFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFr
 
 void TEigenverbrauchFrame::FillPageFormats()
 {
-    const int selected = ComboBoxSeitenFormat->currentIndex();
+    const QSignalBlocker block(ComboBoxSeitenFormat);
     ComboBoxSeitenFormat->clear();
     ComboBoxSeitenFormat->addItems(tandrel::paperhouse::PageFormatCaptions(m_settings.Seitenformattyp));
-    ComboBoxSeitenFormat->setCurrentIndex(selected);
+    ComboBoxSeitenFormat->setCurrentIndex(m_settings.Seitenformat);
 }
 
 void TEigenverbrauchFrame::LoadSettings()
 {
+    TPresentationSettings s;
     {
         MKontaloRegistry reg;
-        SettingsFields().Load(reg, m_config.SettingsKey, m_settings);
-        m_settings.Seitenformattyp =
-            reg.ReadString(m_config.SettingsKey, QStringLiteral("Seitenformattyp"), tandrel::paperhouse::kPageFormatEuropean);
+        SettingsFields().Load(reg, m_config.SettingsKey, s);
+        s.Seitenformattyp = reg.ReadString(m_config.SettingsKey, QStringLiteral("Seitenformattyp"), s.Seitenformattyp);
     }
+    // What the controls cannot show is not kept: a format the list does not
+    // have is none, the margin goes as far as the track bar.
+    const int formats = int(tandrel::paperhouse::PageFormatCaptions(s.Seitenformattyp).size());
+    if (s.Seitenformat < 0 || s.Seitenformat >= formats)
+        s.Seitenformat = -1;
+    s.Randabstand = std::clamp(s.Randabstand, TrackBarRandabstand->minimum(), TrackBarRandabstand->maximum());
+    m_settings = s;
+    FillPageFormats();
+    ShowSettings();
+}
+
+void TEigenverbrauchFrame::ShowSettings()
+{
     CheckBoxSolarpraesentation->setChecked(m_settings.SolarPraesentation);
     ComboBoxSeitenFormat->setCurrentIndex(m_settings.Seitenformat);
     // One of two exclusive buttons cannot be unchecked: check the other one.
@@ -380,16 +407,6 @@ void TEigenverbrauchFrame::LoadSettings()
 
 void TEigenverbrauchFrame::SaveSettings()
 {
-    m_settings.SolarPraesentation = CheckBoxSolarpraesentation->isChecked();
-    m_settings.Seitenformat = ComboBoxSeitenFormat->currentIndex();
-    m_settings.Seitenausrichtung = RadioButtonHochformat->isChecked();
-    m_settings.Randabstand = TrackBarRandabstand->value();
-    m_settings.StartseiteUeberschrift = EditStartseiteUeberschrift->text();
-    m_settings.StartseiteText1 = EditStartSeiteText1->text();
-    m_settings.StartseiteText2 = EditStartSeiteText2->text();
-    m_settings.FrontGrafikdatei = EditFrontgrafikDateiname->text();
-    m_settings.Kopfzeile = EditKopfzeile->text();
-    m_settings.Fusszeile = EditFusszeile->text();
     MKontaloRegistry reg;
     SettingsFields().Save(reg, m_config.SettingsKey, m_settings);
 }
@@ -456,7 +473,7 @@ void TEigenverbrauchFrame::TabSheet3Enter()
 void TEigenverbrauchFrame::BitBtnPictureClick()
 {
     const QString file = tandrel::platform::dialogs().getOpenFileName(
-        QStringLiteral("Grafik laden"), EditFrontgrafikDateiname->text(),
+        QStringLiteral("Grafik laden"), m_settings.FrontGrafikdatei,
         QStringLiteral("Bilder (*.jpg *.jpeg *.png *.bmp);;Alle Dateien (*)"));
     if (file.isEmpty())
         return;
@@ -470,13 +487,10 @@ void TEigenverbrauchFrame::BitBtnPictureClick()
 
 void TEigenverbrauchFrame::TrackBarRandabstandChange()
 {
+    m_settings.Randabstand = TrackBarRandabstand->value();
     if (!m_initialised || EditRandabstand->text().isEmpty())
         return;
-    EditRandabstand->setText(QString::number(TrackBarRandabstand->value()));
-    try {
-        R = StrToFloatLocal(EditRandabstand->text());
-    } catch (const ConversionError&) {
-    }
+    EditRandabstand->setText(QString::number(m_settings.Randabstand));
 }
 
 void TEigenverbrauchFrame::RadioButtonHochformatClick()
@@ -503,8 +517,8 @@ PdfPicture TEigenverbrauchFrame::CoverPicture()
 {
     using tandrel::presentations::CoverSource;
     auto* image = static_cast<TSlideImage*>(ImageGrafikfrontseite);
-    const QString file = EditFrontgrafikDateiname->text();
-    switch (tandrel::presentations::ChooseCoverSource(file, EditStartseiteUeberschrift->text())) {
+    const QString file = m_settings.FrontGrafikdatei;
+    switch (tandrel::presentations::ChooseCoverSource(file, m_settings.StartseiteUeberschrift)) {
     case CoverSource::File:
         return QFileInfo::exists(file) ? PdfPicture(image->Picture()) : PdfPicture();
     case CoverSource::Catalogue:
@@ -525,8 +539,8 @@ void TEigenverbrauchFrame::CreateSlidesPdf()
     TInterfaceFrame* workspace = GetInterfaceFrame();
     if (!workspace)
         return;
-    const bool portrait = RadioButtonHochformat->isChecked();
-    const auto size = tandrel::paperhouse::ComputePageSize(m_settings.Seitenformattyp, ComboBoxSeitenFormat->currentIndex(), portrait);
+    const bool portrait = m_settings.Seitenausrichtung;
+    const auto size = tandrel::paperhouse::ComputePageSize(m_settings.Seitenformattyp, m_settings.Seitenformat, portrait);
     workspace->SetPdfPageSize(size.PageHeight, size.PageWidth);
     PdfWriter* pdf = workspace->OpenPdfDocument(QStringLiteral("Norvi_Folien_Eigenverbrauch.pdf"));
     if (!pdf)
@@ -538,14 +552,14 @@ void TEigenverbrauchFrame::CreateSlidesPdf()
     MSlidesDocument doc;
     doc.PageWidth = size.PageWidth;
     doc.PageHeight = size.PageHeight;
-    doc.Margin = R;
+    doc.Margin = m_settings.Randabstand;
     doc.Portrait = portrait;
-    doc.Introduction = CheckBoxSolarpraesentation->isChecked();
-    doc.Title = EditStartseiteUeberschrift->text();
-    doc.CoverLine1 = EditStartSeiteText1->text();
-    doc.CoverLine2 = EditStartSeiteText2->text();
-    doc.Header = EditKopfzeile->text();
-    doc.Footer = EditFusszeile->text();
+    doc.Introduction = m_settings.SolarPraesentation;
+    doc.Title = m_settings.StartseiteUeberschrift;
+    doc.CoverLine1 = m_settings.StartseiteText1;
+    doc.CoverLine2 = m_settings.StartseiteText2;
+    doc.Header = m_settings.Kopfzeile;
+    doc.Footer = m_settings.Fusszeile;
     doc.Cover = CoverPicture();
     for (int k = 0; k < tandrel::presentations::kSlideCount; ++k)
         doc.Slides[k] = m_slides[k]->PdfSlide();

@@ -2,6 +2,7 @@
 
 #include "app/FBaseFrame.h"
 #include "app/PictureLabel.h"
+#include "paperhouse/PageFormats.h"
 #include "platform/ColorRef.h"
 #include "presentations/SlidesPdf.h"
 
@@ -45,14 +46,18 @@ struct TPresentationConfig {
     QString MapNote;     // shown under the fourth main slide
 };
 
-// The stored presentation settings.
+// The presentation's parameters with the defaults of a first start: what
+// the controls show, the PDF is made of and the settings store keeps (the
+// page format type is only read).
 struct TPresentationSettings {
     bool SolarPraesentation = true;
-    QString Seitenformattyp;
-    std::int32_t Seitenformat = 1;
-    bool Seitenausrichtung = true;
-    std::int32_t Randabstand = 20;
-    QString StartseiteUeberschrift, StartseiteText1, StartseiteText2, FrontGrafikdatei, Kopfzeile, Fusszeile;
+    QString Seitenformattyp = tandrel::paperhouse::kPageFormatEuropean;
+    std::int32_t Seitenformat = 1;      // index in the page format list, −1 for none
+    bool Seitenausrichtung = true;      // portrait
+    std::int32_t Randabstand = 20;      // mm, as far as the track bar reaches
+    QString StartseiteUeberschrift = QStringLiteral("Eigenverbrauchsregelung");
+    QString StartseiteText1 = QStringLiteral("nach EEG 2010");
+    QString StartseiteText2, FrontGrafikdatei, Kopfzeile, Fusszeile;
     tandrel::platform::ColorRef ColorLasche = 16182176;
     tandrel::platform::ColorRef ColorSeite = 16182176;
 };
@@ -86,7 +91,7 @@ public:
 
     // The twelve slide controls in PDF order.
     const std::array<TSlideImage*, tandrel::presentations::kSlideCount>& SlideImages() const { return m_slides; }
-    double Margin() const { return R; }
+    double Margin() const { return m_settings.Randabstand; }
     QString PageFormatType() const { return m_settings.Seitenformattyp; }
 
 protected:
@@ -95,8 +100,11 @@ protected:
 private:
     void BuildControls();
     void FillPageFormats();
+    // Reads the stored parameters into the model and shows them.
     void LoadSettings();
     void SaveSettings();
+    // Shows the model in the controls, whose change handlers write it.
+    void ShowSettings();
     void SetProgress(int percent);
     PdfPicture CoverPicture();
 
@@ -104,7 +112,6 @@ private:
     TPresentationSettings m_settings;
     bool m_initialised = false;
     bool m_introSized = false;
-    double R = 12.0;
 
     QFrame* PanelLeftMain = nullptr;
     QFrame* PanelFolienMain = nullptr;

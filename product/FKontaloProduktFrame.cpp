@@ -1,7 +1,7 @@
 #include "product/FKontaloProduktFrame.h"
 
+#include "addresses/AddressBook.h"
 #include "addresses/DAdressAuswahlDlg.h"
-#include "addresses/FAdressFrame.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
@@ -372,14 +372,13 @@ void TKontaloProduktFrame::ShowScreen(Screen screen)
 
 bool TKontaloProduktFrame::ChooseAddress(TBaseFrame* addressFrame)
 {
-    auto* book = qobject_cast<TAdressFrame*>(addressFrame);
-    if (!book)
+    if (!qobject_cast<IAddressBook*>(addressFrame))
         return false;
     // The dialog gives the address book back to its place however it ends.
     QPointer<TAdressAuswahlDialog> dialog = new TAdressAuswahlDialog(this);
     const auto freeDialog = qScopeGuard([&dialog] { delete dialog.data(); });
     dialog->SetPrompt(QStringLiteral("Bitte wählen Sie die Adresse des Bestellers aus oder geben Sie eine ein:"));
-    dialog->EmbedAddressBook(book);
+    dialog->EmbedAddressBook(addressFrame);
     const int result = dialog->exec();
     return dialog && result == QDialog::Accepted;
 }

@@ -1,11 +1,11 @@
 #include "roof/FDachplanung2DFrame.h"
 
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
 #include "app/FInterfaceFrame.h"
+#include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
-#include "app/Links.h"
 #include "app/OneClick.h"
 #include "app/Pictures.h"
 #include "drawing/BaseObj.h"
@@ -18,7 +18,8 @@
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
-#include "roof/ImageBox.h"
+#include "roof/RoofCatalogue.h"
+#include "widgets/ImageBox.h"
 
 #include "platform/Logging.h"
 
@@ -45,48 +46,17 @@
 #include <cstdint>
 
 using tandrel::platform::ColorRef;
+namespace roof = tandrel::roof;
+using roof::kCoveringCount;
+using roof::kModuleCount;
 
 namespace {
 
-struct Covering {
-    const char* caption;
-    const char* picture;
-    double width, height, overlapX, overlapY;
-};
-
-const Covering kCoverings[TDachplanung2DFrame::kCoveringCount] = {
-    {"Frankfurter Pfanne (klassisch rot)", "roof/covering1", 0.33, 0.42, 0.03, 0.021},
-    {"Frankfurter Pfanne (rot)", "roof/covering2", 0.33, 0.42, 0.03, 0.021},
-    {"Frankfurter Pfanne (braun)", "roof/covering3", 0.33, 0.42, 0.03, 0.021},
-    {"Frankfurter Pfanne (grau)", "roof/covering4", 0.33, 0.42, 0.03, 0.021},
-    {"Frankfurter Pfanne (schwarz)", "roof/covering5", 0.33, 0.42, 0.03, 0.021},
-    {"Biberschwanz (rot)", "roof/covering6", 0.18, 0.32, 0, 0.2},
-    {"Biberschwanz (weinrot)", "roof/covering7", 0.18, 0.32, 0, 0.2},
-    {"Biberschwanz (schwarz)", "roof/covering8", 0.18, 0.32, 0, 0.2},
-    {"Biberschwanz (blau)", "roof/covering9", 0.18, 0.32, 0, 0.2},
-};
-
-struct Module {
-    const char* name;
-    double width, height, powerWp;
-    int makerLogoKey;
-    const char* picture;
-    double gap;
-};
-
-const Module kModules[TDachplanung2DFrame::kModuleCount] = {
-    {"SI M260 black", 1.0, 1.667, 260, 220, "roof/module-black", 0.01},
-    {"SI P240 classic", 1.0, 1.667, 240, 220, "roof/module-classic", 0.03},
-    {"SI P240 dark blue", 1.0, 1.667, 240, 220, "roof/module-darkblue", 0.03},
-};
-
-const char* const kModuleMaker = "Solar Industries AG";
 const char* const kModulePreview = "roof/module-preview";
 
 // The paper house's default roof and module colours.
 constexpr ColorRef kDefaultRoofColor = 33023;
 constexpr ColorRef kDefaultSolarColor = 16711680;
-constexpr ColorRef kDefaultBackground = 13169149;
 
 // Numbers as every view of the house writes them, thousands separated.
 QString Fixed(double value, int decimals)
@@ -94,9 +64,28 @@ QString Fixed(double value, int decimals)
     return NumberText(value, decimals);
 }
 
+QImage Picture(const QString& name)
+{
+    return tandrel::pictures::image(name);
+}
+
 QImage Picture(const char* name)
 {
-    return tandrel::pictures::image(QString::fromLatin1(name));
+    return Picture(QString::fromLatin1(name));
+}
+
+roof::TRoofCovering CatalogueCovering(int index)
+{
+    roof::TRoofCovering c;
+    roof::SelectCovering(index, c);
+    return c;
+}
+
+roof::TRoofModule CatalogueModule(int index)
+{
+    roof::TRoofModule m;
+    roof::SelectModule(index, m);
+    return m;
 }
 
 } // namespace
@@ -118,7 +107,7 @@ TDachplanung2DFrame::TDachplanung2DFrame(QWidget* parent) : TBaseFrame(parent)
     for (int i = 0; i < kCoveringCount; ++i) {
         ImageDacheindeckung[i] = new TImageBox(this);
         ImageDacheindeckung[i]->setObjectName(QStringLiteral("ImageDacheindeckung%1").arg(i + 1));
-        ImageDacheindeckung[i]->SetPicture(Picture(kCoverings[i].picture));
+        ImageDacheindeckung[i]->SetPicture(Picture(CatalogueCovering(i).Picture));
         ImageDacheindeckung[i]->hide();
     }
     ImagePrint = new TImageBox(this);
@@ -249,7 +238,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     period->addWidget(label(QStringLiteral("Abstand nach:"), module, "LabelAbstandNach"));
     UpDownColCountPeriode = new QSpinBox(module);
     UpDownColCountPeriode->setObjectName(QStringLiteral("UpDownColCountPeriode"));
-    UpDownColCountPeriode->setRange(0, 1000);
+    UpDownColCountPeriode->setRange(0, tandrel::roof::kColCountPeriodeMax);
     UpDownColCountPeriode->setValue(12);
     // Only the arrows change the period.
     if (auto* edit = UpDownColCountPeriode->findChild<QLineEdit*>())
@@ -315,7 +304,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     BitBtnSolarfarbe = colorRow(2, "BitBtnSolarfarbe", QStringLiteral("Solaranlage..."), "ShapeSolar", ShapeSolar,
                                 kDefaultSolarColor);
     BitBtnHintergrundfarbe = colorRow(3, "BitBtnHintergrundfarbe", QStringLiteral("Hintergrund..."), "ShapeHintergrund",
-                                      ShapeHintergrund, kDefaultBackground);
+                                      ShapeHintergrund, tandrel::roof::kDefaultBackground);
     viewGrid->setColumnStretch(1, 1);
     connect(BitBtnDachfarbe, &QPushButton::clicked, this, [this] { DachfarbeClick(); });
     connect(BitBtnSolarfarbe, &QPushButton::clicked, this, [this] { SolarfarbeClick(); });
@@ -330,19 +319,26 @@ void TDachplanung2DFrame::BuildPlanningPage()
         button(QStringLiteral("&Zur PV-Ertragsrechnung"), PanelDachplanungRechts, "BitBtnZurPVErtragsrechnung");
     side->addWidget(BitBtnHaus3D);
     side->addWidget(BitBtnZurPVErtragsrechnung);
-    connect(BitBtnHaus3D, &QPushButton::clicked, this, [this] { ShowFrame(kPaperHouseID); });
-    connect(BitBtnZurPVErtragsrechnung, &QPushButton::clicked, this, [this] { ShowFrame(1610); });
+    connect(BitBtnHaus3D, &QPushButton::clicked, this, [this] { ShowFrame(FrameId::PapierHaus); });
+    connect(BitBtnZurPVErtragsrechnung, &QPushButton::clicked, this, [this] { ShowFrame(FrameId::Ertrag); });
 
-    connect(ComboBoxDacheindeckungAuswahl, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_filling)
-            RefreshFrame();
+    connect(ComboBoxDacheindeckungAuswahl, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (m_filling)
+            return;
+        m_model.CoveringIndex = index;
+        RefreshFrame();
     });
-    connect(ComboBoxModulauswahl, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_filling)
-            RefreshFrame();
+    connect(ComboBoxModulauswahl, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (m_filling)
+            return;
+        m_model.ModuleIndex = index;
+        RefreshFrame();
     });
     connect(CheckBoxModuleauf2Dachseiten, &QCheckBox::toggled, this, [this] { RefreshFrame(); });
-    connect(UpDownColCountPeriode, &QSpinBox::valueChanged, this, [this] { RefreshFrame(); });
+    connect(UpDownColCountPeriode, &QSpinBox::valueChanged, this, [this](int value) {
+        m_model.ColCountPeriode = value;
+        RefreshFrame();
+    });
     // Wide enough for its controls beside a vertical scroll bar: a low
     // window scrolls the column instead of cutting its right edge.
     const int bar = ScrollBoxRechts->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBoxRechts);
@@ -385,10 +381,11 @@ void TDachplanung2DFrame::BuildModulePage()
     for (int i = 0; i < kModuleCount; ++i) {
         auto* image = new TImageBox(PanelPVModulKatalog);
         image->setObjectName(QString::fromLatin1(entries[i].name));
-        image->SetPicture(Picture(kModules[i].picture));
+        const roof::TRoofModule module = CatalogueModule(i);
+        image->SetPicture(Picture(module.Picture));
         image->setFixedSize(158, 258);
         image->setCursor(Qt::PointingHandCursor);
-        image->setToolTip(QString::fromLatin1(kModules[i].name));
+        image->setToolTip(module.Name);
         *entries[i].image = image;
         connect(image, &TImageBox::clicked, this, [this, i] { ComboBoxModulauswahl->setCurrentIndex(i); });
         auto* caption = new QLabel(QString::fromLatin1(entries[i].caption), PanelPVModulKatalog);
@@ -467,7 +464,7 @@ void TDachplanung2DFrame::BuildModulePage()
     column->addStretch(1);
     BitBtnPVErtrag = new QPushButton(QStringLiteral("PV-&Ertrag"), details);
     BitBtnPVErtrag->setObjectName(QStringLiteral("BitBtnPVErtrag"));
-    connect(BitBtnPVErtrag, &QPushButton::clicked, this, [this] { ShowFrame(1610); });
+    connect(BitBtnPVErtrag, &QPushButton::clicked, this, [this] { ShowFrame(FrameId::Ertrag); });
     column->addWidget(BitBtnPVErtrag);
     page->addWidget(details);
     page->addStretch(1);
@@ -495,10 +492,7 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
     FrameName = QStringLiteral("Anlagenlayout 2D");
     FrameDescription = QStringLiteral("Anlagenlayout 2D");
     m_initialized = false;
-    PrintResolution = 10;
-    ZoomPercent = 108;
-    ModulePowerWp = 200;
-    MakerLogoKey = -1;
+    m_model = roof::TRoofPlannerModel();
     for (QFrame* p : PanelPVModul)
         p->hide();
     PanelPVModulKatalog->show();
@@ -510,19 +504,19 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
     ComboBoxDacheindeckungAuswahl->clear();
     for (int i = 0; i < kCoveringCount; ++i) {
         SelectCovering(i);
-        ComboBoxDacheindeckungAuswahl->addItem(CoveringName);
+        ComboBoxDacheindeckungAuswahl->addItem(m_model.Covering.Name);
     }
     ComboBoxModulauswahl->clear();
     for (int i = 0; i < kModuleCount; ++i) {
         SelectModule(i);
-        ComboBoxModulauswahl->addItem(QStringLiteral("%1 (%2 Wp)").arg(ModuleName).arg(ModulePowerWp));
+        ComboBoxModulauswahl->addItem(QStringLiteral("%1 (%2 Wp)").arg(m_model.Module.Name).arg(m_model.Module.PowerWp));
     }
     m_filling = false;
 
     // 3. The paper house, created hidden when it does not exist yet.
-    PaperHouse = qobject_cast<TPapierHausFrame*>(FindFrame(kPaperHouseID));
+    PaperHouse = qobject_cast<TPapierHausFrame*>(FindFrame(FrameId::PapierHaus));
     if (!PaperHouse && Factory) {
-        TBaseFrame* created = Factory->CreateFrame(kPaperHouseID);
+        TBaseFrame* created = Factory->CreateFrame(FrameId::PapierHaus);
         if (created) {
             created->setVisible(false);
             setVisible(true);
@@ -534,21 +528,7 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
     Frame2D = new TAnlagePlanung2DFrame(PanelDachplanung2D);
 
     // 5. Settings.
-    ColorRef background = kDefaultBackground;
-    {
-        MKontaloRegistry reg;
-        const int covering = reg.ReadInteger(kSection, QStringLiteral("DacheindeckungNummer"), 0);
-        const int module = reg.ReadInteger(kSection, QStringLiteral("ModulNummer"), 0);
-        m_filling = true;
-        UpDownColCountPeriode->setValue(reg.ReadInteger(kSection, QStringLiteral("ColCountPeriode"), 12));
-        CheckBoxModuleauf2Dachseiten->setChecked(reg.ReadBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), false));
-        ComboBoxDacheindeckungAuswahl->setCurrentIndex(covering);
-        ComboBoxModulauswahl->setCurrentIndex(module);
-        m_filling = false;
-        SelectCovering(covering);
-        SelectModule(module);
-        background = ColorRef(reg.ReadInteger(kSection, QStringLiteral("ColorHintergrund"), int(kDefaultBackground)));
-    }
+    LoadSettings();
 
     try {
         // 6. Object types, after the 2D frame's own set-up.
@@ -556,22 +536,21 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
         Frame2D->show();
         Frame2D->PaintBox->installEventFilter(this);
         m_watchedPaintBox = Frame2D->PaintBox;
-        Frame2D->SetBackColor(background);
-        ShapeHintergrund->SetColor(background);
-        ObjTypeManager = std::make_unique<MObjTypeManager>();
-        ObjTypeManager->Add(std::make_unique<MObjTypePVModul>());
+        Frame2D->SetBackColor(m_model.Background);
+        m_objTypeManager = std::make_unique<MObjTypeManager>();
+        m_objTypeManager->Add(std::make_unique<MObjTypePVModul>());
         MStructur* structure = Frame2D->Structure();
         if (structure) {
-            structure->SetObjTypeManager(ObjTypeManager.get());
+            structure->SetObjTypeManager(m_objTypeManager.get());
 
             // 7. The roof.
             RoofArea = &structure->Create<MStandardFlaecheRep>(0, 0, 0.0, 0.0);
             ApplyRoofGeometry();
 
             // 8. The module group.
-            ModuleGroup = &structure->Create<MGruppeRep>(0, 0, kEdgeDistance + 0.001, kEdgeDistance + 0.001);
-            ModuleGroup->ElementBreite = ModuleWidth;
-            ModuleGroup->ElementHoehe = ModuleHeight;
+            ModuleGroup = &structure->Create<MGruppeRep>(0, 0, roof::kEdgeDistance + 0.001, roof::kEdgeDistance + 0.001);
+            ModuleGroup->ElementBreite = m_model.Module.Width;
+            ModuleGroup->ElementHoehe = m_model.Module.Height;
             ModuleGroup->ModulePicture = &ImagePVModulVerwendet->Picture;
             ModuleGroup->RowDistance = 0.03;
             ModuleGroup->ColDistance = 0.03;
@@ -605,15 +584,39 @@ void TDachplanung2DFrame::FinishFrame()
     TBaseFrame::FinishFrame();
 }
 
-void TDachplanung2DFrame::SaveSettings()
+void TDachplanung2DFrame::LoadSettings()
 {
     MKontaloRegistry reg;
-    reg.WriteInteger(kSection, QStringLiteral("DacheindeckungNummer"), CoveringIndex);
-    reg.WriteInteger(kSection, QStringLiteral("ModulNummer"), ModuleIndex);
-    reg.WriteInteger(kSection, QStringLiteral("ColCountPeriode"), UpDownColCountPeriode->value());
-    reg.WriteBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), CheckBoxModuleauf2Dachseiten->isChecked());
-    reg.WriteInteger(kSection, QStringLiteral("ColorHintergrund"),
-                     int(Frame2D ? Frame2D->BackColor() : ShapeHintergrund->Color()));
+    roof::LoadRoofPlannerModel(reg, QString::fromLatin1(kSection), m_model);
+    CheckBoxModuleauf2Dachseiten->setChecked(reg.ReadBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), false));
+    ShowModel();
+    SelectCovering(m_model.CoveringIndex);
+    SelectModule(m_model.ModuleIndex);
+}
+
+void TDachplanung2DFrame::SaveSettings()
+{
+    // The 2D frame's own menu may have changed its colour.
+    if (Frame2D)
+        m_model.Background = Frame2D->BackColor();
+    MKontaloRegistry reg;
+    roof::RoofPlannerFields().Save(reg, QString::fromLatin1(kSection), m_model);
+    reg.WriteBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), ModulesOnTwoRoofSides());
+}
+
+void TDachplanung2DFrame::ShowModel()
+{
+    m_filling = true;
+    ComboBoxDacheindeckungAuswahl->setCurrentIndex(m_model.CoveringIndex);
+    ComboBoxModulauswahl->setCurrentIndex(m_model.ModuleIndex);
+    UpDownColCountPeriode->setValue(m_model.ColCountPeriode);
+    m_filling = false;
+    const std::pair<QToolButton*, int> zoom[] = {
+        {SpeedButtonAnzeige100, 108}, {SpeedButtonAnzeige200, 200}, {SpeedButtonAnzeige300, 300}};
+    for (const auto& [button, percent] : zoom)
+        if (percent == m_model.ZoomPercent)
+            button->setChecked(true);
+    ShapeHintergrund->SetColor(m_model.Background);
 }
 
 void TDachplanung2DFrame::ActivateFrame()
@@ -633,49 +636,21 @@ void TDachplanung2DFrame::ArrangeControls()
 
 void TDachplanung2DFrame::SelectCovering(int index)
 {
-    CoveringIndex = index;
-    if (index >= 0 && index < kCoveringCount) {
-        const Covering& c = kCoverings[index];
-        CoveringName = QString::fromUtf8(c.caption);
-        TileWidth = c.width;
-        TileHeight = c.height;
-        TileOverlapX = c.overlapX;
-        TileOverlapY = c.overlapY;
+    if (roof::SelectCovering(index, m_model.Covering))
         ImageDacheindeckungverwendet->SetPicture(ImageDacheindeckung[index] ? ImageDacheindeckung[index]->Picture
-                                                                            : Picture(c.picture));
-    } else {
-        CoveringName = QStringLiteral("Ziegel");
-        TileWidth = 0.33;
-        TileHeight = 0.42;
-        TileOverlapX = 0.03;
-        TileOverlapY = 0.021;
-    }
+                                                                            : Picture(m_model.Covering.Picture));
 }
 
 void TDachplanung2DFrame::SelectModule(int index)
 {
-    ModuleIndex = index;
-    if (index >= 0 && index < kModuleCount) {
-        const Module& m = kModules[index];
-        ModuleName = QString::fromLatin1(m.name);
-        ModuleMaker = QString::fromLatin1(kModuleMaker);
-        ModuleInternet = QString::fromLatin1(links::kModuleMakerWebSite);
-        ModuleWidth = m.width;
-        ModuleHeight = m.height;
-        ModulePowerWp = m.powerWp;
-        MakerLogoKey = m.makerLogoKey;
-        ImagePVModulVerwendet->SetPicture(Picture(m.picture));
+    if (roof::SelectModule(index, m_model.Module)) {
+        ImagePVModulVerwendet->SetPicture(Picture(m_model.Module.Picture));
         if (ModuleGroup) {
-            ModuleGroup->RowDistance = m.gap;
-            ModuleGroup->ColDistance = m.gap;
+            ModuleGroup->RowDistance = m_model.Module.Gap;
+            ModuleGroup->ColDistance = m_model.Module.Gap;
         }
     } else {
-        ModuleName = QStringLiteral("Test-Modul");
-        ModuleMaker = QStringLiteral("Test-Hersteller");
-        ModuleInternet = QString::fromLatin1(kMakerWebSite);
-        ModuleWidth = 0.8;
-        ModuleHeight = 1.401;
-        ModulePowerWp = 180;
+        m_model.Module.Internet = QString::fromLatin1(kMakerWebSite);
     }
 }
 
@@ -721,28 +696,27 @@ void TDachplanung2DFrame::ApplyRoofGeometry()
     RoofArea->Laenge3 = a;
     RoofArea->XSize = a;
     RoofArea->YSize = b;
-    RoofArea->Innenabstand1 = kEdgeDistance;
+    RoofArea->Innenabstand1 = roof::kEdgeDistance;
     RoofArea->Nordrichtung = 0;
     RoofArea->Modulrichtung = 0;
     RoofArea->Blickrichtung = 0;
     RoofArea->BuildOutline(kFormTrapez);
     if (!ImageDacheindeckungverwendet->Picture.isNull()) {
         RoofArea->CoveringPicture = &ImageDacheindeckungverwendet->Picture;
-        RoofArea->TileWidth = TileWidth;
-        RoofArea->TileHeight = TileHeight;
-        RoofArea->TileOverlapX = TileOverlapX;
-        RoofArea->TileOverlapY = TileOverlapY;
+        RoofArea->TileWidth = m_model.Covering.TileWidth;
+        RoofArea->TileHeight = m_model.Covering.TileHeight;
+        RoofArea->TileOverlapX = m_model.Covering.TileOverlapX;
+        RoofArea->TileOverlapY = m_model.Covering.TileOverlapY;
     }
 }
 
 void TDachplanung2DFrame::SetRasterCounts()
 {
-    // A roof smaller than its edges and one module holds none (never a
-    // negative count).
-    const double rows = std::trunc((RoofGable() - 2 * kEdgeDistance) / (ModuleHeight + ModuleGroup->RowDistance));
-    const double cols = std::trunc((RoofEaves() - 2 * kEdgeDistance) / (ModuleWidth + ModuleGroup->ColDistance));
-    ModuleGroup->RowCount = rows > 0 && rows < 1e6 ? int(rows) : 0;
-    ModuleGroup->ColCount = cols > 0 && cols < 1e6 ? int(cols) : 0;
+    const roof::TRasterCounts counts = roof::RasterCounts(RoofEaves(), RoofGable(), m_model.Module.Width,
+                                                          m_model.Module.Height, ModuleGroup->ColDistance,
+                                                          ModuleGroup->RowDistance);
+    ModuleGroup->RowCount = counts.rows;
+    ModuleGroup->ColCount = counts.cols;
 }
 
 void TDachplanung2DFrame::FitView()
@@ -761,9 +735,9 @@ void TDachplanung2DFrame::FitView()
     // The roof fills what the rulers leave free, in its middle.
     const QRect area = TGraphicFrame::DrawingArea(client.width(), client.height());
     MCanvas* canvas = &Frame2D->PaintBox->Canvas();
-    view->FitToDevice(canvas, area.width(), area.height(), ZoomPercent);
+    view->FitToDevice(canvas, area.width(), area.height(), m_model.ZoomPercent);
     Frame2D->PaintBox->update();
-    view->FitToDevice(canvas, area.width(), area.height(), ZoomPercent);
+    view->FitToDevice(canvas, area.width(), area.height(), m_model.ZoomPercent);
     const MWorldBox bounds = structure->GetBounds();
     if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
         constexpr double kMinGap = 8;
@@ -792,8 +766,8 @@ void TDachplanung2DFrame::RefreshFrame()
     if (!m_initialized)
         return;
     // 1. Covering and module of the lists.
-    SelectCovering(ComboBoxDacheindeckungAuswahl->currentIndex());
-    SelectModule(ComboBoxModulauswahl->currentIndex());
+    SelectCovering(m_model.CoveringIndex);
+    SelectModule(m_model.ModuleIndex);
 
     MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
     if (structure && RoofArea && ModuleGroup) {
@@ -802,11 +776,11 @@ void TDachplanung2DFrame::RefreshFrame()
 
         // 3. The raster anew.
         ModuleGroup->Structure().FreeAll();
-        ModuleGroup->ElementBreite = ModuleWidth;
-        ModuleGroup->ElementHoehe = ModuleHeight;
+        ModuleGroup->ElementBreite = m_model.Module.Width;
+        ModuleGroup->ElementHoehe = m_model.Module.Height;
         ModuleGroup->FillColor = HouseSolarColor();
         SetRasterCounts();
-        ModuleGroup->ColCountAnfang = UpDownColCountPeriode->value();
+        ModuleGroup->ColCountAnfang = m_model.ColCountPeriode;
         ModuleGroup->ColCountPeriode = 2000;
         ModuleGroup->ColPeriodeAbstand = 0.6;
         ModuleGroup->BuildRaster();
@@ -837,26 +811,27 @@ void TDachplanung2DFrame::UpdateLabels()
     LabelDachGiebel2->setText(gable);
     LabelDachTraufe->setText(eaves);
     LabelDachTraufe2->setText(eaves);
-    LabelModulleistung->setText(QStringLiteral("%1 Wp").arg(Fixed(ModulePowerWp, 0)));
+    const roof::TRoofModule& module = m_model.Module;
+    LabelModulleistung->setText(QStringLiteral("%1 Wp").arg(Fixed(module.PowerWp, 0)));
     UpdateResultLabels();
-    LabelModulleistung1->setText(QStringLiteral("Modulleistung: %1 Wp").arg(Fixed(ModulePowerWp, 0)));
-    LabelModulbreite->setText(QStringLiteral("Modulbreite:    %1 m").arg(Fixed(ModuleWidth, 3)));
-    LabelModulHoehe->setText(QStringLiteral("Modulhöhe:     %1 m").arg(Fixed(ModuleHeight, 3)));
+    LabelModulleistung1->setText(QStringLiteral("Modulleistung: %1 Wp").arg(Fixed(module.PowerWp, 0)));
+    LabelModulbreite->setText(QStringLiteral("Modulbreite:    %1 m").arg(Fixed(module.Width, 3)));
+    LabelModulHoehe->setText(QStringLiteral("Modulhöhe:     %1 m").arg(Fixed(module.Height, 3)));
     TImageBox* const catalogue[kModuleCount] = {ImagePVModulSIblack, ImagePVModulSIclassic, ImagePVModulSIDarkblue};
     for (int i = 0; i < kModuleCount; ++i)
-        catalogue[i]->SetSelected(i == ModuleIndex);
-    LabelModulName->setText(ModuleName);
-    LabelModulhersteller->setText(ModuleMaker);
-    LabelLinkModulhersteller->setText(ModuleInternet);
-    if (MakerLogoKey >= 0) {
+        catalogue[i]->SetSelected(i == m_model.ModuleIndex);
+    LabelModulName->setText(module.Name);
+    LabelModulhersteller->setText(module.Maker);
+    LabelLinkModulhersteller->setText(module.Internet);
+    if (module.MakerLogoKey >= 0) {
         TInterfaceFrame* i = GetInterfaceFrame();
-        const PictureEntry* logo = i ? i->FindPicture(MakerLogoKey + 20000) : nullptr;
+        const PictureEntry* logo = i ? i->FindPicture(module.MakerLogoKey + 20000) : nullptr;
         ImageHerstellerLogo->SetPicture(logo ? logo->picture() : QImage());
     }
 
-    const double w = ModuleGroup ? ModuleGroup->ElementBreite : ModuleWidth;
-    const double h = ModuleGroup ? ModuleGroup->ElementHoehe : ModuleHeight;
-    const double c = PreviewFactor(w, h);
+    const double w = ModuleGroup ? ModuleGroup->ElementBreite : module.Width;
+    const double h = ModuleGroup ? ModuleGroup->ElementHoehe : module.Height;
+    const double c = roof::PreviewFactor(w, h);
     ShapeModulAnzeige->setFixedSize(std::max(1, RoundToInt(w * c)), std::max(1, RoundToInt(c * h)));
     ShapeModulAnzeige->SetColor(ShapeSolar->Color());
 }
@@ -864,7 +839,7 @@ void TDachplanung2DFrame::UpdateLabels()
 void TDachplanung2DFrame::UpdateResultLabels()
 {
     const int count = CountActiveModules();
-    if (CheckBoxModuleauf2Dachseiten->isChecked())
+    if (ModulesOnTwoRoofSides())
         LabelAnzahlmodule->setText(
             QStringLiteral("%1 (=%2 mal 2)").arg(Fixed(count, 0), Fixed(double(std::lround(count / 2.0)), 0)));
     else
@@ -874,80 +849,81 @@ void TDachplanung2DFrame::UpdateResultLabels()
     LabelAnlagenleistung2->setText(power);
 }
 
-double TDachplanung2DFrame::PreviewFactor(double w, double h)
-{
-    double e = (w <= 1.6 && h <= 1.6) ? 35 : 32;
-    const auto exceeds = [&](double limit) { return w > limit || h > limit; };
-    if (exceeds(1.8))
-        e = 30;
-    if (exceeds(2))
-        e = 26;
-    if (exceeds(2.2))
-        e = 22;
-    if (exceeds(2.5))
-        e = 20;
-    if (exceeds(3))
-        e = 15;
-    return 1.5 * e;
-}
-
 int TDachplanung2DFrame::CountActiveModules() const
 {
-    // A group the user deleted in the 2D frame shows no modules: it has none.
     const MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
-    if (!ModuleGroup || !structure || structure->IndexOf(ModuleGroup) < 0)
-        return 0;
-    int n = 0;
-    for (const MBaseRep* rep : ModuleGroup->Structure().Reps())
-        if (const auto* m = dynamic_cast<const MPVModulRep*>(rep))
-            n += m->ModulInnerhalb == 1 && m->ModulStatus == 1;
-    return CheckBoxModuleauf2Dachseiten->isChecked() ? 2 * n : n;
+    return structure ? roof::CountActiveModules(*structure, ModuleGroup, ModulesOnTwoRoofSides()) : 0;
 }
 
 double TDachplanung2DFrame::PlantPowerKWp() const
 {
-    return CountActiveModules() * ModulePowerWp / 1000;
+    return roof::PlantPowerKWp(CountActiveModules(), m_model.Module.PowerWp);
+}
+
+TRoofModuleData TDachplanung2DFrame::ModuleData() const
+{
+    const roof::TRoofModule& m = m_model.Module;
+    TRoofModuleData d;
+    d.Name = m.Name;
+    d.Maker = m.Maker;
+    d.Internet = m.Internet;
+    d.Width = m.Width;
+    d.Height = m.Height;
+    d.PowerWp = m.PowerWp;
+    d.MakerLogoKey = m.MakerLogoKey;
+    d.Picture = ImagePVModulVerwendet->Picture;
+    return d;
+}
+
+bool TDachplanung2DFrame::ModulesOnTwoRoofSides() const
+{
+    return CheckBoxModuleauf2Dachseiten && CheckBoxModuleauf2Dachseiten->isChecked();
+}
+
+bool TDachplanung2DFrame::RenderRoof(bool showModules, int maxWidth, QImage& picture, roof::TRoofOnScreen& onScreen)
+{
+    if (!Frame2D || !RoofArea || !ModuleGroup || !Frame2D->View() || !Frame2D->InteractorStack())
+        return false;
+    const bool shown = ModuleGroup->ShowModules;
+    ModuleGroup->ShowModules = showModules;
+    Frame2D->InteractorStack()->RemoveTransient();
+    onScreen = roof::RoofOnScreen(*Frame2D->View(), RoofArea->XSize, RoofArea->YSize);
+    // A roof without area on the screen has no picture.
+    picture = roof::RenderRoofImage(
+        *Frame2D, onScreen,
+        roof::RoofPictureSize(onScreen.w, onScreen.h, ImagePrint->width() * m_model.PrintResolution, maxWidth));
+    RefreshFrame();
+    ModuleGroup->ShowModules = shown;
+    return true;
 }
 
 void TDachplanung2DFrame::RenderRoofPicture(bool showModules, int maxWidth)
 {
-    if (!Frame2D || !RoofArea || !ModuleGroup || !Frame2D->View() || !Frame2D->InteractorStack())
+    QImage picture;
+    roof::TRoofOnScreen onScreen;
+    if (!RenderRoof(showModules, maxWidth, picture, onScreen) || onScreen.IsEmpty())
         return;
-    const bool shown = ModuleGroup->ShowModules;
-    ModuleGroup->ShowModules = showModules;
-    Frame2D->InteractorStack()->RemoveTransient();
-    const MVirtualView& view = *Frame2D->View();
-    const int x0 = view.WorldToDeviceX(0), y0 = view.WorldToDeviceY(0);
-    const int w = view.WorldToDeviceX(RoofArea->XSize) - x0;
-    const int h = y0 - view.WorldToDeviceY(RoofArea->YSize);
-    // A roof without area on the screen has no picture.
-    if (w > 0 && h > 0) {
-        int width = ImagePrint->width() * PrintResolution;
-        if (maxWidth > 0)
-            width = std::min(width, maxWidth);
-        // A very narrow, high roof would ask for a picture of gigabytes: its
-        // height is limited and the width follows.
-        if (double(h) * width / w > kMaxPrintSide)
-            width = std::max(1, int(double(kMaxPrintSide) * w / h));
-        ImagePrint->Picture =
-            QImage(width + 1, RoundToInt(double(h) * width / w) + 1, QImage::Format_RGB32);
-        ImagePrint->Picture.fill(Qt::white);
-        ImagePrint->resize(ImagePrint->width(), RoundToInt(double(h) * ImagePrint->width() / w));
-        if (MDetailIA* detail = MDetailIA::Start(Frame2D, &ImagePrint->Picture)) {
-            detail->SetRectSize(w, h);
-            const int cx = x0 + w / 2, cy = y0 - h / 2;
-            detail->MouseMove(nullptr, 0, cx, cy);
-            detail->LeftButtonDown(nullptr, kShiftLeft, cx, cy); // renders and frees itself
-        }
-        ImagePrint->update();
-    }
-    RefreshFrame();
-    ModuleGroup->ShowModules = shown;
+    ImagePrint->Picture = picture;
+    ImagePrint->resize(ImagePrint->width(), RoundToInt(double(onScreen.h) * ImagePrint->width() / onScreen.w));
+    ImagePrint->update();
+}
+
+TRoofPictures TDachplanung2DFrame::RenderRoofPictures(int maxWidth)
+{
+    TRoofPictures pictures;
+    roof::TRoofOnScreen onScreen;
+    RenderRoof(true, maxWidth, pictures.RoofWithModules, onScreen);
+    // With modules on both sides both planes show the same picture.
+    if (ModulesOnTwoRoofSides())
+        pictures.RoofSecondSide = pictures.RoofWithModules;
+    else
+        RenderRoof(false, maxWidth, pictures.RoofSecondSide, onScreen);
+    return pictures;
 }
 
 void TDachplanung2DFrame::SetZoom(int percent)
 {
-    ZoomPercent = percent;
+    m_model.ZoomPercent = percent;
     RefreshFrame();
 }
 
@@ -973,6 +949,7 @@ void TDachplanung2DFrame::HintergrundfarbeClick()
 {
     const ColorRef current = Frame2D ? Frame2D->BackColor() : ShapeHintergrund->Color();
     if (const auto chosen = ChooseFrameColor(*this, current)) {
+        m_model.Background = *chosen;
         ShapeHintergrund->SetColor(*chosen);
         if (Frame2D)
             Frame2D->SetBackColor(*chosen);

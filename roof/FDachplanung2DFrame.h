@@ -2,6 +2,9 @@
 
 #include "app/FBaseFrame.h"
 #include "platform/ColorRef.h"
+#include "roof/IRoofPlanner.h"
+#include "roof/RoofPlannerModel.h"
+#include "roof/RoofRendering.h"
 
 #include <QPointer>
 #include <memory>
@@ -26,21 +29,14 @@ class TPapierHausFrame;
 // The roof planner: one roof plane of the customer's house, covered with a
 // roof covering and a raster of PV modules; reports module count and plant
 // power. The roof's size and colours come from the paper house.
-class TDachplanung2DFrame : public TBaseFrame {
+class TDachplanung2DFrame : public TBaseFrame, public IRoofPlanner {
     Q_OBJECT
+    Q_INTERFACES(IRoofPlanner)
 public:
-    static constexpr int kFrameID = 1630;
-    static constexpr int kPaperHouseID = 1600;
     static constexpr const char* kSection = "Dachplanung2DFrame";
-    static constexpr int kCoveringCount = 9;
-    static constexpr int kModuleCount = 3;
-    // Distance of the usable area from the roof's edges, metres.
-    static constexpr double kEdgeDistance = 0.2;
     // The roof without a paper house, metres.
     static constexpr double kFallbackEaves = 12;
     static constexpr double kFallbackGable = 8;
-    // The rendered roof picture is at most this many pixels high.
-    static constexpr int kMaxPrintSide = 16384;
 
     explicit TDachplanung2DFrame(QWidget* parent = nullptr);
     ~TDachplanung2DFrame() override;
@@ -51,47 +47,29 @@ public:
     void ArrangeControls() override;
     void RefreshFrame() override;
 
-    // Modules inside the usable area and not blocked, doubled for two roof sides.
-    int CountActiveModules() const;
-    // CountActiveModules × ModulePowerWp / 1000.
-    double PlantPowerKWp() const;
+    // IRoofPlanner. The power is CountActiveModules × the module's Wp / 1000.
+    int CountActiveModules() const override;
+    double PlantPowerKWp() const override;
+    TRoofModuleData ModuleData() const override;
+    bool ModulesOnTwoRoofSides() const override;
+    TRoofPictures RenderRoofPictures(int maxWidth) override;
+
     // Renders the roof (with or without modules) into ImagePrint's picture,
     // PrintResolution times finer than the control, but no wider than
-    // maxWidth pixels when that is given (what a printed page needs).
+    // maxWidth pixels when that is given.
     void RenderRoofPicture(bool showModules, int maxWidth = 0);
-
-    // Sets the covering's caption and tile geometry; a valid index also
-    // copies its tile picture into ImageDacheindeckungverwendet.
-    void SelectCovering(int index);
-    // Sets the module data; a valid index also copies its picture into
-    // ImagePVModulVerwendet and, once the group exists, sets the gaps.
-    void SelectModule(int index);
-    bool IsInitialized() const { return m_initialized; }
 
     // The current roof side lengths (from the paper house, else 12 m × 8 m).
     double RoofEaves() const;
     double RoofGable() const;
-    // Pixels per metre of the module preview for a module of w × h metres.
-    static double PreviewFactor(double w, double h);
 
-    // Frame state.
-    int CoveringIndex = 0;
-    QString CoveringName;
-    double TileWidth = 0.33, TileHeight = 0.42, TileOverlapX = 0.03, TileOverlapY = 0.021;
-    int ModuleIndex = 0;
-    QString ModuleName, ModuleMaker, ModuleInternet;
-    double ModuleWidth = 1.0, ModuleHeight = 1.667;
-    double ModulePowerWp = 200;
-    int MakerLogoKey = -1;
-    int ZoomPercent = 108;
-    int PrintResolution = 10;
+    const tandrel::roof::TRoofPlannerModel& Model() const { return m_model; }
     QPointer<TPapierHausFrame> PaperHouse;
 
     // The drawing core objects (the roof and group live in the 2D frame's structure).
     QPointer<TAnlagePlanung2DFrame> Frame2D;
     MStandardFlaecheRep* RoofArea = nullptr;
     MGruppeRep* ModuleGroup = nullptr;
-    std::unique_ptr<MObjTypeManager> ObjTypeManager;
 
     // Controls.
     QTabWidget* PageControlPlanung = nullptr;
@@ -104,7 +82,7 @@ public:
     QFrame* PanelDachplanungRechts = nullptr;
     QComboBox* ComboBoxDacheindeckungAuswahl = nullptr;
     QComboBox* ComboBoxModulauswahl = nullptr;
-    TImageBox* ImageDacheindeckung[kCoveringCount] = {};
+    TImageBox* ImageDacheindeckung[tandrel::roof::kCoveringCount] = {};
     TImageBox* ImageDacheindeckungverwendet = nullptr;
     TImageBox* ImagePVModulSIblack = nullptr;
     TImageBox* ImagePVModulSIclassic = nullptr;
@@ -156,6 +134,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Sets the covering's caption and tile geometry; a valid index also
+    // copies its tile picture into ImageDacheindeckungverwendet.
+    void SelectCovering(int index);
+    // Sets the module data; a valid index also copies its picture into
+    // ImagePVModulVerwendet and, once the group exists, sets the gaps.
+    void SelectModule(int index);
+    // Shows the model in the controls.
+    void ShowModel();
+    // The roof rendered for the print: false when there is no drawing.
+    bool RenderRoof(bool showModules, int maxWidth, QImage& picture, tandrel::roof::TRoofOnScreen& onScreen);
+
     void BuildPlanningPage();
     void BuildModulePage();
     // The roof area's size, edge and covering.
@@ -176,6 +165,8 @@ private:
     // Finishes and frees the 2D frame with the roof and the group.
     void FreeFrame2D();
 
+    std::unique_ptr<MObjTypeManager> m_objTypeManager;
+    tandrel::roof::TRoofPlannerModel m_model;
     QObject* m_watchedPaintBox = nullptr;
     bool m_initialized = false;
     bool m_filling = false;

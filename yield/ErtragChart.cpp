@@ -1,6 +1,6 @@
 #include "yield/ErtragChart.h"
 
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 #include "drawing/Canvas.h"
 #include "drawing/DrawConventions.h"
 

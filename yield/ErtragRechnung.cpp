@@ -1,7 +1,6 @@
 #include "yield/ErtragRechnung.h"
 
-#include "app/CommonFunctions.h"
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 
 void MErtragRechnung::ApplyPeriod(const MTarifTabelle& table, int index)
 {

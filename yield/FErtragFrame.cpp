@@ -2,15 +2,15 @@
 
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
-#include "app/FormatText.h"
+#include "app/FrameIds.h"
+#include "text/FormatText.h"
 #include "app/KontaloRegistry.h"
 #include "app/PlausibleRanges.h"
 #include "app/Links.h"
-#include "app/SettingsFields.h"
 #include "drawing/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
-#include "roof/FDachplanung2DFrame.h"
+#include "roof/IRoofPlanner.h"
 #include "yield/ErtragChart.h"
 #include "yield/HttpFetch.h"
 #include "yield/TariffReply.h"
@@ -68,32 +68,6 @@ namespace {
 const QString kSection = QStringLiteral("ErtragFrame");
 const QString kUpdatePath = QStringLiteral("/Tandrel/eeg_aktualisierung_2011.php");
 
-// The stored values apart from the tariff rates.
-struct MErtragEinstellungen {
-    std::int32_t InbetriebnahmejahrIndex = 1;
-    std::int32_t SpezifischerErtragIndex = 3;
-    std::int32_t Eigenverbrauchsanteil = 3;
-    std::int32_t Stompreis = 20;
-    QString Aktualisierungsstand;
-    std::int32_t ColorLasche = 16182176;
-    std::int32_t ColorSeite = 16182176;
-};
-
-const MSettingsFields<MErtragEinstellungen>& EinstellungsFelder()
-{
-    using E = MErtragEinstellungen;
-    static const MSettingsFields<E> fields = {
-        {QStringLiteral("InbetriebnahmejahrIndex"), &E::InbetriebnahmejahrIndex, 1},
-        {QStringLiteral("SpezifischerErtragIndex"), &E::SpezifischerErtragIndex, 3},
-        {QStringLiteral("Eigenverbrauchsanteil"), &E::Eigenverbrauchsanteil, 3},
-        {QStringLiteral("Stompreis"), &E::Stompreis, 20},
-        {QStringLiteral("Aktualisierungsstand"), &E::Aktualisierungsstand, BuiltInAktualisierungsstand()},
-        {QStringLiteral("ColorLasche"), &E::ColorLasche, 16182176},
-        {QStringLiteral("ColorSeite"), &E::ColorSeite, 16182176},
-    };
-    return fields;
-}
-
 struct City {
     const char* name;
     int yield;
@@ -130,10 +104,16 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
     return b;
 }
 
+// The index if the list has such an entry, else −1 (none).
+int Listed(const QComboBox* box, int index)
+{
+    return index >= 0 && index < box->count() ? index : -1;
+}
+
 void SetIndex(QComboBox* box, int index)
 {
     const QSignalBlocker block(box);
-    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    box->setCurrentIndex(Listed(box, index));
 }
 
 void Fill(QComboBox* box, const QStringList& items)
@@ -183,7 +163,7 @@ void TErtragFrame::BuildControls()
     BitBtnKontalo->installEventFilter(this);
     connect(BitBtnKontalo, &QPushButton::clicked, this, [this] {
         if (Factory)
-            Factory->ShowFrame(1110);
+            Factory->ShowFrame(FrameId::KontaloProdukt);
     });
     topLayout->addWidget(BitBtnKontalo);
 
@@ -453,23 +433,21 @@ void TErtragFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameFacto
     FrameDescription = QStringLiteral("Berechnung des Ertrages einer PV-Anlage");
     PageControlErtrag->setTabVisible(PageControlErtrag->indexOf(TabSheetOnlineAktualisierung), false);
 
-    if (!FindFrame(1630) && Factory) {
-        if (TBaseFrame* roof = Factory->CreateFrame(1630))
+    if (!FindFrame(FrameId::Dachplanung2D) && Factory) {
+        if (TBaseFrame* roof = Factory->CreateFrame(FrameId::Dachplanung2D))
             roof->setVisible(false);
         setVisible(true);
     }
 
     FillComboBoxes();
     m_rechnung = MErtragRechnung();
-    m_tarife.Aktualisierungsstand = BuiltInAktualisierungsstand();
     FillCityList();
     LoadSettings();
-    if (m_tarife.Aktualisierungsstand.isEmpty())
-        m_tarife.Aktualisierungsstand = BuiltInAktualisierungsstand();
 
-    ComboBoxInbetriebnahmejahrChange();
-    ComboBoxSpezifischerErtragChange();
-    ComboBoxEigenverbrauchsanteilChange();
+    m_rechnung.SetPrice(m_model.Stompreis / 100.0);
+    ApplyPeriod();
+    ApplySpecificYield();
+    ApplyShare();
     m_initialised = true;
     Recalculate();
 }
@@ -508,33 +486,37 @@ void TErtragFrame::LoadSettings()
     MErtragEinstellungen e;
     {
         MKontaloRegistry reg;
-        EinstellungsFelder().Load(reg, kSection, e);
+        ErtragEinstellungsFelder().Load(reg, kSection, e);
         m_tarife.LoadRates(reg, kSection);
     }
-    SetIndex(ComboBoxInbetriebnahmejahr, e.InbetriebnahmejahrIndex);
-    SetIndex(ComboBoxSpezifischerErtrag, e.SpezifischerErtragIndex);
-    SetIndex(ComboBoxEigenverbrauchsanteil, e.Eigenverbrauchsanteil);
+    // A choice the list does not have is none.
+    e.InbetriebnahmejahrIndex = Listed(ComboBoxInbetriebnahmejahr, e.InbetriebnahmejahrIndex);
+    e.SpezifischerErtragIndex = Listed(ComboBoxSpezifischerErtrag, e.SpezifischerErtragIndex);
+    e.Eigenverbrauchsanteil = Listed(ComboBoxEigenverbrauchsanteil, e.Eigenverbrauchsanteil);
     // A stored price above the up-down's range is kept: prices have risen.
-    m_priceCents = int(plausible::kPriceCents.Hold(e.Stompreis, MErtragEinstellungen().Stompreis));
-    SetPriceCents(m_priceCents);
-    EditStrompreis->setText(QString::number(m_priceCents));
-    m_tarife.Aktualisierungsstand = e.Aktualisierungsstand;
-    m_colorLasche = e.ColorLasche;
-    m_colorSeite = e.ColorSeite;
+    e.Stompreis = int(plausible::kPriceCents.Hold(e.Stompreis, MErtragEinstellungen().Stompreis));
+    if (e.Aktualisierungsstand.isEmpty())
+        e.Aktualisierungsstand = BuiltInAktualisierungsstand();
+    m_model = e;
+    m_tarife.Aktualisierungsstand = m_model.Aktualisierungsstand;
+    ShowModel();
+}
+
+void TErtragFrame::ShowModel()
+{
+    SetIndex(ComboBoxInbetriebnahmejahr, m_model.InbetriebnahmejahrIndex);
+    SetIndex(ComboBoxSpezifischerErtrag, m_model.SpezifischerErtragIndex);
+    SetIndex(ComboBoxEigenverbrauchsanteil, m_model.Eigenverbrauchsanteil);
+    const QSignalBlocker blockUpDown(UpDownStrompreis);
+    UpDownStrompreis->setValue(m_model.Stompreis);
+    const QSignalBlocker blockEdit(EditStrompreis);
+    EditStrompreis->setText(QString::number(m_model.Stompreis));
 }
 
 void TErtragFrame::FinishFrame()
 {
-    MErtragEinstellungen e;
-    e.InbetriebnahmejahrIndex = ComboBoxInbetriebnahmejahr->currentIndex();
-    e.SpezifischerErtragIndex = ComboBoxSpezifischerErtrag->currentIndex();
-    e.Eigenverbrauchsanteil = ComboBoxEigenverbrauchsanteil->currentIndex();
-    e.Stompreis = m_priceCents;
-    e.Aktualisierungsstand = m_tarife.Aktualisierungsstand;
-    e.ColorLasche = m_colorLasche;
-    e.ColorSeite = m_colorSeite;
     MKontaloRegistry reg;
-    EinstellungsFelder().Save(reg, kSection, e);
+    ErtragEinstellungsFelder().Save(reg, kSection, m_model);
     m_tarife.SaveRates(reg, kSection);
     TBaseFrame::FinishFrame();
 }
@@ -543,7 +525,7 @@ void TErtragFrame::ActivateFrame()
 {
     TBaseFrame::ActivateFrame();
     if (m_initialised)
-        ComboBoxSpezifischerErtragChange();
+        ApplySpecificYield();
 }
 
 void TErtragFrame::CopyFrame()
@@ -554,18 +536,24 @@ void TErtragFrame::CopyFrame()
 
 std::optional<MRoofPlant> TErtragFrame::RoofPlant() const
 {
-    auto* roof = dynamic_cast<TDachplanung2DFrame*>(FindFrame(1630));
+    auto* roof = qobject_cast<IRoofPlanner*>(FindFrame(FrameId::Dachplanung2D));
     if (!roof)
         return std::nullopt;
     MRoofPlant plant;
     plant.PowerKWp = roof->PlantPowerKWp();
-    plant.EastWest = roof->CheckBoxModuleauf2Dachseiten && roof->CheckBoxModuleauf2Dachseiten->isChecked();
+    plant.EastWest = roof->ModulesOnTwoRoofSides();
     return plant;
 }
 
 void TErtragFrame::ComboBoxInbetriebnahmejahrChange()
 {
-    m_rechnung.ApplyPeriod(m_tarife, ComboBoxInbetriebnahmejahr->currentIndex());
+    m_model.InbetriebnahmejahrIndex = ComboBoxInbetriebnahmejahr->currentIndex();
+    ApplyPeriod();
+}
+
+void TErtragFrame::ApplyPeriod()
+{
+    m_rechnung.ApplyPeriod(m_tarife, m_model.InbetriebnahmejahrIndex);
     GroupBoxGrundlagenEEG->setTitle(m_rechnung.GrundlagenCaption());
     LabelEEG->setText(m_rechnung.EegText());
     LabelBonusUnter->setText(m_rechnung.BonusUnterText());
@@ -576,13 +564,25 @@ void TErtragFrame::ComboBoxInbetriebnahmejahrChange()
 
 void TErtragFrame::ComboBoxSpezifischerErtragChange()
 {
-    m_rechnung.DeriveSpecificYield(ComboBoxSpezifischerErtrag->currentIndex(), RoofPlant());
+    m_model.SpezifischerErtragIndex = ComboBoxSpezifischerErtrag->currentIndex();
+    ApplySpecificYield();
+}
+
+void TErtragFrame::ApplySpecificYield()
+{
+    m_rechnung.DeriveSpecificYield(m_model.SpezifischerErtragIndex, RoofPlant());
     Recalculate();
 }
 
 void TErtragFrame::ComboBoxEigenverbrauchsanteilChange()
 {
-    m_rechnung.SetShare(ComboBoxEigenverbrauchsanteil->currentIndex());
+    m_model.Eigenverbrauchsanteil = ComboBoxEigenverbrauchsanteil->currentIndex();
+    ApplyShare();
+}
+
+void TErtragFrame::ApplyShare()
+{
+    m_rechnung.SetShare(m_model.Eigenverbrauchsanteil);
     const bool price = m_rechnung.Anteil != 0;
     LabelEingesparterStrompreis->setEnabled(price);
     EditStrompreis->setEnabled(price);
@@ -604,15 +604,15 @@ void TErtragFrame::EditStrompreisChange()
 
 void TErtragFrame::SetPriceCents(int cents)
 {
-    m_priceCents = int(plausible::kPriceCents.Hold(cents, m_priceCents));
-    m_rechnung.SetPrice(m_priceCents / 100.0);
+    m_model.Stompreis = int(plausible::kPriceCents.Hold(cents, m_model.Stompreis));
+    m_rechnung.SetPrice(m_model.Stompreis / 100.0);
     const QSignalBlocker block(UpDownStrompreis);
-    UpDownStrompreis->setValue(m_priceCents);
+    UpDownStrompreis->setValue(m_model.Stompreis);
 }
 
 void TErtragFrame::EditStrompreisLeave()
 {
-    const QString shown = QString::number(m_priceCents);
+    const QString shown = QString::number(m_model.Stompreis);
     if (EditStrompreis->text() != shown)
         EditStrompreis->setText(shown);
 }
@@ -664,7 +664,7 @@ void TErtragFrame::SpeedButtonCloseJahresPanelClick()
 void TErtragFrame::BitBtnLeistungInfoClick()
 {
     if (Factory)
-        Factory->ShowFrame(1630);
+        Factory->ShowFrame(FrameId::Dachplanung2D);
 }
 
 void TErtragFrame::Recalculate()
@@ -751,8 +751,9 @@ void TErtragFrame::ShowLines()
 void TErtragFrame::ApplyTariffUpdate()
 {
     m_tarife = TarifTabelleAusZeilen(m_lines);
+    m_model.Aktualisierungsstand = m_tarife.Aktualisierungsstand;
     LabelAktualisierungInfo->setText(FormatText(QStringLiteral("Aktualisierung durchgeführt, Stand: %s"), {m_tarife.Aktualisierungsstand}));
-    ComboBoxInbetriebnahmejahrChange();
+    ApplyPeriod();
 }
 
 void TErtragFrame::resizeEvent(QResizeEvent* event)

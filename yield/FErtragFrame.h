@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FBaseFrame.h"
+#include "yield/ErtragEinstellungen.h"
 #include "yield/ErtragRechnung.h"
 #include "yield/TarifTabelle.h"
 
@@ -74,7 +75,14 @@ private:
     void BuildControls();
     void FillComboBoxes();
     void FillCityList();
+    // Reads the stored parameters into the model and shows them.
     void LoadSettings();
+    // Shows the model in the controls (their change handlers stay silent).
+    void ShowModel();
+    // The calculation steps of the model's period, specific yield and share.
+    void ApplyPeriod();
+    void ApplySpecificYield();
+    void ApplyShare();
     // Takes a price held to its range; the up-down follows as far as it reaches.
     void SetPriceCents(int cents);
     std::optional<MRoofPlant> RoofPlant() const;
@@ -85,9 +93,8 @@ private:
     MTarifTabelle m_tarife = MTarifTabelle::BuiltIn();
     QStringList m_lines{QStringLiteral("MemoInternetrequest")};
     bool m_initialised = false;
-    int m_priceCents = 20; // what the figures use and the edit shows
-    std::int32_t m_colorLasche = 16182176;
-    std::int32_t m_colorSeite = 16182176;
+    // The parameters; the price is what the figures use and the edit shows.
+    MErtragEinstellungen m_model;
     std::unique_ptr<MHttpFetch> m_fetch;
 
     QTabWidget* PageControlErtrag = nullptr;

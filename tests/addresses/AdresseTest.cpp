@@ -1,32 +1,99 @@
 #include "addresses/Adresse.h"
+#include "addresses/LetterPdf.h"
 
+#include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(Adresse, StartsEmpty)
+// A fresh address puts nothing on a letter: no contact lines, no logo, no
+// category, only empty name and place lines.
+TEST(Adresse, AFreshAddressPrintsNothing)
 {
     const MAdresse a;
-    EXPECT_EQ(a.ID, 0);
-    EXPECT_FALSE(a.Selected);
-    EXPECT_TRUE(a.Name1.isEmpty());
-    EXPECT_TRUE(a.Bemerkung4.isEmpty());
-    EXPECT_EQ(a.Branche, 0);
+    EXPECT_TRUE(AbsenderContactLines(a, 40).empty());
+    for (const LetterLine& line : AbsenderNameLines(a))
+        EXPECT_TRUE(line.text.trimmed().isEmpty()) << line.text.toStdString();
+    for (const LetterLine& line : EmpfaengerLines(a))
+        EXPECT_TRUE(line.text.trimmed().isEmpty()) << line.text.toStdString();
     EXPECT_EQ(LogoPictureId(a), 0);
+    EXPECT_EQ(BrancheTexts(a.Branche), QString());
+    EXPECT_FALSE(a.Selected || a.InRadius);
 }
 
+// Converts to any field type: counts an aggregate's fields.
+struct AnyField {
+    template <class T>
+    operator T() const;
+};
+
+template <class T, class... Fields>
+constexpr std::size_t FieldCount()
+{
+    if constexpr (requires { T{Fields{}..., AnyField{}}; })
+        return FieldCount<T, Fields..., AnyField>();
+    else
+        return sizeof...(Fields);
+}
+
+// One setter per field of MAdresse, each to a value off its default.
+const std::vector<std::function<void(MAdresse&)>> kSetEveryField{
+    [](MAdresse& a) { a.ID = 7; },
+    [](MAdresse& a) { a.Selected = true; },
+    [](MAdresse& a) { a.InRadius = true; },
+    [](MAdresse& a) { a.Distance = 42; },
+    [](MAdresse& a) { a.MapX = 100; },
+    [](MAdresse& a) { a.MapY = 200; },
+    [](MAdresse& a) { a.Name1 = "Sonnen & Co"; },
+    [](MAdresse& a) { a.Name2 = "Frau Berg"; },
+    [](MAdresse& a) { a.Name3 = "Vertrieb"; },
+    [](MAdresse& a) { a.Strasse = QStringLiteral("Lindenstraße 3"); },
+    [](MAdresse& a) { a.Plz = "99084"; },
+    [](MAdresse& a) { a.Ort = "Erfurt"; },
+    [](MAdresse& a) { a.Tel = "1"; },
+    [](MAdresse& a) { a.Fax = "2"; },
+    [](MAdresse& a) { a.Mobil = "3"; },
+    [](MAdresse& a) { a.EMail = "a@b"; },
+    [](MAdresse& a) { a.Internet = "c"; },
+    [](MAdresse& a) { a.EMail2 = "d@e"; },
+    [](MAdresse& a) { a.Internet2 = "f"; },
+    [](MAdresse& a) { a.Bemerkung1 = "r1"; },
+    [](MAdresse& a) { a.Bemerkung2 = "r2"; },
+    [](MAdresse& a) { a.Bemerkung3 = "r3"; },
+    [](MAdresse& a) { a.Bemerkung4 = "r4"; },
+    [](MAdresse& a) { a.Logo = 5; },
+    [](MAdresse& a) { a.Column3 = 6; },
+    [](MAdresse& a) { a.Anschreiben = 1; },
+    [](MAdresse& a) { a.Branche = 0x81; },
+    [](MAdresse& a) { a.FrameId1 = 4400; },
+    [](MAdresse& a) { a.Column7 = 9; },
+};
+
+// A field added to MAdresse fails this test until it has a setter above, and
+// then the copy and the comparison must take it.
 TEST(Adresse, CopyTakesEveryField)
 {
+    static_assert(FieldCount<MAdresse>() == 29, "a field was added: give it a setter in kSetEveryField");
+    ASSERT_EQ(kSetEveryField.size(), FieldCount<MAdresse>());
     MAdresse source;
-    source.ID = 7; source.Selected = true; source.InRadius = true; source.Distance = 42;
-    source.MapX = 100; source.MapY = 200;
-    source.Name1 = "Sonnen & Co"; source.Name2 = "Frau Berg"; source.Name3 = "Vertrieb";
-    source.Strasse = QStringLiteral("Lindenstraße 3"); source.Plz = "99084"; source.Ort = "Erfurt";
-    source.Tel = "1"; source.Fax = "2"; source.Mobil = "3"; source.EMail = "a@b"; source.Internet = "c";
-    source.EMail2 = "d@e"; source.Internet2 = "f";
-    source.Bemerkung1 = "r1"; source.Bemerkung2 = "r2"; source.Bemerkung3 = "r3"; source.Bemerkung4 = "r4";
-    source.Logo = 5; source.Column3 = 6; source.Anschreiben = 1; source.Branche = 0x81;
-    source.FrameId1 = 4400; source.Column7 = 9;
+    for (const auto& set : kSetEveryField)
+        set(source);
+    // Each setter reaches a field no other one does, and the comparison sees it.
+    for (std::size_t i = 0; i < kSetEveryField.size(); ++i) {
+        MAdresse allButOne;
+        for (std::size_t j = 0; j < kSetEveryField.size(); ++j)
+            if (j != i)
+                kSetEveryField[j](allButOne);
+        EXPECT_NE(allButOne, source) << "setter " << i;
+    }
+    for (std::size_t i = 0; i < kSetEveryField.size(); ++i) {
+        MAdresse one;
+        kSetEveryField[i](one);
+        MAdresse target = source;
+        CopyAddress(one, target);
+        EXPECT_EQ(target, one) << "field " << i << " or another one kept the old value";
+    }
     MAdresse target;
     target.Name1 = "alt";
     CopyAddress(source, target);

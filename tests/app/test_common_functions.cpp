@@ -1,4 +1,5 @@
 #include "app/CommonFunctions.h"
+#include "text/FormatText.h"
 #include "platform/Services.h"
 #include "tests/support/TestEnv.h"
 #include "tests/support/CaseName.h"

@@ -98,20 +98,60 @@ TEST_F(ModelLimitsTest, DeeplyNestedGroupsStopAtTheDepthLimit)
     EXPECT_FALSE(model.Damaged);
 }
 
-// Drawn at an absurd stored scale, the bar's labels saturate instead of
-// overflowing (the sanitizer build aborts on an overflow).
-TEST_F(ModelLimitsTest, ScaleBarAtAnExtremeScaleDrawsWithoutOverflow)
+struct ExtremeBarCase {
+    const char* label;
+    double scale;    // pixels per world unit
+    double x;        // world position of the bar
+    bool leftOfCanvas;
+};
+
+class ScaleBarExtreme : public ModelLimitsTest, public ::testing::WithParamInterface<ExtremeBarCase> {};
+
+// Drawn at an absurd stored scale, the bar's coordinates saturate instead of
+// overflowing: they keep their order, stay on the side of the canvas where
+// the bar lies, and the labels still name the tick positions.
+TEST_P(ScaleBarExtreme, ScaleBarAtAnExtremeScaleDrawsWithoutOverflow)
 {
     MCanvas canvas(200, 100);
+    const QImage blank = canvas.Image().copy();
     MVirtualView view;
     view.Canvas = &canvas;
-    view.xdehnung2d = view.ydehnung2d = 1e12;
+    view.xdehnung2d = view.ydehnung2d = GetParam().scale;
     MStructur list;
-    auto& bar = list.Create<MMasstabRep>(0, 0, -5e9, 1.0);
+    auto& bar = list.Create<MMasstabRep>(0, 0, GetParam().x, 1.0);
     bar.XSize = 2;
+    const MMasstabRep::Layout l = bar.ComputeLayout(view);
     bar.Draw(view);
-    SUCCEED();
+
+    EXPECT_EQ(bar.BarHeightPx, l.H);
+    EXPECT_GT(l.H, 0);
+    EXPECT_LE(l.BarX1, l.BarX2);
+    EXPECT_LE(l.BarY1, l.BarY2);
+    EXPECT_LE(l.EndX2, l.EndX1);
+    ASSERT_FALSE(l.Ticks.empty());
+    EXPECT_LE(int(l.Ticks.size()), MMasstabRep::kMaxTicks + 1);
+    for (std::size_t k = 0; k < l.Ticks.size(); ++k) {
+        const MMasstabRep::Tick& t = l.Ticks[k];
+        if (k > 0)
+            EXPECT_LE(l.Ticks[k - 1].X, t.X) << "tick " << k;
+        EXPECT_EQ(t.Y1, l.BarY1);
+        EXPECT_LE(t.Y1, t.Y2);
+        if (GetParam().leftOfCanvas)
+            EXPECT_LT(t.X, 0) << "tick " << k;
+        else
+            EXPECT_GE(t.X, canvas.Image().width()) << "tick " << k;
+        bool ok = false;
+        const double labelled = QString(t.Label).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        ASSERT_TRUE(ok) << t.Label.toStdString();
+        EXPECT_NEAR(labelled, t.WorldX, 0.001);
+    }
+    EXPECT_EQ(canvas.Image(), blank) << "everything lies off the canvas";
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, ScaleBarExtreme,
+                         ::testing::Values(ExtremeBarCase{"far_left", 1e12, -5e9, true},
+                                           ExtremeBarCase{"far_right", 1e12, 5e9, false}),
+                         tandrel::test::CaseName{});
 
 #ifdef Q_OS_UNIX
 // A stored picture name that meanwhile names a FIFO must not hang the

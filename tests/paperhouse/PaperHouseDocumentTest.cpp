@@ -135,17 +135,17 @@ TEST_F(PaperHouseDocumentTest, WithTheRoofPlannerThePrintCarriesItsModules)
     const PdfReader pdf(file);
     ASSERT_EQ(pdf.pageCount(), 3);
     const QString summary = pdf.pageText(0);
-    EXPECT_TRUE(summary.contains(QStringLiteral("PV-Modul: ") + roof->ModuleName)) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("PV-Modul: ") + roof->Model().Module.Name)) << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("Anzahl: %1 Leistung:").arg(roof->CountActiveModules())))
         << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("Maßstab: 1:125")));
     const QString legend = pdf.pageText(1);
     EXPECT_TRUE(legend.contains(QStringLiteral("Verwendetes PV-Modul:"))) << legend.toStdString();
-    EXPECT_TRUE(legend.contains(roof->ModuleName)) << legend.toStdString();
+    EXPECT_TRUE(legend.contains(roof->Model().Module.Name)) << legend.toStdString();
     // The roof page shows both roof renderings, the module picture and the maker's logo.
     const auto placements = tandrel::test::ImagePlacements(file);
     ASSERT_EQ(placements.size(), 3u);
-    EXPECT_EQ(placements[1].size(), roof->MakerLogoKey >= 0 ? 4u : 3u);
+    EXPECT_EQ(placements[1].size(), roof->Model().Module.MakerLogoKey >= 0 ? 4u : 3u);
     ExpectQpdfClean(file);
 }
 
@@ -165,9 +165,12 @@ TEST_P(RoofRenderings, AreRenderedForThePageAndSharedWhenTheyAgree)
     roof->CheckBoxModuleauf2Dachseiten->setChecked(GetParam().twoSides);
     TPapierHausFrame& house = House();
     const int needed = RoofPictureWidth(house.Parameters());
-    ASSERT_LT(needed, roof->ImagePrint->width() * roof->PrintResolution) << "the page needs less than the control's tenfold";
+    ASSERT_LT(needed, roof->ImagePrint->width() * roof->Model().PrintResolution) << "the page needs less than the control's tenfold";
     house.PrintFrame();
-    EXPECT_EQ(roof->ImagePrint->Picture.width(), needed + 1);
+    EXPECT_TRUE(roof->ImagePrint->Picture.isNull()) << "the planner's own picture stays";
+    const auto in = house.GatherPdfInput(false);
+    ASSERT_TRUE(in.roofPlanner);
+    EXPECT_EQ(in.roofPlanner->RoofWithModules.width(), needed + 1);
 
     const QString file = TempFile(QStringLiteral("Papier-Haus"));
     const auto placements = tandrel::test::ImagePlacements(file);

@@ -1,4 +1,5 @@
 #include "app/FrameFactory.h"
+#include "app/FrameIds.h"
 #include "app/MainForm.h"
 #include "drawing/Canvas.h"
 #include "drawing/DrawConventions.h"
@@ -41,7 +42,7 @@ protected:
         host->resize(c.window);
         roof = new TDachplanung2DFrame(host.get());
         host->show();
-        roof->InitFrame(host.get(), nullptr, nullptr, TDachplanung2DFrame::kFrameID);
+        roof->InitFrame(host.get(), nullptr, nullptr, FrameId::Dachplanung2D);
         QApplication::processEvents();
         auto* zoom = roof->findChild<QAbstractButton*>(QString::fromLatin1(c.zoomButton));
         ASSERT_NE(zoom, nullptr);
@@ -164,7 +165,7 @@ TEST_P(NumberFormatTest, OneFormatWithThousandsSeparators)
         house->EditHausLaenge->setText(QLocale().toString(c.length));
         house->EditHausBreite->setText(QLocale().toString(c.width));
         ASSERT_TRUE(factory->ShowFrame(1630));
-        auto* roof = qobject_cast<TDachplanung2DFrame*>(factory->FindFrame(1630));
+        auto* roof = qobject_cast<TDachplanung2DFrame*>(factory->FindFrame(FrameId::Dachplanung2D));
         ASSERT_NE(roof, nullptr);
         roof->CheckBoxModuleauf2Dachseiten->setChecked(c.twoSides);
         roof->RefreshFrame();

@@ -1,4 +1,5 @@
 #include "app/FrameFactory.h"
+#include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
 #include "app/Links.h"
 #include "app/Pictures.h"
@@ -9,7 +10,8 @@
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
-#include "roof/ImageBox.h"
+#include "roof/IRoofPlanner.h"
+#include "widgets/ImageBox.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
 
@@ -45,7 +47,7 @@ protected:
         host->resize(1200, 800);
         frame = new TDachplanung2DFrame(host.get());
         host->show();
-        frame->InitFrame(host.get(), nullptr, nullptr, TDachplanung2DFrame::kFrameID);
+        frame->InitFrame(host.get(), nullptr, nullptr, FrameId::Dachplanung2D);
         QApplication::processEvents();
         return *frame;
     }
@@ -102,7 +104,7 @@ TEST_F(RoofPlannerTest, ListsHoldTheCoveringsAndTheCatalogue)
     ASSERT_EQ(frame->ComboBoxModulauswahl->count(), 3);
     EXPECT_EQ(frame->ComboBoxModulauswahl->itemText(0), QStringLiteral("SI M260 black (260 Wp)"));
     EXPECT_EQ(frame->ComboBoxModulauswahl->itemText(2), QStringLiteral("SI P240 dark blue (240 Wp)"));
-    for (int i = 0; i < TDachplanung2DFrame::kCoveringCount; ++i)
+    for (int i = 0; i < tandrel::roof::kCoveringCount; ++i)
         EXPECT_FALSE(frame->ImageDacheindeckung[i]->Picture.isNull()) << i;
     EXPECT_FALSE(frame->ImagePVModulSIblack->Picture.isNull());
     EXPECT_FALSE(frame->PageControlPlanung->isTabVisible(frame->PageControlPlanung->indexOf(frame->TabSheetWeitereInformationen)));
@@ -114,7 +116,7 @@ TEST_F(RoofPlannerTest, ChoosingACoveringSetsTheTilesOfTheRoof)
 {
     Start();
     frame->ComboBoxDacheindeckungAuswahl->setCurrentIndex(6);
-    EXPECT_EQ(frame->CoveringName, QStringLiteral("Biberschwanz (weinrot)"));
+    EXPECT_EQ(frame->Model().Covering.Name, QStringLiteral("Biberschwanz (weinrot)"));
     EXPECT_DOUBLE_EQ(frame->RoofArea->TileWidth, 0.18);
     EXPECT_DOUBLE_EQ(frame->RoofArea->TileHeight, 0.32);
     EXPECT_DOUBLE_EQ(frame->RoofArea->TileOverlapX, 0);
@@ -128,7 +130,7 @@ TEST_F(RoofPlannerTest, ClickingAModulePictureSelectsItsModuleAndGaps)
     Start();
     QTest::mouseClick(frame->ImagePVModulSIclassic, Qt::LeftButton);
     EXPECT_EQ(frame->ComboBoxModulauswahl->currentIndex(), 1);
-    EXPECT_EQ(frame->ModuleName, QStringLiteral("SI P240 classic"));
+    EXPECT_EQ(frame->Model().Module.Name, QStringLiteral("SI P240 classic"));
     EXPECT_DOUBLE_EQ(frame->ModuleGroup->ColDistance, 0.03);
     EXPECT_DOUBLE_EQ(frame->ModuleGroup->RowDistance, 0.03);
     EXPECT_EQ(frame->ModuleGroup->ColCount, 11); // trunc(11.6 / 1.03)
@@ -173,7 +175,7 @@ TEST_P(RoofZoomTest, ButtonsSetTheZoomOfTheFit)
     auto* button = frame->findChild<QToolButton*>(QString::fromLatin1(GetParam().button));
     ASSERT_NE(button, nullptr);
     button->click();
-    EXPECT_EQ(frame->ZoomPercent, GetParam().percent);
+    EXPECT_EQ(frame->Model().ZoomPercent, GetParam().percent);
     EXPECT_NEAR(frame->Frame2D->View()->xdehnung2d / fitted, GetParam().percent / 108.0, 1e-9);
     // Zoomed in, the paint box scrolls to all of the roof.
     MVirtualView& v = *frame->Frame2D->View();
@@ -188,28 +190,6 @@ INSTANTIATE_TEST_SUITE_P(Buttons, RoofZoomTest,
                          [](const auto& info) { return std::string(info.param.label); });
 
 // ------------------------------------------------------------ preview
-
-struct PreviewCase {
-    const char* label;
-    double w, h, factor;
-};
-
-class PreviewFactorTest : public ::testing::TestWithParam<PreviewCase> {};
-
-TEST_P(PreviewFactorTest, EachThresholdOverridesTheOneBefore)
-{
-    EXPECT_DOUBLE_EQ(TDachplanung2DFrame::PreviewFactor(GetParam().w, GetParam().h), GetParam().factor);
-}
-
-INSTANTIATE_TEST_SUITE_P(Thresholds, PreviewFactorTest,
-                         ::testing::Values(PreviewCase{"both_up_to_1_6", 1.0, 1.6, 52.5},
-                                           PreviewCase{"catalogue_module", 1.0, 1.667, 48},
-                                           PreviewCase{"over_1_8", 1.0, 1.9, 45},
-                                           PreviewCase{"over_2", 2.1, 1.0, 39},
-                                           PreviewCase{"over_2_2", 1.0, 2.3, 33},
-                                           PreviewCase{"over_2_5", 1.0, 2.6, 30},
-                                           PreviewCase{"over_3", 3.1, 1.0, 22.5}),
-                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(RoofPlannerTest, ThePreviewOfTheCatalogueModuleIs48By80)
 {
@@ -301,8 +281,8 @@ TEST_F(RoofPlannerTest, SettingsRoundTrip)
     }
     Start();
     EXPECT_EQ(frame->ComboBoxDacheindeckungAuswahl->currentIndex(), 3);
-    EXPECT_EQ(frame->CoveringName, QStringLiteral("Frankfurter Pfanne (grau)"));
-    EXPECT_EQ(frame->ModuleName, QStringLiteral("SI P240 dark blue"));
+    EXPECT_EQ(frame->Model().Covering.Name, QStringLiteral("Frankfurter Pfanne (grau)"));
+    EXPECT_EQ(frame->Model().Module.Name, QStringLiteral("SI P240 dark blue"));
     EXPECT_EQ(frame->UpDownColCountPeriode->value(), 5);
     EXPECT_EQ(frame->ModuleGroup->ColCountAnfang, 5);
     EXPECT_TRUE(frame->CheckBoxModuleauf2Dachseiten->isChecked());
@@ -330,25 +310,25 @@ TEST_P(StoredIndexTest, OutOfRangeIndicesFallBack)
     }
     Start();
     if (GetParam().coveringKnown) {
-        EXPECT_EQ(frame->CoveringName, frame->ComboBoxDacheindeckungAuswahl->itemText(GetParam().covering));
+        EXPECT_EQ(frame->Model().Covering.Name, frame->ComboBoxDacheindeckungAuswahl->itemText(GetParam().covering));
     } else {
-        EXPECT_EQ(frame->CoveringName, QStringLiteral("Ziegel"));
-        EXPECT_DOUBLE_EQ(frame->TileWidth, 0.33);
-        EXPECT_DOUBLE_EQ(frame->TileHeight, 0.42);
-        EXPECT_DOUBLE_EQ(frame->TileOverlapX, 0.03);
-        EXPECT_DOUBLE_EQ(frame->TileOverlapY, 0.021);
+        EXPECT_EQ(frame->Model().Covering.Name, QStringLiteral("Ziegel"));
+        EXPECT_DOUBLE_EQ(frame->Model().Covering.TileWidth, 0.33);
+        EXPECT_DOUBLE_EQ(frame->Model().Covering.TileHeight, 0.42);
+        EXPECT_DOUBLE_EQ(frame->Model().Covering.TileOverlapX, 0.03);
+        EXPECT_DOUBLE_EQ(frame->Model().Covering.TileOverlapY, 0.021);
         // The picture stays the last one the list filling chose.
         EXPECT_TRUE(frame->ImageDacheindeckungverwendet->Picture == frame->ImageDacheindeckung[8]->Picture);
     }
     if (GetParam().moduleKnown) {
-        EXPECT_EQ(frame->ModuleIndex, GetParam().module);
+        EXPECT_EQ(frame->Model().ModuleIndex, GetParam().module);
     } else {
-        EXPECT_EQ(frame->ModuleName, QStringLiteral("Test-Modul"));
-        EXPECT_EQ(frame->ModuleMaker, QStringLiteral("Test-Hersteller"));
-        EXPECT_DOUBLE_EQ(frame->ModuleWidth, 0.8);
-        EXPECT_DOUBLE_EQ(frame->ModuleHeight, 1.401);
-        EXPECT_DOUBLE_EQ(frame->ModulePowerWp, 180);
-        EXPECT_EQ(frame->MakerLogoKey, 220) << "unchanged";
+        EXPECT_EQ(frame->Model().Module.Name, QStringLiteral("Test-Modul"));
+        EXPECT_EQ(frame->Model().Module.Maker, QStringLiteral("Test-Hersteller"));
+        EXPECT_DOUBLE_EQ(frame->Model().Module.Width, 0.8);
+        EXPECT_DOUBLE_EQ(frame->Model().Module.Height, 1.401);
+        EXPECT_DOUBLE_EQ(frame->Model().Module.PowerWp, 180);
+        EXPECT_EQ(frame->Model().Module.MakerLogoKey, 220) << "unchanged";
         EXPECT_TRUE(frame->ImagePVModulVerwendet->Picture == frame->ImagePVModulSIDarkblue->Picture) << "unchanged";
         // 0.8 m × 1.401 m with the last module's 3 cm gaps: trunc(11.6 / 0.83) × trunc(7.6 / 1.431)
         EXPECT_EQ(frame->CountActiveModules(), 13 * 5);
@@ -397,6 +377,54 @@ TEST_F(RoofPlannerTest, RenderRoofPictureDrawsTheRoofTenTimesFiner)
     EXPECT_TRUE(frame->ModuleGroup->ShowModules);
 }
 
+struct InterfaceCase {
+    const char* label;
+    bool twoSides;
+    int maxWidth;
+};
+
+class RoofPlannerInterfaceTest : public RoofPlannerTest, public ::testing::WithParamInterface<InterfaceCase> {};
+
+// Other frames get the print pictures as their own: the same pixels as the
+// planner's print picture, which stays untouched.
+TEST_P(RoofPlannerInterfaceTest, GivesThePrintPicturesAndLeavesTheFramesOwn)
+{
+    Start();
+    frame->CheckBoxModuleauf2Dachseiten->setChecked(GetParam().twoSides);
+    auto* planner = qobject_cast<IRoofPlanner*>(static_cast<QObject*>(frame));
+    ASSERT_NE(planner, nullptr);
+    EXPECT_EQ(planner->ModulesOnTwoRoofSides(), GetParam().twoSides);
+    EXPECT_EQ(planner->CountActiveModules(), GetParam().twoSides ? 88 : 44);
+    const TRoofModuleData module = planner->ModuleData();
+    EXPECT_EQ(module.Name, QStringLiteral("SI M260 black"));
+    EXPECT_EQ(module.Internet, QString::fromLatin1(links::kModuleMakerWebSite));
+    EXPECT_DOUBLE_EQ(module.PowerWp, 260);
+    EXPECT_EQ(module.MakerLogoKey, 220);
+    EXPECT_TRUE(module.Picture == frame->ImagePVModulSIblack->Picture);
+
+    const TRoofPictures pictures = planner->RenderRoofPictures(GetParam().maxWidth);
+    EXPECT_TRUE(frame->ImagePrint->Picture.isNull());
+    EXPECT_TRUE(frame->ModuleGroup->ShowModules) << "restored";
+    ASSERT_FALSE(pictures.RoofWithModules.isNull());
+    if (GetParam().maxWidth > 0)
+        EXPECT_EQ(pictures.RoofWithModules.width(), GetParam().maxWidth + 1);
+    frame->RenderRoofPicture(true, GetParam().maxWidth);
+    EXPECT_TRUE(pictures.RoofWithModules == frame->ImagePrint->Picture);
+    frame->RenderRoofPicture(false, GetParam().maxWidth);
+    if (GetParam().twoSides) {
+        EXPECT_EQ(pictures.RoofSecondSide.cacheKey(), pictures.RoofWithModules.cacheKey()) << "one picture for both";
+    } else {
+        EXPECT_TRUE(pictures.RoofSecondSide == frame->ImagePrint->Picture);
+        EXPECT_FALSE(pictures.RoofSecondSide == pictures.RoofWithModules) << "the upper plane has no modules";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, RoofPlannerInterfaceTest,
+                         ::testing::Values(InterfaceCase{"one_side", false, 0},
+                                           InterfaceCase{"two_sides", true, 0},
+                                           InterfaceCase{"one_side_for_a_page", false, 1500}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
 // ------------------------------------------------------------ with the paper house
 
 // The real factory: showing the roof planner creates the paper house hidden.
@@ -408,10 +436,10 @@ protected:
         window.body.resize(1200, 800);
         window.body.show();
         factory.StartFactory(&window, nullptr);
-        factory.ShowFrame(TDachplanung2DFrame::kFrameID);
+        factory.ShowFrame(FrameId::Dachplanung2D);
         QApplication::processEvents();
-        roof = qobject_cast<TDachplanung2DFrame*>(factory.FindFrame(TDachplanung2DFrame::kFrameID));
-        house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(TDachplanung2DFrame::kPaperHouseID));
+        roof = qobject_cast<TDachplanung2DFrame*>(factory.FindFrame(FrameId::Dachplanung2D));
+        house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(FrameId::PapierHaus));
         ASSERT_NE(roof, nullptr);
         ASSERT_NE(house, nullptr);
     }
@@ -516,8 +544,8 @@ TEST_F(RoofWithHouseTest, ShowingTheRoofPlannerAgainReadsTheChangedHouse)
 {
     house->EditHausLaenge->setText(QStringLiteral("14"));
     house->EditHausLaengeChange();
-    factory.ShowFrame(TDachplanung2DFrame::kPaperHouseID);
-    factory.ShowFrame(TDachplanung2DFrame::kFrameID);
+    factory.ShowFrame(FrameId::PapierHaus);
+    factory.ShowFrame(FrameId::Dachplanung2D);
     EXPECT_DOUBLE_EQ(roof->RoofArea->Laenge1, 15.2);
     EXPECT_EQ(roof->LabelDachTraufe->text(), QStringLiteral("Dach Traufeseite: 15,2 m"));
 }
@@ -529,8 +557,8 @@ TEST_F(RoofWithHouseTest, ANarrowHighRoofRendersAPictureOfBoundedSize)
     roof->RenderRoofPicture(true);
     const QImage& picture = roof->ImagePrint->Picture;
     ASSERT_FALSE(picture.isNull());
-    EXPECT_LE(picture.height(), TDachplanung2DFrame::kMaxPrintSide + 1);
-    EXPECT_GT(picture.height(), TDachplanung2DFrame::kMaxPrintSide - 100);
+    EXPECT_LE(picture.height(), tandrel::roof::kMaxPrintSide + 1);
+    EXPECT_GT(picture.height(), tandrel::roof::kMaxPrintSide - 100);
     EXPECT_NEAR(double(picture.height()) / picture.width(), 32.9, 7) << "the roof's proportions, roughly";
 }
 

@@ -1,4 +1,4 @@
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "tests/yield/YieldFrameFixture.h"
 

@@ -1,4 +1,4 @@
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 
 #include <vector>
 
@@ -72,4 +72,13 @@ QString NumberText(double value, int decimals, const QLocale& locale)
     QLocale l = locale;
     l.setNumberOptions(QLocale::DefaultNumberOptions);
     return l.toString(value, 'f', decimals);
+}
+
+QString MonthName(int month)
+{
+    static const char* const names[] = {"Januar", "Februar", "März", "April", "Mai", "Juni",
+                                        "Juli", "August", "September", "Oktober", "November", "Dezember"};
+    if (month < 1 || month > 12)
+        return QStringLiteral("Month");
+    return QString::fromUtf8(names[month - 1]);
 }

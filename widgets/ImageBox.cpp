@@ -1,4 +1,4 @@
-#include "roof/ImageBox.h"
+#include "widgets/ImageBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

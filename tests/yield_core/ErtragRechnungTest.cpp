@@ -1,4 +1,4 @@
-#include "app/FormatText.h"
+#include "text/FormatText.h"
 #include "tests/support/TestEnv.h"
 #include "tests/yield/GermanLocale.h"
 #include "yield/ErtragRechnung.h"

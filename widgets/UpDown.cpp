@@ -1,7 +1,7 @@
-#include "paperhouse/FPapierHausControls.h"
+#include "widgets/UpDown.h"
 
-#include "app/CommonFunctions.h"
 #include "drawing/Rounding.h"
+#include "text/NumberParse.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -42,14 +42,9 @@ void TUpDown::SetPosition(int position)
 
 void TUpDown::Step(int delta)
 {
-    if (m_edit) {
-        try {
-            const double typed = TypedToFloat(m_edit->text());
-            if (std::isfinite(typed))
-                SetPosition(RoundToInt(typed));
-        } catch (const ConversionError&) {
-        }
-    }
+    if (m_edit)
+        if (const auto typed = TryTypedToFloat(m_edit->text()))
+            SetPosition(RoundToInt(*typed));
     SetPosition(m_position + delta);
     if (m_edit)
         m_edit->setText(QString::number(m_position));

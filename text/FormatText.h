@@ -15,3 +15,6 @@ QString FormatText(const QString& format, std::initializer_list<QVariant> args, 
 // A number as the program shows measures, counts and powers on screen: fixed
 // decimals with the locale's decimal and thousands separators ("1.234,5").
 QString NumberText(double value, int decimals, const QLocale& locale = QLocale());
+
+// "Januar" … "Dezember"; "Month" for anything else.
+QString MonthName(int month);

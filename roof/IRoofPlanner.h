@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QtPlugin>
+
+// The module a roof planner plans with, as other frames print it.
+struct TRoofModuleData {
+    QString Name, Maker, Internet;
+    double Width = 0, Height = 0; // m
+    double PowerWp = 0;
+    int MakerLogoKey = -1; // picture key minus 20000; -1 for none
+    QImage Picture;
+};
+
+// The two roof planes' pictures: the lower with the modules, the upper with
+// them only when they lie on both roof sides (then the same picture).
+struct TRoofPictures {
+    QImage RoofWithModules;
+    QImage RoofSecondSide;
+};
+
+// What the roof planner offers other frames; reached with
+// qobject_cast<IRoofPlanner*>(FindFrame(FrameId::Dachplanung2D)).
+class IRoofPlanner {
+public:
+    virtual ~IRoofPlanner() = default;
+
+    // Modules inside the usable area and not blocked, doubled for two roof sides.
+    virtual int CountActiveModules() const = 0;
+    virtual double PlantPowerKWp() const = 0;
+    virtual TRoofModuleData ModuleData() const = 0;
+    // Whether the modules lie on two roof sides (east and west).
+    virtual bool ModulesOnTwoRoofSides() const = 0;
+    // Renders both planes, no wider than maxWidth pixels when that is given;
+    // the pictures are the caller's, the planner's own print picture stays.
+    virtual TRoofPictures RenderRoofPictures(int maxWidth) = 0;
+};
+
+#define IRoofPlanner_iid "de.norvi.tandrel.IRoofPlanner/1"
+Q_DECLARE_INTERFACE(IRoofPlanner, IRoofPlanner_iid)
