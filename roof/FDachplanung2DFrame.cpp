@@ -736,7 +736,9 @@ void TDachplanung2DFrame::FitView()
     MVirtualView* view = Frame2D ? Frame2D->View() : nullptr;
     if (!structure || !view)
         return;
-    structure->BringTypeToFront(kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche);
+    // All blocked areas in their order: bringing only the first one forward
+    // would turn the order of several round on every refresh.
+    roof::ObstaclesOnTop(*structure);
     structure->FitViewToContents(*view);
     // The client area without scroll bars: the fit must not depend on
     // whether the last zoom needed them.
@@ -1061,7 +1063,6 @@ void TDachplanung2DFrame::PlaceObstacle(int kind, double x, double y)
         return;
     }
     MSperrFlaecheRep& area = roof::PlaceObstacle(*structure, kind, x, y, RoofEaves(), RoofGable());
-    structure->BringTypeToFront(kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche);
     Frame2D->SelectOnly(&area);
     CommitObstacles(false);
 }
@@ -1195,7 +1196,7 @@ void TDachplanung2DFrame::ShowObstacleList()
                 item->setForeground(c, QColor(Qt::red));
         }
         if (selection && selection->IndexOf(area) >= 0)
-            item->setSelected(true);
+            ListViewHindernisse->setCurrentItem(item);
     }
     m_fillingObstacleList = false;
 }

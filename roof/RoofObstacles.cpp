@@ -33,6 +33,15 @@ std::vector<MSperrFlaecheRep*> Obstacles(const MBaseStructur& structure)
     return out;
 }
 
+void ObstaclesOnTop(MStructur& structure)
+{
+    std::vector<MBaseRep*> order = structure.Reps();
+    std::stable_partition(order.begin(), order.end(),
+                          [](const MBaseRep* r) { return dynamic_cast<const MSperrFlaecheRep*>(r) == nullptr; });
+    for (int t = 0; t < int(order.size()); ++t)
+        structure.MoveRep(structure.IndexOf(order[std::size_t(t)]), t);
+}
+
 QString NextObstacleName(const MBaseStructur& structure, const QString& caption)
 {
     std::vector<int> used;

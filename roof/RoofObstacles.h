@@ -45,6 +45,10 @@ using TObstacleSnapshot = std::vector<TObstacleState>;
 // The blocked areas of the structure, in drawing order.
 std::vector<MSperrFlaecheRep*> Obstacles(const MBaseStructur& structure);
 
+// Draws the blocked areas over everything else, keeping their order (the
+// list shows them in it).
+void ObstaclesOnTop(MStructur& structure);
+
 // "Schornstein 3": the first number no obstacle of that caption uses.
 QString NextObstacleName(const MBaseStructur& structure, const QString& caption);
 

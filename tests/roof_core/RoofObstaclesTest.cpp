@@ -48,7 +48,7 @@ struct PlaceCase {
 class PlaceObstacleTest : public ::testing::TestWithParam<PlaceCase> {};
 
 // A raster of 2 rows × 10 columns of 1.0 × 1.667 m modules with 3 cm gaps
-// from (0.3, 0.3), as on the default roof.
+// from (0.3, 0.3).
 TEST_P(PlaceObstacleTest, LandsSnappedOnTheRoofAndSwitchesOffWhatItOverlaps)
 {
     const PlaceCase& c = GetParam();
@@ -119,6 +119,24 @@ INSTANTIATE_TEST_SUITE_P(Names, ObstacleNameTest,
                       NameCase{"renamed_ones_do_not_count", {"Schornstein alt", "Schornsteinx 1"}, 0, "Schornstein 1"},
                       NameCase{"vent_with_slash", {"Lüfter / Antenne 1"}, 3, "Lüfter / Antenne 2"}),
     CaseName{});
+
+// Refreshing again and again keeps the areas on top and in their order.
+TEST(ObstaclesOnTop, KeepsTheAreasOrderOverTheRest)
+{
+    MStructur s;
+    s.Create<MSperrFlaecheRep>(0, 0, 0.0, 0.0).Name1 = QStringLiteral("A");
+    s.Create<MStandardFlaecheRep>(0, 0, 0.0, 0.0).Name1 = QStringLiteral("Dach");
+    s.Create<MSperrFlaecheRep>(0, 0, 0.0, 0.0).Name1 = QStringLiteral("B");
+    s.Create<MGruppeRep>(0, 0, 0.0, 0.0).Name1 = QStringLiteral("Module");
+    s.Create<MSperrFlaecheRep>(0, 0, 0.0, 0.0).Name1 = QStringLiteral("C");
+    for (int round = 0; round < 3; ++round) {
+        ObstaclesOnTop(s);
+        QStringList order;
+        for (const MBaseRep* r : s.Reps())
+            order << r->Name1;
+        EXPECT_EQ(order, (QStringList{"Dach", "Module", "A", "B", "C"})) << "round " << round;
+    }
+}
 
 // ------------------------------------------------------------ stored list
 
