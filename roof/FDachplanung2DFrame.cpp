@@ -547,6 +547,7 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
         Frame2D->show();
         Frame2D->PaintBox->installEventFilter(this);
         m_watchedPaintBox = Frame2D->PaintBox;
+        WireObstacleEditing();
         Frame2D->SetBackColor(m_model.Background);
         m_objTypeManager = std::make_unique<MObjTypeManager>();
         m_objTypeManager->Add(std::make_unique<MObjTypePVModul>());
@@ -1108,39 +1109,49 @@ bool TDachplanung2DFrame::ObstacleMouseEvent(QObject* paintBox, QEvent* event)
     return false;
 }
 
-void TDachplanung2DFrame::CommitObstacles(bool keepSelectedInside)
+void TDachplanung2DFrame::CommitObstacles(bool keepMovedInside)
 {
     MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
     if (!structure)
         return;
     const double a = RoofEaves(), b = RoofGable();
-    if (keepSelectedInside && Frame2D->Selection())
-        for (MBaseRep* rep : Frame2D->Selection()->Reps())
-            if (auto* area = dynamic_cast<MSperrFlaecheRep*>(rep))
-                roof::KeepInsideRoof(*area, a, b);
-    // An edit to a size that is no number, not positive or larger than the
-    // roof is taken back.
+    const roof::TObstacleSnapshot& before = m_obstacleHistory.Current();
+    const std::vector<MSperrFlaecheRep*> areas = roof::Obstacles(*structure);
+    roof::TObstacleSnapshot now = roof::CaptureObstacles(*structure);
+    // Only what this operation changed: an obstacle left outside a house
+    // that became smaller stays where it is.
     bool bad = false;
-    for (const MSperrFlaecheRep* area : roof::Obstacles(*structure)) {
-        const double values[] = {area->XPos, area->YPos, area->Laenge1, area->Breite1, area->Aussenabstand};
-        for (double v : values)
-            bad = bad || !std::isfinite(v);
-        bad = bad || !(area->Laenge1 > 0) || !(area->Breite1 > 0) || area->Aussenabstand < 0 ||
-              area->XSize > a + 1e-6 || area->YSize > b + 1e-6;
+    if (now.size() == before.size()) {
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == before[i])
+                continue;
+            MSperrFlaecheRep& area = *areas[i];
+            if (keepMovedInside && (now[i].X != before[i].X || now[i].Y != before[i].Y))
+                roof::KeepInsideRoof(area, a, b);
+            bad = bad || !roof::IsAcceptableEdit(area, a, b);
+        }
+        now = roof::CaptureObstacles(*structure);
     }
-    const roof::TObstacleSnapshot now = roof::CaptureObstacles(*structure);
     if (bad) {
         Frame2D->ClearSelection();
         roof::RestoreObstacles(*structure, m_obstacleHistory.Current());
         tandrel::platform::dialogs().showMessage(
-            QStringLiteral("Die Größe oder Lage des Hindernisses ist ungültig: Sie muss eine Zahl größer als 0 sein "
-                           "und das Hindernis muss auf das Dach passen. Das Hindernis bleibt unverändert."));
+            QStringLiteral("Die Größe oder Lage des Hindernisses ist ungültig: Die Maße müssen Zahlen größer als 0 "
+                           "sein, und das Hindernis muss auf dem Dach liegen. Das Hindernis bleibt unverändert."));
     } else {
         m_obstacleHistory.Commit(now);
     }
     Frame2D->Paint();
     UpdateResultLabels();
     ShowObstacleList();
+}
+
+void TDachplanung2DFrame::WireObstacleEditing()
+{
+    // The 2D frame's own menu deletes and edits too: after it, one step.
+    for (QAction* a : {Frame2D->ActionRepLoeschen, Frame2D->ActionEigenschaften})
+        if (a)
+            connect(a, &QAction::triggered, this, [this] { CommitObstacles(false); });
 }
 
 void TDachplanung2DFrame::DeleteSelectedObstacles()

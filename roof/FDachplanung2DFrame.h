@@ -190,9 +190,11 @@ private:
     void BuildObstacleRow();
     void BuildObstacleList(QGroupBox* box);
     void ArmObstacleTool(int kind);
-    // After a mouse operation or a dialog: selected obstacles snapped and
-    // held on the roof, one undo step if anything changed, list and labels.
-    void CommitObstacles(bool keepSelectedInside);
+    // After a mouse operation or a dialog: moved obstacles snapped and held
+    // on the roof, bad edits taken back, one undo step if anything changed,
+    // list and labels.
+    void CommitObstacles(bool keepMovedInside);
+    void WireObstacleEditing();
     void ShowObstacleList();
     void SelectObstacleOfRow();
     void LoadObstacleSettings();

@@ -117,6 +117,18 @@ bool KeepInsideRoof(MSperrFlaecheRep& area, double roofWidth, double roofHeight)
     return true;
 }
 
+bool IsAcceptableEdit(const MSperrFlaecheRep& area, double roofWidth, double roofHeight)
+{
+    constexpr double kTolerance = 1e-6;
+    const double values[] = {area.XPos, area.YPos, area.Laenge1, area.Breite1, area.Aussenabstand, area.Nordrichtung};
+    for (double v : values)
+        if (!std::isfinite(v))
+            return false;
+    return area.Laenge1 > 0 && area.Breite1 > 0 && area.Aussenabstand >= 0 && area.XSize <= roofWidth + kTolerance &&
+           area.YSize <= roofHeight + kTolerance && area.XPos >= 0 && area.XPos <= roofWidth && area.YPos >= 0 &&
+           area.YPos <= roofHeight;
+}
+
 bool LiesOutsideRoof(const MSperrFlaecheRep& area, double roofWidth, double roofHeight)
 {
     constexpr double kTolerance = 1e-6;

@@ -63,6 +63,10 @@ MSperrFlaecheRep& PlaceObstacle(MStructur& structure, int kind, double x, double
 // True when it moved.
 bool KeepInsideRoof(MSperrFlaecheRep& area, double roofWidth, double roofHeight);
 
+// An edited obstacle: its sizes and distance are finite, the sizes
+// positive and no larger than the roof, its centre on the roof.
+bool IsAcceptableEdit(const MSperrFlaecheRep& area, double roofWidth, double roofHeight);
+
 // The area's box reaches past the roof.
 bool LiesOutsideRoof(const MSperrFlaecheRep& area, double roofWidth, double roofHeight);
 

@@ -120,6 +120,49 @@ INSTANTIATE_TEST_SUITE_P(Names, ObstacleNameTest,
                       NameCase{"vent_with_slash", {"Lüfter / Antenne 1"}, 3, "Lüfter / Antenne 2"}),
     CaseName{});
 
+struct EditCase {
+    const char* label;
+    double x, y, w, h, distance, rotation;
+    bool acceptable;
+};
+
+class AcceptableEditTest : public ::testing::TestWithParam<EditCase> {};
+
+// What the area dialog may leave on the 11.2 m × 4.757 m roof.
+TEST_P(AcceptableEditTest, TakesOnlyFiniteSizesThatFitTheRoof)
+{
+    const EditCase& c = GetParam();
+    MStructur s;
+    auto& a = s.Create<MSperrFlaecheRep>(0, 0, c.x, c.y);
+    a.Laenge1 = c.w;
+    a.Breite1 = c.h;
+    a.Aussenabstand = c.distance;
+    a.Nordrichtung = c.rotation;
+    a.BuildOutline(kFormRechteck);
+    EXPECT_EQ(IsAcceptableEdit(a, kEaves, kGable), c.acceptable);
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(Edits, AcceptableEditTest,
+    ::testing::Values(EditCase{"chimney", 5, 2, 0.6, 0.6, 0.2, 0, true},
+                      EditCase{"as_large_as_the_roof", 5.6, 2.3785, kEaves, kGable, 0.2, 0, true},
+                      EditCase{"wider_than_the_roof", 5.6, 2, 11.3, 1, 0.2, 0, false},
+                      // 4.5 m along the eaves, turned 90°: 4.5 m up a 4.757 m roof still fits.
+                      EditCase{"turned_still_fits", 5, 2.3785, 4.5, 0.5, 0.2, 90, true},
+                      EditCase{"turned_too_high", 5, 2.3785, 5.0, 0.5, 0.2, 90, false},
+                      EditCase{"zero_width", 5, 2, 0, 0.6, 0.2, 0, false},
+                      EditCase{"negative_height", 5, 2, 0.6, -0.6, 0.2, 0, false},
+                      EditCase{"negative_distance", 5, 2, 0.6, 0.6, -0.1, 0, false},
+                      EditCase{"size_not_a_number", 5, 2, kNaN, 0.6, 0.2, 0, false},
+                      EditCase{"infinite_height", 5, 2, 0.6, kInf, 0.2, 0, false},
+                      EditCase{"rotation_not_a_number", 5, 2, 0.6, 0.6, 0.2, kNaN, false},
+                      EditCase{"centre_left_of_the_roof", -0.1, 2, 0.6, 0.6, 0.2, 0, false},
+                      EditCase{"centre_above_the_ridge", 5, 4.8, 0.6, 0.6, 0.2, 0, false},
+                      EditCase{"centre_not_a_number", kNaN, 2, 0.6, 0.6, 0.2, 0, false}),
+    CaseName{});
+
 // Refreshing again and again keeps the areas on top and in their order.
 TEST(ObstaclesOnTop, KeepsTheAreasOrderOverTheRest)
 {
@@ -251,8 +294,9 @@ TEST_P(ObstacleHistoryTest, UndoAndRedoWalkTheOperations)
         EXPECT_EQ(changed, *p == 'p' || *p == 'm' || *p == 'd') << "step " << (p - c.steps);
     }
     EXPECT_EQ(Names(s), c.expectNames);
-    if (!c.expectNames.isEmpty())
+    if (!c.expectNames.isEmpty()) {
         EXPECT_NEAR(Obstacles(s).back()->XPos, c.expectLastX, 1e-9);
+    }
     EXPECT_EQ(h.CanUndo(), c.canUndo);
     EXPECT_EQ(h.CanRedo(), c.canRedo);
 }
