@@ -1,5 +1,6 @@
 // Roof planner: one refresh (raster rebuild, module states, redraw of the
-// 2D frame with covering and modules) for the default roof and a large one.
+// 2D frame with covering and modules) for the default roof and a large one;
+// obstacles placed, moved and refreshed on the default roof.
 
 #include "app/FrameFactory.h"
 #include "app/FrameIds.h"
@@ -10,6 +11,7 @@
 #include "drawing/PVFlaecheReps.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
+#include "roof/RoofObstacles.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -134,6 +136,70 @@ void BM_RoofDragBlockedArea(benchmark::State& state)
     p.Report(state);
 }
 
+// The default roof with 20 obstacles (chimneys and vents on a 4 × 5 grid
+// over the roof).
+void PlaceTwenty(Planner& p)
+{
+    // The list stored by an earlier run of the benchmark goes first.
+    tandrel::roof::RestoreObstacles(*p.roof->Frame2D->Structure(), {});
+    for (int i = 0; i < 20; ++i)
+        p.roof->PlaceObstacle(i % 2 == 0 ? 0 : 3, 1.0 + 2.3 * (i % 5), 0.8 + 1.1 * (i / 5));
+}
+
+// Not stored for the next benchmark.
+void RemoveObstacles(Planner& p)
+{
+    tandrel::roof::RestoreObstacles(*p.roof->Frame2D->Structure(), {});
+}
+
+void BM_RoofRefreshDefault20Obstacles(benchmark::State& state)
+{
+    Planner p(false);
+    PlaceTwenty(p);
+    for (auto _ : state) {
+        p.roof->RefreshFrame();
+        QApplication::processEvents();
+    }
+    p.Report(state);
+    state.counters["obstacles"] = double(tandrel::roof::Obstacles(*p.roof->Frame2D->Structure()).size());
+    RemoveObstacles(p);
+}
+
+// One iteration places a chimney (modules re-checked, list, labels,
+// repaint) and deletes it again: two operations.
+void BM_RoofPlaceAndDeleteObstacle(benchmark::State& state)
+{
+    Planner p(false);
+    PlaceTwenty(p);
+    for (auto _ : state) {
+        p.roof->PlaceObstacle(0, 5.6, 2.4);
+        p.roof->DeleteSelectedObstacles();
+        QApplication::processEvents();
+    }
+    p.Report(state);
+    RemoveObstacles(p);
+}
+
+// Moving one of 20 obstacles by 5 cm: the modules re-checked, then a repaint.
+void BM_RoofMoveObstacle(benchmark::State& state)
+{
+    Planner p(false);
+    PlaceTwenty(p);
+    MSperrFlaecheRep* area = tandrel::roof::Obstacles(*p.roof->Frame2D->Structure()).at(7);
+    double dx = 0.05;
+    for (auto _ : state) {
+        area->MoveBy(dx, 0);
+        dx = -dx;
+        p.roof->Frame2D->Paint();
+        QApplication::processEvents();
+    }
+    p.Report(state);
+    RemoveObstacles(p);
+}
+
+BENCHMARK(BM_RoofRefreshDefault20Obstacles)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RoofPlaceAndDeleteObstacle)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RoofMoveObstacle)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RoofRefreshDefault)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RoofRefreshLarge)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RoofRebuildSmallModules)->Unit(benchmark::kMillisecond)->MinTime(2.0);

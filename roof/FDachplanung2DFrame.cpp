@@ -46,6 +46,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QAction>
+#include <QHeaderView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -272,6 +275,8 @@ void TDachplanung2DFrame::BuildPlanningPage()
     LabelAnlagenleistung->setStyleSheet(QStringLiteral("color: #1c355e;"));
     resultGrid->addWidget(LabelAnlagenleistung, 1, 1);
     resultGrid->setColumnStretch(1, 1);
+    BuildObstacleList(group(QStringLiteral("Hindernisse"), "GroupBoxHindernisse"));
+    BuildObstacleRow();
 
     // View and colours.
     QGroupBox* view = group(QStringLiteral("Darstellung"), "GroupBoxDarstellung");
@@ -608,6 +613,8 @@ bool TDachplanung2DFrame::eventFilter(QObject* watched, QEvent* event)
             OpenURL(LabelLinkModulhersteller->text());
         return true;
     }
+    if (m_initialized && m_watchedPaintBox && watched == m_watchedPaintBox && ObstacleMouseEvent(watched, event))
+        return true;
     // Moving or editing a blocked area in the 2D frame repaints it: the
     // count and the power follow.
     if (m_initialized && watched == PanelDachplanung2D && event->type() == QEvent::Resize)
@@ -629,7 +636,7 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
         p->hide();
     PanelPVModulKatalog->show();
     PageControlPlanung->setTabVisible(PageControlPlanung->indexOf(TabSheetWeitereInformationen), false);
-    PanelDachplanungTop->setFixedHeight(0);
+    PanelDachplanungTop->setFixedHeight(PanelDachplanungTop->sizeHint().height());
 
     // 2. The lists.
     m_filling = true;
@@ -670,6 +677,7 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
         Frame2D->show();
         Frame2D->PaintBox->installEventFilter(this);
         m_watchedPaintBox = Frame2D->PaintBox;
+        WireObstacleEditing();
         Frame2D->SetBackColor(m_model.Background);
         m_objTypeManager = std::make_unique<MObjTypeManager>();
         m_objTypeManager->Add(std::make_unique<MObjTypePVModul>());
@@ -695,6 +703,7 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
             ModuleGroup->BuildRaster();
             ModuleGroup->UpdateModuleStates(*structure);
             ModuleGroup->FillColor = ShapeSolar->Color();
+            LoadObstacleSettings();
 
             // 9. Blocked areas on top, the view fitted.
             FitView();
@@ -738,6 +747,7 @@ void TDachplanung2DFrame::SaveSettings()
     roof::RoofPlannerFields().Save(reg, QString::fromLatin1(kSection), m_model);
     roof::SaveOwnModules(reg, QString::fromLatin1(kSection), m_model.OwnModules);
     reg.WriteBool(kSection, QStringLiteral("ModuleAuf2Dachseiten"), ModulesOnTwoRoofSides());
+    SaveObstacleSettings();
 }
 
 void TDachplanung2DFrame::ShowModel()
@@ -877,7 +887,9 @@ void TDachplanung2DFrame::FitView()
     MVirtualView* view = Frame2D ? Frame2D->View() : nullptr;
     if (!structure || !view)
         return;
-    structure->BringTypeToFront(kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche, kRepTypSperrFlaeche);
+    // All blocked areas in their order: bringing only the first one forward
+    // would turn the order of several round on every refresh.
+    roof::ObstaclesOnTop(*structure);
     structure->FitViewToContents(*view);
     // The client area without scroll bars: the fit must not depend on
     // whether the last zoom needed them.
@@ -952,6 +964,7 @@ void TDachplanung2DFrame::RefreshFrame()
 
     // 6. Labels; 7. the preview.
     UpdateLabels();
+    ShowObstacleList();
 }
 
 void TDachplanung2DFrame::UpdateLabels()
@@ -1115,4 +1128,277 @@ void TDachplanung2DFrame::ShowFrame(int frameId)
 {
     if (Factory)
         Factory->ShowFrame(frameId);
+}
+
+// ---------------------------------------------------------------- obstacles
+
+void TDachplanung2DFrame::BuildObstacleRow()
+{
+    auto* row = new QHBoxLayout(PanelDachplanungTop);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->setSpacing(4);
+    row->addWidget(new QLabel(QStringLiteral("Hindernisse:"), PanelDachplanungTop));
+    QToolButton** buttons[roof::kObstacleKindCount] = {&SpeedButtonSchornstein, &SpeedButtonDachfenster,
+                                                       &SpeedButtonGaube, &SpeedButtonLuefter,
+                                                       &SpeedButtonFreieFlaeche};
+    for (int i = 0; i < roof::kObstacleKindCount; ++i) {
+        const roof::TObstacleKind& kind = roof::ObstacleKinds()[std::size_t(i)];
+        auto* b = new QToolButton(PanelDachplanungTop);
+        b->setObjectName(QString::fromLatin1(kind.Button));
+        b->setText(QString::fromUtf8(kind.Caption));
+        b->setToolTip(QString::fromUtf8(kind.ToolTip));
+        b->setCheckable(true);
+        const QImage icon = Picture(QStringLiteral("roof/obstacle-%1").arg(i));
+        if (!icon.isNull()) {
+            b->setIcon(QIcon(QPixmap::fromImage(icon)));
+            b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
+        connect(b, &QToolButton::clicked, this, [this, i](bool on) { ArmObstacleTool(on ? i : -1); });
+        row->addWidget(b);
+        *buttons[i] = b;
+    }
+    row->addStretch(1);
+
+    auto action = [this](const char* name, const QString& text, QKeySequence key, void (TDachplanung2DFrame::*slot)()) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(a, &QAction::triggered, this, slot);
+        addAction(a);
+        return a;
+    };
+    ActionHindernisLoeschen = action("ActionHindernisLoeschen", QStringLiteral("Hindernis löschen"),
+                                     QKeySequence(Qt::Key_Delete), &TDachplanung2DFrame::DeleteSelectedObstacles);
+    ActionRueckgaengig = action("ActionRueckgaengig", QStringLiteral("Rückgängig"), QKeySequence(QStringLiteral("Ctrl+Z")),
+                                &TDachplanung2DFrame::UndoObstacles);
+    ActionWiederholen = action("ActionWiederholen", QStringLiteral("Wiederholen"), QKeySequence(QStringLiteral("Ctrl+Y")),
+                               &TDachplanung2DFrame::RedoObstacles);
+}
+
+void TDachplanung2DFrame::BuildObstacleList(QGroupBox* box)
+{
+    auto* layout = new QVBoxLayout(box);
+    ListViewHindernisse = new QTreeWidget(box);
+    ListViewHindernisse->setObjectName(QStringLiteral("ListViewHindernisse"));
+    ListViewHindernisse->setRootIsDecorated(false);
+    ListViewHindernisse->setHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Traufe"), QStringLiteral("Giebel links")});
+    ListViewHindernisse->setToolTip(
+        QStringLiteral("Größe in m; Abstand der Unterkante von der Traufe und der linken Kante vom linken Giebel in m"));
+    ListViewHindernisse->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ListViewHindernisse->setMinimumHeight(90);
+    ListViewHindernisse->setMaximumHeight(140);
+    layout->addWidget(ListViewHindernisse);
+    connect(ListViewHindernisse, &QTreeWidget::itemSelectionChanged, this, [this] { SelectObstacleOfRow(); });
+}
+
+void TDachplanung2DFrame::ArmObstacleTool(int kind)
+{
+    m_obstacleTool = kind;
+    QToolButton* const buttons[roof::kObstacleKindCount] = {SpeedButtonSchornstein, SpeedButtonDachfenster,
+                                                            SpeedButtonGaube, SpeedButtonLuefter,
+                                                            SpeedButtonFreieFlaeche};
+    for (int i = 0; i < roof::kObstacleKindCount; ++i)
+        buttons[i]->setChecked(i == kind);
+    if (Frame2D)
+        Frame2D->SetCursor(kind >= 0 ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+void TDachplanung2DFrame::PlaceObstacle(int kind, double x, double y)
+{
+    MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!structure || kind < 0 || kind >= roof::kObstacleKindCount || !std::isfinite(x) || !std::isfinite(y))
+        return;
+    if (int(roof::Obstacles(*structure).size()) >= roof::kMaxObstacles) {
+        tandrel::platform::dialogs().showMessage(
+            QStringLiteral("Auf dem Dach sind schon %1 Hindernisse.").arg(roof::kMaxObstacles));
+        return;
+    }
+    MSperrFlaecheRep& area = roof::PlaceObstacle(*structure, kind, x, y, RoofEaves(), RoofGable());
+    Frame2D->SelectOnly(&area);
+    CommitObstacles(false);
+}
+
+bool TDachplanung2DFrame::ObstacleMouseEvent(QObject* paintBox, QEvent* event)
+{
+    if (m_inObstacleEvent || !Frame2D)
+        return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress && m_obstacleTool >= 0) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() != Qt::LeftButton)
+            return false;
+        if (MVirtualView* view = Frame2D->View()) {
+            const QPoint p = e->position().toPoint();
+            const int kind = m_obstacleTool;
+            ArmObstacleTool(-1);
+            PlaceObstacle(kind, view->DeviceToWorldX(p.x()), view->DeviceToWorldY(p.y()));
+        }
+        m_swallowRelease = true;
+        return true;
+    }
+    if (type == QEvent::MouseButtonRelease && m_swallowRelease) {
+        m_swallowRelease = false;
+        return true;
+    }
+    if (type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick) {
+        // The drawing handles it first (a drag ends, the dialog closes).
+        m_inObstacleEvent = true;
+        paintBox->event(event);
+        m_inObstacleEvent = false;
+        CommitObstacles(type == QEvent::MouseButtonRelease);
+        return true;
+    }
+    return false;
+}
+
+void TDachplanung2DFrame::CommitObstacles(bool keepMovedInside)
+{
+    MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!structure)
+        return;
+    const double a = RoofEaves(), b = RoofGable();
+    const roof::TObstacleSnapshot& before = m_obstacleHistory.Current();
+    const std::vector<MSperrFlaecheRep*> areas = roof::Obstacles(*structure);
+    roof::TObstacleSnapshot now = roof::CaptureObstacles(*structure);
+    // Only what this operation changed: an obstacle left outside a house
+    // that became smaller stays where it is.
+    bool bad = false;
+    if (now.size() == before.size()) {
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == before[i])
+                continue;
+            MSperrFlaecheRep& area = *areas[i];
+            if (keepMovedInside && (now[i].X != before[i].X || now[i].Y != before[i].Y))
+                roof::KeepInsideRoof(area, a, b);
+            bad = bad || !roof::IsAcceptableEdit(area, a, b);
+        }
+        now = roof::CaptureObstacles(*structure);
+    }
+    if (bad) {
+        Frame2D->ClearSelection();
+        roof::RestoreObstacles(*structure, m_obstacleHistory.Current());
+        tandrel::platform::dialogs().showMessage(
+            QStringLiteral("Die Größe oder Lage des Hindernisses ist ungültig: Die Maße müssen Zahlen größer als 0 "
+                           "sein, und das Hindernis muss auf dem Dach liegen. Das Hindernis bleibt unverändert."));
+    } else {
+        m_obstacleHistory.Commit(now);
+    }
+    Frame2D->Paint();
+    UpdateResultLabels();
+    ShowObstacleList();
+}
+
+void TDachplanung2DFrame::WireObstacleEditing()
+{
+    // The 2D frame's own menu deletes and edits too: after it, one step.
+    for (QAction* a : {Frame2D->ActionRepLoeschen, Frame2D->ActionEigenschaften})
+        if (a)
+            connect(a, &QAction::triggered, this, [this] { CommitObstacles(false); });
+}
+
+void TDachplanung2DFrame::DeleteSelectedObstacles()
+{
+    MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!structure || !Frame2D->Selection())
+        return;
+    bool gone = false;
+    const std::vector<MBaseRep*> selected = Frame2D->Selection()->Reps();
+    Frame2D->ClearSelection();
+    for (MBaseRep* rep : selected)
+        if (auto* area = dynamic_cast<MSperrFlaecheRep*>(rep)) {
+            structure->RemoveRep(area);
+            gone = true;
+        }
+    if (!gone)
+        return;
+    MSperrFlaecheRep::RecheckGroups(*structure);
+    CommitObstacles(false);
+}
+
+void TDachplanung2DFrame::UndoObstacles()
+{
+    MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!structure || !m_obstacleHistory.CanUndo())
+        return;
+    Frame2D->ClearSelection();
+    roof::RestoreObstacles(*structure, m_obstacleHistory.Undo());
+    CommitObstacles(false);
+}
+
+void TDachplanung2DFrame::RedoObstacles()
+{
+    MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!structure || !m_obstacleHistory.CanRedo())
+        return;
+    Frame2D->ClearSelection();
+    roof::RestoreObstacles(*structure, m_obstacleHistory.Redo());
+    CommitObstacles(false);
+}
+
+void TDachplanung2DFrame::ShowObstacleList()
+{
+    if (!ListViewHindernisse)
+        return;
+    const MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    const std::vector<MSperrFlaecheRep*> areas = structure ? roof::Obstacles(*structure) : std::vector<MSperrFlaecheRep*>();
+    const MSelectionList* selection = Frame2D ? Frame2D->Selection() : nullptr;
+    m_fillingObstacleList = true;
+    ListViewHindernisse->clear();
+    const double a = RoofEaves(), b = RoofGable();
+    for (const MSperrFlaecheRep* area : areas) {
+        const MWorldBox box = area->Box();
+        auto* item = new QTreeWidgetItem(
+            ListViewHindernisse,
+            {area->Name1, QStringLiteral("%1 × %2").arg(Fixed(area->Laenge1, 2), Fixed(area->Breite1, 2)),
+             Fixed(box.MinY, 2), Fixed(box.MinX, 2)});
+        if (roof::LiesOutsideRoof(*area, a, b)) {
+            item->setToolTip(0, QStringLiteral("Das Hindernis liegt außerhalb des Daches."));
+            for (int c = 0; c < 4; ++c)
+                item->setForeground(c, QColor(Qt::red));
+        }
+        if (selection && selection->IndexOf(area) >= 0)
+            ListViewHindernisse->setCurrentItem(item);
+    }
+    m_fillingObstacleList = false;
+}
+
+void TDachplanung2DFrame::SelectObstacleOfRow()
+{
+    if (m_fillingObstacleList || !Frame2D || !Frame2D->Structure())
+        return;
+    const std::vector<MSperrFlaecheRep*> areas = roof::Obstacles(*Frame2D->Structure());
+    const QList<QTreeWidgetItem*> rows = ListViewHindernisse->selectedItems();
+    Frame2D->ClearSelection();
+    for (QTreeWidgetItem* row : rows) {
+        const int i = ListViewHindernisse->indexOfTopLevelItem(row);
+        if (i >= 0 && i < int(areas.size()))
+            Frame2D->AddToSelection(areas[std::size_t(i)]);
+    }
+    Frame2D->Paint();
+}
+
+void TDachplanung2DFrame::LoadObstacleSettings()
+{
+    MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!structure)
+        return;
+    MKontaloRegistry reg;
+    const roof::TObstacleLoad load = roof::LoadObstacles(*structure, reg, roof::ObstaclesKey(QString::fromLatin1(kSection)));
+    m_obstacleHistory.Reset(roof::CaptureObstacles(*structure));
+    if (load.Dropped > 0)
+        tandrel::platform::dialogs().showMessage(
+            QStringLiteral("Die gespeicherte Liste der Hindernisse ist beschädigt: %1 Hindernis(se) konnten geladen "
+                           "werden, der Rest wurde verworfen.")
+                .arg(load.Loaded));
+}
+
+void TDachplanung2DFrame::SaveObstacleSettings()
+{
+    const MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    if (!structure)
+        return;
+    MKontaloRegistry reg;
+    roof::SaveObstacles(*structure, reg, roof::ObstaclesKey(QString::fromLatin1(kSection)));
 }

@@ -3,6 +3,7 @@
 #include "app/FBaseFrame.h"
 #include "platform/ColorRef.h"
 #include "roof/IRoofPlanner.h"
+#include "roof/RoofObstacles.h"
 #include "roof/RoofPlannerModel.h"
 #include "roof/RoofRendering.h"
 
@@ -21,6 +22,8 @@ class QRadioButton;
 class QScrollArea;
 class QSpinBox;
 class QTabWidget;
+class QTreeWidget;
+class QAction;
 class QToolButton;
 class TAnlagePlanung2DFrame;
 class TColorShape;
@@ -131,6 +134,25 @@ public:
     QFrame* PanelPVModul[4] = {};
     QFrame* PanelPVModulKatalog = nullptr;
 
+    // Obstacles on the roof: the tool row above the drawing, the list beside
+    // the result, and the keys of their editing.
+    QToolButton* SpeedButtonSchornstein = nullptr;
+    QToolButton* SpeedButtonDachfenster = nullptr;
+    QToolButton* SpeedButtonGaube = nullptr;
+    QToolButton* SpeedButtonLuefter = nullptr;
+    QToolButton* SpeedButtonFreieFlaeche = nullptr;
+    QTreeWidget* ListViewHindernisse = nullptr;
+    QAction* ActionHindernisLoeschen = nullptr;
+    QAction* ActionRueckgaengig = nullptr;
+    QAction* ActionWiederholen = nullptr;
+    // The armed tool (an index of ObstacleKinds), -1 none.
+    int ObstacleTool() const { return m_obstacleTool; }
+    // Places an obstacle of the kind centred on the world point.
+    void PlaceObstacle(int kind, double x, double y);
+    void DeleteSelectedObstacles();
+    void UndoObstacles();
+    void RedoObstacles();
+
     // The colour buttons.
     void DachfarbeClick();
     void SolarfarbeClick();
@@ -183,6 +205,22 @@ private:
     tandrel::platform::ColorRef HouseSolarColor() const;
     void WriteHouseColors(tandrel::platform::ColorRef roof, tandrel::platform::ColorRef solar);
 
+    // Obstacles (see RoofObstacles.h).
+    void BuildObstacleRow();
+    void BuildObstacleList(QGroupBox* box);
+    void ArmObstacleTool(int kind);
+    // After a mouse operation or a dialog: moved obstacles snapped and held
+    // on the roof, bad edits taken back, one undo step if anything changed,
+    // list and labels.
+    void CommitObstacles(bool keepMovedInside);
+    void WireObstacleEditing();
+    void ShowObstacleList();
+    void SelectObstacleOfRow();
+    void LoadObstacleSettings();
+    void SaveObstacleSettings();
+    // Handles a paint-box mouse event for the obstacles; true when consumed.
+    bool ObstacleMouseEvent(QObject* paintBox, QEvent* event);
+
     // Finishes and frees the 2D frame with the roof and the group.
     void FreeFrame2D();
 
@@ -191,4 +229,9 @@ private:
     QObject* m_watchedPaintBox = nullptr;
     bool m_initialized = false;
     bool m_filling = false;
+    int m_obstacleTool = -1;
+    bool m_swallowRelease = false;
+    bool m_inObstacleEvent = false;
+    bool m_fillingObstacleList = false;
+    tandrel::roof::TObstacleHistory m_obstacleHistory;
 };

@@ -1,5 +1,6 @@
 #include "app/KontaloRegistry.h"
 #include "tests/e2e/ProgramTest.h"
+#include "tests/support/CaseName.h"
 
 #include <QImage>
 
@@ -101,6 +102,83 @@ TEST_F(ProgramTest, OwnModuleGivesItsCountAndPowerAndIsKept)
     EXPECT_EQ(r.dialogLog, QStringList{"Das Modul „Sonne 400“ löschen?"});
     MKontaloRegistry reg;
     EXPECT_EQ(reg.ReadInteger("Dachplanung2DFrame", "EigeneModuleAnzahl", -1), 0);
+}
+
+} // namespace
+
+namespace {
+
+struct ObstacleRun {
+    const char* label;
+    QStringList script;   // after "show 1630"
+    QStringList expected; // the script log
+};
+
+class RoofObstaclesProgram : public ProgramTest, public ::testing::WithParamInterface<ObstacleRun> {};
+
+// The middle of the drawing lies at (4.9 m, 2.95 m) of the default roof
+// (11.2 m × 4.757 m, 2 × 10 modules of 1.0 m × 1.667 m from 0.201 m with
+// 3 cm gaps). A chimney there, with its 0.2 m edge distance, covers
+// 4.4…5.4 m × 2.45…3.45 m: the fifth (4.321…5.321 m) and sixth
+// (5.351…6.351 m) module of the upper row go off, 20 → 18 modules,
+// 5,2 → 4,68 kWp. A restart finds the stored chimney again.
+TEST_P(RoofObstaclesProgram, ChimneySwitchesOffWhatItCovers)
+{
+    GermanLocale german;
+    const ObstacleRun& c = GetParam();
+    const QStringList place = {"show 1630", "click Dachplanung2DFrame/SpeedButtonSchornstein",
+                               "click Dachplanung2DFrame/PaintBox", "print LabelAnzahlmodule",
+                               "print LabelAnlagenleistung", "print ListViewHindernisse"};
+    const QStringList placed = {"LabelAnzahlmodule=18 ", "LabelAnlagenleistung=4,7 kWp",
+                                "ListViewHindernisse=Schornstein 1 | 0,60 × 0,60 | 2,65 | 4,60"};
+    const Run first = run(place + c.script + QStringList{"quit"});
+    ASSERT_EQ(first.exitCode, 0);
+    EXPECT_EQ(first.scriptLog, placed + c.expected);
+    EXPECT_TRUE(first.dialogLog.isEmpty()) << first.dialogLog.join('\n').toStdString();
+
+    const bool kept = c.expected.isEmpty() || c.expected.last() != "LabelAnzahlmodule=20 ";
+    const Run second = run(kept ? QStringList{"show 1630", "print LabelAnzahlmodule", "select ListViewHindernisse 0",
+                                              "print ListViewHindernisse", "quit"}
+                                : QStringList{"show 1630", "print LabelAnzahlmodule", "quit"});
+    ASSERT_EQ(second.exitCode, 0);
+    const QStringList afterRestart = kept ? placed.mid(0, 1) + placed.mid(2) : QStringList{"LabelAnzahlmodule=20 "};
+    EXPECT_EQ(second.scriptLog, afterRestart);
+    EXPECT_TRUE(second.dialogLog.isEmpty()) << second.dialogLog.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, RoofObstaclesProgram,
+    ::testing::Values(
+        ObstacleRun{"kept", {}, {}},
+        ObstacleRun{"undo_redo",
+                    {"action ActionRueckgaengig", "print LabelAnzahlmodule", "print LabelAnlagenleistung",
+                     "action ActionWiederholen", "print LabelAnzahlmodule"},
+                    {"LabelAnzahlmodule=20 ", "LabelAnlagenleistung=5,2 kWp", "LabelAnzahlmodule=18 "}},
+        ObstacleRun{"deleted",
+                    {"select ListViewHindernisse 0", "action ActionHindernisLoeschen", "print LabelAnzahlmodule"},
+                    {"LabelAnzahlmodule=20 "}},
+        ObstacleRun{"delete_undone",
+                    {"select ListViewHindernisse 0", "action ActionHindernisLoeschen", "print LabelAnzahlmodule",
+                     "action ActionRueckgaengig", "print LabelAnzahlmodule"},
+                    {"LabelAnzahlmodule=20 ", "LabelAnzahlmodule=18 "}}),
+    tandrel::test::CaseName{});
+
+// A stored list with one damaged entry: the others load, one message says so.
+TEST_F(ProgramTest, DamagedObstacleListLoadsWhatIsReadable)
+{
+    GermanLocale german;
+    ASSERT_EQ(run({"show 1630", "click Dachplanung2DFrame/SpeedButtonSchornstein", "click Dachplanung2DFrame/PaintBox",
+                   "click Dachplanung2DFrame/SpeedButtonLuefter", "click Dachplanung2DFrame/PaintBox", "quit"})
+                  .exitCode,
+              0);
+    {
+        MKontaloRegistry reg;
+        reg.WriteString("Dachplanung2DFrame\\Hindernisse\\0", "Laenge1\\", "kaputt");
+    }
+    const Run r = run({"show 1630", "select ListViewHindernisse 0", "print ListViewHindernisse", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog, QStringList{"ListViewHindernisse=Lüfter / Antenne 1 | 0,30 × 0,30 | 2,80 | 4,75"});
+    ASSERT_EQ(r.dialogLog.size(), 1) << r.dialogLog.join('\n').toStdString();
+    EXPECT_TRUE(r.dialogLog[0].contains("beschädigt")) << r.dialogLog[0].toStdString();
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "roof/IRoofPlanner.h"
+#include "roof/RoofObstacles.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/FrameChild.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/CaseName.h"
@@ -610,3 +612,76 @@ INSTANTIATE_TEST_SUITE_P(Orientations, RoofOrientationTest,
     tandrel::test::CaseName{});
 
 } // namespace
+
+// ------------------------------------------------------------ obstacles
+
+struct DragCase {
+    const char* label;
+    double toX, toY;        // where the mouse lets go, world m
+    bool heldX, heldY;      // stopped at the roof's edge instead
+    double expectX, expectY; // the held centre (when held)
+};
+
+class RoofObstacleDragTest : public RoofPlannerTest, public ::testing::WithParamInterface<DragCase> {};
+
+// A chimney placed with the tool at (3 m, 3 m) of the 12 m × 8 m roof and
+// dragged: it lands on the 5 cm grid or stops at the edge; undo brings it
+// back, redo takes it there again.
+TEST_P(RoofObstacleDragTest, SnapsStaysOnTheRoofAndUndoes)
+{
+    const DragCase& c = GetParam();
+    Start();
+    MVirtualView& v = *frame->Frame2D->View();
+    QWidget* box = frame->Frame2D->PaintBox;
+    const QPoint from(v.WorldToDeviceX(3.0), v.WorldToDeviceY(3.0));
+    QTest::mouseClick(frame->SpeedButtonSchornstein, Qt::LeftButton);
+    ASSERT_EQ(frame->ObstacleTool(), 0);
+    QTest::mouseClick(box, Qt::LeftButton, {}, from);
+    ASSERT_EQ(frame->ObstacleTool(), -1) << "one click places one obstacle";
+    std::vector<MSperrFlaecheRep*> areas = tandrel::roof::Obstacles(structure());
+    ASSERT_EQ(areas.size(), 1u);
+    MSperrFlaecheRep* chimney = areas[0];
+    const double startX = chimney->XPos, startY = chimney->YPos;
+    EXPECT_NEAR(startX, std::round(v.DeviceToWorldX(from.x()) / 0.05) * 0.05, 1e-9);
+    EXPECT_EQ(chimney->Name1, QStringLiteral("Schornstein 1"));
+    const int placed = frame->CountActiveModules();
+    EXPECT_LT(placed, 44);
+
+    const QPoint to(v.WorldToDeviceX(c.toX), v.WorldToDeviceY(c.toY));
+    QTest::mousePress(box, Qt::LeftButton, {}, from);
+    QTest::mouseMove(box, (from + to) / 2);
+    QTest::mouseMove(box, to);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, to);
+    QApplication::processEvents();
+    // The mouse moved by whole pixels: where that puts the centre, snapped.
+    const double movedX = startX + (to.x() - from.x()) / v.xdehnung2d;
+    const double movedY = startY - (to.y() - from.y()) / v.ydehnung2d;
+    const double x = c.heldX ? c.expectX : std::round(movedX / 0.05) * 0.05;
+    const double y = c.heldY ? c.expectY : std::round(movedY / 0.05) * 0.05;
+    EXPECT_NEAR(chimney->XPos, x, 1e-9);
+    EXPECT_NEAR(chimney->YPos, y, 1e-9);
+    EXPECT_FALSE(tandrel::roof::LiesOutsideRoof(*chimney, 12, 8));
+
+    frame->UndoObstacles();
+    areas = tandrel::roof::Obstacles(structure());
+    ASSERT_EQ(areas.size(), 1u);
+    EXPECT_NEAR(areas[0]->XPos, startX, 1e-9);
+    EXPECT_NEAR(areas[0]->YPos, startY, 1e-9);
+    EXPECT_EQ(frame->CountActiveModules(), placed);
+    frame->RedoObstacles();
+    areas = tandrel::roof::Obstacles(structure());
+    ASSERT_EQ(areas.size(), 1u);
+    EXPECT_NEAR(areas[0]->XPos, x, 1e-9);
+    EXPECT_NEAR(areas[0]->YPos, y, 1e-9);
+    frame->UndoObstacles();
+    frame->UndoObstacles();
+    EXPECT_TRUE(tandrel::roof::Obstacles(structure()).empty());
+    EXPECT_EQ(frame->CountActiveModules(), 44);
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, RoofObstacleDragTest,
+    ::testing::Values(DragCase{"onto_the_grid", 6.237, 5.912, false, false, 0, 0},
+                      DragCase{"stops_at_the_right_gable", 14.0, 4.0, true, false, 11.7, 0},
+                      DragCase{"stops_at_the_eaves", 5.0, -1.5, false, true, 0, 0.3},
+                      DragCase{"stops_in_the_ridge_corner", -2.0, 9.5, true, true, 0.3, 7.7}),
+    tandrel::test::CaseName{});
