@@ -217,11 +217,9 @@ private:
 
     void Tables()
     {
-        Need(8 + kRowStep * (1 + m_in.Tarife.size()));
-        Heading(QStringLiteral("Berechnungsgrundlagen"));
-        Font(10, true, kText);
-        Text(kLeft + 2, m_y, m_in.Grundlagen);
-        m_y += kRowStep;
+        // The tariff basis: its caption is the section's heading.
+        Need(8 + kRowStep * m_in.Tarife.size());
+        Heading(m_in.Grundlagen);
         Font(10, false, kText);
         for (const QString& t : m_in.Tarife) {
             Text(kLeft + 2, m_y, t);
@@ -271,16 +269,19 @@ private:
         for (const QString& n : notes)
             Line(n);
         m_y += 2;
+        QStringList lines;
         Font(9, false, kText);
-        for (const QString& b : m_in.Bericht) {
+        for (const QString& b : m_in.Bericht)
+            lines << Wrap(m_pdf, b, kRight - kLeft - 2);
+        while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+            lines.removeLast();
+        for (const QString& line : lines) {
+            // A blank line that would open a page is left out.
+            if (line.trimmed().isEmpty() && m_y + kLineStep > kFooterLine - 3)
+                continue;
+            Need(kLineStep);
             Font(9, false, kText);
-            for (const QString& line : Wrap(m_pdf, b, kRight - kLeft - 2)) {
-                const double before = m_y;
-                Need(kLineStep);
-                if (m_y != before)
-                    Font(9, false, kText);
-                Line(line);
-            }
+            Line(line);
         }
     }
 

@@ -30,7 +30,7 @@ struct MYieldReportInput {
     QImage RoofPicture;     // none when null
     QImage RoofSecondSide;  // the second roof side; none when null
 
-    QString Grundlagen; // the tariff basis caption
+    QString Grundlagen; // the tariff basis caption, the heading of its lines
     QStringList Tarife; // the rate lines under it
     std::vector<MYieldReportRow> Angaben;
     std::vector<MYieldReportRow> Ergebnis;
@@ -50,7 +50,7 @@ inline constexpr double kRight = 190;
 inline constexpr double kTop = 15;
 // Body content ends above the footer line.
 inline constexpr double kFooterLine = 280;
-inline constexpr double kChartHeight = 66;
+inline constexpr double kChartHeight = 64;
 } // namespace yieldreport
 
 // What was written: the pages and, per page, the lowest point of its body.
