@@ -2,12 +2,15 @@
 
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
+#include "app/FInterfaceFrame.h"
 #include "app/FrameIds.h"
 #include "text/FormatText.h"
 #include "app/KontaloRegistry.h"
 #include "app/PlausibleRanges.h"
 #include "app/Links.h"
+#include "app/WaitCursor.h"
 #include "drawing/Canvas.h"
+#include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "roof/IRoofPlanner.h"
@@ -15,15 +18,10 @@
 #include "yield/HttpFetch.h"
 #include "yield/TariffReply.h"
 #include "yield/YieldReportPdf.h"
-#include "app/FInterfaceFrame.h"
-#include "app/WaitCursor.h"
-#include "pdf/PdfWriter.h"
-
-#include <QDate>
-#include <QLoggingCategory>
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,6 +30,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
