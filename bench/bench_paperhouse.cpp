@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFrame>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -31,11 +32,11 @@ struct House {
         frame->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
         host.show();
         // Lay out the 3D tab once so its view has its real size.
-        frame->PageControlPapierHaus->setCurrentIndex(1);
+        frame->findChild<QTabWidget*>(QStringLiteral("PageControlPapierHaus"))->setCurrentIndex(1);
         QApplication::processEvents();
-        frame->PageControlPapierHaus->setCurrentIndex(0);
+        frame->findChild<QTabWidget*>(QStringLiteral("PageControlPapierHaus"))->setCurrentIndex(0);
         QApplication::processEvents();
-        frame->ComboBoxWaende->setCurrentIndex(1);
+        frame->findChild<QComboBox*>(QStringLiteral("ComboBoxWaende"))->setCurrentIndex(1);
     }
     QTemporaryDir dir;
     QWidget host;
@@ -53,7 +54,7 @@ House& TheHouse()
 void BM_NetViewRepaint(benchmark::State& state)
 {
     House& h = TheHouse();
-    h.frame->PageControlPapierHaus->setCurrentIndex(int(state.range(0)));
+    h.frame->findChild<QTabWidget*>(QStringLiteral("PageControlPapierHaus"))->setCurrentIndex(int(state.range(0)));
     QApplication::processEvents();
     MCanvas canvas(1200, 800);
     for (auto _ : state)
@@ -67,12 +68,12 @@ void BM_NetOnly(benchmark::State& state)
     House& h = TheHouse();
     const auto& params = h.frame->Parameters();
     MCanvas canvas(1200, 800);
-    const std::array<const QImage*, 4> pictures{&h.frame->ImageWand[0], &h.frame->ImageWand[1],
-                                                &h.frame->ImageWand[2], &h.frame->ImageWand[3]};
+    const std::array<const QImage*, 4> pictures{&h.frame->ImageWand()[0], &h.frame->ImageWand()[1],
+                                                &h.frame->ImageWand()[2], &h.frame->ImageWand()[3]};
     for (auto _ : state) {
         canvas.Clear(params.ColorHintergrund);
         tandrel::paperhouse::TNetGeometry net(
-            params, tandrel::paperhouse::TNetDevice::Screen(h.frame->PixelsPerMetre, h.frame->PixelsPerMillimetre,
+            params, tandrel::paperhouse::TNetDevice::Screen(h.frame->PixelsPerMetre(), h.frame->PixelsPerMillimetre(),
                                                             params.LaschenGroesse));
         net.AddHouseNet(pictures);
         tandrel::paperhouse::DrawNetShapes(net.Shapes(), canvas);
@@ -85,9 +86,9 @@ BENCHMARK(BM_NetOnly)->Unit(benchmark::kMillisecond);
 void BM_Rebuild3D(benchmark::State& state)
 {
     House& h = TheHouse();
-    h.frame->PageControlPapierHaus->setCurrentIndex(int(state.range(0)));
+    h.frame->findChild<QTabWidget*>(QStringLiteral("PageControlPapierHaus"))->setCurrentIndex(int(state.range(0)));
     QApplication::processEvents();
-    const QSize size = h.frame->PanelElevationVorschau->size();
+    const QSize size = h.frame->findChild<QFrame*>(QStringLiteral("PanelElevationVorschau"))->size();
     state.SetLabel(std::to_string(size.width()) + "x" + std::to_string(size.height()));
     for (auto _ : state) {
         h.frame->RebuildBuilding();

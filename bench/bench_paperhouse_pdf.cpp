@@ -49,7 +49,7 @@ struct Program {
         factory.CreateFrame(1630);
         factory.ShowFrame(TPapierHausFrame::kFrameID);
         house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(TPapierHausFrame::kFrameID));
-        house->ComboBoxWaende->setCurrentIndex(1);
+        house->findChild<QComboBox*>(QStringLiteral("ComboBoxWaende"))->setCurrentIndex(1);
         input = house->GatherPdfInput(false);
     }
     ~Program() { factory.ShutdownFactory(); }

@@ -41,8 +41,9 @@ struct Planner {
         if (!large)
             return;
         // Roof 30 m × 15 m: length 28.8 m and width 2 × 14.4 × cos 30° with 0.6 m overhangs.
-        house->EditHausLaenge->setText(QLocale().toString(28.8));
-        house->EditHausBreite->setText(QLocale().toString(2 * 14.4 * std::cos(30 * M_PI / 180)));
+        house->findChild<QLineEdit*>(QStringLiteral("EditHausLaenge"))->setText(QLocale().toString(28.8));
+        house->findChild<QLineEdit*>(QStringLiteral("EditHausBreite"))
+            ->setText(QLocale().toString(2 * 14.4 * std::cos(30 * M_PI / 180)));
         house->EditHausLaengeChange();
         MStructur& s = *roof->Frame2D->Structure();
         for (int i = 0; i < 5; ++i) {

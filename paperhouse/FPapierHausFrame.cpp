@@ -120,6 +120,13 @@ int RoundedPosition(double v)
     return RoundToInt(v);
 }
 
+// What the controls show before the settings are loaded.
+const TPaperHouseParams& Defaults()
+{
+    static const TPaperHouseParams d;
+    return d;
+}
+
 } // namespace
 
 TPapierHausFrame::TPapierHausFrame(QWidget* parent)
@@ -157,7 +164,10 @@ void TPapierHausFrame::BuildInputPanel()
     RadioButtonHochformat->setObjectName(QStringLiteral("RadioButtonHochformat"));
     RadioButtonQuerformat = new QRadioButton(QStringLiteral("Querformat"), GroupBoxSeitenausrichtung);
     RadioButtonQuerformat->setObjectName(QStringLiteral("RadioButtonQuerformat"));
-    RadioButtonQuerformat->setChecked(true);
+    (Defaults().Seitenausrichtung ? RadioButtonHochformat : RadioButtonQuerformat)->setChecked(true);
+    connect(RadioButtonHochformat, &QRadioButton::toggled, this, [this](bool on) { Params.Seitenausrichtung = on; });
+    connect(ComboBoxSeitenFormat, &QComboBox::currentIndexChanged, this,
+            [this](int index) { Params.Seitenformat = index; });
     Imagehochformat = MakeLabel(QString(), PanelSeitenformatTop, "Imagehochformat");
     ImageQuerformat = MakeLabel(QString(), PanelSeitenformatTop, "ImageQuerformat");
     GroupBoxSeitenausrichtung->hide();
@@ -209,7 +219,7 @@ void TPapierHausFrame::BuildInputPanel()
     }
 
     TrackBarElevation = MakeSlider("TrackBarElevation", 0, 60, in);
-    TrackBarElevation->setValue(30);
+    TrackBarElevation->setValue(Defaults().DachNeigung);
     TrackBarElevation->setMinimumWidth(140);
     EditElevation = MakeEdit("EditElevation", in, 34);
     connect(TrackBarElevation, &QSlider::valueChanged, this, [this] { PitchTrackChange(); });
@@ -220,9 +230,9 @@ void TPapierHausFrame::BuildInputPanel()
     });
 
     TrackBarMasstab = MakeSlider("TrackBarMasstab", 22, 350, in);
-    TrackBarMasstab->setValue(125);
+    TrackBarMasstab->setValue(Defaults().Massstab);
     connect(TrackBarMasstab, &QSlider::valueChanged, this, [this] { ScaleChange(); });
-    LabelMasstab = MakeLabel(QStringLiteral("Maßstab:   1 : 125"), in, "LabelMasstab");
+    LabelMasstab = MakeLabel(QStringLiteral("Maßstab:   1 : %1").arg(Defaults().Massstab), in, "LabelMasstab");
     // The marks under the slider stand near their places on it (40 and 144 on
     // a track from 22 to 350) whatever its width, and are never cut.
     auto* scaleCaption = new QWidget(in);
@@ -418,7 +428,7 @@ void TPapierHausFrame::BuildDetailPages()
         eg->addLayout(h, r, c + 1);
         TrackBarTuerPosition[i] = MakeSlider(QStringLiteral("TrackBarTuerPosition%1").arg(i + 1).toLatin1().constData(), 0,
                                              100, elements);
-        TrackBarTuerPosition[i]->setValue(50);
+        TrackBarTuerPosition[i]->setValue(Defaults().TuerPosition[i]);
         eg->addWidget(TrackBarTuerPosition[i], r + 1, c, 1, 2);
         UpDownTueranzahl[i]->OnClick = [this, i] {
             Params.TuerAnzahl[i] = UpDownTueranzahl[i]->Position();
@@ -446,7 +456,7 @@ void TPapierHausFrame::BuildDetailPages()
     UpDownLaschenGroesse = new TUpDown(QStringLiteral("UpDownLaschenGroesse"), 0, 90, flaps);
     UpDownLaschenGroesse->SetAssociate(EditLaschengroesse);
     TrackBarSchenkelanteil = MakeSlider("TrackBarSchenkelanteil", 0, 100, flaps);
-    TrackBarSchenkelanteil->setValue(50);
+    TrackBarSchenkelanteil->setValue(Defaults().Schenkelanteil);
     TrackBarSchenkelanteil->hide();
     fg->addWidget(MakeLabel(QStringLiteral("Laschenwinkel:"), flaps), 0, 0);
     fg->addWidget(EditLaschenwinkel, 0, 1);
@@ -465,6 +475,8 @@ void TPapierHausFrame::BuildDetailPages()
     };
     connect(EditLaschenwinkel, &QLineEdit::textChanged, this, flapChange);
     connect(EditLaschengroesse, &QLineEdit::textChanged, this, flapChange);
+    // A click that leaves the edit's text as it was still moves the angle.
+    UpDownLaschenwinkel->OnClick = flapChange;
     UpDownLaschenGroesse->OnClick = [this] {
         Params.LaschenGroesse = UpDownLaschenGroesse->Position();
         PaintNetView();
@@ -489,7 +501,7 @@ void TPapierHausFrame::BuildDetailPages()
     auto* colours = new QWidget;
     colours->setObjectName(QStringLiteral("TabSheetFarben"));
     auto* cg = new QGridLayout(colours);
-    const TPaperHouseParams d;
+    const TPaperHouseParams& d = Defaults();
     struct ColourButton {
         const char* shape;
         const char* button;
@@ -550,7 +562,8 @@ void TPapierHausFrame::BuildDetailPages()
     wg->addWidget(ImageWandstrukturPreview, 0, 2, 4, 1);
     wg->setColumnStretch(3, 1);
     wg->setRowStretch(3, 1);
-    connect(ComboBoxWaende, &QComboBox::currentIndexChanged, this, [this] {
+    connect(ComboBoxWaende, &QComboBox::currentIndexChanged, this, [this](int index) {
+        Params.Wandstruktur = index;
         if (m_initialised)
             ApplyWallTexture();
     });
@@ -594,7 +607,7 @@ void TPapierHausFrame::BuildViews()
     roofPlanner->setObjectName(QStringLiteral("ButtonZurDachplanung"));
     connect(roofPlanner, &QPushButton::clicked, this, [this] {
         if (Factory)
-            Factory->ShowFrame(1630);
+            Factory->ShowFrame(FrameId::Dachplanung2D);
     });
     SpeedButtonElevationEigenschaften = new QToolButton(view3d);
     SpeedButtonElevationEigenschaften->setObjectName(QStringLiteral("SpeedButtonElevationEigenschaften"));
@@ -619,9 +632,9 @@ void TPapierHausFrame::BuildViews()
     TrackBarElevationSize = MakeSlider("TrackBarElevationSize", 30, 80, PanelElevationPreviewSettings);
     TrackBarElevationBlickwinkel = MakeSlider("TrackBarElevationBlickwinkel", 150, 210, PanelElevationPreviewSettings);
     TrackBarElevationKippwinkel = MakeSlider("TrackBarElevationKippwinkel", 0, 30, PanelElevationPreviewSettings, Qt::Vertical);
-    TrackBarElevationSize->setValue(52);
-    TrackBarElevationBlickwinkel->setValue(165);
-    TrackBarElevationKippwinkel->setValue(20);
+    TrackBarElevationSize->setValue(Defaults().Size);
+    TrackBarElevationBlickwinkel->setValue(Defaults().Blickwinkel);
+    TrackBarElevationKippwinkel->setValue(Defaults().Kippwinkel);
     settings->addWidget(MakeLabel(QStringLiteral("Größe:"), PanelElevationPreviewSettings), 0, 0);
     settings->addWidget(TrackBarElevationSize, 1, 0);
     settings->addWidget(MakeLabel(QStringLiteral("Blickwinkel:"), PanelElevationPreviewSettings), 2, 0);
@@ -632,8 +645,17 @@ void TPapierHausFrame::BuildViews()
     PanelElevationPreviewSettings->setFixedWidth(150);
     body->addWidget(PanelElevationPreviewSettings);
     v->addLayout(body, 1);
-    for (QSlider* s : {TrackBarElevationSize, TrackBarElevationBlickwinkel, TrackBarElevationKippwinkel})
-        connect(s, &QSlider::valueChanged, this, [this] { ElevationTrackChange(); });
+    const std::pair<QSlider*, std::int32_t TPaperHouseParams::*> viewTracks[] = {
+        {TrackBarElevationSize, &TPaperHouseParams::Size},
+        {TrackBarElevationBlickwinkel, &TPaperHouseParams::Blickwinkel},
+        {TrackBarElevationKippwinkel, &TPaperHouseParams::Kippwinkel},
+    };
+    for (const auto& [s, member] : viewTracks) {
+        connect(s, &QSlider::valueChanged, this, [this, member = member](int v) {
+            Params.*member = v;
+            ElevationTrackChange();
+        });
+    }
     connect(SpeedButtonElevationEigenschaften, &QToolButton::clicked, this, [this] {
         PanelElevationPreviewSettings->setVisible(!PanelElevationPreviewSettings->isVisible());
         PanelElevationPreviewSettings->raise();
@@ -652,7 +674,7 @@ void TPapierHausFrame::BuildViews()
         CheckBoxPicture[i]->setObjectName(QStringLiteral("CheckBoxPicture%1").arg(i + 1));
         CheckBoxElemente[i] = new QCheckBox(QStringLiteral("Elemente anzeigen"), sides);
         CheckBoxElemente[i]->setObjectName(QStringLiteral("CheckBoxElemente%1").arg(i + 1));
-        CheckBoxElemente[i]->setChecked(true);
+        CheckBoxElemente[i]->setChecked(Defaults().ElementeAnzeigen[i]);
         connect(CheckBoxPicture[i], &QCheckBox::toggled, this, [this, i](bool on) {
             Params.GrafikAnzeigen[i] = on;
             PaintNetView();
@@ -703,11 +725,11 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
     PanelFrameTop->hide();
     PanelMain->setGeometry(rect());
     m_initialised = false;
-    WallTexture = QImage();
+    m_wallTexture = QImage();
     PanelSeitenformatTop->setFixedHeight(0);
     PanelPapierhausTop->setFixedHeight(0);
     Params.Seitenformattyp = kPageFormatEuropean;
-    PixelsPerMillimetre = 3.6;
+    m_pixelsPerMillimetre = 3.6;
 
     // 2. – 4.
     FillPageFormatList();
@@ -724,18 +746,18 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
     Params.Hausbreite = 7;
     Params.Haushoehe = 5.5;
     Params.DachUeberstandX = Params.DachUeberstandY = 0.6;
-    MillimetresPerMetre = ::MillimetresPerMetre(TrackBarMasstab->value());
-    PixelsPerMetre = MillimetresPerMetre * PixelsPerMillimetre;
+    m_millimetresPerMetre = ::MillimetresPerMetre(TrackBarMasstab->value());
+    m_pixelsPerMetre = m_millimetresPerMetre * m_pixelsPerMillimetre;
 
     // 5. The 3D view.
     try {
-        Elevation3DFrame = new TGraphic3DFrame(PanelElevationVorschau);
-        Elevation3DFrame->InitFrame(PanelElevationVorschau, nullptr, factory, TGraphic3DFrame::kFrameID);
-        Elevation3DFrame->show();
-        Elevation3DFrame->installEventFilter(this);
+        m_elevation3DFrame = new TGraphic3DFrame(PanelElevationVorschau);
+        m_elevation3DFrame->InitFrame(PanelElevationVorschau, nullptr, factory, TGraphic3DFrame::kFrameID);
+        m_elevation3DFrame->show();
+        m_elevation3DFrame->installEventFilter(this);
         // The house is fitted to the view; the view never scrolls.
-        Elevation3DFrame->SetScrollRanges(0, 0);
-        if (MVirtualView* view = Elevation3DFrame->View()) {
+        m_elevation3DFrame->SetScrollRanges(0, 0);
+        if (MVirtualView* view = m_elevation3DFrame->View()) {
             view->Origin3DX = 400;
             view->Origin3DY = kElevationOriginY;
             view->SetProjection(Params.Size * 0.8, Params.Blickwinkel + 90, Params.Kippwinkel);
@@ -753,9 +775,9 @@ void TPapierHausFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFrameF
 
     // 8. Stored pictures; a missing or broken file is an empty picture.
     for (int i = 0; i < 4; ++i)
-        ImageWand[i] = LoadWallPicture(Params.GrafikDateiname[i]);
+        m_imageWand[i] = LoadWallPicture(Params.GrafikDateiname[i]);
     for (int i = 0; i < 6; ++i)
-        ImageFoto[i] = LoadWallPicture(Params.FotoDateiname[i]);
+        m_imageFoto[i] = LoadWallPicture(Params.FotoDateiname[i]);
 
     // 9.
     RebuildBuilding();
@@ -787,124 +809,129 @@ void TPapierHausFrame::LoadPaperHouseSettings()
         MKontaloRegistry reg;
         LoadPaperHouseParams(reg, Params);
     }
-    const TPaperHouseParams& p = Params;
-    ComboBoxSeitenFormat->setCurrentIndex(p.Seitenformat < ComboBoxSeitenFormat->count() ? p.Seitenformat : -1);
+    ShowModel();
+}
+
+void TPapierHausFrame::ShowModel()
+{
+    TPaperHouseParams& p = Params;
+    using P = TPaperHouseParams;
+    auto intoList = [](QComboBox* list, std::int32_t& index) {
+        if (index < 0 || index >= list->count())
+            index = -1;
+        list->setCurrentIndex(index);
+    };
+    auto intoTrack = [](QSlider* track, std::int32_t& value) {
+        value = std::clamp(value, std::int32_t(track->minimum()), std::int32_t(track->maximum()));
+        track->setValue(value);
+    };
+    auto intoUpDown = [](TUpDown* u, std::int32_t& value) {
+        u->SetPosition(value);
+        value = u->Position();
+        u->Associate()->setText(QString::number(value));
+    };
+
+    intoList(ComboBoxSeitenFormat, p.Seitenformat);
     RadioButtonHochformat->setChecked(p.Seitenausrichtung);
     RadioButtonQuerformat->setChecked(!p.Seitenausrichtung);
     Imagehochformat->setVisible(p.Seitenausrichtung);
     ImageQuerformat->setVisible(!p.Seitenausrichtung);
 
-    TrackBarElevation->setValue(p.DachNeigung);
-    TrackBarSchenkelanteil->setValue(p.Schenkelanteil);
-    TrackBarMasstab->setValue(p.Massstab);
-    TrackBarElevationKippwinkel->setValue(p.Kippwinkel);
-    TrackBarElevationBlickwinkel->setValue(p.Blickwinkel);
-    TrackBarElevationSize->setValue(p.Size);
-    for (int i = 0; i < 4; ++i)
-        TrackBarTuerPosition[i]->setValue(p.TuerPosition[i]);
-
-    auto intoUpDown = [](TUpDown* u, double v) {
-        u->SetPosition(RoundedPosition(v));
-        u->Associate()->setText(QString::number(u->Position()));
+    const std::pair<QSlider*, std::int32_t P::*> tracks[] = {
+        {TrackBarElevation, &P::DachNeigung},         {TrackBarSchenkelanteil, &P::Schenkelanteil},
+        {TrackBarMasstab, &P::Massstab},              {TrackBarElevationKippwinkel, &P::Kippwinkel},
+        {TrackBarElevationBlickwinkel, &P::Blickwinkel}, {TrackBarElevationSize, &P::Size},
     };
+    for (const auto& [track, member] : tracks)
+        intoTrack(track, p.*member);
+    for (int i = 0; i < 4; ++i)
+        intoTrack(TrackBarTuerPosition[i], p.TuerPosition[i]);
+
     intoUpDown(UpDownLaschenwinkel, p.LaschenWinkel);
     intoUpDown(UpDownLaschenGroesse, p.LaschenGroesse);
     for (int i = 0; i < 4; ++i) {
         intoUpDown(UpDownTueranzahl[i], p.TuerAnzahl[i]);
-        TrackBarTuerPosition[i]->setVisible(UpDownTueranzahl[i]->Position() != 0);
+        TrackBarTuerPosition[i]->setVisible(p.TuerAnzahl[i] != 0);
     }
-    // The house measures keep their fractions in the edits.
-    const std::pair<TUpDown*, double> measures[] = {
-        {UpDownHausLaenge, p.Hauslaenge},       {UpDownHausBreite, p.Hausbreite},
-        {UpDownHausHoehe, p.Haushoehe},         {UpDownDachUeberstandX, p.DachUeberstandX},
-        {UpDownDachUeberstandY, p.DachUeberstandY},
+    // The up-downs hold whole numbers; the measures keep their fractions,
+    // the house measures also in their edits.
+    const std::pair<TUpDown*, double P::*> measures[] = {
+        {UpDownHausLaenge, &P::Hauslaenge},         {UpDownHausBreite, &P::Hausbreite},
+        {UpDownHausHoehe, &P::Haushoehe},           {UpDownDachUeberstandX, &P::DachUeberstandX},
+        {UpDownDachUeberstandY, &P::DachUeberstandY},
     };
-    for (const auto& [u, v] : measures) {
-        u->SetPosition(RoundedPosition(v));
-        u->Associate()->setText(MeasureText(v));
+    for (const auto& [u, member] : measures) {
+        u->SetPosition(RoundedPosition(p.*member));
+        u->Associate()->setText(MeasureText(p.*member));
     }
-    const std::pair<TUpDown*, double> elements[] = {
-        {UpDownSockelhoehe, p.SockelHoehe},     {UpDownFensterUnten, p.FensterUnten},
-        {UpDownFensterBreite, p.FensterBreite}, {UpDownFensterHoehe, p.FensterHoehe},
-        {UpDownFensterAbstand, p.FensterAbstand}, {UpDownFensterRahmen, p.FensterRahmen},
-        {UpDownEtagenhoehe, p.Etagenhoehe},
+    const std::pair<TUpDown*, double P::*> elements[] = {
+        {UpDownSockelhoehe, &P::SockelHoehe},       {UpDownFensterUnten, &P::FensterUnten},
+        {UpDownFensterBreite, &P::FensterBreite},   {UpDownFensterHoehe, &P::FensterHoehe},
+        {UpDownFensterAbstand, &P::FensterAbstand}, {UpDownFensterRahmen, &P::FensterRahmen},
+        {UpDownEtagenhoehe, &P::Etagenhoehe},
     };
-    for (const auto& [u, v] : elements)
-        intoUpDown(u, v);
-    Params.LaschenWinkel = UpDownLaschenwinkel->Position();
-    Params.LaschenGroesse = UpDownLaschenGroesse->Position();
+    for (const auto& [u, member] : elements) {
+        u->SetPosition(RoundedPosition(p.*member));
+        u->Associate()->setText(QString::number(u->Position()));
+    }
 
-    const std::pair<TColorShape*, ColorRef> colours[] = {
-        {ShapeHauswand, p.ColorHauswand},   {ShapeGiebelflaeche, p.ColorGiebel},
-        {ShapeDach, p.ColorDach},           {ShapeSolar, p.ColorSolar},
-        {ShapeUmgebung, p.ColorUmgebung},   {ShapeLaschen, p.ColorLaschen},
-        {ShapeFenster, p.ColorFenster},     {ShapeFensterrahmen, p.ColorFensterRahmen},
-        {ShapeHaustuer, p.ColorHausTuer},   {ShapeHaussockel, p.ColorHaussockel},
-    };
-    for (const auto& [shape, c] : colours)
-        shape->SetColor(c);
-    if (Elevation3DFrame) {
-        Elevation3DFrame->SetBackColor(p.ColorHintergrund);
-        ShapeHintergrund->SetColor(Elevation3DFrame->BackColor());
-    } else {
-        ShapeHintergrund->SetColor(p.ColorHintergrund);
+    // The background goes to the 3D view, which keeps it.
+    if (m_elevation3DFrame) {
+        m_elevation3DFrame->SetBackColor(p.ColorHintergrund);
+        p.ColorHintergrund = m_elevation3DFrame->BackColor();
     }
+    ShowColours();
     for (int i = 0; i < 4; ++i) {
-        Params.TuerPosition[i] = TrackBarTuerPosition[i]->value();
         CheckBoxPicture[i]->setChecked(p.GrafikAnzeigen[i]);
         CheckBoxElemente[i]->setChecked(p.ElementeAnzeigen[i]);
     }
-    ComboBoxWaende->setCurrentIndex(p.Wandstruktur >= 0 && p.Wandstruktur < ComboBoxWaende->count() ? p.Wandstruktur : -1);
+    intoList(ComboBoxWaende, p.Wandstruktur);
 }
 
-void TPapierHausFrame::SyncColorsToParams()
+std::array<std::pair<TColorShape*, ColorRef TPaperHouseParams::*>, 11> TPapierHausFrame::ColourShapes() const
 {
-    Params.ColorHauswand = ShapeHauswand->Color();
-    Params.ColorGiebel = ShapeGiebelflaeche->Color();
-    Params.ColorDach = ShapeDach->Color();
-    Params.ColorSolar = ShapeSolar->Color();
-    Params.ColorUmgebung = ShapeUmgebung->Color();
-    Params.ColorHintergrund = Elevation3DFrame ? Elevation3DFrame->BackColor() : ShapeHintergrund->Color();
-    Params.ColorLaschen = ShapeLaschen->Color();
-    Params.ColorFenster = ShapeFenster->Color();
-    Params.ColorFensterRahmen = ShapeFensterrahmen->Color();
-    Params.ColorHausTuer = ShapeHaustuer->Color();
-    Params.ColorHaussockel = ShapeHaussockel->Color();
+    using P = TPaperHouseParams;
+    return {{
+        {ShapeHauswand, &P::ColorHauswand},   {ShapeGiebelflaeche, &P::ColorGiebel},
+        {ShapeDach, &P::ColorDach},           {ShapeSolar, &P::ColorSolar},
+        {ShapeUmgebung, &P::ColorUmgebung},   {ShapeHintergrund, &P::ColorHintergrund},
+        {ShapeLaschen, &P::ColorLaschen},     {ShapeFenster, &P::ColorFenster},
+        {ShapeFensterrahmen, &P::ColorFensterRahmen}, {ShapeHaustuer, &P::ColorHausTuer},
+        {ShapeHaussockel, &P::ColorHaussockel},
+    }};
 }
 
-const TPaperHouseParams& TPapierHausFrame::Parameters()
+void TPapierHausFrame::ShowColours()
 {
-    SyncColorsToParams();
-    // Values that only live in their controls until saved.
-    Params.Seitenformat = ComboBoxSeitenFormat->currentIndex();
-    Params.Seitenausrichtung = RadioButtonHochformat->isChecked();
-    Params.Massstab = TrackBarMasstab->value();
-    Params.Kippwinkel = TrackBarElevationKippwinkel->value();
-    Params.Blickwinkel = TrackBarElevationBlickwinkel->value();
-    Params.Size = TrackBarElevationSize->value();
-    Params.Wandstruktur = ComboBoxWaende->currentIndex();
-    return Params;
+    for (const auto& [shape, member] : ColourShapes())
+        shape->SetColor(Params.*member);
+}
+
+TPaperHouseParams TPapierHausFrame::Parameters() const
+{
+    TPaperHouseParams p = Params;
+    // The 3D view's own menu may have changed its background since.
+    if (m_elevation3DFrame)
+        p.ColorHintergrund = m_elevation3DFrame->BackColor();
+    return p;
+}
+
+void TPapierHausFrame::SetRoofColors(ColorRef roof, ColorRef module)
+{
+    Params.ColorDach = roof;
+    Params.ColorSolar = module;
+    ShowColours();
+    RefreshFrame();
 }
 
 void TPapierHausFrame::SavePaperHouseSettings()
 {
     EditHausLaengeChange();
+    // Typed window measures count once their up-down has taken them.
     Params.FensterBreite = UpDownFensterBreite->Position();
     Params.FensterHoehe = UpDownFensterHoehe->Position();
-    Parameters();
-    TPaperHouseParams& p = Params;
-    p.DachNeigung = TrackBarElevation->value();
-    p.LaschenWinkel = UpDownLaschenwinkel->Position();
-    p.LaschenGroesse = UpDownLaschenGroesse->Position();
-    p.Schenkelanteil = TrackBarSchenkelanteil->value();
-    for (int i = 0; i < 4; ++i) {
-        p.TuerAnzahl[i] = UpDownTueranzahl[i]->Position();
-        p.TuerPosition[i] = TrackBarTuerPosition[i]->value();
-        p.GrafikAnzeigen[i] = CheckBoxPicture[i]->isChecked();
-        p.ElementeAnzeigen[i] = CheckBoxElemente[i]->isChecked();
-    }
     MKontaloRegistry reg;
-    SavePaperHouseParams(reg, p);
+    SavePaperHouseParams(reg, Parameters());
 }
 
 void TPapierHausFrame::FinishFrame()
@@ -934,7 +961,7 @@ void TPapierHausFrame::EditHausLaengeChange()
 {
     if (!m_initialised)
         return;
-    const TPaperHouseParams d;
+    const TPaperHouseParams& d = Defaults();
     Params.Hauslaenge = MeasureOrDefault(EditHausLaenge, plausible::kHouseLength, d.Hauslaenge);
     Params.Hausbreite = MeasureOrDefault(EditHausBreite, plausible::kHouseWidth, d.Hausbreite);
     Params.Haushoehe = MeasureOrDefault(EditHaushoehe, plausible::kWallHeight, d.Haushoehe);
@@ -947,6 +974,7 @@ void TPapierHausFrame::EditHausLaengeChange()
 
 void TPapierHausFrame::PitchTrackChange()
 {
+    Params.DachNeigung = TrackBarElevation->value();
     if (!m_initialised || EditElevation->text().isEmpty())
         return;
     EditElevation->setText(QString::number(TrackBarElevation->value()));
@@ -986,9 +1014,10 @@ void TPapierHausFrame::TakeTypedPosition(TUpDown* upDown)
 void TPapierHausFrame::ScaleChange()
 {
     const int position = TrackBarMasstab->value();
+    Params.Massstab = position;
     LabelMasstab->setText(QStringLiteral("Maßstab:   1 : %1").arg(position));
-    MillimetresPerMetre = ::MillimetresPerMetre(position);
-    PixelsPerMetre = MillimetresPerMetre * PixelsPerMillimetre;
+    m_millimetresPerMetre = ::MillimetresPerMetre(position);
+    m_pixelsPerMetre = m_millimetresPerMetre * m_pixelsPerMillimetre;
     PaintNetView();
 }
 
@@ -1000,7 +1029,7 @@ void TPapierHausFrame::ApplyDetailInputs()
     // Lay out at once: a layout left pending squeezes the measure rows.
     PanelModellierungEingabe->layout()->activate();
     PanelMain->layout()->activate();
-    PixelsPerMillimetre = open ? 2.8 : 3.6;
+    m_pixelsPerMillimetre = open ? 2.8 : 3.6;
     ScaleChange();
 }
 
@@ -1022,18 +1051,20 @@ void TPapierHausFrame::PageControlChange()
 void TPapierHausFrame::ChooseShapeColor(TColorShape* shape)
 {
     const bool background = shape == ShapeHintergrund;
-    const ColorRef current = background && Elevation3DFrame ? Elevation3DFrame->BackColor() : shape->Color();
+    const ColorRef current = background && m_elevation3DFrame ? m_elevation3DFrame->BackColor() : shape->Color();
     const auto chosen = tandrel::platform::dialogs().chooseColor(tandrel::platform::toQColor(current));
     if (!chosen || !chosen->isValid())
         return;
     const ColorRef c = tandrel::platform::fromQColor(*chosen);
-    if (background && Elevation3DFrame)
-        Elevation3DFrame->SetBackColor(c);
-    shape->SetColor(c);
-    SyncColorsToParams();
+    if (background && m_elevation3DFrame)
+        m_elevation3DFrame->SetBackColor(c);
+    for (const auto& [s, member] : ColourShapes())
+        if (s == shape)
+            Params.*member = c;
+    ShowColours();
     PaintNetView();
     if (shape == ShapeDach)
-        if (TBaseFrame* roof = FindFrame(1630))
+        if (TBaseFrame* roof = FindFrame(FrameId::Dachplanung2D))
             roof->RefreshFrame();
 }
 
@@ -1046,7 +1077,7 @@ void TPapierHausFrame::ChooseWallPicture(int wall)
     if (file.isEmpty())
         return;
     Params.GrafikDateiname[wall] = file;
-    ImageWand[wall] = LoadWallPicture(file);
+    m_imageWand[wall] = LoadWallPicture(file);
     PaintNetView();
 }
 
@@ -1060,5 +1091,5 @@ void TPapierHausFrame::ChoosePhoto(int photo)
     if (file.isEmpty())
         return;
     Params.FotoDateiname[photo] = file;
-    ImageFoto[photo] = LoadWallPicture(file);
+    m_imageFoto[photo] = LoadWallPicture(file);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/FBaseFrame.h"
-#include "widgets/UpDown.h"
+#include "app/FrameIds.h"
+#include "paperhouse/IPaperHouse.h"
 #include "paperhouse/PaperHouseParams.h"
 #include "paperhouse/PaperHousePdf.h"
 #include "widgets/ImageBox.h"
+#include "widgets/UpDown.h"
 
 #include <QImage>
 #include <array>
@@ -25,18 +27,18 @@ class QTabWidget;
 class QToolButton;
 class QGroupBox;
 
-// The paper house (frame 1600, "Hausplanung"): a few measures of the
-// customer's house, its foldable net at model scale and a small 3D view.
+// The paper house ("Hausplanung"): a few measures of the customer's house,
+// its foldable net at model scale and a small 3D view.
 //
-// Other frames read the model through Parameters() (house measures in m,
-// elements in cm, pitch, scale, flaps, colours, texture index) and the two
-// roof lengths. The roof planner reads the roof and PV colours with
-// ShapeDach->Color() / ShapeSolar->Color() and sets them with SetColor()
-// followed by RefreshFrame(), which repaints the net and the 3D view.
-class TPapierHausFrame : public TBaseFrame {
+// The model (Params) is the one store of the parameters: every control's
+// change handler writes it, ShowModel puts it into the controls, the
+// settings are read into it and written from it. Other frames read it
+// through Parameters() and IPaperHouse.
+class TPapierHausFrame : public TBaseFrame, public IPaperHouse {
     Q_OBJECT
+    Q_INTERFACES(IPaperHouse)
 public:
-    static constexpr int kFrameID = 1600;
+    static constexpr int kFrameID = FrameId::PapierHaus;
     static constexpr int kElevationOriginY = 520; // the 3D view's origin height on a tall view
     // The size slider's position at which the house just fits the 3D view,
     // and the free pixels kept around it there.
@@ -58,48 +60,44 @@ public:
     void LoadPaperHouseSettings();
     void SavePaperHouseSettings();
 
-    // Slope length of one roof plane with the eaves overhang, and the roof's
-    // length along the ridge (m).
-    double RoofGableSideLength() const { return Params.RoofGableSideLength(); }
-    double RoofEavesSideLength() const { return Params.RoofEavesSideLength(); }
+    double RoofGableSideLength() const override { return Params.RoofGableSideLength(); }
+    double RoofEavesSideLength() const override { return Params.RoofEavesSideLength(); }
+    tandrel::platform::ColorRef RoofColor() const override { return Params.ColorDach; }
+    tandrel::platform::ColorRef ModuleColor() const override { return Params.ColorSolar; }
+    void SetRoofColors(tandrel::platform::ColorRef roof, tandrel::platform::ColorRef module) override;
 
-    // The model with the colours of the shapes and the 3D view's background.
-    const tandrel::paperhouse::TPaperHouseParams& Parameters();
-    bool Initialised() const { return m_initialised; }
+    // The model; its background colour is the 3D view's.
+    tandrel::paperhouse::TPaperHouseParams Parameters() const;
 
-    // Handlers of the controls, callable by the frames that steer this one.
+    // The house-measure change: takes the five typed measures.
     void EditHausLaengeChange();
-    void ScaleChange();
-    void ApplyDetailInputs();
-    void ApplyWallTexture();
     void PaintNetView();
     // Paints the net view into a canvas of any size (the view's own paint).
     void PaintNetView(MCanvas& canvas);
     // The net view's last painted picture; null before the first paint.
     const QImage* NetPicture() const;
+    // Rebuild the 3D building and redraw the 3D view.
     void RebuildBuilding();
     void UpdateElevationView();
     // Writes the paper house as PDF (the PDF button and PrintFrame); the
     // high-rise instead while "Hochhaus erstellen" is ticked.
     void WritePaperHousePdf();
-    void WriteHighRisePdf();
     // What the paper-house (or high-rise) document would draw now: the
     // model, page size, wall pictures and the roof planner's data.
     tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise);
 
     // Paper millimetres per real metre, screen pixels per paper millimetre
     // and their product.
-    double MillimetresPerMetre = 8;
-    double PixelsPerMillimetre = 3.6;
-    double PixelsPerMetre = 28.8;
+    double MillimetresPerMetre() const { return m_millimetresPerMetre; }
+    double PixelsPerMillimetre() const { return m_pixelsPerMillimetre; }
+    double PixelsPerMetre() const { return m_pixelsPerMetre; }
+    // The wall pictures (loaded files or tiled texture) and the lightened texture.
+    const std::array<QImage, 4>& ImageWand() const { return m_imageWand; }
+    const QImage& WallTexture() const { return m_wallTexture; }
+    TGraphic3DFrame* Elevation3DFrame() const { return m_elevation3DFrame; }
+    const MGebaeudeRep* Building() const { return m_building; }
 
-    // The wall pictures (loaded files or tiled texture), the texture itself
-    // (lightened) and the photos.
-    std::array<QImage, 4> ImageWand;
-    std::array<QImage, 6> ImageFoto;
-    QImage WallTexture;
-    QImage ImageWandstrukturPreviewPicture;
-
+private:
     // The named controls.
     QFrame* PanelSeitenformatTop = nullptr;
     QFrame* PanelPapierhausTop = nullptr;
@@ -161,10 +159,11 @@ public:
     QSlider* TrackBarElevationKippwinkel = nullptr;
     QLabel *LabelDachTraufe = nullptr, *LabelDachGiebel = nullptr, *LabelFirsthoehe = nullptr;
 
-    TGraphic3DFrame* Elevation3DFrame = nullptr;
-    MGebaeudeRep* Building = nullptr;
-
-private:
+    // Handlers and views.
+    void ScaleChange();
+    void ApplyDetailInputs();
+    void ApplyWallTexture();
+    void WriteHighRisePdf();
     void BuildInputPanel();
     void BuildDetailPages();
     void BuildPdfSettingsPage();
@@ -186,9 +185,27 @@ private:
     void PageControlChange();
     void Update3DTwice();
     void CentreElevationOrigin();
-    void SyncColorsToParams();
+    // Holds the model to what the controls can show, then shows it; the
+    // handlers this triggers write back what is shown. Runs before the
+    // frame is initialised.
+    void ShowModel();
+    // The colour shapes and the 3D view's background show the model's colours.
+    void ShowColours();
+    // Each colour shape with the model's colour it shows.
+    std::array<std::pair<TColorShape*, tandrel::platform::ColorRef tandrel::paperhouse::TPaperHouseParams::*>, 11>
+    ColourShapes() const;
 
     tandrel::paperhouse::TPaperHouseParams Params;
+    double m_millimetresPerMetre = 8;
+    double m_pixelsPerMillimetre = 3.6;
+    double m_pixelsPerMetre = 28.8;
+    // The wall pictures, the photos, the texture (lightened) and its preview.
+    std::array<QImage, 4> m_imageWand;
+    std::array<QImage, 6> m_imageFoto;
+    QImage m_wallTexture;
+    QImage m_wallTexturePreview;
+    TGraphic3DFrame* m_elevation3DFrame = nullptr;
+    MGebaeudeRep* m_building = nullptr;
     bool m_initialised = false;
     std::unique_ptr<MCanvas> m_netCanvas;
 };

@@ -19,7 +19,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLoggingCategory>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -47,13 +46,13 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
 {
     TPaperHousePdfInput in;
     in.params = Parameters();
-    const PageSize size = ComputePageSize(in.params.Seitenformattyp, ComboBoxSeitenFormat->currentIndex(),
-                                          RadioButtonHochformat->isChecked());
+    const PageSize size =
+        ComputePageSize(in.params.Seitenformattyp, in.params.Seitenformat, in.params.Seitenausrichtung);
     in.pageWidth = size.PageWidth;
     in.pageHeight = size.PageHeight;
     for (int i = 0; i < 4; ++i)
-        if (CheckBoxPicture[i]->isChecked())
-            in.wallPictures[i] = ImageWand[i];
+        if (in.params.GrafikAnzeigen[i])
+            in.wallPictures[i] = m_imageWand[i];
     in.banner = tandrel::pictures::image(QStringLiteral("paperhouse/kontalo-banner"));
 
     auto* roof = qobject_cast<IRoofPlanner*>(FindFrame(FrameId::Dachplanung2D));
@@ -62,9 +61,9 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
         // the high-rise's proportions. The frame's own pictures stay as they are.
         const THighRiseMeasures m = HighRiseMeasures(in.params.Massstab, in.pageWidth);
         if (CheckBoxPicture[0]->isChecked()) {
-            in.highRiseFacade = ComboBoxWaende->currentIndex() != 0 && !WallTexture.isNull()
-                                    ? TileWallTexture(WallTexture, 1.009 * m.width, m.height)
-                                    : ImageWand[0];
+            in.highRiseFacade = ComboBoxWaende->currentIndex() != 0 && !m_wallTexture.isNull()
+                                    ? TileWallTexture(m_wallTexture, 1.009 * m.width, m.height)
+                                    : m_imageWand[0];
         }
         const QImage module = roof ? roof->ModuleData().Picture : QImage();
         in.highRiseModule = !module.isNull() ? module : tandrel::pictures::image(QStringLiteral("roof/module-classic"));
@@ -113,7 +112,7 @@ bool TPapierHausFrame::ConfirmModelFits()
         return true;
     // The separator line and no selection print on the base sheet.
     QStringList captions = PageFormatCaptions(in.params.Seitenformattyp);
-    const int index = ComboBoxSeitenFormat->currentIndex();
+    const int index = in.params.Seitenformat;
     const QString page = index >= 0 && index < captions.size() && index != 6 ? captions[index] : captions.value(1);
     const int scale = in.params.Massstab;
     const std::optional<int> suggested = SuggestedScale(in);

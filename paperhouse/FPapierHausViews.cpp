@@ -32,11 +32,11 @@ void TPapierHausFrame::PaintNetView()
         // The scroll box scrolls over nets larger than the view, up to a
         // limit that keeps the picture small for absurd measures.
         const double l = Params.Hauslaenge, b = Params.Hausbreite, h = Params.Haushoehe;
-        const double flap = Params.LaschenGroesse * PixelsPerMillimetre;
-        const double w = 40 + (2 * l + 2 * b) * PixelsPerMetre + 20;
-        const double below = b * PixelsPerMetre + flap + 20;
-        const double above = (h + Params.RidgeHeight()) * PixelsPerMetre + flap;
-        const double netHeight = std::max(100 * PixelsPerMillimetre + below, above + below);
+        const double flap = Params.LaschenGroesse * m_pixelsPerMillimetre;
+        const double w = 40 + (2 * l + 2 * b) * m_pixelsPerMetre + 20;
+        const double below = b * m_pixelsPerMetre + flap + 20;
+        const double above = (h + Params.RidgeHeight()) * m_pixelsPerMetre + flap;
+        const double netHeight = std::max(100 * m_pixelsPerMillimetre + below, above + below);
         PaintBoxHaus->setMinimumSize(int(std::clamp(w, 0.0, 4000.0)), int(std::clamp(netHeight, 0.0, 3000.0)));
     }
     const QSize size = PaintBoxHaus->size();
@@ -60,14 +60,13 @@ void TPapierHausFrame::ArrangeControls()
 
 void TPapierHausFrame::PaintNetView(MCanvas& canvas)
 {
-    canvas.Clear(ShapeHintergrund->Color());
+    canvas.Clear(Params.ColorHintergrund);
     if (m_initialised) {
-        SyncColorsToParams();
-        const TNetDevice device = TNetDevice::Screen(PixelsPerMetre, PixelsPerMillimetre, Params.LaschenGroesse);
+        const TNetDevice device = TNetDevice::Screen(m_pixelsPerMetre, m_pixelsPerMillimetre, Params.LaschenGroesse);
         TNetGeometry net(Params, device);
         std::array<const QImage*, 4> pictures{};
         for (int i = 0; i < 4; ++i)
-            pictures[i] = CheckBoxPicture[i]->isChecked() && !ImageWand[i].isNull() ? &ImageWand[i] : nullptr;
+            pictures[i] = Params.GrafikAnzeigen[i] && !m_imageWand[i].isNull() ? &m_imageWand[i] : nullptr;
         net.AddHouseNet(pictures);
         DrawNetShapes(net.Shapes(), canvas);
         LabelFirsthoehe->setText(net.RidgeCaption());
@@ -83,7 +82,7 @@ void TPapierHausFrame::PaintNetView(MCanvas& canvas)
 bool TPapierHausFrame::eventFilter(QObject* watched, QEvent* event)
 {
     const bool handled = TBaseFrame::eventFilter(watched, event);
-    if (watched == Elevation3DFrame && event->type() == QEvent::Resize)
+    if (watched == m_elevation3DFrame && event->type() == QEvent::Resize)
         CentreElevationOrigin();
     return handled;
 }
@@ -91,10 +90,10 @@ bool TPapierHausFrame::eventFilter(QObject* watched, QEvent* event)
 // A resized 3D view fits the house anew.
 void TPapierHausFrame::CentreElevationOrigin()
 {
-    if (!Elevation3DFrame || !Elevation3DFrame->View())
+    if (!m_elevation3DFrame || !m_elevation3DFrame->View())
         return;
     // The paint box follows the visible area; it never scrolls.
-    Elevation3DFrame->SetScrollRanges(0, 0);
+    m_elevation3DFrame->SetScrollRanges(0, 0);
     Update3DTwice();
 }
 
@@ -106,59 +105,59 @@ void TPapierHausFrame::Update3DTwice()
 
 void TPapierHausFrame::RebuildBuilding()
 {
-    if (!Elevation3DFrame || !Elevation3DFrame->Structure())
+    if (!m_elevation3DFrame || !m_elevation3DFrame->Structure())
         return;
-    MStructur& structure = *Elevation3DFrame->Structure();
-    if (Building)
-        structure.RemoveRep(Building);
-    Building = nullptr;
+    MStructur& structure = *m_elevation3DFrame->Structure();
+    if (m_building)
+        structure.RemoveRep(m_building);
+    m_building = nullptr;
     MGebaeudeRep& b = structure.Create<MGebaeudeRep>(0, 0, 0.0, 0.0);
-    Building = &b;
-    b.WallColor = ShapeHauswand->Color();
-    b.GableColor = ShapeGiebelflaeche->Color();
-    b.SolarColor = ShapeSolar->Color();
-    b.RoofColor = ShapeDach->Color();
-    b.GroundColor = ShapeUmgebung->Color();
+    m_building = &b;
+    b.WallColor = Params.ColorHauswand;
+    b.GableColor = Params.ColorGiebel;
+    b.SolarColor = Params.ColorSolar;
+    b.RoofColor = Params.ColorDach;
+    b.GroundColor = Params.ColorUmgebung;
     b.GebaudeLaenge = Params.Hauslaenge;
     b.GebaeudeBreite = Params.Hausbreite;
     b.GebaeudeHoehe = Params.Haushoehe;
     b.DachUeberstandx = Params.DachUeberstandX;
     b.DachUeberstandy = Params.DachUeberstandY;
     b.Nordrichtung = 0;
-    b.Elevationgrad = TrackBarElevation->value();
+    b.Elevationgrad = Params.DachNeigung;
     b.BuildFaces(0);
 }
 
 void TPapierHausFrame::UpdateElevationView()
 {
-    if (!Elevation3DFrame || !m_initialised)
+    if (!m_elevation3DFrame || !m_initialised)
         return;
-    MVirtualView* view = Elevation3DFrame->View();
+    MVirtualView* view = m_elevation3DFrame->View();
     if (!view)
         return;
-    const double azimuth = TrackBarElevationBlickwinkel->value() + 90;
-    const double tilt = TrackBarElevationKippwinkel->value();
-    double scale = TrackBarElevationSize->value() * 0.8;
+    const double azimuth = Params.Blickwinkel + 90;
+    const double tilt = Params.Kippwinkel;
+    double scale = Params.Size * 0.8;
     // The whole house, ridge and ground plate, fills the view at the usual
     // size; the size slider scales that fit, the angles turn the house in it.
     view->SetProjection(1, azimuth, tilt);
     // The frame's own size: on a resize its paint box follows only later.
-    const int border = 2 * Elevation3DFrame->ScrollBox->frameWidth();
-    const QSize area = Elevation3DFrame->size() - QSize(border, border);
-    if (Building && area.width() > 2 * kElevationMargin && area.height() > 2 * kElevationMargin) {
-        const MGebaeudeRep::ProjectedExtent e = Building->Extent(*view);
+    const int border = 2 * m_elevation3DFrame->ScrollBox->frameWidth();
+    const QSize area = m_elevation3DFrame->size() - QSize(border, border);
+    if (m_building && area.width() > 2 * kElevationMargin && area.height() > 2 * kElevationMargin) {
+        const MGebaeudeRep::ProjectedExtent e = m_building->Extent(*view);
         const double w = e.MaxU - e.MinU, h = e.MaxV - e.MinV;
         if (!e.Empty && w > 0 && h > 0) {
             const double fit = std::min((area.width() - 2 * kElevationMargin) / w, (area.height() - 2 * kElevationMargin) / h);
-            scale = fit * TrackBarElevationSize->value() / kElevationFitSize;
+            scale = fit * Params.Size / kElevationFitSize;
             view->Origin3DX = RoundToInt(area.width() / 2.0 + scale * (e.MinU + e.MaxU) / 2);
             view->Origin3DY = RoundToInt(area.height() / 2.0 + scale * (e.MinV + e.MaxV) / 2);
         }
     }
     view->SetProjection(scale, azimuth, tilt);
-    if (Building)
-        Building->ComputeDepth(*view);
-    Elevation3DFrame->Paint();
+    if (m_building)
+        m_building->ComputeDepth(*view);
+    m_elevation3DFrame->Paint();
 }
 
 void TPapierHausFrame::ElevationTrackChange()
@@ -173,45 +172,41 @@ void TPapierHausFrame::ElevationTrackChange()
 
 void TPapierHausFrame::ApplyWallTexture()
 {
-    const int index = ComboBoxWaende->currentIndex();
+    const int index = Params.Wandstruktur;
     try {
         const QImage tile = WallTextureTile(index);
         if (!tile.isNull())
-            WallTexture = tile;
-        ImageWandstrukturPreviewPicture = WallTexture;
+            m_wallTexture = tile;
+        m_wallTexturePreview = m_wallTexture;
         if (index != 0) {
             TrackBarHelligkeit->show();
             LabelHelligkeit->show();
-            LightenBitmap(ImageWandstrukturPreviewPicture, TrackBarHelligkeit->value() / 100.0);
-            WallTexture = ImageWandstrukturPreviewPicture;
+            LightenBitmap(m_wallTexturePreview, TrackBarHelligkeit->value() / 100.0);
+            m_wallTexture = m_wallTexturePreview;
         } else {
             TrackBarHelligkeit->hide();
             LabelHelligkeit->hide();
         }
-        ImageWandstrukturPreview->setPixmap(QPixmap::fromImage(ImageWandstrukturPreviewPicture));
+        ImageWandstrukturPreview->setPixmap(QPixmap::fromImage(m_wallTexturePreview));
     } catch (const std::exception& e) {
         qCWarning(lcTandrelFrames) << "paper house 3D view:" << e.what();
     }
     if (index != 0) {
         ImageWandstrukturPreview->show();
-        if (!WallTexture.isNull()) {
-            const QImage eaves = TileWallTexture(WallTexture, Params.Hauslaenge, Params.Haushoehe);
-            const QImage gable = TileWallTexture(WallTexture, Params.Hausbreite, Params.Haushoehe);
-            ImageWand = {eaves, gable, eaves, gable};
-        }
-        for (QCheckBox* box : CheckBoxPicture) {
-            const QSignalBlocker quiet(box);
-            box->setChecked(true);
+        if (!m_wallTexture.isNull()) {
+            const QImage eaves = TileWallTexture(m_wallTexture, Params.Hauslaenge, Params.Haushoehe);
+            const QImage gable = TileWallTexture(m_wallTexture, Params.Hausbreite, Params.Haushoehe);
+            m_imageWand = {eaves, gable, eaves, gable};
         }
     } else {
-        for (QCheckBox* box : CheckBoxPicture) {
-            const QSignalBlocker quiet(box);
-            box->setChecked(false);
-        }
-        WallTexture = QImage();
+        m_wallTexture = QImage();
         ImageWandstrukturPreview->hide();
     }
-    for (int i = 0; i < 4; ++i)
-        Params.GrafikAnzeigen[i] = CheckBoxPicture[i]->isChecked();
+    // A texture shows on every wall, no structure on none.
+    Params.GrafikAnzeigen.fill(index != 0);
+    for (int i = 0; i < 4; ++i) {
+        const QSignalBlocker quiet(CheckBoxPicture[i]);
+        CheckBoxPicture[i]->setChecked(Params.GrafikAnzeigen[i]);
+    }
     PaintNetView();
 }

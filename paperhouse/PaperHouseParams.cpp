@@ -5,6 +5,8 @@
 #include "app/SettingsFields.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cmath>
 #include <tuple>
 #include <numbers>
@@ -71,6 +73,51 @@ QString Numbered(const char* prefix, int n, const char* suffix)
     return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
 }
 
+// Values stored once per wall or photo, named prefix 1 … N suffix.
+template <class V, std::size_t N>
+struct MNumberedField {
+    const char* prefix;
+    const char* suffix;
+    std::array<V, N> P::*member;
+};
+
+// Calls `visit` with every numbered field, in the stored order.
+template <class Visit>
+void ForEachNumberedField(Visit&& visit)
+{
+    visit(MNumberedField<std::int32_t, 4>{"TuerAnzahl", "", &P::TuerAnzahl});
+    visit(MNumberedField<std::int32_t, 4>{"TuerPosition", "", &P::TuerPosition});
+    visit(MNumberedField<QString, 4>{"Grafik", "Dateiname", &P::GrafikDateiname});
+    visit(MNumberedField<bool, 4>{"Grafik", "Anzeigen", &P::GrafikAnzeigen});
+    visit(MNumberedField<bool, 4>{"Elemente", "Anzeigen", &P::ElementeAnzeigen});
+    visit(MNumberedField<QString, 6>{"Foto", "Dateiname", &P::FotoDateiname});
+}
+
+std::int32_t Read(MKontaloRegistry& store, const QString& key, const QString& name, std::int32_t def)
+{
+    return store.ReadInteger(key, name, def);
+}
+bool Read(MKontaloRegistry& store, const QString& key, const QString& name, bool def)
+{
+    return store.ReadBool(key, name, def);
+}
+QString Read(MKontaloRegistry& store, const QString& key, const QString& name, const QString& def)
+{
+    return store.ReadString(key, name, def, kLineEditTextMax);
+}
+void Write(MKontaloRegistry& store, const QString& key, const QString& name, std::int32_t value)
+{
+    store.WriteInteger(key, name, value);
+}
+void Write(MKontaloRegistry& store, const QString& key, const QString& name, bool value)
+{
+    store.WriteBool(key, name, value);
+}
+void Write(MKontaloRegistry& store, const QString& key, const QString& name, const QString& value)
+{
+    store.WriteString(key, name, value);
+}
+
 }  // namespace
 
 double TPaperHouseParams::RoofGableSideLength() const
@@ -96,22 +143,14 @@ double MillimetresPerMetre(int scalePosition)
 void LoadPaperHouseParams(MKontaloRegistry& store, TPaperHouseParams& p)
 {
     const QString& key = kPaperHouseSection;
-    p.Seitenformattyp = store.ReadString(key, QStringLiteral("Seitenformattyp"), TPaperHouseParams().Seitenformattyp);
-    ScalarFields().Load(store, key, p);
     const TPaperHouseParams defaults;
-    for (int i = 0; i < 4; ++i)
-        p.TuerAnzahl[i] = store.ReadInteger(key, Numbered("TuerAnzahl", i + 1, ""), defaults.TuerAnzahl[i]);
-    for (int i = 0; i < 4; ++i)
-        p.TuerPosition[i] = store.ReadInteger(key, Numbered("TuerPosition", i + 1, ""), defaults.TuerPosition[i]);
-    for (int i = 0; i < 4; ++i)
-        p.GrafikDateiname[i] = store.ReadString(key, Numbered("Grafik", i + 1, "Dateiname"), QString(), kLineEditTextMax);
-    for (int i = 0; i < 4; ++i)
-        p.GrafikAnzeigen[i] = store.ReadBool(key, Numbered("Grafik", i + 1, "Anzeigen"), false);
-    for (int i = 0; i < 4; ++i)
-        p.ElementeAnzeigen[i] = store.ReadBool(key, Numbered("Elemente", i + 1, "Anzeigen"), defaults.ElementeAnzeigen[i]);
-    for (int i = 0; i < 6; ++i)
-        p.FotoDateiname[i] = store.ReadString(key, Numbered("Foto", i + 1, "Dateiname"), QString(), kLineEditTextMax);
-    p.Wandstruktur = store.ReadInteger(key, QStringLiteral("Wandstruktur"), 0);
+    p.Seitenformattyp = store.ReadString(key, QStringLiteral("Seitenformattyp"), defaults.Seitenformattyp);
+    ScalarFields().Load(store, key, p);
+    ForEachNumberedField([&](const auto& f) {
+        for (std::size_t i = 0; i < (p.*f.member).size(); ++i)
+            (p.*f.member)[i] = Read(store, key, Numbered(f.prefix, int(i) + 1, f.suffix), (defaults.*f.member)[i]);
+    });
+    p.Wandstruktur = store.ReadInteger(key, QStringLiteral("Wandstruktur"), defaults.Wandstruktur);
     HoldToPlausibleRanges(p);
 }
 
@@ -147,18 +186,10 @@ void SavePaperHouseParams(MKontaloRegistry& store, const TPaperHouseParams& p)
 {
     const QString& key = kPaperHouseSection;
     ScalarFields().Save(store, key, p);
-    for (int i = 0; i < 4; ++i)
-        store.WriteInteger(key, Numbered("TuerAnzahl", i + 1, ""), p.TuerAnzahl[i]);
-    for (int i = 0; i < 4; ++i)
-        store.WriteInteger(key, Numbered("TuerPosition", i + 1, ""), p.TuerPosition[i]);
-    for (int i = 0; i < 4; ++i)
-        store.WriteString(key, Numbered("Grafik", i + 1, "Dateiname"), p.GrafikDateiname[i]);
-    for (int i = 0; i < 4; ++i)
-        store.WriteBool(key, Numbered("Grafik", i + 1, "Anzeigen"), p.GrafikAnzeigen[i]);
-    for (int i = 0; i < 4; ++i)
-        store.WriteBool(key, Numbered("Elemente", i + 1, "Anzeigen"), p.ElementeAnzeigen[i]);
-    for (int i = 0; i < 6; ++i)
-        store.WriteString(key, Numbered("Foto", i + 1, "Dateiname"), p.FotoDateiname[i]);
+    ForEachNumberedField([&](const auto& f) {
+        for (std::size_t i = 0; i < (p.*f.member).size(); ++i)
+            Write(store, key, Numbered(f.prefix, int(i) + 1, f.suffix), (p.*f.member)[i]);
+    });
     store.WriteInteger(key, QStringLiteral("Wandstruktur"), p.Wandstruktur);
 }
 

@@ -17,7 +17,7 @@
 #include "drawing/PVFlaecheReps.h"
 #include "drawing/Rounding.h"
 #include "drawing/VirtualView.h"
-#include "paperhouse/FPapierHausFrame.h"
+#include "paperhouse/IPaperHouse.h"
 #include "roof/RoofCatalogue.h"
 #include "widgets/ImageBox.h"
 
@@ -514,15 +514,17 @@ void TDachplanung2DFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFra
     m_filling = false;
 
     // 3. The paper house, created hidden when it does not exist yet.
-    PaperHouse = qobject_cast<TPapierHausFrame*>(FindFrame(FrameId::PapierHaus));
-    if (!PaperHouse && Factory) {
+    PaperHouse = FindFrame(FrameId::PapierHaus);
+    if (!qobject_cast<IPaperHouse*>(PaperHouse) && Factory) {
         TBaseFrame* created = Factory->CreateFrame(FrameId::PapierHaus);
         if (created) {
             created->setVisible(false);
             setVisible(true);
         }
-        PaperHouse = qobject_cast<TPapierHausFrame*>(created);
+        PaperHouse = created;
     }
+    if (!qobject_cast<IPaperHouse*>(PaperHouse))
+        PaperHouse = nullptr;
 
     // 4. The 2D frame.
     Frame2D = new TAnlagePlanung2DFrame(PanelDachplanung2D);
@@ -654,33 +656,39 @@ void TDachplanung2DFrame::SelectModule(int index)
     }
 }
 
+IPaperHouse* TDachplanung2DFrame::House() const
+{
+    return qobject_cast<IPaperHouse*>(PaperHouse.data());
+}
+
 double TDachplanung2DFrame::RoofEaves() const
 {
-    return PaperHouse ? PaperHouse->RoofEavesSideLength() : kFallbackEaves;
+    const IPaperHouse* house = House();
+    return house ? house->RoofEavesSideLength() : kFallbackEaves;
 }
 
 double TDachplanung2DFrame::RoofGable() const
 {
-    return PaperHouse ? PaperHouse->RoofGableSideLength() : kFallbackGable;
+    const IPaperHouse* house = House();
+    return house ? house->RoofGableSideLength() : kFallbackGable;
 }
 
 ColorRef TDachplanung2DFrame::HouseRoofColor() const
 {
-    return PaperHouse && PaperHouse->ShapeDach ? PaperHouse->ShapeDach->Color() : ShapeDach->Color();
+    const IPaperHouse* house = House();
+    return house ? house->RoofColor() : ShapeDach->Color();
 }
 
 ColorRef TDachplanung2DFrame::HouseSolarColor() const
 {
-    return PaperHouse && PaperHouse->ShapeSolar ? PaperHouse->ShapeSolar->Color() : ShapeSolar->Color();
+    const IPaperHouse* house = House();
+    return house ? house->ModuleColor() : ShapeSolar->Color();
 }
 
 void TDachplanung2DFrame::WriteHouseColors(ColorRef roof, ColorRef solar)
 {
-    if (!PaperHouse || !PaperHouse->ShapeDach || !PaperHouse->ShapeSolar)
-        return;
-    PaperHouse->ShapeDach->SetColor(roof);
-    PaperHouse->ShapeSolar->SetColor(solar);
-    PaperHouse->RefreshFrame();
+    if (IPaperHouse* house = House())
+        house->SetRoofColors(roof, solar);
 }
 
 void TDachplanung2DFrame::ApplyRoofGeometry()

@@ -24,7 +24,7 @@ class QToolButton;
 class TAnlagePlanung2DFrame;
 class TColorShape;
 class TImageBox;
-class TPapierHausFrame;
+class IPaperHouse;
 
 // The roof planner: one roof plane of the customer's house, covered with a
 // roof covering and a raster of PV modules; reports module count and plant
@@ -64,7 +64,8 @@ public:
     double RoofGable() const;
 
     const tandrel::roof::TRoofPlannerModel& Model() const { return m_model; }
-    QPointer<TPapierHausFrame> PaperHouse;
+    // The paper house frame; reached through IPaperHouse.
+    QPointer<TBaseFrame> PaperHouse;
 
     // The drawing core objects (the roof and group live in the 2D frame's structure).
     QPointer<TAnlagePlanung2DFrame> Frame2D;
@@ -158,6 +159,7 @@ private:
     void LoadSettings();
     void SaveSettings();
     // Paper house colours, or this frame's own when there is none.
+    IPaperHouse* House() const;
     tandrel::platform::ColorRef HouseRoofColor() const;
     tandrel::platform::ColorRef HouseSolarColor() const;
     void WriteHouseColors(tandrel::platform::ColorRef roof, tandrel::platform::ColorRef solar);

@@ -6,6 +6,7 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "platform/ColorRef.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/TestEnv.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using tandrel::test::Child;
 
 struct FitCase {
     std::string name;
@@ -43,24 +46,24 @@ TEST_P(House3DFitTest, WholeHouseFillsTheView)
     house->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
     host.show();
     QApplication::processEvents();
-    house->PageControlPapierHaus->setCurrentIndex(1);
-    house->SpeedButtonZusaetzlich->setChecked(c.details);
-    house->EditHausLaenge->setText(QLocale().toString(c.length));
-    house->EditHausBreite->setText(QLocale().toString(c.width));
-    house->EditHaushoehe->setText(QLocale().toString(c.height));
-    house->TrackBarElevationSize->setValue(c.size);
-    house->TrackBarElevationBlickwinkel->setValue(c.view);
-    house->TrackBarElevationKippwinkel->setValue(c.tilt);
+    Child<QTabWidget>(*house, "PageControlPapierHaus")->setCurrentIndex(1);
+    Child<QToolButton>(*house, "SpeedButtonZusaetzlich")->setChecked(c.details);
+    Child<QLineEdit>(*house, "EditHausLaenge")->setText(QLocale().toString(c.length));
+    Child<QLineEdit>(*house, "EditHausBreite")->setText(QLocale().toString(c.width));
+    Child<QLineEdit>(*house, "EditHaushoehe")->setText(QLocale().toString(c.height));
+    Child<QSlider>(*house, "TrackBarElevationSize")->setValue(c.size);
+    Child<QSlider>(*house, "TrackBarElevationBlickwinkel")->setValue(c.view);
+    Child<QSlider>(*house, "TrackBarElevationKippwinkel")->setValue(c.tilt);
     QApplication::processEvents();
-    house->Elevation3DFrame->Paint();
+    house->Elevation3DFrame()->Paint();
 
-    const QImage& image = house->Elevation3DFrame->PaintBox->Canvas().Image();
-    const QSize visible = house->Elevation3DFrame->ScrollBox->viewport()->size();
+    const QImage& image = house->Elevation3DFrame()->PaintBox->Canvas().Image();
+    const QSize visible = house->Elevation3DFrame()->ScrollBox->viewport()->size();
     ASSERT_GT(visible.width(), 50);
     ASSERT_GT(visible.height(), 50);
     EXPECT_LE(image.width(), visible.width()) << "the 3D view scrolls";
     EXPECT_LE(image.height(), visible.height()) << "the 3D view scrolls";
-    const QRgb back = tandrel::platform::toQColor(house->Elevation3DFrame->BackColor()).rgb() & 0xFFFFFF;
+    const QRgb back = tandrel::platform::toQColor(house->Elevation3DFrame()->BackColor()).rgb() & 0xFFFFFF;
     QRect drawn;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -95,12 +98,12 @@ TEST_F(House3DFitTest, SizeSliderScalesTheFit)
     auto* house = new TPapierHausFrame(&host);
     house->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
     host.show();
-    house->PageControlPapierHaus->setCurrentIndex(1);
+    Child<QTabWidget>(*house, "PageControlPapierHaus")->setCurrentIndex(1);
     QApplication::processEvents();
-    house->TrackBarElevationSize->setValue(60);
-    const double large = house->Elevation3DFrame->View()->Scale3D;
-    house->TrackBarElevationSize->setValue(30);
-    const double small = house->Elevation3DFrame->View()->Scale3D;
+    Child<QSlider>(*house, "TrackBarElevationSize")->setValue(60);
+    const double large = house->Elevation3DFrame()->View()->Scale3D;
+    Child<QSlider>(*house, "TrackBarElevationSize")->setValue(30);
+    const double small = house->Elevation3DFrame()->View()->Scale3D;
     EXPECT_NEAR(small / large, 0.5, 1e-9);
 }
 
@@ -124,7 +127,7 @@ TEST_P(ScaleCaptionTest, MarksUnderTheScaleSliderAreNotCut)
     auto* house = new TPapierHausFrame(&host);
     house->InitFrame(&host, nullptr, nullptr, TPapierHausFrame::kFrameID);
     host.show();
-    house->SpeedButtonZusaetzlich->setChecked(GetParam().details);
+    Child<QToolButton>(*house, "SpeedButtonZusaetzlich")->setChecked(GetParam().details);
     QApplication::processEvents();
     auto* caption = house->findChild<QWidget*>(QStringLiteral("PanelMasstabSkala"));
     ASSERT_NE(caption, nullptr);

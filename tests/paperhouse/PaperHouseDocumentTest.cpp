@@ -6,6 +6,7 @@
 #include "roof/FDachplanung2DFrame.h"
 #include "tests/paperhouse/PdfPlacements.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/PdfReader.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
@@ -27,6 +28,8 @@
 #include <sys/resource.h>
 
 namespace {
+
+using tandrel::test::Child;
 
 using namespace tandrel::paperhouse;
 using tandrel::test::MainWindowStub;
@@ -106,7 +109,7 @@ TEST_F(PaperHouseDocumentTest, PdfButtonWritesThePaperHouseAndOpensItOnce)
 {
     TPapierHausFrame& house = House();
     ASSERT_EQ(factory.FindFrame(1630), nullptr);
-    house.BitBtnPDFErstellungPapierhaus->click();
+    Child<QPushButton>(house, "BitBtnPDFErstellungPapierhaus")->click();
 
     const QString file = TempFile(QStringLiteral("Papier-Haus"));
     EXPECT_EQ(shell.opened, QStringList{file});
@@ -192,17 +195,20 @@ INSTANTIATE_TEST_SUITE_P(Sides, RoofRenderings,
 TEST_F(PaperHouseDocumentTest, HighRiseLeavesTheHouseAsTheUserMadeIt)
 {
     TPapierHausFrame& house = House();
-    house.EditHausLaenge->setText(QStringLiteral("12,5"));
-    house.ComboBoxWaende->setCurrentIndex(1); // "Backstein" tiles all four walls
-    ASSERT_FALSE(house.ImageWand[0].isNull());
+    Child<QLineEdit>(house, "EditHausLaenge")->setText(QStringLiteral("12,5"));
+    Child<QComboBox>(house, "ComboBoxWaende")->setCurrentIndex(1); // "Backstein" tiles all four walls
+    ASSERT_FALSE(house.ImageWand()[0].isNull());
     const TPaperHouseParams before = house.Parameters();
-    const std::array<QImage, 4> walls = house.ImageWand;
-    const QImage texture = house.WallTexture;
+    const std::array<QImage, 4> walls = house.ImageWand();
+    const QImage texture = house.WallTexture();
     std::array<bool, 4> shown{};
+    auto pictureBox = [&house](int i) {
+        return house.findChild<QCheckBox*>(QStringLiteral("CheckBoxPicture%1").arg(i + 1));
+    };
     for (int i = 0; i < 4; ++i)
-        shown[i] = house.CheckBoxPicture[i]->isChecked();
+        shown[i] = pictureBox(i)->isChecked();
 
-    house.CheckBoxHochhaus->setChecked(true);
+    Child<QCheckBox>(house, "CheckBoxHochhaus")->setChecked(true);
     house.PrintFrame();
 
     const QString file = TempFile(QStringLiteral("Papier-Hochhaus"));
@@ -223,19 +229,19 @@ TEST_F(PaperHouseDocumentTest, HighRiseLeavesTheHouseAsTheUserMadeIt)
     EXPECT_DOUBLE_EQ(after.Hauslaenge, 12.5);
     EXPECT_DOUBLE_EQ(after.Hausbreite, before.Hausbreite);
     EXPECT_DOUBLE_EQ(after.Haushoehe, before.Haushoehe);
-    EXPECT_EQ(house.EditHausLaenge->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(Child<QLineEdit>(house, "EditHausLaenge")->text(), QStringLiteral("12,5"));
     EXPECT_DOUBLE_EQ(house.RoofEavesSideLength(), 12.5 + 1.2);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(house.ImageWand[i], walls[i]) << "wall " << i + 1;
-        EXPECT_EQ(house.CheckBoxPicture[i]->isChecked(), shown[i]) << "wall " << i + 1;
+        EXPECT_EQ(house.ImageWand()[i], walls[i]) << "wall " << i + 1;
+        EXPECT_EQ(pictureBox(i)->isChecked(), shown[i]) << "wall " << i + 1;
     }
-    EXPECT_EQ(house.WallTexture, texture);
-    ASSERT_NE(house.Building, nullptr);
-    EXPECT_DOUBLE_EQ(house.Building->GebaudeLaenge, 12.5);
-    EXPECT_DOUBLE_EQ(house.Building->GebaeudeBreite, before.Hausbreite);
+    EXPECT_EQ(house.WallTexture(), texture);
+    ASSERT_NE(house.Building(), nullptr);
+    EXPECT_DOUBLE_EQ(house.Building()->GebaudeLaenge, 12.5);
+    EXPECT_DOUBLE_EQ(house.Building()->GebaeudeBreite, before.Hausbreite);
 
     // Unticked, the next print is the customer's house again.
-    house.CheckBoxHochhaus->setChecked(false);
+    Child<QCheckBox>(house, "CheckBoxHochhaus")->setChecked(false);
     house.PrintFrame();
     ASSERT_EQ(shell.opened.size(), 2);
     EXPECT_EQ(shell.opened[1], TempFile(QStringLiteral("Papier-Haus")));
@@ -259,18 +265,18 @@ TEST_P(PaperHouseTooLarge, PrintingNamesTheLargestScaleThatFits)
 {
     const TooLargeCase& c = GetParam();
     TPapierHausFrame& house = House();
-    house.EditHausLaenge->setText(QStringLiteral("15"));
-    house.EditHausBreite->setText(QStringLiteral("12"));
-    house.EditHaushoehe->setText(QStringLiteral("10"));
+    Child<QLineEdit>(house, "EditHausLaenge")->setText(QStringLiteral("15"));
+    Child<QLineEdit>(house, "EditHausBreite")->setText(QStringLiteral("12"));
+    Child<QLineEdit>(house, "EditHaushoehe")->setText(QStringLiteral("10"));
     dialogs.choiceAnswers = {c.answer};
-    house.BitBtnPDFErstellungPapierhaus->click();
+    Child<QPushButton>(house, "BitBtnPDFErstellungPapierhaus")->click();
 
     EXPECT_EQ(dialogs.messages,
               QStringList{QStringLiteral("Das Modell passt bei 1 : 125 nicht auf A4. Passend wäre 1 : 144.")});
     ASSERT_EQ(dialogs.choiceButtons.size(), 1);
     EXPECT_EQ(dialogs.choiceButtons[0],
               (QStringList{QStringLiteral("Maßstab übernehmen"), QStringLiteral("Trotzdem drucken")}));
-    EXPECT_EQ(house.TrackBarMasstab->value(), c.scaleAfter);
+    EXPECT_EQ(Child<QSlider>(house, "TrackBarMasstab")->value(), c.scaleAfter);
     EXPECT_EQ(house.Parameters().Massstab, c.scaleAfter);
     EXPECT_EQ(shell.opened.size(), c.printed ? 1 : 0);
     EXPECT_EQ(TempFiles().size(), c.printed ? 1 : 0) << TempFiles().join(", ").toStdString();
@@ -307,7 +313,7 @@ class PaperHouseFailure : public PaperHouseDocumentTest, public ::testing::WithP
 TEST_P(PaperHouseFailure, WriterFailureShowsItsMessageOnceAndLeavesNoFile)
 {
     TPapierHausFrame& house = House();
-    house.CheckBoxHochhaus->setChecked(GetParam().highRise);
+    Child<QCheckBox>(house, "CheckBoxHochhaus")->setChecked(GetParam().highRise);
     const TPaperHouseParams before = house.Parameters();
     {
         const FileSizeLimit full(16 * 1024);
@@ -334,7 +340,7 @@ TEST_P(PaperHouseFailure, WriterFailureShowsItsMessageOnceAndLeavesNoFile)
 TEST_P(PaperHouseFailure, NoFreeFileNameShowsTheMessageOnceAndWritesNothing)
 {
     TPapierHausFrame& house = House();
-    house.CheckBoxHochhaus->setChecked(GetParam().highRise);
+    Child<QCheckBox>(house, "CheckBoxHochhaus")->setChecked(GetParam().highRise);
     const TPaperHouseParams before = house.Parameters();
     const QString name = QString::fromUtf8(GetParam().document);
     for (int n = 1; n <= 65; ++n)

@@ -6,6 +6,7 @@
 #include "paperhouse/PageFormats.h"
 #include "paperhouse/WallSurfaces.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/TestEnv.h"
 
 #include <QApplication>
@@ -31,6 +32,16 @@
 namespace {
 
 using namespace tandrel::paperhouse;
+using tandrel::test::Child;
+
+// The four "Grafik anzeigen" boxes.
+QList<QCheckBox*> PictureBoxes(const QObject& f)
+{
+    QList<QCheckBox*> boxes;
+    for (const char* name : {"CheckBoxPicture1", "CheckBoxPicture2", "CheckBoxPicture3", "CheckBoxPicture4"})
+        boxes.push_back(Child<QCheckBox>(f, name));
+    return boxes;
+}
 
 class PapierHausFrameTest : public tandrel::test::TestEnv {
 protected:
@@ -72,22 +83,23 @@ TEST_F(PapierHausFrameTest, FreshSettingsGiveTheDefaultHouseAndItsLabels)
     EXPECT_DOUBLE_EQ(p.Haushoehe, 5.8);
     EXPECT_EQ(p.DachNeigung, 30);
     EXPECT_EQ(p.LaschenGroesse, 8);
-    EXPECT_EQ(f.LabelDachGiebel->text(), QStringLiteral("Dach Giebelseite: 4,8 m"));
-    EXPECT_EQ(f.LabelDachTraufe->text(), QStringLiteral("Dach Traufeseite: 11,2 m"));
-    EXPECT_EQ(f.LabelMasstab->text(), QStringLiteral("Maßstab:   1 : 125"));
+    EXPECT_EQ(Child<QLabel>(f, "LabelDachGiebel")->text(), QStringLiteral("Dach Giebelseite: 4,8 m"));
+    EXPECT_EQ(Child<QLabel>(f, "LabelDachTraufe")->text(), QStringLiteral("Dach Traufeseite: 11,2 m"));
+    EXPECT_EQ(Child<QLabel>(f, "LabelMasstab")->text(), QStringLiteral("Maßstab:   1 : 125"));
     EXPECT_NEAR(f.RoofGableSideLength(), 4.757, 0.001);
     EXPECT_DOUBLE_EQ(f.RoofEavesSideLength(), 11.2);
-    EXPECT_DOUBLE_EQ(f.MillimetresPerMetre, 8);
-    EXPECT_DOUBLE_EQ(f.PixelsPerMetre, 28.8);
-    EXPECT_EQ(f.ComboBoxSeitenFormat->count(), 8);
-    EXPECT_EQ(f.ComboBoxSeitenFormat->currentText(), QStringLiteral("A4"));
-    EXPECT_TRUE(f.RadioButtonQuerformat->isChecked());
-    EXPECT_EQ(f.ShapeDach->Color(), 33023u);
-    EXPECT_EQ(f.ShapeSolar->Color(), 16711680u);
+    EXPECT_DOUBLE_EQ(f.MillimetresPerMetre(), 8);
+    EXPECT_DOUBLE_EQ(f.PixelsPerMetre(), 28.8);
+    EXPECT_EQ(Child<QComboBox>(f, "ComboBoxSeitenFormat")->count(), 8);
+    EXPECT_EQ(Child<QComboBox>(f, "ComboBoxSeitenFormat")->currentText(), QStringLiteral("A4"));
+    EXPECT_TRUE(Child<QRadioButton>(f, "RadioButtonQuerformat")->isChecked());
+    EXPECT_EQ(Child<TColorShape>(f, "ShapeDach")->Color(), 33023u);
+    EXPECT_EQ(Child<TColorShape>(f, "ShapeSolar")->Color(), 16711680u);
     EXPECT_EQ(f.GetFrameName(), QStringLiteral("Hausplanung"));
     int visibleTabs = 0;
-    for (int i = 0; i < f.PageControlPapierHaus->count(); ++i)
-        visibleTabs += f.PageControlPapierHaus->isTabVisible(i) ? 1 : 0;
+    const QTabWidget* views = Child<QTabWidget>(f, "PageControlPapierHaus");
+    for (int i = 0; i < views->count(); ++i)
+        visibleTabs += views->isTabVisible(i) ? 1 : 0;
     EXPECT_EQ(visibleTabs, 2);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -95,9 +107,9 @@ TEST_F(PapierHausFrameTest, FreshSettingsGiveTheDefaultHouseAndItsLabels)
 TEST_F(PapierHausFrameTest, PitchZeroGivesHalfTheWidthPlusTheOverhang)
 {
     TPapierHausFrame& f = Open();
-    f.TrackBarElevation->setValue(0);
+    Child<QSlider>(f, "TrackBarElevation")->setValue(0);
     EXPECT_DOUBLE_EQ(f.RoofGableSideLength(), 7.2 / 2 + 0.6);
-    EXPECT_EQ(f.LabelDachGiebel->text(), QStringLiteral("Dach Giebelseite: 4,2 m"));
+    EXPECT_EQ(Child<QLabel>(f, "LabelDachGiebel")->text(), QStringLiteral("Dach Giebelseite: 4,2 m"));
 }
 
 struct MeasureCase {
@@ -115,11 +127,11 @@ class BadMeasureTest : public PapierHausFrameTest, public ::testing::WithParamIn
 TEST_P(BadMeasureTest, OnlyThatMeasureFallsBack)
 {
     TPapierHausFrame& f = Open();
-    f.EditHausLaenge->setText(QStringLiteral("11"));
-    f.EditHausBreite->setText(QStringLiteral("8"));
-    f.EditHaushoehe->setText(QStringLiteral("6"));
-    f.EditDachUeberstandX->setText(QStringLiteral("0,5"));
-    f.EditDachUeberstandY->setText(QStringLiteral("0,4"));
+    Child<QLineEdit>(f, "EditHausLaenge")->setText(QStringLiteral("11"));
+    Child<QLineEdit>(f, "EditHausBreite")->setText(QStringLiteral("8"));
+    Child<QLineEdit>(f, "EditHaushoehe")->setText(QStringLiteral("6"));
+    Child<QLineEdit>(f, "EditDachUeberstandX")->setText(QStringLiteral("0,5"));
+    Child<QLineEdit>(f, "EditDachUeberstandY")->setText(QStringLiteral("0,4"));
     f.findChild<QLineEdit*>(QString::fromLatin1(GetParam().edit))->setText(QString::fromUtf8(GetParam().text));
     const TPaperHouseParams& p = f.Parameters();
     EXPECT_DOUBLE_EQ(p.Hauslaenge, GetParam().length);
@@ -147,13 +159,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PapierHausFrameTest, AThousandMetreHouseStillPaints)
 {
     TPapierHausFrame& f = Open();
-    for (QLineEdit* e : {f.EditHausLaenge, f.EditHausBreite, f.EditHaushoehe, f.EditDachUeberstandX})
-        e->setText(QStringLiteral("1000"));
-    f.TrackBarMasstab->setValue(22);
-    f.ComboBoxWaende->setCurrentIndex(1);
+    for (const char* name : {"EditHausLaenge", "EditHausBreite", "EditHaushoehe", "EditDachUeberstandX"})
+        Child<QLineEdit>(f, name)->setText(QStringLiteral("1000"));
+    Child<QSlider>(f, "TrackBarMasstab")->setValue(22);
+    Child<QComboBox>(f, "ComboBoxWaende")->setCurrentIndex(1);
     MCanvas canvas(400, 300);
     f.PaintNetView(canvas);
-    EXPECT_EQ(f.ImageWand[0].height(), kTiledWallHeight);
+    EXPECT_EQ(f.ImageWand()[0].height(), kTiledWallHeight);
 }
 
 struct ScaleCase {
@@ -181,41 +193,42 @@ TEST_F(PapierHausFrameTest, ScaleButtonsAndDetailInputsSetThePixelScale)
 {
     TPapierHausFrame& f = Open();
     qobject_cast<QAbstractButton*>(f.findChild<QWidget*>(QStringLiteral("BitBtnMPA40")))->click();
-    EXPECT_EQ(f.TrackBarMasstab->value(), 40);
+    EXPECT_EQ(Child<QSlider>(f, "TrackBarMasstab")->value(), 40);
     EXPECT_EQ(f.Parameters().Massstab, 40); // what the PDF reads
-    EXPECT_EQ(f.LabelMasstab->text(), QStringLiteral("Maßstab:   1 : 40"));
-    EXPECT_DOUBLE_EQ(f.PixelsPerMetre, 25 * 3.6);
-    f.SpeedButtonZusaetzlich->click();
-    EXPECT_EQ(f.PanelModellierungEingabe->height(), 324);
-    EXPECT_DOUBLE_EQ(f.PixelsPerMillimetre, 2.8);
-    EXPECT_DOUBLE_EQ(f.PixelsPerMetre, 25 * 2.8);
-    f.SpeedButtonZusaetzlich->click();
-    EXPECT_EQ(f.PanelModellierungEingabe->height(), 84);
+    EXPECT_EQ(Child<QLabel>(f, "LabelMasstab")->text(), QStringLiteral("Maßstab:   1 : 40"));
+    EXPECT_DOUBLE_EQ(f.PixelsPerMetre(), 25 * 3.6);
+    Child<QToolButton>(f, "SpeedButtonZusaetzlich")->click();
+    EXPECT_EQ(Child<QFrame>(f, "PanelModellierungEingabe")->height(), 324);
+    EXPECT_DOUBLE_EQ(f.PixelsPerMillimetre(), 2.8);
+    EXPECT_DOUBLE_EQ(f.PixelsPerMetre(), 25 * 2.8);
+    Child<QToolButton>(f, "SpeedButtonZusaetzlich")->click();
+    EXPECT_EQ(Child<QFrame>(f, "PanelModellierungEingabe")->height(), 84);
 }
 
 TEST_F(PapierHausFrameTest, SavingAndLoadingKeepsTheModel)
 {
     TPapierHausFrame& f = Open();
-    f.EditHausLaenge->setText(QStringLiteral("12,5"));
-    f.TrackBarElevation->setValue(45);
-    f.UpDownTueranzahl[0]->Step(1);
-    f.UpDownTueranzahl[1]->Step(-1);
-    f.UpDownTueranzahl[3]->Step(1);
-    f.TrackBarTuerPosition[3]->setValue(20);
-    f.ShapeDach->SetColor(0x123456);
-    f.ComboBoxSeitenFormat->setCurrentIndex(7);
-    f.RadioButtonHochformat->setChecked(true);
+    Child<QLineEdit>(f, "EditHausLaenge")->setText(QStringLiteral("12,5"));
+    Child<QSlider>(f, "TrackBarElevation")->setValue(45);
+    Child<TUpDown>(f, "UpDownTueranzahl1")->Step(1);
+    Child<TUpDown>(f, "UpDownTueranzahl2")->Step(-1);
+    Child<TUpDown>(f, "UpDownTueranzahl4")->Step(1);
+    Child<QSlider>(f, "TrackBarTuerPosition4")->setValue(20);
+    dialogs.colorAnswers.push_back(tandrel::platform::toQColor(0x123456));
+    Child<QAbstractButton>(f, "ButtonDach")->click();
+    Child<QComboBox>(f, "ComboBoxSeitenFormat")->setCurrentIndex(7);
+    Child<QRadioButton>(f, "RadioButtonHochformat")->setChecked(true);
     TPapierHausFrame& g = Reopen();
     const TPaperHouseParams& p = g.Parameters();
     EXPECT_DOUBLE_EQ(p.Hauslaenge, 12.5);
-    EXPECT_EQ(g.EditHausLaenge->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(Child<QLineEdit>(g, "EditHausLaenge")->text(), QStringLiteral("12,5"));
     EXPECT_EQ(p.DachNeigung, 45);
-    EXPECT_EQ(g.TrackBarElevation->value(), 45);
+    EXPECT_EQ(Child<QSlider>(g, "TrackBarElevation")->value(), 45);
     EXPECT_EQ(p.TuerAnzahl, (std::array<std::int32_t, 4>{1, 0, 0, 1}));
     EXPECT_EQ(p.TuerPosition[3], 20);
-    EXPECT_EQ(g.ShapeDach->Color(), 0x123456u);
-    EXPECT_EQ(g.ComboBoxSeitenFormat->currentIndex(), 7);
-    EXPECT_TRUE(g.RadioButtonHochformat->isChecked());
+    EXPECT_EQ(Child<TColorShape>(g, "ShapeDach")->Color(), 0x123456u);
+    EXPECT_EQ(Child<QComboBox>(g, "ComboBoxSeitenFormat")->currentIndex(), 7);
+    EXPECT_TRUE(Child<QRadioButton>(g, "RadioButtonHochformat")->isChecked());
     g.FinishFrame();
     QFile stored(registryPath());
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
@@ -232,9 +245,10 @@ TEST_F(PapierHausFrameTest, AStoredSeparatorEntryGivesAnA4Page)
         reg.WriteString(kPaperHouseSection, QStringLiteral("Seitenformattyp"), QStringLiteral("nordamerikanisch"));
     }
     TPapierHausFrame& f = Open();
-    EXPECT_EQ(f.ComboBoxSeitenFormat->currentIndex(), 6);
-    EXPECT_EQ(f.ComboBoxSeitenFormat->itemText(1), QStringLiteral("A letter (216 × 279 mm)"));
-    const PageSize s = ComputePageSize(f.Parameters().Seitenformattyp, f.ComboBoxSeitenFormat->currentIndex(), false);
+    EXPECT_EQ(Child<QComboBox>(f, "ComboBoxSeitenFormat")->currentIndex(), 6);
+    EXPECT_EQ(Child<QComboBox>(f, "ComboBoxSeitenFormat")->itemText(1), QStringLiteral("A letter (216 × 279 mm)"));
+    const PageSize s =
+        ComputePageSize(f.Parameters().Seitenformattyp, Child<QComboBox>(f, "ComboBoxSeitenFormat")->currentIndex(), false);
     EXPECT_DOUBLE_EQ(s.PageWidth, 279);
 }
 
@@ -254,8 +268,8 @@ TEST_F(PapierHausFrameTest, MissingOrBrokenWallPicturesAreEmptyWithoutAMessage)
         reg.WriteBool(kPaperHouseSection, QStringLiteral("Grafik2Anzeigen"), true);
     }
     TPapierHausFrame& f = Open();
-    EXPECT_TRUE(f.ImageWand[0].isNull());
-    EXPECT_TRUE(f.ImageWand[1].isNull());
+    EXPECT_TRUE(f.ImageWand()[0].isNull());
+    EXPECT_TRUE(f.ImageWand()[1].isNull());
     EXPECT_TRUE(dialogs.messages.isEmpty());
     MCanvas canvas(1200, 800);
     f.PaintNetView(canvas);
@@ -271,7 +285,7 @@ TEST_F(PapierHausFrameTest, AChosenWallPictureIsShownOnItsWall)
     dialogs.openAnswers.push_back(file);
     TPapierHausFrame& f = Open();
     f.findChild<QAbstractButton*>(QStringLiteral("ButtonWand1"))->click();
-    f.CheckBoxPicture[0]->setChecked(true);
+    Child<QCheckBox>(f, "CheckBoxPicture1")->setChecked(true);
     EXPECT_EQ(f.Parameters().GrafikDateiname[0], file);
     MCanvas canvas(1200, 800);
     f.PaintNetView(canvas);
@@ -352,12 +366,12 @@ class BrightnessTest : public PapierHausFrameTest, public ::testing::WithParamIn
 TEST_P(BrightnessTest, LightensTheTexture)
 {
     TPapierHausFrame& f = Open();
-    f.ComboBoxWaende->setCurrentIndex(1);
-    f.TrackBarHelligkeit->setValue(GetParam().position);
+    Child<QComboBox>(f, "ComboBoxWaende")->setCurrentIndex(1);
+    Child<QSlider>(f, "TrackBarHelligkeit")->setValue(GetParam().position);
     const QImage tile = WallTextureTile(1);
     QImage expected = tile.copy();
     LightenBitmap(expected, GetParam().position / 100.0);
-    EXPECT_EQ(f.WallTexture.pixel(5, 5), expected.pixel(5, 5));
+    EXPECT_EQ(f.WallTexture().pixel(5, 5), expected.pixel(5, 5));
     QImage black(1, 1, QImage::Format_RGB32);
     black.fill(Qt::black);
     LightenBitmap(black, GetParam().position / 100.0);
@@ -372,20 +386,20 @@ INSTANTIATE_TEST_SUITE_P(Positions, BrightnessTest,
 TEST_F(PapierHausFrameTest, ATextureTicksTheWallPicturesAndNoStructureUnticksThem)
 {
     TPapierHausFrame& f = Open();
-    f.EditHausLaenge->setText(QStringLiteral("10"));
-    f.ComboBoxWaende->setCurrentIndex(1);
-    for (QCheckBox* box : f.CheckBoxPicture)
+    Child<QLineEdit>(f, "EditHausLaenge")->setText(QStringLiteral("10"));
+    Child<QComboBox>(f, "ComboBoxWaende")->setCurrentIndex(1);
+    for (QCheckBox* box : PictureBoxes(f))
         EXPECT_TRUE(box->isChecked());
-    EXPECT_EQ(f.ImageWand[0].size(), QSize(1379, 800));
-    EXPECT_EQ(f.ImageWand[1].size(), QSize(993, 800)); // 7.2 m
-    EXPECT_EQ(f.ImageWand[0], f.ImageWand[2]);
+    EXPECT_EQ(f.ImageWand()[0].size(), QSize(1379, 800));
+    EXPECT_EQ(f.ImageWand()[1].size(), QSize(993, 800)); // 7.2 m
+    EXPECT_EQ(f.ImageWand()[0], f.ImageWand()[2]);
     // Changing the height does not re-tile.
-    f.EditHaushoehe->setText(QStringLiteral("4"));
-    EXPECT_EQ(f.ImageWand[0].size(), QSize(1379, 800));
-    f.ComboBoxWaende->setCurrentIndex(0);
-    for (QCheckBox* box : f.CheckBoxPicture)
+    Child<QLineEdit>(f, "EditHaushoehe")->setText(QStringLiteral("4"));
+    EXPECT_EQ(f.ImageWand()[0].size(), QSize(1379, 800));
+    Child<QComboBox>(f, "ComboBoxWaende")->setCurrentIndex(0);
+    for (QCheckBox* box : PictureBoxes(f))
         EXPECT_FALSE(box->isChecked());
-    EXPECT_TRUE(f.WallTexture.isNull());
+    EXPECT_TRUE(f.WallTexture().isNull());
 }
 
 TEST_F(PapierHausFrameTest, TheRoofColourButtonAsksTheColourDialog)
@@ -393,15 +407,185 @@ TEST_F(PapierHausFrameTest, TheRoofColourButtonAsksTheColourDialog)
     TPapierHausFrame& f = Open();
     dialogs.colorAnswers.push_back(QColor(10, 20, 30));
     f.findChild<QAbstractButton*>(QStringLiteral("ButtonDach"))->click();
-    EXPECT_EQ(f.ShapeDach->Color(), tandrel::platform::rgbRef(10, 20, 30));
-    ASSERT_NE(f.Building, nullptr);
-    EXPECT_EQ(f.Building->RoofColor, tandrel::platform::rgbRef(10, 20, 30));
+    EXPECT_EQ(Child<TColorShape>(f, "ShapeDach")->Color(), tandrel::platform::rgbRef(10, 20, 30));
+    ASSERT_NE(f.Building(), nullptr);
+    EXPECT_EQ(f.Building()->RoofColor, tandrel::platform::rgbRef(10, 20, 30));
     // Cancelled: nothing changes.
     f.findChild<QAbstractButton*>(QStringLiteral("ButtonDach"))->click();
-    EXPECT_EQ(f.ShapeDach->Color(), tandrel::platform::rgbRef(10, 20, 30));
+    EXPECT_EQ(Child<TColorShape>(f, "ShapeDach")->Color(), tandrel::platform::rgbRef(10, 20, 30));
+}
+
+
+// --- the model as the one store ---------------------------------------------
+
+// A change made in one control, and the model value it must give.
+struct ModelCase {
+    const char* name;
+    void (*change)(TPapierHausFrame& f, tandrel::test::ScriptedDialogs& dialogs);
+    double (*value)(const TPaperHouseParams& p);
+    double expected;
+};
+
+void PrintTo(const ModelCase& c, std::ostream* os) { *os << c.name; }
+
+class ModelStoreTest : public PapierHausFrameTest, public ::testing::WithParamInterface<ModelCase> {};
+
+// Each control writes the model as it changes, what the other frames and the
+// PDF read at once; saving and loading keep it.
+TEST_P(ModelStoreTest, AChangedControlIsInTheModelAtOnceAndAfterReopening)
+{
+    const ModelCase& c = GetParam();
+    ASSERT_NE(c.value(TPaperHouseParams()), c.expected) << "the case must change the default";
+    TPapierHausFrame& f = Open();
+    c.change(f, dialogs);
+    EXPECT_EQ(c.value(f.Parameters()), c.expected);
+    TPapierHausFrame& g = Reopen();
+    EXPECT_EQ(c.value(g.Parameters()), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, ModelStoreTest,
+    ::testing::Values(
+        ModelCase{"scale_track",
+                  [](TPapierHausFrame& f, auto&) { Child<QSlider>(f, "TrackBarMasstab")->setValue(200); },
+                  [](const TPaperHouseParams& p) { return double(p.Massstab); }, 200},
+        ModelCase{"pitch_track",
+                  [](TPapierHausFrame& f, auto&) { Child<QSlider>(f, "TrackBarElevation")->setValue(40); },
+                  [](const TPaperHouseParams& p) { return double(p.DachNeigung); }, 40},
+        ModelCase{"tilt_track",
+                  [](TPapierHausFrame& f, auto&) { Child<QSlider>(f, "TrackBarElevationKippwinkel")->setValue(5); },
+                  [](const TPaperHouseParams& p) { return double(p.Kippwinkel); }, 5},
+        ModelCase{"view_track",
+                  [](TPapierHausFrame& f, auto&) { Child<QSlider>(f, "TrackBarElevationBlickwinkel")->setValue(200); },
+                  [](const TPaperHouseParams& p) { return double(p.Blickwinkel); }, 200},
+        ModelCase{"size_track",
+                  [](TPapierHausFrame& f, auto&) { Child<QSlider>(f, "TrackBarElevationSize")->setValue(70); },
+                  [](const TPaperHouseParams& p) { return double(p.Size); }, 70},
+        ModelCase{"page_format_list",
+                  [](TPapierHausFrame& f, auto&) { Child<QComboBox>(f, "ComboBoxSeitenFormat")->setCurrentIndex(3); },
+                  [](const TPaperHouseParams& p) { return double(p.Seitenformat); }, 3},
+        ModelCase{"portrait_button",
+                  [](TPapierHausFrame& f, auto&) { Child<QRadioButton>(f, "RadioButtonHochformat")->setChecked(true); },
+                  [](const TPaperHouseParams& p) { return double(p.Seitenausrichtung); }, 1},
+        ModelCase{"wall_texture_list",
+                  [](TPapierHausFrame& f, auto&) { Child<QComboBox>(f, "ComboBoxWaende")->setCurrentIndex(2); },
+                  [](const TPaperHouseParams& p) { return double(p.Wandstruktur); }, 2},
+        ModelCase{"wall_texture_ticks_wall_4",
+                  [](TPapierHausFrame& f, auto&) { Child<QComboBox>(f, "ComboBoxWaende")->setCurrentIndex(2); },
+                  [](const TPaperHouseParams& p) { return double(p.GrafikAnzeigen[3]); }, 1},
+        ModelCase{"flap_angle_arrow",
+                  [](TPapierHausFrame& f, auto&) { Child<TUpDown>(f, "UpDownLaschenwinkel")->Step(1); },
+                  [](const TPaperHouseParams& p) { return double(p.LaschenWinkel); }, 46},
+        ModelCase{"flap_size_arrow",
+                  [](TPapierHausFrame& f, auto&) { Child<TUpDown>(f, "UpDownLaschenGroesse")->Step(-1); },
+                  [](const TPaperHouseParams& p) { return double(p.LaschenGroesse); }, 7},
+        ModelCase{"plinth_arrow",
+                  [](TPapierHausFrame& f, auto&) { Child<TUpDown>(f, "UpDownSockelhoehe")->Step(1); },
+                  [](const TPaperHouseParams& p) { return p.SockelHoehe; }, 81},
+        ModelCase{"typed_storey_height",
+                  [](TPapierHausFrame& f, auto&) {
+                      Child<QLineEdit>(f, "EditEtagenhoehe")->setText(QStringLiteral("300"));
+                      emit Child<QLineEdit>(f, "EditEtagenhoehe")->editingFinished();
+                  },
+                  [](const TPaperHouseParams& p) { return p.Etagenhoehe; }, 300},
+        ModelCase{"door_count_wall_3",
+                  [](TPapierHausFrame& f, auto&) { Child<TUpDown>(f, "UpDownTueranzahl3")->Step(1); },
+                  [](const TPaperHouseParams& p) { return double(p.TuerAnzahl[2]); }, 1},
+        ModelCase{"door_position_wall_2",
+                  [](TPapierHausFrame& f, auto&) { Child<QSlider>(f, "TrackBarTuerPosition2")->setValue(30); },
+                  [](const TPaperHouseParams& p) { return double(p.TuerPosition[1]); }, 30},
+        ModelCase{"elements_box_wall_1",
+                  [](TPapierHausFrame& f, auto&) { Child<QCheckBox>(f, "CheckBoxElemente1")->setChecked(false); },
+                  [](const TPaperHouseParams& p) { return double(p.ElementeAnzeigen[0]); }, 0},
+        ModelCase{"typed_house_width",
+                  [](TPapierHausFrame& f, auto&) {
+                      Child<QLineEdit>(f, "EditHausBreite")->setText(QStringLiteral("9"));
+                  },
+                  [](const TPaperHouseParams& p) { return p.Hausbreite; }, 9},
+        ModelCase{"module_colour_button",
+                  [](TPapierHausFrame& f, tandrel::test::ScriptedDialogs& d) {
+                      d.colorAnswers.push_back(QColor(1, 2, 3));
+                      Child<QAbstractButton>(f, "ButtonSolar")->click();
+                  },
+                  [](const TPaperHouseParams& p) { return double(p.ColorSolar); }, double(0x030201)},
+        ModelCase{"background_colour_button",
+                  [](TPapierHausFrame& f, tandrel::test::ScriptedDialogs& d) {
+                      d.colorAnswers.push_back(QColor(4, 5, 6));
+                      Child<QAbstractButton>(f, "ButtonHintergrund")->click();
+                  },
+                  [](const TPaperHouseParams& p) { return double(p.ColorHintergrund); }, double(0x060504)}),
+    tandrel::test::CaseName());
+
+// A stored value no control can show, and what is shown, used and saved.
+struct StoredCase {
+    const char* name;
+    const char* valueName;
+    int stored;
+    int (*value)(const TPaperHouseParams& p);
+    int expected;
+};
+
+void PrintTo(const StoredCase& c, std::ostream* os) { *os << c.name; }
+
+class StoredValueTest : public PapierHausFrameTest, public ::testing::WithParamInterface<StoredCase> {};
+
+TEST_P(StoredValueTest, IsHeldToWhatItsControlShows)
+{
+    const StoredCase& c = GetParam();
+    {
+        MKontaloRegistry reg;
+        reg.WriteInteger(kPaperHouseSection, QString::fromLatin1(c.valueName), c.stored);
+    }
+    TPapierHausFrame& f = Open();
+    EXPECT_EQ(c.value(f.Parameters()), c.expected);
+    f.FinishFrame();
+    MKontaloRegistry reg;
+    EXPECT_EQ(reg.ReadInteger(kPaperHouseSection, QString::fromLatin1(c.valueName), -99), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, StoredValueTest,
+    ::testing::Values(
+        StoredCase{"scale_above_the_track", "Massstab", 999, [](const TPaperHouseParams& p) { return p.Massstab; }, 350},
+        StoredCase{"scale_below_the_track", "Massstab", 5, [](const TPaperHouseParams& p) { return p.Massstab; }, 22},
+        StoredCase{"tilt_above_the_track", "Kippwinkel", 99, [](const TPaperHouseParams& p) { return p.Kippwinkel; }, 30},
+        StoredCase{"door_position_above_the_track", "TuerPosition3", 150,
+                   [](const TPaperHouseParams& p) { return p.TuerPosition[2]; }, 100},
+        StoredCase{"two_doors_on_a_wall", "TuerAnzahl1", 5, [](const TPaperHouseParams& p) { return p.TuerAnzahl[0]; }, 1},
+        StoredCase{"page_format_past_the_list", "Seitenformat", 12,
+                   [](const TPaperHouseParams& p) { return p.Seitenformat; }, -1},
+        StoredCase{"negative_page_format", "Seitenformat", -3,
+                   [](const TPaperHouseParams& p) { return p.Seitenformat; }, -1},
+        StoredCase{"texture_past_the_list", "Wandstruktur", 40,
+                   [](const TPaperHouseParams& p) { return p.Wandstruktur; }, -1},
+        StoredCase{"flap_angle_above_the_updown", "LaschenWinkel", 200,
+                   [](const TPaperHouseParams& p) { return p.LaschenWinkel; }, 90}),
+    tandrel::test::CaseName());
+
+// What the roof planner sets through the interface is the model, is shown
+// and reaches the 3D view.
+TEST_F(PapierHausFrameTest, RoofColoursSetThroughTheInterfaceReachModelShapesAndBuilding)
+{
+    TPapierHausFrame& f = Open();
+    IPaperHouse* house = qobject_cast<IPaperHouse*>(static_cast<QObject*>(&f));
+    ASSERT_NE(house, nullptr);
+    house->SetRoofColors(0x102030, 0x405060);
+    EXPECT_EQ(house->RoofColor(), 0x102030u);
+    EXPECT_EQ(house->ModuleColor(), 0x405060u);
+    EXPECT_EQ(f.Parameters().ColorDach, 0x102030u);
+    EXPECT_EQ(f.Parameters().ColorSolar, 0x405060u);
+    EXPECT_EQ(Child<TColorShape>(f, "ShapeDach")->Color(), 0x102030u);
+    EXPECT_EQ(Child<TColorShape>(f, "ShapeSolar")->Color(), 0x405060u);
+    ASSERT_NE(f.Building(), nullptr);
+    EXPECT_EQ(f.Building()->RoofColor, 0x102030u);
+    EXPECT_EQ(f.Building()->SolarColor, 0x405060u);
+    // The other colours stay.
+    EXPECT_EQ(f.Parameters().ColorHauswand, TPaperHouseParams().ColorHauswand);
 }
 
 } // namespace
+
+using tandrel::test::Child;
 
 // The program shows a new frame in its visible window before setting it up.
 struct WindowCase {
@@ -424,25 +608,28 @@ TEST_P(InputPanelLayoutTest, MeasureRowsKeepTheirHeightInTheClosedPanel)
     TPapierHausFrame& f = *frame;
     // No event processing here: a picture taken right away must be right too.
 
-    EXPECT_EQ(f.PanelSeitenformatTop->height(), 0);
-    EXPECT_EQ(f.PanelPapierhausTop->height(), 0);
-    ASSERT_EQ(f.PanelModellierungEingabe->height(), 84);
-    EXPECT_EQ(f.PanelModellierungEingabe->y(), 0);
-    EXPECT_FALSE(f.PageControlPapierhausdetails->isVisible());
-    const QList<QWidget*> controls = {f.EditHausLaenge, f.EditHausBreite, f.EditHaushoehe, f.EditDachUeberstandX,
-                                      f.EditDachUeberstandY, f.ButtonMasstabsauswahl, f.SpeedButtonZusaetzlich,
-                                      f.BitBtnPDFErstellungPapierhaus};
-    for (QWidget* w : controls) {
-        SCOPED_TRACE(w->objectName().toStdString());
+    EXPECT_EQ(Child<QFrame>(f, "PanelSeitenformatTop")->height(), 0);
+    EXPECT_EQ(Child<QFrame>(f, "PanelPapierhausTop")->height(), 0);
+    ASSERT_EQ(Child<QFrame>(f, "PanelModellierungEingabe")->height(), 84);
+    EXPECT_EQ(Child<QFrame>(f, "PanelModellierungEingabe")->y(), 0);
+    EXPECT_FALSE(Child<QTabWidget>(f, "PageControlPapierhausdetails")->isVisible());
+    const QFrame* panel = Child<QFrame>(f, "PanelModellierungEingabe");
+    for (const char* name : {"EditHausLaenge", "EditHausBreite", "EditHaushoehe", "EditDachUeberstandX",
+                             "EditDachUeberstandY", "ButtonMasstabsauswahl", "SpeedButtonZusaetzlich",
+                             "BitBtnPDFErstellungPapierhaus"}) {
+        SCOPED_TRACE(name);
+        const QWidget* w = Child<QWidget>(f, name);
         EXPECT_GE(w->height(), w->sizeHint().height());
-        const QRect inPanel(w->mapTo(f.PanelModellierungEingabe, QPoint(0, 0)), w->size());
-        EXPECT_TRUE(f.PanelModellierungEingabe->rect().contains(inPanel));
+        const QRect inPanel(w->mapTo(panel, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(panel->rect().contains(inPanel));
     }
 
-    f.SpeedButtonZusaetzlich->click();
-    EXPECT_EQ(f.PanelModellierungEingabe->height(), 324);
-    EXPECT_GE(f.EditHausLaenge->height(), f.EditHausLaenge->sizeHint().height());
-    EXPECT_GE(f.PageControlPapierhausdetails->y(), f.EditHaushoehe->geometry().bottom());
+    Child<QToolButton>(f, "SpeedButtonZusaetzlich")->click();
+    EXPECT_EQ(Child<QFrame>(f, "PanelModellierungEingabe")->height(), 324);
+    const QLineEdit* length = Child<QLineEdit>(f, "EditHausLaenge");
+    EXPECT_GE(length->height(), length->sizeHint().height());
+    EXPECT_GE(Child<QTabWidget>(f, "PageControlPapierhausdetails")->y(),
+              Child<QLineEdit>(f, "EditHaushoehe")->geometry().bottom());
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowSizes, InputPanelLayoutTest,

@@ -10,6 +10,7 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/TestEnv.h"
 
 #include <QAbstractButton>
@@ -24,6 +25,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using tandrel::test::Child;
 
 struct LayoutCase {
     std::string name;
@@ -162,8 +165,8 @@ TEST_P(NumberFormatTest, OneFormatWithThousandsSeparators)
         ASSERT_TRUE(factory->ShowFrame(1600));
         auto* house = qobject_cast<TPapierHausFrame*>(factory->FindFrame(1600));
         ASSERT_NE(house, nullptr);
-        house->EditHausLaenge->setText(QLocale().toString(c.length));
-        house->EditHausBreite->setText(QLocale().toString(c.width));
+        Child<QLineEdit>(*house, "EditHausLaenge")->setText(QLocale().toString(c.length));
+        Child<QLineEdit>(*house, "EditHausBreite")->setText(QLocale().toString(c.width));
         ASSERT_TRUE(factory->ShowFrame(1630));
         auto* roof = qobject_cast<TDachplanung2DFrame*>(factory->FindFrame(FrameId::Dachplanung2D));
         ASSERT_NE(roof, nullptr);
@@ -173,8 +176,8 @@ TEST_P(NumberFormatTest, OneFormatWithThousandsSeparators)
         EXPECT_EQ(roof->LabelDachGiebel->text(), QString::fromUtf8(c.gable));
         EXPECT_EQ(roof->LabelAnzahlmodule->text(), QString::fromUtf8(c.count));
         EXPECT_EQ(roof->LabelAnlagenleistung->text(), QString::fromUtf8(c.power));
-        EXPECT_EQ(house->LabelDachTraufe->text(), QString::fromUtf8(c.eaves));
-        EXPECT_EQ(house->LabelDachGiebel->text(), QString::fromUtf8(c.gable));
+        EXPECT_EQ(Child<QLabel>(*house, "LabelDachTraufe")->text(), QString::fromUtf8(c.eaves));
+        EXPECT_EQ(Child<QLabel>(*house, "LabelDachGiebel")->text(), QString::fromUtf8(c.gable));
     }
     QLocale::setDefault(QLocale::c());
 }

@@ -11,9 +11,10 @@
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "roof/IRoofPlanner.h"
-#include "widgets/ImageBox.h"
+#include "tests/support/FrameChild.h"
 #include "tests/support/MainWindowStub.h"
 #include "tests/support/TestEnv.h"
+#include "widgets/ImageBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +29,8 @@
 #include <memory>
 
 namespace {
+
+using tandrel::test::Child;
 
 // A roof planner of 1200 × 800 pixels in a shown (offscreen) window, without
 // a factory: no paper house, so the roof is 12 m × 8 m. With the first
@@ -452,10 +455,10 @@ protected:
     void SetHouse(double length, double width, double overhangX, double overhangY)
     {
         const QLocale l;
-        house->EditHausLaenge->setText(l.toString(length));
-        house->EditHausBreite->setText(l.toString(width));
-        house->EditDachUeberstandX->setText(l.toString(overhangX));
-        house->EditDachUeberstandY->setText(l.toString(overhangY));
+        Child<QLineEdit>(*house, "EditHausLaenge")->setText(l.toString(length));
+        Child<QLineEdit>(*house, "EditHausBreite")->setText(l.toString(width));
+        Child<QLineEdit>(*house, "EditDachUeberstandX")->setText(l.toString(overhangX));
+        Child<QLineEdit>(*house, "EditDachUeberstandY")->setText(l.toString(overhangY));
         house->EditHausLaengeChange();
         roof->RefreshFrame();
     }
@@ -516,8 +519,7 @@ TEST_F(RoofWithHouseTest, ColoursAreSharedWithThePaperHouseBothWays)
 {
     using tandrel::platform::rgbRef;
     // The paper house's colours reach the roof and the modules.
-    house->ShapeDach->SetColor(rgbRef(90, 40, 30));
-    house->ShapeSolar->SetColor(rgbRef(20, 30, 120));
+    house->SetRoofColors(rgbRef(90, 40, 30), rgbRef(20, 30, 120));
     roof->RefreshFrame();
     EXPECT_EQ(roof->ShapeDach->Color(), rgbRef(90, 40, 30));
     EXPECT_EQ(roof->ShapeSolar->Color(), rgbRef(20, 30, 120));
@@ -529,20 +531,20 @@ TEST_F(RoofWithHouseTest, ColoursAreSharedWithThePaperHouseBothWays)
     // This frame's buttons write them back to the paper house.
     dialogs.colorAnswers.push_back(QColor(200, 100, 50));
     roof->DachfarbeClick();
-    EXPECT_EQ(house->ShapeDach->Color(), rgbRef(200, 100, 50));
+    EXPECT_EQ(Child<TColorShape>(*house, "ShapeDach")->Color(), rgbRef(200, 100, 50));
     EXPECT_EQ(roof->RoofArea->FillColor, rgbRef(200, 100, 50));
     dialogs.colorAnswers.push_back(QColor(0, 0, 0));
     roof->SolarfarbeClick();
-    EXPECT_EQ(house->ShapeSolar->Color(), rgbRef(0, 0, 0));
+    EXPECT_EQ(Child<TColorShape>(*house, "ShapeSolar")->Color(), rgbRef(0, 0, 0));
     EXPECT_EQ(roof->ModuleGroup->FillColor, rgbRef(0, 0, 0));
     // Cancelled: nothing changes.
     roof->DachfarbeClick();
-    EXPECT_EQ(house->ShapeDach->Color(), rgbRef(200, 100, 50));
+    EXPECT_EQ(Child<TColorShape>(*house, "ShapeDach")->Color(), rgbRef(200, 100, 50));
 }
 
 TEST_F(RoofWithHouseTest, ShowingTheRoofPlannerAgainReadsTheChangedHouse)
 {
-    house->EditHausLaenge->setText(QStringLiteral("14"));
+    Child<QLineEdit>(*house, "EditHausLaenge")->setText(QStringLiteral("14"));
     house->EditHausLaengeChange();
     factory.ShowFrame(FrameId::PapierHaus);
     factory.ShowFrame(FrameId::Dachplanung2D);
