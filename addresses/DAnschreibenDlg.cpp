@@ -448,7 +448,7 @@ void TAnschreibenDialog::CreateLetterPdf()
     if (!m_workspace)
         return;
     m_workspace->ShowProgress(QStringLiteral("PDF-Datei erstellen"));
-    PdfWriter* pdf = m_workspace->OpenPdfDocument(QStringLiteral("Kontalo_Bestellformular.pdf"));
+    PdfWriter* pdf = m_workspace->OpenPdfDocument(QStringLiteral("Anschreiben"));
     if (!pdf)
         return;
     // The letter's own page size takes effect with a fresh begin.

@@ -236,7 +236,7 @@ static QString valueText(QObject* o)
     if (auto* v = qobject_cast<QAbstractItemView*>(o))
         return itemViewText(v);
     if (auto* a = qobject_cast<QAction*>(o))
-        return a->isCheckable() ? QString::number(a->isChecked() ? 1 : 0) : QString::number(a->isEnabled() ? 1 : 0);
+        return a->isCheckable() ? QString::number(a->isChecked() ? 1 : 0) : QString::number(a->isVisible() && a->isEnabled() ? 1 : 0);
     if (auto* w = qobject_cast<QWidget*>(o)) {
         if (w->isWindow())
             return w->windowTitle();

@@ -81,6 +81,8 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
     SpeedButtonHaus3D = button("SpeedButtonHaus3D", QStringLiteral("Haus &3D"), "start-house3d", FrameId::PapierHaus);
     SpeedButtonPVAnlage = button("SpeedButtonPVAnlage", QStringLiteral("PV-&Anlage"), "start-pvplant", FrameId::Dachplanung2D);
     SpeedButtonEigenverbrauch = button("SpeedButtonEigenverbrauch", QStringLiteral("Eigenverbrauch"), "start-kev", FrameId::KEV);
+    BitBtnEigenverbrauch = button("BitBtnEigenverbrauch", QStringLiteral("Eigen&verbrauch"), "start-selfconsumption",
+                                  FrameId::Eigenverbrauch);
 
     // Underlined by its font: plain text needs no text document to show.
     LabelLink = new QLabel(QString::fromLatin1(links::kMakerWebAddress), PanelTop);
@@ -182,13 +184,14 @@ void TOverviewFrame::ArrangeControls()
     const QRect lists = ImageMarkierungListen->geometry();
     SpeedButtonHaus3D->move(pv.left() + 25, pv.top() + pv.height() + 1);
     SpeedButtonPVAnlage->move(pv.left() + pv.width() - SpeedButtonHaus3D->width() - 25, pv.top() + pv.height() + 1);
+    BitBtnEigenverbrauch->move(lists.left() + 25, lists.top() + lists.height() + 1);
     SpeedButtonEigenverbrauch->move(lists.left() + lists.width() - SpeedButtonEigenverbrauch->width() - 25,
                                     lists.top() + lists.height() + 1);
     // Nothing the user clicks may leave the panel; the top and left edges
     // win where the panel is smaller than the control.
     for (QWidget* c : {static_cast<QWidget*>(ImageMarkierungPVAnlagen), static_cast<QWidget*>(ImageMarkierungListen),
                        static_cast<QWidget*>(SpeedButtonHaus3D), static_cast<QWidget*>(SpeedButtonPVAnlage),
-                       static_cast<QWidget*>(SpeedButtonEigenverbrauch)}) {
+                       static_cast<QWidget*>(SpeedButtonEigenverbrauch), static_cast<QWidget*>(BitBtnEigenverbrauch)}) {
         const int x = std::max(0, std::min(c->x(), w - c->width()));
         const int y = std::max(0, std::min(c->y(), h - c->height()));
         c->move(x, y);

@@ -40,6 +40,7 @@ private:
     QToolButton* SpeedButtonHaus3D = nullptr;
     QToolButton* SpeedButtonPVAnlage = nullptr;
     QToolButton* SpeedButtonEigenverbrauch = nullptr;
+    QToolButton* BitBtnEigenverbrauch = nullptr;
     QLabel* LabelLink = nullptr;
     QLabel* LabelSoftware = nullptr;
     QLabel* ImageMobileApp = nullptr;

@@ -153,6 +153,9 @@ void TMainForm1::BuildButtonBar()
     SpeedButtonEigenverbrauch = AddButton("SpeedButtonEigenverbrauch", QStringLiteral("Eigenverbrauch"),
                                           QStringLiteral("Darstellung der Eigenverbrauchsregelung"), QStringLiteral("kev"));
     connect(SpeedButtonEigenverbrauch, &QToolButton::clicked, this, show(FrameId::KEV));
+    auto* adressen = AddButton("SpeedButtonAdressen", QStringLiteral("Adressen"),
+                               QStringLiteral("Solaradressen: Branchenbuch, Karte und Adressbuch"), QStringLiteral("addresses"));
+    connect(adressen, &QToolButton::clicked, this, [this] { ShowSolarAddresses(); });
     SpeedButtonKontalo = AddButton("SpeedButtonKontalo", QStringLiteral("Kontalo"), QStringLiteral("Kontalo pro 2010"),
                                    QStringLiteral("kontalo"));
     connect(SpeedButtonKontalo, &QToolButton::clicked, this, show(FrameId::KontaloProdukt));
@@ -184,6 +187,16 @@ void TMainForm1::BuildButtonBar()
     auto* ende = AddButton("SpeedButtonEnde", QStringLiteral("Beenden"), QStringLiteral("Programm beenden"),
                            QStringLiteral("exit"));
     connect(ende, &QToolButton::clicked, this, &QWidget::close);
+}
+
+// "Solaradressen": the directory, the map and the address book, shown in
+// this order, ending on the map.
+void TMainForm1::ShowSolarAddresses()
+{
+    if (!m_factory)
+        return;
+    for (int id : {FrameId::Branchenbuch, FrameId::AdressGeo, FrameId::Adress, FrameId::AdressGeo})
+        m_factory->ShowFrame(id);
 }
 
 void TMainForm1::BuildMenus()
@@ -250,22 +263,13 @@ void TMainForm1::BuildMenus()
             [this] { ShowFrameAndPage(FrameId::Dachplanung2D, "PageControlPlanung", "TabSheetPVModule"); });
     QAction* ertrag = action(teile, "ProgrammteileErtrag", QStringLiteral("PV-&Ertragsrechnung"));
     connect(ertrag, &QAction::triggered, this, show(FrameId::Ertrag));
-    ertrag->setVisible(false);
     QAction* eigen = action(teile, "ProgrammteileEigenverbrauch", QStringLiteral("Eigen&verbrauch"));
     connect(eigen, &QAction::triggered, this, show(FrameId::Eigenverbrauch));
-    eigen->setVisible(false);
     connect(action(teile, "ProgrammteileKontalo", QStringLiteral("&Kontalo pro plus 2012")), &QAction::triggered, this,
             show(FrameId::KontaloProdukt));
-    QAction* sep = teile->addSeparator();
-    sep->setVisible(false);
+    teile->addSeparator();
     QAction* adressen = action(teile, "ProgrammteileSolaradressen", QStringLiteral("&Solaradressen"));
-    connect(adressen, &QAction::triggered, this, [this] {
-        if (!m_factory)
-            return;
-        for (int id : {FrameId::Branchenbuch, FrameId::AdressGeo, FrameId::Adress, FrameId::AdressGeo})
-            m_factory->ShowFrame(id);
-    });
-    adressen->setVisible(false);
+    connect(adressen, &QAction::triggered, this, [this] { ShowSolarAddresses(); });
 
     QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("MenuHilfe"));

@@ -59,6 +59,7 @@ private:
     void WhenOnScreen(std::function<void()> then);
     void BuildButtonBar();
     void BuildMenus();
+    void ShowSolarAddresses();
     void BuildBody();
     void StartUp();
     void EvaluateCommandLine();

@@ -16,12 +16,14 @@
 //                        250 x 100, backgrounds 800 x 600, house symbols 128 x 128)
 //   ui/marker-pv         360 x 250 ImageMarkierungPVAnlagen (title "PV-Anlagen";
 //                                  two buttons up to about 150 wide hang below)
-//   ui/marker-lists      170 x 230 ImageMarkierungListen (title "Informationen")
+//   ui/marker-lists      360 x 230 ImageMarkierungListen (title "Informationen";
+//                                  two buttons hang below)
 //   ui/start-house3d     72 x 72   start page button "&Haus 3D"
 //   ui/start-pvplant     72 x 72   start page button "PV-&Anlage"
 //   ui/start-kev         72 x 72   start page button "KEV"
+//   ui/start-selfconsumption 72 x 72 start page button "Eigenverbrauch"
 //   ui/back, ui/forward, ui/overview, ui/house3d, ui/pvplant, ui/kev,
-//   ui/kontalo, ui/info, ui/exit
+//   ui/addresses, ui/kontalo, ui/info, ui/exit
 //                        32 x 32   the main window's top bar buttons
 //   ui/sponsor           120 x 48  sponsor logo
 //   ui/product           240 x 160 product picture (information dialog)
@@ -39,12 +41,14 @@ inline constexpr char kMarkerListen[] = "ui/marker-lists";
 inline constexpr char kStartHouse3D[] = "ui/start-house3d";
 inline constexpr char kStartPVPlant[] = "ui/start-pvplant";
 inline constexpr char kStartKEV[] = "ui/start-kev";
+inline constexpr char kStartSelfConsumption[] = "ui/start-selfconsumption";
 inline constexpr char kTopBack[] = "ui/back";
 inline constexpr char kTopForward[] = "ui/forward";
 inline constexpr char kTopOverview[] = "ui/overview";
 inline constexpr char kTopHouse3D[] = "ui/house3d";
 inline constexpr char kTopPVPlant[] = "ui/pvplant";
 inline constexpr char kTopKEV[] = "ui/kev";
+inline constexpr char kTopAddresses[] = "ui/addresses";
 inline constexpr char kTopKontalo[] = "ui/kontalo";
 inline constexpr char kTopInfo[] = "ui/info";
 inline constexpr char kTopExit[] = "ui/exit";

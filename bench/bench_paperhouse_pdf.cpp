@@ -2,6 +2,7 @@
 // page with the roof planner's modules) against a plain libharu program that
 // places the same pictures, shapes and texts: the floor.
 #include "bench/BenchDoubles.h"
+#include "app/FrameIds.h"
 #include "bench/RatioReporter.h"
 #include "app/BaseFrameFactory.h"
 #include "app/FInterfaceFrame.h"
@@ -46,7 +47,7 @@ struct Program {
         ws.CreateWorkspaceFolders();
         window.body.resize(1200, 900);
         factory.StartFactory(&window, &ws);
-        factory.CreateFrame(1630);
+        factory.CreateFrame(FrameId::Dachplanung2D);
         factory.ShowFrame(TPapierHausFrame::kFrameID);
         house = qobject_cast<TPapierHausFrame*>(factory.FindFrame(TPapierHausFrame::kFrameID));
         house->findChild<QComboBox*>(QStringLiteral("ComboBoxWaende"))->setCurrentIndex(1);

@@ -429,6 +429,8 @@ void PdfWriter::BeginDoc()
     // A file still open in a viewer, a read-only file or a missing folder
     // must fail here, so the caller can pick another name.
     const QFileInfo target(d->fileName);
+    if (tandrel::platform::shell().showsDocument(d->fileName))
+        throw PdfError(("PDF-Datei wird noch angezeigt: " + d->fileName).toStdString());
     if (!target.absoluteDir().exists())
         throw PdfError(("Ordner nicht vorhanden: " + target.absolutePath()).toStdString());
     QFile probe(d->fileName);
@@ -505,7 +507,7 @@ void PdfWriter::EndDoc()
 
     const QString written = d->fileName;
     d->drop();
-    tandrel::platform::shell().open(written);
+    tandrel::platform::shell().openDocument(written);
 }
 
 void PdfWriter::Abort() { d->drop(); }

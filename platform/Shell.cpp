@@ -30,6 +30,17 @@ QString FindCalculator()
     return {};
 }
 
+bool Shell::openDocument(const QString& path)
+{
+    m_shownDocuments.insert(QFileInfo(path).absoluteFilePath());
+    return open(path);
+}
+
+bool Shell::showsDocument(const QString& path) const
+{
+    return m_shownDocuments.contains(QFileInfo(path).absoluteFilePath());
+}
+
 bool DesktopShell::open(const QString& target)
 {
     QUrl url;

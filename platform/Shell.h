@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 namespace tandrel::platform {
@@ -14,6 +15,14 @@ public:
     // Starts the program (a full path) on its own; false when it did not start.
     // Doubles that only record may take it as one more target.
     virtual bool start(const QString& program) { return open(program); }
+
+    // Opens a document we wrote. A viewer on this desktop holds no lock on
+    // it, so a document shown during this run counts as still open.
+    bool openDocument(const QString& path);
+    bool showsDocument(const QString& path) const;
+
+private:
+    QSet<QString> m_shownDocuments;
 };
 
 class DesktopShell final : public Shell {

@@ -117,7 +117,7 @@ const TPresentationConfig& TEigenverbrauchFrame::KEVConfig()
           {slides::kGlobalstrahlungSchweiz, "Globalstrahlung in der Schweiz", true},
           {slides::kEinspeiseverguetung2011, "Einspeisevergütung 2011", false},
           {slides::kEigenverbrauchAbrechnung, "Eigenverbrauch Abrechnung", false}}},
-        false,
+        true,
         QStringLiteral("Vereinfachte Globalstrahlungskarte (langjährige Mittelwerte)"),
     };
     return config;
@@ -561,8 +561,12 @@ void TEigenverbrauchFrame::CreateSlidesPdf()
     doc.Header = m_settings.Kopfzeile;
     doc.Footer = m_settings.Fusszeile;
     doc.Cover = CoverPicture();
-    for (int k = 0; k < tandrel::presentations::kSlideCount; ++k)
-        doc.Slides[k] = m_slides[k]->PdfSlide();
+    // A slide whose tab the presentation hides is not printed either.
+    for (int k = 0; k < tandrel::presentations::kSlideCount; ++k) {
+        const int main = k - tandrel::presentations::kIntroCount;
+        if (main < 0 || m_config.MainSlides[main].Shown)
+            doc.Slides[k] = m_slides[k]->PdfSlide();
+    }
     if (const PictureEntry* logo = workspace->FindPicture(tandrel::presentations::kLogoPicture))
         doc.Logo = logo->picture();
     doc.Imprint = QStringLiteral("Tandrel: Hersteller Norvi GmbH, ") + QString::fromLatin1(links::kMakerWebAddress) +

@@ -117,6 +117,8 @@ void WriteSlidesPdf(PdfWriter& pdf, const MSlidesDocument& doc, const std::funct
     // Header and footer keep off the paper's edge, where printers cut.
     const double footerY = H - kPaperEdge - kTextPt * kMmPerPt;
     for (const Page& page : SlidePages(doc.Portrait, doc.Introduction)) {
+        if (std::all_of(page.slides.begin(), page.slides.end(), [&](int k) { return doc.Slides[k].isNull(); }))
+            continue; // nothing of this presentation on it
         pdf.NewPage();
         for (int k = 0; k < int(page.slides.size()); ++k) {
             const PdfPicture& slide = doc.Slides[page.slides[k]];

@@ -24,7 +24,8 @@ struct MSlidesDocument {
     bool Introduction = true;
     QString Title, CoverLine1, CoverLine2, Header, Footer;
     PdfPicture Cover;                            // none when null
-    std::array<PdfPicture, kSlideCount> Slides;  // a null picture leaves its box empty
+    std::array<PdfPicture, kSlideCount> Slides;  // a null picture leaves its box empty, a page of
+                                                 // null pictures is left out
     QImage Logo;                                 // none when null
     QString Imprint;
 };

@@ -1,4 +1,5 @@
 #include "addresses/FAdressFrame.h"
+#include "app/FrameIds.h"
 #include "app/CommonFunctions.h"
 #include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
@@ -24,8 +25,8 @@ protected:
     {
         window = std::make_unique<TMainForm1>();
         window->show();
-        ASSERT_TRUE(window->GetFrameFactory()->ShowFrame(6100));
-        book = qobject_cast<TAdressFrame*>(window->GetFrameFactory()->FindFrame(6100));
+        ASSERT_TRUE(window->GetFrameFactory()->ShowFrame(FrameId::Adress));
+        book = qobject_cast<TAdressFrame*>(window->GetFrameFactory()->FindFrame(FrameId::Adress));
         ASSERT_NE(book, nullptr);
     }
     // Closing the program writes every frame's settings.

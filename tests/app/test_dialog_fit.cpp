@@ -1,4 +1,5 @@
 #include "addresses/DAdressAuswahlDlg.h"
+#include "app/FrameIds.h"
 #include "addresses/DAnschreibenDlg.h"
 #include "addresses/DShowAdressDlg.h"
 #include "addresses/FAdressFrame.h"
@@ -49,15 +50,15 @@ std::vector<DialogCase> dialogCases()
         {"Adressauswahl", "AdressAuswahlDlg",
          [](TMainForm1& w) {
              auto d = std::make_unique<TAdressAuswahlDialog>(&w);
-             d->EmbedAddressBook(qobject_cast<TAdressFrame*>(w.GetFrameFactory()->CreateFrame(6100)));
+             d->EmbedAddressBook(qobject_cast<TAdressFrame*>(w.GetFrameFactory()->CreateFrame(FrameId::Adress)));
              d->SetPrompt(QStringLiteral("Bitte wählen Sie den Absender aus:"));
              return std::unique_ptr<QDialog>(std::move(d));
          },
          {"BitBtnOK", "BitBtnAbbrechen"}},
         {"Eigenschaften_Modulgruppe", "DlgRepEigenschaftenReg",
          [](TMainForm1& w) {
-             w.GetFrameFactory()->ShowFrame(1630);
-             auto* roof = qobject_cast<TDachplanung2DFrame*>(w.GetFrameFactory()->FindFrame(1630));
+             w.GetFrameFactory()->ShowFrame(FrameId::Dachplanung2D);
+             auto* roof = qobject_cast<TDachplanung2DFrame*>(w.GetFrameFactory()->FindFrame(FrameId::Dachplanung2D));
              auto* frame = roof->Frame2D.data();
              frame->Selection()->Clear();
              frame->Selection()->Add(roof->ModuleGroup);

@@ -370,6 +370,30 @@ INSTANTIATE_TEST_SUITE_P(
                       PdfNameCase{"Papier-Haus", 64, false, 65}, PdfNameCase{"Papier-Haus", 65, false, 0}),
     tandrel::test::CaseName{});
 
+// A viewer here holds no lock: a document shown during this run is taken as
+// open, so the next one of its base name gets the next number; a file left by
+// an earlier run is overwritten.
+TEST_F(InterfaceTest, ADocumentShownInThisRunIsNotOverwritten)
+{
+    const QString year = QString::number(QDate::currentDate().year());
+    const QString temp = ws->GetTempFolder();
+    ASSERT_TRUE(writeFile(temp + "Folien" + year + "_1.pdf", "from an earlier run"));
+    auto write = [&](const char* name) {
+        PdfWriter* pdf = ws->OpenPdfDocument(QString::fromUtf8(name));
+        if (!pdf)
+            return QString();
+        pdf->EndDoc();
+        return QFileInfo(pdf->FileName()).fileName();
+    };
+    EXPECT_EQ(write("Folien"), "Folien" + year + "_1.pdf");
+    EXPECT_EQ(write("Folien"), "Folien" + year + "_2.pdf");
+    EXPECT_EQ(write("Anschreiben"), "Anschreiben" + year + "_1.pdf");
+    EXPECT_EQ(write("Folien"), "Folien" + year + "_3.pdf");
+    EXPECT_EQ(shell.opened.size(), 4);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(readFile(temp + "Folien" + year + "_1.pdf").startsWith("%PDF"));
+}
+
 TEST_F(InterfaceTest, SetPdfPageSizeSetsACustomPaper)
 {
     ws->SetPdfPageSize(100, 50);

@@ -1,4 +1,5 @@
 #include "app/FBaseFrame.h"
+#include "app/FrameIds.h"
 #include "app/FrameFactory.h"
 #include "app/MainForm.h"
 #include "tests/support/CaseName.h"
@@ -169,7 +170,7 @@ TEST_P(StartPageEnterTest, EnterClicksTheFocusedButton)
     TMainForm1 window;
     window.show();
     QApplication::setActiveWindow(&window);
-    TBaseFrame* start = window.GetFrameFactory()->FindFrame(1100);
+    TBaseFrame* start = window.GetFrameFactory()->FindFrame(FrameId::Overview);
     ASSERT_NE(start, nullptr);
     auto* button = start->findChild<QToolButton*>(QString::fromLatin1(GetParam().button));
     ASSERT_NE(button, nullptr);

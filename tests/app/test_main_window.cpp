@@ -110,10 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuCase{"ProgrammteilePapierhaus", "&Papierhauserstellung", "", true},
                       MenuCase{"ProgrammteileAnlagenplanung", "PV-&Anlagenplanung 2D", "", true},
                       MenuCase{"ProgrammteileModule", "PV-&Module", "", true},
-                      MenuCase{"ProgrammteileErtrag", "PV-&Ertragsrechnung", "", false},
-                      MenuCase{"ProgrammteileEigenverbrauch", "Eigen&verbrauch", "", false},
+                      MenuCase{"ProgrammteileErtrag", "PV-&Ertragsrechnung", "", true},
+                      MenuCase{"ProgrammteileEigenverbrauch", "Eigen&verbrauch", "", true},
                       MenuCase{"ProgrammteileKontalo", "&Kontalo pro plus 2012", "", true},
-                      MenuCase{"ProgrammteileSolaradressen", "&Solaradressen", "", false},
+                      MenuCase{"ProgrammteileSolaradressen", "&Solaradressen", "", true},
                       MenuCase{"HilfeSprachauswahl", "&Sprachauswahl", "", false},
                       MenuCase{"HelpAbout1", "&Info...", "", true}),
     tandrel::test::CaseName{});
@@ -138,6 +138,7 @@ TEST_F(MainWindowTest, ButtonBarHintsAndStartState)
                       {"SpeedButtonHaus3D", "Hausdarstellung in 3D"},
                       {"SpeedButtonPVAnlage", "PV-Anlage planen"},
                       {"SpeedButtonEigenverbrauch", "Informationen zur KEV"},
+                      {"SpeedButtonAdressen", "Solaradressen: Branchenbuch, Karte und Adressbuch"},
                       {"SpeedButtonKontalo", "Kontalo pro 2010"},
                       {"SpeedButtonInfo", "Info"},
                       {"SpeedButtonEnde", "Programm beenden"}};
@@ -175,7 +176,7 @@ QRect coveredRect(const QImage& image)
 
 TEST_F(MainWindowTest, BarIconsAreDrawnAtOneSize)
 {
-    for (const char* name : {"back", "overview", "house3d", "pvplant", "kev", "kontalo", "info", "exit"}) {
+    for (const char* name : {"back", "overview", "house3d", "pvplant", "kev", "addresses", "kontalo", "info", "exit"}) {
         const QImage icon = UiPicture(QString::fromLatin1(name)).toImage();
         ASSERT_EQ(icon.size(), QSize(32, 32)) << name;
         const QRect covered = coveredRect(icon);

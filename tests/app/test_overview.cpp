@@ -1,4 +1,5 @@
 #include "app/DBackgroundDlg.h"
+#include "app/FrameIds.h"
 #include "app/FInterfaceFrame.h"
 #include "app/FOverviewFrame.h"
 #include "app/FrameFactory.h"
@@ -33,7 +34,7 @@ protected:
         info = new TInfoDialog1(window.get());
         window->SetInfoDialog(info);
         window->show();
-        overview = qobject_cast<TOverviewFrame*>(window->GetFrameFactory()->FindFrame(1100));
+        overview = qobject_cast<TOverviewFrame*>(window->GetFrameFactory()->FindFrame(FrameId::Overview));
         ASSERT_NE(overview, nullptr);
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }

@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CapCase{"address_field", "Adress\\2", "Name1", kAddressFieldMax,
                 [](TMainForm1& w) {
-                    auto* book = qobject_cast<TAdressFrame*>(w.GetFrameFactory()->CreateFrame(6100));
+                    auto* book = qobject_cast<TAdressFrame*>(w.GetFrameFactory()->CreateFrame(FrameId::Adress));
                     for (int i = 0; book && i < book->ListViewAdressen->topLevelItemCount(); ++i)
                         if (book->ListViewAdressen->topLevelItem(i)->text(0).startsWith(QStringLiteral("Start")))
                             return book->ListViewAdressen->topLevelItem(i)->text(0);
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                 }},
         CapCase{"address_remark", "Adress\\0", "Bemerkung2", kAddressFieldMax,
                 [](TMainForm1& w) {
-                    auto* book = qobject_cast<TAdressFrame*>(w.GetFrameFactory()->CreateFrame(6100));
+                    auto* book = qobject_cast<TAdressFrame*>(w.GetFrameFactory()->CreateFrame(FrameId::Adress));
                     if (!book)
                         return QString();
                     for (int i = 0; i < book->ListViewAdressen->topLevelItemCount(); ++i) {

@@ -1,4 +1,5 @@
 #include "addresses/FAdressFrame.h"
+#include "app/FrameIds.h"
 #include "app/FrameFactory.h"
 #include "app/KontaloRegistry.h"
 #include "app/MainForm.h"
@@ -30,15 +31,15 @@ protected:
         window->resize(1400, 900);
         window->show();
         TBaseFrameFactory* factory = window->GetFrameFactory();
-        factory->ShowFrame(4400);
-        dir = dynamic_cast<TBranchenbuchFrame*>(factory->FindFrame(4400));
+        factory->ShowFrame(FrameId::Branchenbuch);
+        dir = dynamic_cast<TBranchenbuchFrame*>(factory->FindFrame(FrameId::Branchenbuch));
         ASSERT_NE(dir, nullptr);
     }
     // The map fills the directory's grid label too, so it opens only where needed.
     void OpenMap()
     {
-        window->GetFrameFactory()->ShowFrame(4450);
-        map = dynamic_cast<TAdressGeoFrame*>(window->GetFrameFactory()->FindFrame(4450));
+        window->GetFrameFactory()->ShowFrame(FrameId::AdressGeo);
+        map = dynamic_cast<TAdressGeoFrame*>(window->GetFrameFactory()->FindFrame(FrameId::AdressGeo));
         ASSERT_NE(map, nullptr);
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
@@ -301,8 +302,8 @@ INSTANTIATE_TEST_SUITE_P(Pictures, LogoSizing,
 TEST_F(GeoFrames, AddressBookListsTheCompaniesWithin90PixelsOfItsPostcode)
 {
     OpenMap();
-    window->GetFrameFactory()->ShowFrame(6100);
-    auto* book = dynamic_cast<TAdressFrame*>(window->GetFrameFactory()->FindFrame(6100));
+    window->GetFrameFactory()->ShowFrame(FrameId::Adress);
+    auto* book = dynamic_cast<TAdressFrame*>(window->GetFrameFactory()->FindFrame(FrameId::Adress));
     ASSERT_NE(book, nullptr);
     book->ListViewAdressen->setCurrentItem(book->ListViewAdressen->topLevelItem(0));
     book->EditPLZ->setText(QStringLiteral("99084"));
@@ -336,13 +337,13 @@ TEST_F(MapBeforeDirectory, SortingListsOnlyCompaniesInsideTheRadius)
     window.resize(1400, 900);
     window.show();
     TBaseFrameFactory* factory = window.GetFrameFactory();
-    factory->ShowFrame(4450);
-    auto* map = dynamic_cast<TAdressGeoFrame*>(factory->FindFrame(4450));
+    factory->ShowFrame(FrameId::AdressGeo);
+    auto* map = dynamic_cast<TAdressGeoFrame*>(factory->FindFrame(FrameId::AdressGeo));
     ASSERT_NE(map, nullptr);
     map->TrackBarRadius->setValue(100);
     map->ApplyRadius();
-    factory->ShowFrame(4400);
-    factory->ShowFrame(4450);
+    factory->ShowFrame(FrameId::Branchenbuch);
+    factory->ShowFrame(FrameId::AdressGeo);
     auto rows = [map] {
         std::vector<const MAdresse*> out;
         for (int r = 1; r < map->StringGridAdressen->RowCount(); ++r)

@@ -1,4 +1,5 @@
 #include "addresses/FAdressFrame.h"
+#include "app/FrameIds.h"
 #include "app/FrameFactory.h"
 #include "app/MainForm.h"
 #include "geo/CompanyDirectory.h"
@@ -26,8 +27,8 @@ protected:
         window = std::make_unique<TMainForm1>();
         window->resize(1366, 768);
         window->show();
-        ASSERT_TRUE(window->GetFrameFactory()->ShowFrame(4400));
-        dir = qobject_cast<TBranchenbuchFrame*>(window->GetFrameFactory()->FindFrame(4400));
+        ASSERT_TRUE(window->GetFrameFactory()->ShowFrame(FrameId::Branchenbuch));
+        dir = qobject_cast<TBranchenbuchFrame*>(window->GetFrameFactory()->FindFrame(FrameId::Branchenbuch));
         ASSERT_NE(dir, nullptr);
         QApplication::processEvents();
     }
@@ -97,8 +98,8 @@ TEST_F(GridLayoutTest, DirectoryShowsLogosAndHidesNoContent)
 // The address book's nearby grid shows every postcode of the directory whole.
 TEST_F(GridLayoutTest, NearbyGridShowsWholePostcodes)
 {
-    ASSERT_TRUE(window->GetFrameFactory()->ShowFrame(6100));
-    auto* book = qobject_cast<TAdressFrame*>(window->GetFrameFactory()->FindFrame(6100));
+    ASSERT_TRUE(window->GetFrameFactory()->ShowFrame(FrameId::Adress));
+    auto* book = qobject_cast<TAdressFrame*>(window->GetFrameFactory()->FindFrame(FrameId::Adress));
     ASSERT_NE(book, nullptr);
     QTableWidget* grid = book->StringGridAdressen;
     const int plzColumn = 8;

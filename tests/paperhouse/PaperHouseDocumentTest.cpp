@@ -1,4 +1,5 @@
 #include "app/BaseFrameFactory.h"
+#include "app/FrameIds.h"
 #include "app/FInterfaceFrame.h"
 #include "app/FrameFactory.h"
 #include "drawing/Reps3D.h"
@@ -108,14 +109,14 @@ protected:
 TEST_F(PaperHouseDocumentTest, PdfButtonWritesThePaperHouseAndOpensItOnce)
 {
     TPapierHausFrame& house = House();
-    ASSERT_EQ(factory.FindFrame(1630), nullptr);
+    ASSERT_EQ(factory.FindFrame(FrameId::Dachplanung2D), nullptr);
     Child<QPushButton>(house, "BitBtnPDFErstellungPapierhaus")->click();
 
     const QString file = TempFile(QStringLiteral("Papier-Haus"));
     EXPECT_EQ(shell.opened, QStringList{file});
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(factory.FindFrame(1630), nullptr); // the output never creates the roof planner
+    EXPECT_EQ(factory.FindFrame(FrameId::Dachplanung2D), nullptr); // the output never creates the roof planner
     const PdfReader pdf(file);
     ASSERT_EQ(pdf.pageCount(), 3); // walls, roof, building guide
     EXPECT_NEAR(pdf.pageSizeMm(0).width(), 297, 0.05);
@@ -128,7 +129,7 @@ TEST_F(PaperHouseDocumentTest, PdfButtonWritesThePaperHouseAndOpensItOnce)
 
 TEST_F(PaperHouseDocumentTest, WithTheRoofPlannerThePrintCarriesItsModules)
 {
-    auto* roof = qobject_cast<TDachplanung2DFrame*>(factory.CreateFrame(1630));
+    auto* roof = qobject_cast<TDachplanung2DFrame*>(factory.CreateFrame(FrameId::Dachplanung2D));
     ASSERT_NE(roof, nullptr);
     TPapierHausFrame& house = House();
     house.PrintFrame();
@@ -163,7 +164,7 @@ class RoofRenderings : public PaperHouseDocumentTest, public ::testing::WithPara
 // control's tenfold; with modules on both sides one picture serves both planes.
 TEST_P(RoofRenderings, AreRenderedForThePageAndSharedWhenTheyAgree)
 {
-    auto* roof = qobject_cast<TDachplanung2DFrame*>(factory.CreateFrame(1630));
+    auto* roof = qobject_cast<TDachplanung2DFrame*>(factory.CreateFrame(FrameId::Dachplanung2D));
     ASSERT_NE(roof, nullptr);
     roof->CheckBoxModuleauf2Dachseiten->setChecked(GetParam().twoSides);
     TPapierHausFrame& house = House();

@@ -467,7 +467,8 @@ TEST_F(PresentationTest, KevFrameSlidesTabsAndDocument)
     ASSERT_NE(kev, nullptr);
     EXPECT_EQ(kev->GetFrameName(), QString("KEV in der Schweiz"));
     EXPECT_EQ(kev->GetFrameDescription(), QString("Darstellung der KEV"));
-    EXPECT_FALSE(Child<QWidget>(kev, "PanelLeftMain")->isVisible());
+    // Its settings column, as the self-consumption one has, so its cover can carry a title.
+    EXPECT_TRUE(Child<QWidget>(kev, "PanelLeftMain")->isVisible());
     namespace s = tandrel::pictures::slides;
     const char* order[] = {s::kSolartechnik1, s::kSolartechnik2, s::kSolartechnik3, s::kSolartechnik4, s::kSolartechnik5,
                            s::kSolartechnik6, s::kKev, s::kKevTabelle, s::kKevLaufzeit, s::kGlobalstrahlungSchweiz,
@@ -484,11 +485,17 @@ TEST_F(PresentationTest, KevFrameSlidesTabsAndDocument)
                                   "Globalstrahlung in der Schweiz"}));
     EXPECT_EQ(hidden, (QStringList{"Einspeisevergütung 2011", "Eigenverbrauch Abrechnung", "Ertragsrechnung", "Berechnungsweg"}));
 
+    auto* title = Child<QLineEdit>(kev, "EditStartseiteUeberschrift");
+    title->selectAll();
+    title->insert(QStringLiteral("Solarstrom in der Schweiz"));
     const QString file = Print(kev);
     EXPECT_EQ(QFileInfo(file).fileName(),
               QString("Norvi_Folien_Eigenverbrauch.pdf%1_1.pdf").arg(QDate::currentDate().year()));
     PdfReader pdf(file);
-    EXPECT_EQ(pdf.pageCount(), 7);
+    // The hidden German slides are not printed: their page is left out.
+    EXPECT_EQ(pdf.pageCount(), 6);
+    EXPECT_TRUE(pdf.findText(0, "Solarstrom in der Schweiz"));
+    EXPECT_TRUE(pdf.findText(5, "Tandrel: Hersteller Norvi GmbH,"));
 }
 
 TEST_F(PresentationTest, SelfConsumptionTabs)
@@ -522,7 +529,8 @@ TEST_F(PresentationTest, SelfConsumptionTabs)
 struct SlideFrameCase {
     const char* name;
     int frameId;
-    int pages; // portrait with the introduction
+    int pages;       // portrait with the introduction
+    int printedMain; // main slides printed: the KEV shows none of the German EEG slides
 };
 
 class SlideFrames : public PresentationTest, public ::testing::WithParamInterface<SlideFrameCase> {};
@@ -558,17 +566,20 @@ TEST_P(SlideFrames, HoldOnlyTheShownSlideAndPrintTheStoredBytes)
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray pdf = f.readAll();
+    const int printed = tandrel::presentations::kIntroCount + GetParam().printedMain;
+    int k = 0;
     for (TSlideImage* slide : frame->SlideImages()) {
         const QByteArray stored = tandrel::pictures::storedJpeg(slide->PictureName());
         ASSERT_GT(stored.size(), 1000) << slide->PictureName().toStdString();
-        EXPECT_EQ(pdf.count(stored), 1) << slide->PictureName().toStdString();
+        EXPECT_EQ(pdf.count(stored), k++ < printed ? 1 : 0) << slide->PictureName().toStdString();
     }
     // The slides and the cover's catalogue picture, none of them encoded anew.
-    EXPECT_EQ(pdf.count("/DCTDecode"), tandrel::presentations::kSlideCount + 1);
+    EXPECT_EQ(pdf.count("/DCTDecode"), printed + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Frames, SlideFrames,
-    ::testing::Values(SlideFrameCase{"Eigenverbrauch", FrameId::Eigenverbrauch, 7}, SlideFrameCase{"KEV", FrameId::KEV, 7}),
+    ::testing::Values(SlideFrameCase{"Eigenverbrauch", FrameId::Eigenverbrauch, 7, 6},
+                      SlideFrameCase{"KEV", FrameId::KEV, 6, 4}),
     tandrel::test::CaseName{});
 
 TEST_F(PresentationTest, PdfPassesQpdfCheck)

@@ -1,4 +1,5 @@
 #include "addresses/DAdressAuswahlDlg.h"
+#include "app/FrameIds.h"
 #include "addresses/FAdressFrame.h"
 #include "app/FrameFactory.h"
 #include "app/MainForm.h"
@@ -25,8 +26,8 @@ protected:
         window = std::make_unique<TMainForm1>();
         window->show();
         factory = window->GetFrameFactory();
-        ASSERT_TRUE(factory->ShowFrame(1110));
-        product = static_cast<TKontaloProduktFrame*>(factory->FindFrame(1110));
+        ASSERT_TRUE(factory->ShowFrame(FrameId::KontaloProdukt));
+        product = static_cast<TKontaloProduktFrame*>(factory->FindFrame(FrameId::KontaloProdukt));
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
@@ -38,7 +39,7 @@ protected:
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* d = qobject_cast<TAdressAuswahlDialog*>(w); d && d->isVisible()) {
                     currentAtChoice = factory->GetCurrentFrame() ? factory->GetCurrentFrame()->GetFrameID() : 0;
-                    auto* book = qobject_cast<TAdressFrame*>(factory->FindFrame(6100));
+                    auto* book = qobject_cast<TAdressFrame*>(factory->FindFrame(FrameId::Adress));
                     bookInDialog = book && d->isAncestorOf(book);
                     if (book) {
                         book->EditName1->setText("Dachdeckerei Wendt");
@@ -62,10 +63,10 @@ protected:
 
 TEST_F(AddressChoiceTest, FirstFormCreatesTheAddressBookAndComesBackBeforeTheChoice)
 {
-    ASSERT_EQ(factory->FindFrame(6100), nullptr);
+    ASSERT_EQ(factory->FindFrame(FrameId::Adress), nullptr);
     answerDialog("BitBtnOK");
     product->BitBtnBestellformularPdfClick();
-    EXPECT_NE(factory->FindFrame(6100), nullptr);
+    EXPECT_NE(factory->FindFrame(FrameId::Adress), nullptr);
     EXPECT_EQ(currentAtChoice, 1110);
     EXPECT_TRUE(bookInDialog);
     EXPECT_EQ(factory->GetCurrentFrame(), product);
@@ -81,7 +82,7 @@ TEST_F(AddressChoiceTest, CancelWritesNothingAndGivesTheAddressBookBack)
     product->BitBtnBestellformularPdfClick();
     EXPECT_TRUE(bookInDialog);
     EXPECT_TRUE(shell.opened.isEmpty());
-    TBaseFrame* book = factory->FindFrame(6100);
+    TBaseFrame* book = factory->FindFrame(FrameId::Adress);
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->parentWidget(), window->GetBodyPanel());
     EXPECT_EQ(factory->GetCurrentFrame(), product);
@@ -91,10 +92,10 @@ TEST_F(AddressChoiceTest, CancelWritesNothingAndGivesTheAddressBookBack)
 
 TEST_F(AddressChoiceTest, MainWindowButtonAndMenuLeadToTheBrochure)
 {
-    factory->ShowFrame(1100);
+    factory->ShowFrame(FrameId::Overview);
     window->findChild<QToolButton*>("SpeedButtonKontalo")->click();
     EXPECT_EQ(factory->GetCurrentFrame(), product);
-    factory->ShowFrame(1100);
+    factory->ShowFrame(FrameId::Overview);
     window->findChild<QAction*>("ProgrammteileKontalo")->trigger();
     EXPECT_EQ(factory->GetCurrentFrame(), product);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tandrel - Software Kontalo pro"));

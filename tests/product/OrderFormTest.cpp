@@ -1,4 +1,5 @@
 #include "app/Links.h"
+#include "app/FrameIds.h"
 #include "product/KontaloBestellformular.h"
 #include "tests/product/ProductFixture.h"
 #include "tests/support/CaseName.h"
@@ -229,7 +230,7 @@ TEST_F(OrderFormTest, CancelledChoiceWritesNothing)
     EXPECT_TRUE(shell.opened.isEmpty());
     EXPECT_EQ(world.currentAtChoice.size(), 1);
     // The address book stays where it belongs, hidden behind the brochure.
-    TBaseFrame* address = factory.FindFrame(6100);
+    TBaseFrame* address = factory.FindFrame(FrameId::Adress);
     ASSERT_NE(address, nullptr);
     EXPECT_EQ(address->parentWidget(), &window.body);
     EXPECT_EQ(factory.GetCurrentFrame()->GetFrameID(), 1110);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BaseFrameFactory.h"
+#include "app/FrameIds.h"
 #include "app/FInterfaceFrame.h"
 #include "product/FKontaloProduktFrame.h"
 #include "tests/support/MainWindowStub.h"
@@ -84,8 +85,8 @@ protected:
 
     TKontaloProduktFrame* product()
     {
-        factory.ShowFrame(1110);
-        return static_cast<TKontaloProduktFrame*>(factory.FindFrame(1110));
+        factory.ShowFrame(FrameId::KontaloProdukt);
+        return static_cast<TKontaloProduktFrame*>(factory.FindFrame(FrameId::KontaloProdukt));
     }
 
     ProductWorld world;

@@ -162,12 +162,12 @@ TEST_P(NumberFormatTest, OneFormatWithThousandsSeparators)
         window.resize(1366, 768);
         window.show();
         TBaseFrameFactory* factory = window.GetFrameFactory();
-        ASSERT_TRUE(factory->ShowFrame(1600));
-        auto* house = qobject_cast<TPapierHausFrame*>(factory->FindFrame(1600));
+        ASSERT_TRUE(factory->ShowFrame(FrameId::PapierHaus));
+        auto* house = qobject_cast<TPapierHausFrame*>(factory->FindFrame(FrameId::PapierHaus));
         ASSERT_NE(house, nullptr);
         Child<QLineEdit>(*house, "EditHausLaenge")->setText(QLocale().toString(c.length));
         Child<QLineEdit>(*house, "EditHausBreite")->setText(QLocale().toString(c.width));
-        ASSERT_TRUE(factory->ShowFrame(1630));
+        ASSERT_TRUE(factory->ShowFrame(FrameId::Dachplanung2D));
         auto* roof = qobject_cast<TDachplanung2DFrame*>(factory->FindFrame(FrameId::Dachplanung2D));
         ASSERT_NE(roof, nullptr);
         roof->CheckBoxModuleauf2Dachseiten->setChecked(c.twoSides);

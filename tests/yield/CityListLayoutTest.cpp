@@ -1,4 +1,5 @@
 #include "app/FrameFactory.h"
+#include "app/FrameIds.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/TestEnv.h"
 #include "yield/FErtragFrame.h"
@@ -26,7 +27,7 @@ class CityListLayoutTest : public tandrel::test::TestEnv, public ::testing::With
 TEST_P(CityListLayoutTest, ListLeavesTheResultsInView)
 {
     TFrameFactory factory;
-    auto* frame = dynamic_cast<TErtragFrame*>(factory.CreateFrame(1610));
+    auto* frame = dynamic_cast<TErtragFrame*>(factory.CreateFrame(FrameId::Ertrag));
     ASSERT_NE(frame, nullptr);
     frame->resize(GetParam().window);
     frame->show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FrameFactory.h"
+#include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
 #include "tests/support/TestEnv.h"
 #include "tests/yield/GermanLocale.h"
@@ -16,7 +17,7 @@ protected:
     TErtragFrame* Open()
     {
         factory = std::make_unique<TFrameFactory>();
-        frame = dynamic_cast<TErtragFrame*>(factory->CreateFrame(1610));
+        frame = dynamic_cast<TErtragFrame*>(factory->CreateFrame(FrameId::Ertrag));
         return frame;
     }
     // Ends the program's side: FinishFrame writes the settings.

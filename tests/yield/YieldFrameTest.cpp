@@ -1,4 +1,5 @@
 #include "text/FormatText.h"
+#include "app/FrameIds.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "tests/yield/YieldFrameFixture.h"
 
@@ -33,7 +34,7 @@ protected:
         return frame->findChild<T*>(QString::fromLatin1(name));
     }
     QComboBox* Combo(const char* name) const { return Child<QComboBox>(name); }
-    TDachplanung2DFrame* Roof() const { return dynamic_cast<TDachplanung2DFrame*>(factory->FindFrame(1630)); }
+    TDachplanung2DFrame* Roof() const { return dynamic_cast<TDachplanung2DFrame*>(factory->FindFrame(FrameId::Dachplanung2D)); }
     QString N(const char* format, double v) const { return FormatText(QString::fromLatin1(format), {v}); }
 };
 
@@ -288,7 +289,7 @@ public:
 TEST_F(YieldFrame, WithoutRoofPlannerNothingIsCalculated)
 {
     YieldOnlyFactory only;
-    frame = dynamic_cast<TErtragFrame*>(only.CreateFrame(1610));
+    frame = dynamic_cast<TErtragFrame*>(only.CreateFrame(FrameId::Ertrag));
     ASSERT_TRUE(frame);
     EXPECT_EQ(Label("LabelLeistung"), "");
     EXPECT_EQ(Label("LabelEinspeiseErloesinLaufzeit"), "");

@@ -80,6 +80,77 @@ void kev(QPainter& p)
     p.drawRoundedRect(QRectF(75.2, 75, 5.6, 13), 2, 2);
 }
 
+void selfConsumption(QPainter& p)
+{
+    // A house with modules on its roof; the sun's power flows round into it.
+    sunDisc(p, QPointF(80, 18), 10, 10, 6, 1.8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawEllipse(QRectF(10, 84, 70, 12));
+    QLinearGradient wall(0, 48, 0, 90);
+    wall.setColorAt(0, QColor(0xfb, 0xf5, 0xea));
+    wall.setColorAt(1, QColor(0xe3, 0xd6, 0xc2));
+    p.setPen(QPen(pal::navy, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(wall);
+    p.drawRect(QRectF(18, 50, 54, 38));
+    p.setBrush(pal::roofRed);
+    const QPolygonF roof({QPointF(10, 52), QPointF(45, 22), QPointF(80, 52)});
+    p.drawPolygon(roof);
+    pvModule(p, QPolygonF({QPointF(30, 40), QPointF(45, 28), QPointF(60, 40), QPointF(45, 40)}), 3, 1, pal::cell);
+    p.setBrush(QColor(0x8a, 0x5a, 0x3a));
+    p.drawRect(QRectF(40, 66, 11, 22));
+    // The plug socket inside: what the house uses of its own power.
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(61, 66), 6, 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(pal::navy);
+    p.drawEllipse(QPointF(59, 66), 1.3, 1.3);
+    p.drawEllipse(QPointF(63, 66), 1.3, 1.3);
+    QPen flow(pal::green, 6, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(flow);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(58, 24, 36, 52), 60 * 16, -150 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(pal::green);
+    p.drawPolygon(QPolygonF({QPointF(72, 78), QPointF(86, 68), QPointF(86, 86)}));
+}
+
+void addressBook(QPainter& p)
+{
+    // A card index with tabs and a person on the front card.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawRoundedRect(QRectF(14, 20, 76, 76), 8, 8);
+    for (int i = 0; i < 3; ++i) {
+        const QColor tab[] = {pal::sun, pal::green, pal::orange};
+        p.setBrush(tab[i]);
+        p.setPen(QPen(tab[i].darker(130), 1.6));
+        p.drawRoundedRect(QRectF(80, 24 + i * 20, 14, 16), 3, 3);
+    }
+    QLinearGradient card(0, 12, 0, 92);
+    card.setColorAt(0, Qt::white);
+    card.setColorAt(1, pal::paper);
+    p.setPen(QPen(pal::navy, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(card);
+    p.drawRoundedRect(QRectF(10, 14, 74, 78), 8, 8);
+    p.setBrush(pal::blue);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(10, 14, 12, 78), 6, 6);
+    p.drawRect(QRectF(16, 14, 6, 78));
+    p.setBrush(pal::sky);
+    p.drawEllipse(QPointF(42, 38), 10, 10);
+    QPainterPath body;
+    body.moveTo(26, 66);
+    body.cubicTo(26, 50, 58, 50, 58, 66);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setPen(QPen(pal::grey, 3.2, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 2; ++i)
+        p.drawLine(QPointF(28, 76 + i * 8), QPointF(74 - i * 14, 76 + i * 8));
+    p.drawLine(QPointF(62, 38), QPointF(76, 38));
+    p.drawLine(QPointF(62, 48), QPointF(72, 48));
+}
+
 static void roundBadge(QPainter& p, const QColor& top, const QColor& bottom)
 {
     QLinearGradient g(0, 6, 0, 94);

@@ -9,6 +9,8 @@ namespace picgen::glyph {
 void house3D(QPainter& p);
 void pvPlant(QPainter& p);
 void kev(QPainter& p);
+void selfConsumption(QPainter& p);
+void addressBook(QPainter& p);
 void arrow(QPainter& p, bool forward);
 void overview(QPainter& p);
 void kontalo(QPainter& p);

@@ -181,6 +181,7 @@ void drawTopBar(const Sink& sink)
     sink(QStringLiteral("ui/house3d"), icon(glyph::house3D));
     sink(QStringLiteral("ui/pvplant"), icon(glyph::pvPlant));
     sink(QStringLiteral("ui/kev"), icon(glyph::kev));
+    sink(QStringLiteral("ui/addresses"), icon(glyph::addressBook));
     sink(QStringLiteral("ui/kontalo"), icon(glyph::kontalo));
     sink(QStringLiteral("ui/info"), icon(glyph::info));
     sink(QStringLiteral("ui/exit"), icon(glyph::exit));

@@ -91,6 +91,7 @@ QImage layoutPreview(const QMap<QString, QImage>& pics)
     };
     button(t1.x() + 25, t1.y() + m1.height() + 1, "ui/start-house3d", QStringLiteral("Haus 3D"));
     button(t1.x() + m1.width() - 110 - 25, t1.y() + m1.height() + 1, "ui/start-pvplant", QStringLiteral("PV-Anlage"));
+    button(t2.x() + 25, t2.y() + m2.height() + 1, "ui/start-selfconsumption", QStringLiteral("Eigenverbrauch"));
     button(t2.x() + m2.width() - 110 - 25, t2.y() + m2.height() + 1, "ui/start-kev", QStringLiteral("KEV"));
     return img;
 }
