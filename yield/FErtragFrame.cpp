@@ -2,21 +2,26 @@
 
 #include "app/BaseFrameFactory.h"
 #include "app/CommonFunctions.h"
+#include "app/FInterfaceFrame.h"
 #include "app/FrameIds.h"
 #include "text/FormatText.h"
 #include "app/KontaloRegistry.h"
 #include "app/PlausibleRanges.h"
 #include "app/Links.h"
+#include "app/WaitCursor.h"
 #include "drawing/Canvas.h"
+#include "pdf/PdfWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "roof/IRoofPlanner.h"
 #include "yield/ErtragChart.h"
 #include "yield/HttpFetch.h"
 #include "yield/TariffReply.h"
+#include "yield/YieldReportPdf.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,6 +30,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -375,16 +381,9 @@ void TErtragFrame::BuildControls()
     hf.setBold(true);
     heading->setFont(hf);
     way->addWidget(heading);
-    const char* const notes[] = {
-        "Die Berechnung erfolgt vollständig aufgrund von Nettobeträgen. Die Umsatzsteuer stellt einen durchlaufenden Posten dar.",
-        "Bei Privathaushalten kann jedoch die Umsatzsteuer des gesparten Strompreises zusätzlich angerechnet werden.  ",
-        "Allerdings fordert das Finanzamt die Umsatzsteuer auf den fiktiven Kaufpreis des eigenverbrauchten Stroms ein. ",
-        "Der fiktive Kaufpreis ergibt sich aus der Differenz des EEG-Einspeisetarifs zum Bonusbetrag.",
-        "Dadurch erhöht sich die Vergütung für den selbstverbrauchten Strom um ca. 0,5 ct/kWh (Menge kleiner 30%) bzw. ca. 1,5 ct/kWh (Menge größer 30%).",
-    };
     int n = 0;
-    for (const char* note : notes) {
-        QLabel* l = MakeLabel(TabSheetBerechnungsweg, nullptr, QString::fromUtf8(note));
+    for (const QString& note : BerechnungswegHinweise()) {
+        QLabel* l = MakeLabel(TabSheetBerechnungsweg, nullptr, note);
         l->setObjectName(QStringLiteral("LabelHinweis%1").arg(++n));
         l->setWordWrap(true);
         way->addWidget(l);
@@ -672,6 +671,7 @@ void TErtragFrame::Recalculate()
     if (!m_initialised)
         return;
     const std::optional<MErtragTexte> t = m_rechnung.Recalculate(RoofPlant());
+    m_texte = t;
     if (!t)
         return;
     LabelErtragproJahrproKW2->setText(t->SpezifischerErtrag);
@@ -779,4 +779,127 @@ bool TErtragFrame::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return TBaseFrame::eventFilter(watched, event);
+}
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcYieldReport, "tandrel.yield.report")
+
+// The sender: the address book's marked slot as stored.
+QStringList StoredSender()
+{
+    MKontaloRegistry reg;
+    const int slot = reg.ReadInteger(QStringLiteral("Adress"), QStringLiteral("AbsenderID"), 4);
+    if (slot < 0 || slot > 7)
+        return {};
+    const QString key = QStringLiteral("Adress\\%1").arg(slot);
+    auto value = [&](const char* name) {
+        return reg.ReadString(key, QString::fromLatin1(name), QString(), kAddressFieldMax).trimmed();
+    };
+    const QString name1 = value("Name1");
+    // An empty slot's caption is no sender.
+    if (name1 == QStringLiteral("-leer-"))
+        return {};
+    const QString tel = value("Tel"), mail = value("EMail");
+    return {name1,
+            value("Name2"),
+            value("Strasse"),
+            (value("Plz") + QLatin1Char(' ') + value("Ort")).trimmed(),
+            tel.isEmpty() ? QString() : QStringLiteral("Tel. ") + tel,
+            mail,
+            value("Internet")};
+}
+
+} // namespace
+
+MYieldReportInput TErtragFrame::ReportInput()
+{
+    MYieldReportInput in;
+    in.Date = QLocale().toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy"));
+    if (TInterfaceFrame* workspace = GetInterfaceFrame())
+        if (const PictureEntry* logo = workspace->FindPicture(20))
+            in.Logo = logo->picture();
+    in.Sender = StoredSender();
+
+    if (auto* roof = qobject_cast<IRoofPlanner*>(FindFrame(FrameId::Dachplanung2D))) {
+        const TRoofModuleData module = roof->ModuleData();
+        in.ModuleName = module.Maker.isEmpty() || module.Name.startsWith(module.Maker)
+                            ? module.Name
+                            : module.Maker + QLatin1Char(' ') + module.Name;
+        in.ModuleCount = roof->CountActiveModules();
+        in.EastWest = roof->ModulesOnTwoRoofSides();
+        // About 300 dpi for the 72 mm the report gives the layout.
+        TRoofPictures pictures = roof->RenderRoofPictures(850);
+        in.RoofPicture = std::move(pictures.RoofWithModules);
+        if (in.EastWest)
+            in.RoofSecondSide = std::move(pictures.RoofSecondSide);
+    }
+
+    const MErtragTexte t = m_texte.value_or(MErtragTexte());
+    in.Leistung = t.Leistung;
+    in.OstWestHinweis = t.ErtragsminderungOstWest;
+    in.Grundlagen = m_rechnung.GrundlagenCaption();
+    in.Tarife = {m_rechnung.EegText(), m_rechnung.BonusUnterText(), m_rechnung.BonusUeberText(),
+                 StandText(m_tarife.Aktualisierungsstand).trimmed()};
+    in.Angaben = {
+        {QStringLiteral("Inbetriebnahme:"), ComboBoxInbetriebnahmejahr->currentText(), QString()},
+        {QStringLiteral("Spezifischer Ertrag (Süd):"), ComboBoxSpezifischerErtrag->currentText(), QString()},
+        {QStringLiteral("Ertrag der Anlage:"), t.SpezifischerErtrag, QStringLiteral("kWh / kWp")},
+        {QStringLiteral("Eigenverbrauchsanteil:"), ComboBoxEigenverbrauchsanteil->currentText(), QString()},
+        {QStringLiteral("Eigenverbrauch pro Jahr:"), t.Eigenverbrauchsanteil + QStringLiteral(" %  =  ") + t.Eigenverbrauchsmenge,
+         QStringLiteral("kWh")},
+    };
+    // The price counts only with self-consumption, as the frame's edit is enabled.
+    if (m_rechnung.Anteil != 0)
+        in.Angaben.push_back({QStringLiteral("Eingesparter Strompreis:"), QString::number(m_model.Stompreis),
+                              QStringLiteral("ct / kWh (netto)")});
+    in.Ergebnis = {
+        {QStringLiteral("Anlagenleistung:"), t.Leistung, QStringLiteral("kWp")},
+        {QStringLiteral("Spezifischer Jahresertrag:"), t.SpezifischerErtrag, QStringLiteral("kWh / kWp")},
+        {QStringLiteral("Ertrag pro Jahr:"), t.ErtragProJahr, QStringLiteral("kWh")},
+        {QStringLiteral("Anlagenlaufzeit:"), t.Laufzeit, QStringLiteral("Jahre")},
+        {QStringLiteral("Ertrag in der Laufzeit:"), t.ErtraginLaufzeit, QStringLiteral("kWh")},
+        {QStringLiteral("Gemittelte Vergütung:"), t.Einspeisever, QStringLiteral("Euro / kWh")},
+        {QStringLiteral("Erlös:"), t.EinspeiseErloesinLaufzeit, QStringLiteral("Euro")},
+    };
+    in.Chart = {m_rechnung.Jahresertrag, m_rechnung.JahresErloes(), int(MErtragRechnung::kLaufzeit)};
+    in.Hinweise = BerechnungswegHinweise();
+    in.Bericht = t.Bericht;
+    in.MakerLine = QStringLiteral("Tandrel: Hersteller Norvi GmbH, %1, %2")
+                       .arg(QLatin1String(links::kMakerWebAddress), QLatin1String(links::kProductWebSite));
+    return in;
+}
+
+void TErtragFrame::PrintFrame()
+{
+    WaitCursor cursor(Qt::BusyCursor);
+    TInterfaceFrame* workspace = GetInterfaceFrame();
+    if (!workspace)
+        return;
+    const MYieldReportInput in = ReportInput();
+    workspace->SetPdfPageSize(yieldreport::kPageHeight, yieldreport::kPageWidth);
+    PdfWriter* pdf = workspace->OpenPdfDocument(QStringLiteral("PV-Ertragsrechnung"));
+    if (!pdf)
+        return;
+    try {
+        // The whole page is the drawing area, whatever an earlier document
+        // of the shared writer left set.
+        const double drawingHeight = pdf->PageHeight();
+        pdf->SetTopMargin(0);
+        pdf->SetBottomMargin(0);
+        pdf->SetHeaderHeight(0);
+        pdf->SetFooterHeight(0);
+        if (pdf->PageHeight() != drawingHeight) {
+            pdf->BeginDoc();
+            if (!pdf->Printing())
+                return;
+        }
+        DrawYieldReport(*pdf, in);
+        pdf->EndDoc();
+    } catch (const PdfError& e) {
+        qCWarning(lcYieldReport) << "yield report failed:" << e.what();
+        if (pdf->Printing())
+            pdf->Abort();
+        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
+    }
 }

@@ -36,6 +36,9 @@ public:
     void ActivateFrame() override;
     void CopyFrame() override;
     bool CanCopyFrame() override { return true; }
+    // Writes the yield report as a PDF and opens it.
+    void PrintFrame() override;
+    bool CanPrintFrame() override { return true; }
 
     // The user operations.
     void ComboBoxInbetriebnahmejahrChange();
@@ -88,8 +91,11 @@ private:
     std::optional<MRoofPlant> RoofPlant() const;
     void FetchTextPageDone(const MHttpResult& result);
     void ShowLines();
+    struct MYieldReportInput ReportInput();
 
     MErtragRechnung m_rechnung;
+    // The texts of the last calculation, which the labels and the report show.
+    std::optional<MErtragTexte> m_texte;
     MTarifTabelle m_tarife = MTarifTabelle::BuiltIn();
     QStringList m_lines{QStringLiteral("MemoInternetrequest")};
     bool m_initialised = false;
