@@ -11,6 +11,7 @@
 #include "paperhouse/PaperHousePdf.h"
 #include "paperhouse/WallSurfaces.h"
 #include "pdf/PdfWriter.h"
+#include "pdf/WholePage.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "roof/IRoofPlanner.h"
@@ -157,18 +158,8 @@ void TPapierHausFrame::WriteDocument(const QString& name, bool highRise)
     if (!pdf)
         return;
     try {
-        // The whole page is the drawing area, whatever an earlier document
-        // of the shared writer left set.
-        const double drawingHeight = pdf->PageHeight();
-        pdf->SetTopMargin(0);
-        pdf->SetBottomMargin(0);
-        pdf->SetHeaderHeight(0);
-        pdf->SetFooterHeight(0);
-        if (pdf->PageHeight() != drawingHeight) {
-            pdf->BeginDoc();
-            if (!pdf->Printing())
-                return;
-        }
+        if (!UseWholePage(*pdf))
+            return;
         if (highRise)
             DrawHighRisePages(*pdf, in);
         else

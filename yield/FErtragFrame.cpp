@@ -11,6 +11,7 @@
 #include "app/WaitCursor.h"
 #include "drawing/Canvas.h"
 #include "pdf/PdfWriter.h"
+#include "pdf/WholePage.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "roof/IRoofPlanner.h"
@@ -882,18 +883,8 @@ void TErtragFrame::PrintFrame()
     if (!pdf)
         return;
     try {
-        // The whole page is the drawing area, whatever an earlier document
-        // of the shared writer left set.
-        const double drawingHeight = pdf->PageHeight();
-        pdf->SetTopMargin(0);
-        pdf->SetBottomMargin(0);
-        pdf->SetHeaderHeight(0);
-        pdf->SetFooterHeight(0);
-        if (pdf->PageHeight() != drawingHeight) {
-            pdf->BeginDoc();
-            if (!pdf->Printing())
-                return;
-        }
+        if (!UseWholePage(*pdf))
+            return;
         DrawYieldReport(*pdf, in);
         pdf->EndDoc();
     } catch (const PdfError& e) {
