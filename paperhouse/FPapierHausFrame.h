@@ -168,9 +168,9 @@ private:
     void BuildDetailPages();
     void BuildPdfSettingsPage();
     void WriteDocument(const QString& name, bool highRise);
-    // Asks what to do when the model does not fit its pages at the chosen
-    // scale; false when nothing is to be printed.
-    bool ConfirmModelFits();
+    // Asks what to do when the house (or the high-rise) does not fit its
+    // pages at the chosen scale; false when nothing is to be printed.
+    bool ConfirmModelFits(bool highRise);
     void BuildViews();
     void FillPageFormatList();
     void ChooseShapeColor(TColorShape* shape);

@@ -101,22 +101,22 @@ void TPapierHausFrame::WritePaperHousePdf()
         WriteHighRisePdf();
         return;
     }
-    if (!ConfirmModelFits())
+    if (!ConfirmModelFits(false))
         return;
     WriteDocument(QStringLiteral("Papier-Haus"), false);
 }
 
-bool TPapierHausFrame::ConfirmModelFits()
+bool TPapierHausFrame::ConfirmModelFits(bool highRise)
 {
-    TPaperHousePdfInput in = GatherPdfInput(false);
-    if (PaperHouseFits(in))
+    const TPaperHousePdfInput in = GatherPdfInput(highRise);
+    if (highRise ? HighRiseFits(in) : PaperHouseFits(in))
         return true;
     // The separator line and no selection print on the base sheet.
     QStringList captions = PageFormatCaptions(in.params.Seitenformattyp);
     const int index = in.params.Seitenformat;
     const QString page = index >= 0 && index < captions.size() && index != 6 ? captions[index] : captions.value(1);
     const int scale = in.params.Massstab;
-    const std::optional<int> suggested = SuggestedScale(in);
+    const std::optional<int> suggested = highRise ? SuggestedHighRiseScale(in) : SuggestedScale(in);
     tandrel::platform::Dialogs& dialogs = tandrel::platform::dialogs();
     if (!suggested) {
         const QString text = QStringLiteral("Das Modell passt bei 1 : %1 nicht auf %2, auch nicht bei 1 : %3. "
@@ -139,6 +139,8 @@ bool TPapierHausFrame::ConfirmModelFits()
 
 void TPapierHausFrame::WriteHighRisePdf()
 {
+    if (!ConfirmModelFits(true))
+        return;
     WriteDocument(QStringLiteral("Papier-Hochhaus"), true);
 }
 

@@ -658,34 +658,110 @@ void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     BuildingGuide(pdf, in, kit->split);
 }
 
-void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
+namespace {
+
+// The glue numbers of the high-rise: the facade's right flap goes behind the
+// next facade's left edge, the roof plate's flaps into the facades' tops,
+// the base plate's into their feet.
+constexpr int kFacadeGlue = 1, kRoofGlue = 2, kBaseGlue = 3;
+
+// The high-rise's pages 3 and 4 are A4 landscape whatever the chosen format.
+constexpr double kHighRiseLastWidth = 297, kHighRiseLastHeight = 210;
+
+// The composed pages of the high-rise, before drawing. The pieces keep a
+// reference to params, so the kit stays where it was made.
+struct THighRiseKit {
+    explicit THighRiseKit(const TPaperHousePdfInput& in);
+    THighRiseKit(const THighRiseKit&) = delete;
+    THighRiseKit& operator=(const THighRiseKit&) = delete;
+
+    TPaperHouseParams params;
+    std::unique_ptr<TKitPage> facade, roof, gable, base;
+
+    bool Fits() const { return facade->Fits() && roof->Fits() && gable->Fits() && base->Fits(); }
+};
+
+THighRiseKit::THighRiseKit(const TPaperHousePdfInput& in)
+    : params(in.params)
 {
-    TPaperHouseParams p = in.params;
+    TPaperHouseParams& p = params;
     const THighRiseMeasures m = HighRiseMeasures(p.Massstab, in.pageWidth);
     p.Hauslaenge = m.length;
     p.Hausbreite = m.width;
     p.Haushoehe = m.height;
     const double B = p.Hausbreite, H = p.Haushoehe;
     // The turned pages: pageHeight wide, pageWidth high.
+    const QRectF turnedArea = PrintArea(in.pageHeight, in.pageWidth);
+    const QImage* module = PictureOrNull(in.highRiseModule);
+
+    // Page 1: the facade with its modules, printed once for each side.
+    facade = std::make_unique<TKitPage>(p, 0.1, in.pageWidth - 0.1);
+    facade->Net().SetHighRiseModules(module);
+    TNetWall wall = Piece(0, 0, 1.009 * B, H, p.ColorHauswand);
+    wall.picture = PictureOrNull(in.highRiseFacade);
+    wall.showElements = p.ElementeAnzeigen[0];
+    wall.doorPositionPercent = p.TuerPosition[0];
+    wall.doorCount = p.TuerAnzahl[0];
+    wall.flaps.right = true;
+    facade->Net().AddWall(wall, {kFacadeGlue, kRoofGlue, kBaseGlue, kFacadeGlue});
+    facade->Place(turnedArea);
+
+    // Page 2: the roof plate, under the two text lines and above the banner.
+    roof = std::make_unique<TKitPage>(p, 0.1, in.pageWidth - 0.1);
+    TNetWall plate = Piece(1.4, 4.0, B, B, p.ColorHauswand);
+    plate.flaps = {true, true, true, true};
+    roof->Net().AddWall(plate, {kRoofGlue, kRoofGlue, kRoofGlue, kRoofGlue});
+    const double foot = in.banner.isNull() ? LineHeight(12) + 1 : 18 + 4.4 + LineHeight(10) + 1;
+    if (!roof->Place(turnedArea.adjusted(0, 2 * LineHeight(12) + 1, 0, -foot)))
+        roof->Place(turnedArea);
+
+    // Half the height of the last pages themselves: half the chosen format's
+    // height would put the gable's base below the page edge for every
+    // portrait format (and A3 landscape or larger).
+    const double originX = 12, originY = 0.5 * kHighRiseLastHeight;
+    const QRectF last = PrintArea(kHighRiseLastWidth, kHighRiseLastHeight);
+    gable = std::make_unique<TKitPage>(p, originX, originY);
+    gable->Net().SetHighRiseModules(module);
+    gable->Net().AddGable(p.Schenkelanteil, B - 1, 60, -12, 0.2);
+    gable->Place(last);
+
+    // As large as the tower's footprint, in the wall colour.
+    base = std::make_unique<TKitPage>(p, originX, originY);
+    TNetWall footprint = Piece(0.2, -12, B, B, p.ColorHauswand);
+    footprint.flaps = {true, true, true, true};
+    base->Net().AddWall(footprint, {kBaseGlue, kBaseGlue, kBaseGlue, kBaseGlue});
+    base->Place(last);
+}
+
+}  // namespace
+
+bool HighRiseFits(const TPaperHousePdfInput& in)
+{
+    return THighRiseKit(in).Fits();
+}
+
+std::optional<int> SuggestedHighRiseScale(const TPaperHousePdfInput& in)
+{
+    TPaperHousePdfInput at = in;
+    for (int scale : StandardModelScales()) {
+        at.params.Massstab = scale;
+        if (HighRiseFits(at))
+            return scale;
+    }
+    return std::nullopt;
+}
+
+void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
+{
+    const THighRiseKit kit(in);
+    const TPaperHouseParams& p = kit.params;
+    const double B = p.Hausbreite, H = p.Haushoehe;
     const double turnedWidth = in.pageHeight, turnedHeight = in.pageWidth;
     const QRectF turnedArea = PrintArea(turnedWidth, turnedHeight);
-    const QImage* module = PictureOrNull(in.highRiseModule);
-    // The facade's right flap goes behind the next facade's left edge, the
-    // roof plate's flaps into the facades' tops, the base plate's into their feet.
-    constexpr int kFacadeGlue = 1, kRoofGlue = 2, kBaseGlue = 3;
 
     // Page 1: the facade with its modules, printed once for each side.
     {
-        TKitPage page(p, 0.1, in.pageWidth - 0.1);
-        page.Net().SetHighRiseModules(module);
-        TNetWall facade = Piece(0, 0, 1.009 * B, H, p.ColorHauswand);
-        facade.picture = PictureOrNull(in.highRiseFacade);
-        facade.showElements = p.ElementeAnzeigen[0];
-        facade.doorPositionPercent = p.TuerPosition[0];
-        facade.doorCount = p.TuerAnzahl[0];
-        facade.flaps.right = true;
-        page.Net().AddWall(facade, {kFacadeGlue, kRoofGlue, kBaseGlue, kFacadeGlue});
-        page.Place(turnedArea);
+        const TKitPage& page = *kit.facade;
         page.Draw(pdf);
         const QRectF piece = page.MapRect(0, 0, 1.009 * B, H);
         // Beside the facade where there is room, otherwise on it.
@@ -708,17 +784,7 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
 
     // Page 2: the roof plate.
     pdf.NewPage();
-    {
-        TKitPage page(p, 0.1, in.pageWidth - 0.1);
-        TNetWall plate = Piece(1.4, 4.0, B, B, p.ColorHauswand);
-        plate.flaps = {true, true, true, true};
-        page.Net().AddWall(plate, {kRoofGlue, kRoofGlue, kRoofGlue, kRoofGlue});
-        // Under the two text lines and above the banner.
-        const double foot = in.banner.isNull() ? LineHeight(12) + 1 : 18 + 4.4 + LineHeight(10) + 1;
-        if (!page.Place(turnedArea.adjusted(0, 2 * LineHeight(12) + 1, 0, -foot)))
-            page.Place(turnedArea);
-        page.Draw(pdf);
-    }
+    kit.roof->Draw(pdf);
     TextSettings(pdf, 12);
     FittedText(pdf, 10, turnedArea.top(),
                QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 12,
@@ -736,35 +802,16 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     // Pages 3 and 4 in A4 landscape: the gable with the module pyramid and
     // the base plate the tower stands on.
     pdf.SetPaperSize(PdfWriter::kPaperCustom);
-    pdf.SetPaperWidth(297);
-    pdf.SetPaperHeight(210);
+    pdf.SetPaperWidth(kHighRiseLastWidth);
+    pdf.SetPaperHeight(kHighRiseLastHeight);
     pdf.SetHeaderHeight(0);
     pdf.SetFooterHeight(0);
     pdf.SetTopMargin(0);
     pdf.SetBottomMargin(0);
     pdf.NewPage();
-    // Half the height of these pages themselves: half the chosen format's
-    // height would put the gable's base below the page edge for every
-    // portrait format (and A3 landscape or larger).
-    const double originX = 12, originY = 0.5 * 210;
-    const QRectF a4 = PrintArea(297, 210);
-    {
-        TKitPage page(p, originX, originY);
-        page.Net().SetHighRiseModules(module);
-        page.Net().AddGable(p.Schenkelanteil, B - 1, 60, -12, 0.2);
-        page.Place(a4);
-        page.Draw(pdf);
-    }
+    kit.gable->Draw(pdf);
     pdf.NewPage();
-    {
-        // As large as the tower's footprint, in the wall colour.
-        TKitPage page(p, originX, originY);
-        TNetWall plate = Piece(0.2, -12, B, B, p.ColorHauswand);
-        plate.flaps = {true, true, true, true};
-        page.Net().AddWall(plate, {kBaseGlue, kBaseGlue, kBaseGlue, kBaseGlue});
-        page.Place(a4);
-        page.Draw(pdf);
-    }
+    kit.base->Draw(pdf);
 }
 
 }  // namespace tandrel::paperhouse

@@ -56,6 +56,9 @@ bool PaperHouseFits(const TPaperHousePdfInput& in);
 const std::vector<int>& StandardModelScales();
 // The finest of them at which the house fits; none when none does.
 std::optional<int> SuggestedScale(const TPaperHousePdfInput& in);
+// The same for the high-rise, whose measures follow the scale and the page.
+bool HighRiseFits(const TPaperHousePdfInput& in);
+std::optional<int> SuggestedHighRiseScale(const TPaperHousePdfInput& in);
 
 // The pixel width a roof plane's picture needs for 300 dpi on the page.
 inline constexpr double kRoofPictureDpi = 300;
