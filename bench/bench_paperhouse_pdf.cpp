@@ -380,8 +380,17 @@ HPDF_Image LoadPicture(HPDF_Doc doc, const QImage& image)
                                                               w, h, HPDF_CS_DEVICE_GRAY, 8));
         return img;
     }
+    // libharu takes rows without padding; a row of a width not divisible by
+    // four is padded in a QImage.
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    return HPDF_LoadRawImageFromMem(doc, rgb.constBits(), w, h, HPDF_CS_DEVICE_RGB, 8);
+    const qsizetype row = qsizetype(w) * 3;
+    if (rgb.bytesPerLine() == row)
+        return HPDF_LoadRawImageFromMem(doc, rgb.constBits(), w, h, HPDF_CS_DEVICE_RGB, 8);
+    QByteArray tight(row * h, Qt::Uninitialized);
+    for (int y = 0; y < int(h); ++y)
+        std::copy_n(rgb.constScanLine(y), row, tight.data() + row * y);
+    return HPDF_LoadRawImageFromMem(doc, reinterpret_cast<const HPDF_BYTE*>(tight.constData()), w, h,
+                                    HPDF_CS_DEVICE_RGB, 8);
 }
 
 void BM_PlainLibharu(benchmark::State& state)

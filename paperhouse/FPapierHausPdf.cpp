@@ -43,7 +43,7 @@ void TPapierHausFrame::BuildPdfSettingsPage()
     PageControlPapierhausdetails->addTab(page, QStringLiteral("Einstellungen"));
 }
 
-TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
+TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise, bool withPictures)
 {
     TPaperHousePdfInput in;
     in.params = Parameters();
@@ -61,7 +61,7 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
         // The facade takes wall 1's picture; a texture is tiled anew for
         // the high-rise's proportions. The frame's own pictures stay as they are.
         const THighRiseMeasures m = HighRiseMeasures(in.params.Massstab, in.pageWidth);
-        if (CheckBoxPicture[0]->isChecked()) {
+        if (withPictures && CheckBoxPicture[0]->isChecked()) {
             in.highRiseFacade = ComboBoxWaende->currentIndex() != 0 && !m_wallTexture.isNull()
                                     ? TileWallTexture(m_wallTexture, 1.009 * m.width, m.height)
                                     : m_imageWand[0];
@@ -87,6 +87,10 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
         if (const PictureEntry* logo = GetInterfaceFrame()->FindPicture(module.MakerLogoKey + 20000))
             data.MakerLogo = logo->picture();
     }
+    if (!withPictures) {
+        in.roofPlanner = std::move(data);
+        return in;
+    }
     // Rendered as finely as the page's roof plane needs at 300 dpi, not finer.
     TRoofPictures pictures = roof->RenderRoofPictures(RoofPictureWidth(in.params));
     data.RoofWithModules = std::move(pictures.RoofWithModules);
@@ -108,7 +112,8 @@ void TPapierHausFrame::WritePaperHousePdf()
 
 bool TPapierHausFrame::ConfirmModelFits(bool highRise)
 {
-    const TPaperHousePdfInput in = GatherPdfInput(highRise);
+    // The layout does not depend on the rendered pictures; they are made once, for printing.
+    const TPaperHousePdfInput in = GatherPdfInput(highRise, false);
     if (highRise ? HighRiseFits(in) : PaperHouseFits(in))
         return true;
     // The separator line and no selection print on the base sheet.

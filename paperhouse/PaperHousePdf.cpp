@@ -519,8 +519,10 @@ QString Range(int first, int last)
 
 // The last page: how the kit is put together, step by step, each with a
 // small picture of the pieces it is about, drawn from the same net.
-void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
+void BuildingGuide(PdfWriter& pdf, TPaperHouseKit& kit)
 {
+    const TPaperHousePdfInput& in = kit.in;
+    const bool split = kit.split;
     const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
     TextSettings(pdf, 14, PdfWriter::Bold);
     pdf.TextOut(area.left(), area.top(), QStringLiteral("Bauanleitung"));
@@ -553,7 +555,6 @@ void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
     const double top = area.top() + LineHeight(14) + 3, gap = 4;
     const double cellWidth = (area.width() - (columns - 1) * gap) / columns;
     const double cellHeight = (area.bottom() - top - (rows - 1) * gap) / rows;
-    const std::unique_ptr<TPaperHouseKit> kit = ComposeKit(in);
     for (int i = 0; i < 6; ++i) {
         const QRectF cell(area.left() + (i % columns) * (cellWidth + gap), top + (i / columns) * (cellHeight + gap),
                           cellWidth, cellHeight);
@@ -566,7 +567,7 @@ void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
             y += LineHeight(9);
         }
         const QRectF picture(cell.left() + 6, y + 2, cell.width() - 6, cell.bottom() - y - 2);
-        TKitPage& page = steps[i].picture == 0 ? *kit->walls : *kit->roof;
+        TKitPage& page = steps[i].picture == 0 ? *kit.walls : *kit.roof;
         page.SetScale(1);
         const QRectF bounds = page.Bounds();
         if (bounds.width() <= 0 || bounds.height() <= 0 || picture.height() < 5)
@@ -655,7 +656,8 @@ void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     pdf.NewPage();
     RoofPage(pdf, *kit);
     pdf.NewPage();
-    BuildingGuide(pdf, in, kit->split);
+    // The pages drawn above serve as the guide's small pictures.
+    BuildingGuide(pdf, *kit);
 }
 
 namespace {
