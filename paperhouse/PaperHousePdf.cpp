@@ -307,6 +307,9 @@ struct TGlueNumbers {
     int gable1Left = 0, gable1Right = 0, gable2Left = 0, gable2Right = 0;
 };
 
+// The piece groups of the walls page, for the building guide's pictures.
+enum TPieceGroup { kWallGroup = 1, kFloorGroup, kGableGroup };
+
 TGlueNumbers GlueNumbers(bool split)
 {
     TGlueNumbers g;
@@ -365,6 +368,7 @@ void AddWallPages(TPaperHouseKit& kit, bool split)
     wall1.flaps.left = true;
     net.AddWall(wall1, {.left = g.wallRing});
     net.AddWall(HouseWall(in, 1, L), {.bottom = g.floorRight, .right = g.wallSplit});
+    kit.walls->Tag(kWallGroup);
     TNetWall wall3 = HouseWall(in, 2, split ? 0 : L + B);
     const TNetGlue glue3{.left = g.wallSplit, .bottom = g.floorBottom};
     const TNetWall wall4 = HouseWall(in, 3, split ? L : 2 * L + B);
@@ -374,13 +378,16 @@ void AddWallPages(TPaperHouseKit& kit, bool split)
     } else {
         net.AddWall(wall3, glue3);
         net.AddWall(wall4, glue4);
+        kit.walls->Tag(kWallGroup);
     }
     TNetWall floor = Piece(0, -B, L, B, kFloorPlateColor);
     floor.flaps = {true, false, true, true};
     net.AddWall(floor, {g.floorLeft, 0, g.floorBottom, g.floorRight});
+    kit.walls->Tag(kFloorGroup);
     net.AddGable(s, B, p.DachNeigung, H, L, g.gable1Left, g.gable1Right);
     if (!split)
         net.AddGable(100 - s, B, p.DachNeigung, H, 2 * L + B, g.gable2Left, g.gable2Right);
+    kit.walls->Tag(kGableGroup);
     const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
     kit.walls->Place(area);
     if (split) {
@@ -532,24 +539,25 @@ void BuildingGuide(PdfWriter& pdf, TPaperHouseKit& kit)
     struct Step {
         QString text;
         int picture; // 0: the walls page, 1: the roof page
+        std::vector<int> emphasis; // the pieces the step is about; empty: all
     };
     const Step steps[] = {
-        {QStringLiteral("Alle Teile an den durchgezogenen Linien ausschneiden, auch die grauen Klebelaschen."), 0},
+        {QStringLiteral("Alle Teile an den durchgezogenen Linien ausschneiden, auch die grauen Klebelaschen."), 0, {}},
         {QStringLiteral("An allen gestrichelten Linien nach hinten falten und die Falze mit dem Fingernagel "
                         "nachziehen."),
-         0},
+         0, {}},
         {QStringLiteral("Die Wände zu einem Kasten schließen: mit %1 an die Kante mit derselben Zahl kleben.").arg(walls),
-         0},
+         0, {kWallGroup}},
         {QStringLiteral("Die Bodenplatte einklappen und mit den Laschen %1 an die Wände kleben.")
              .arg(Range(g.floorLeft, g.floorRight)),
-         0},
+         0, {kFloorGroup}},
         {QStringLiteral("Das Dach ausschneiden, die weiße Hälfte an der gestrichelten Linie darunter falten und "
                         "aufkleben; dann am First knicken."),
-         1},
+         1, {}},
         {QStringLiteral("Zuletzt das Dach aufsetzen: die Giebellaschen %1 an die gleich nummerierten Stellen unter "
                         "dem Dach kleben.")
              .arg(Range(g.gable1Left, g.gable2Right)),
-         1},
+         0, {kGableGroup}},
     };
     const int columns = in.pageWidth >= in.pageHeight ? 3 : 2, rows = 6 / columns;
     const double top = area.top() + LineHeight(14) + 3, gap = 4;
@@ -575,7 +583,9 @@ void BuildingGuide(PdfWriter& pdf, TPaperHouseKit& kit)
         // The outline's reach does not shrink with the picture.
         page.SetScale(std::min((picture.width() - 1) / bounds.width(), (picture.height() - 1) / bounds.height()));
         page.Place(picture);
+        page.SetEmphasis(steps[i].emphasis);
         page.Draw(pdf);
+        page.SetEmphasis({});
     }
 }
 }  // namespace
