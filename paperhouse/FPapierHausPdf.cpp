@@ -79,6 +79,10 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
     data.ModuleInternet = module.Internet;
     data.ModuleWidth = module.Width;
     data.ModuleHeight = module.Height;
+    data.LaidAcross = module.LaidAcross;
+    for (const TRoofObstacle& o : roof->Obstacles())
+        data.Obstacles.push_back(o.Outline);
+    data.TwoRoofSides = roof->ModulesOnTwoRoofSides();
     data.ModulePowerWp = module.PowerWp;
     data.CountActiveModules = roof->CountActiveModules();
     data.PlantPowerKWp = roof->PlantPowerKWp();

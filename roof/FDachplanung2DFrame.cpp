@@ -53,6 +53,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 using tandrel::platform::ColorRef;
 namespace roof = tandrel::roof;
@@ -71,6 +72,13 @@ constexpr ColorRef kDefaultSolarColor = 16711680;
 QString Fixed(double value, int decimals)
 {
     return NumberText(value, decimals);
+}
+
+// A distance in the obstacle list: a rounding error below zero shows as 0,00, not -0,00.
+QString Metres(double value)
+{
+    const double shown = std::round(value * 100) / 100;
+    return Fixed(shown == 0 ? 0.0 : shown, 2);
 }
 
 QImage Picture(const QString& name)
@@ -96,6 +104,19 @@ roof::TRoofModule CatalogueModule(int index)
     roof::SelectModule(index, m);
     return m;
 }
+
+// Gives the hidden areas their outlines back, also when rendering fails.
+struct HiddenObstacles {
+    std::vector<std::pair<MSperrFlaecheRep*, std::vector<double>>> shapes;
+    HiddenObstacles() = default;
+    HiddenObstacles(const HiddenObstacles&) = delete;
+    HiddenObstacles& operator=(const HiddenObstacles&) = delete;
+    ~HiddenObstacles()
+    {
+        for (auto& [area, shape] : shapes)
+            area->ShapeX = std::move(shape);
+    }
+};
 
 } // namespace
 
@@ -172,7 +193,15 @@ void TDachplanung2DFrame::BuildPlanningPage()
     pageLayout->addWidget(PanelDachplanungTop);
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
-    body->addWidget(PanelDachplanung2D, 1);
+    // The obstacle list under the drawing: seen at once on a low screen,
+    // where the column beside it scrolls.
+    auto* drawingColumn = new QVBoxLayout;
+    drawingColumn->setSpacing(4);
+    drawingColumn->addWidget(PanelDachplanung2D, 1);
+    auto* obstacles = new QGroupBox(QStringLiteral("Hindernisse"), TabSheetDachplanung2D);
+    obstacles->setObjectName(QStringLiteral("GroupBoxHindernisse"));
+    drawingColumn->addWidget(obstacles);
+    body->addLayout(drawingColumn, 1);
     body->addWidget(ScrollBoxRechts);
     pageLayout->addLayout(body, 1);
     // The drawing is fitted to its panel whenever that changes size.
@@ -275,7 +304,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     LabelAnlagenleistung->setStyleSheet(QStringLiteral("color: #1c355e;"));
     resultGrid->addWidget(LabelAnlagenleistung, 1, 1);
     resultGrid->setColumnStretch(1, 1);
-    BuildObstacleList(group(QStringLiteral("Hindernisse"), "GroupBoxHindernisse"));
+    BuildObstacleList(obstacles);
     BuildObstacleRow();
 
     // View and colours.
@@ -1053,6 +1082,13 @@ bool TDachplanung2DFrame::RenderRoof(bool showModules, int maxWidth, QImage& pic
         return false;
     const bool shown = ModuleGroup->ShowModules;
     ModuleGroup->ShowModules = showModules;
+    // The covering alone is the roof side without modules: the obstacles
+    // belong to the side that carries them. An area without its outline
+    // draws nothing.
+    HiddenObstacles hidden;
+    if (!showModules && Frame2D->Structure())
+        for (MSperrFlaecheRep* area : roof::Obstacles(*Frame2D->Structure()))
+            hidden.shapes.emplace_back(area, std::exchange(area->ShapeX, {}));
     Frame2D->InteractorStack()->RemoveTransient();
     onScreen = roof::RoofOnScreen(*Frame2D->View(), RoofArea->XSize, RoofArea->YSize);
     // A roof without area on the screen has no picture.
@@ -1086,6 +1122,12 @@ TRoofPictures TDachplanung2DFrame::RenderRoofPictures(int maxWidth)
     else
         RenderRoof(false, maxWidth, pictures.RoofSecondSide, onScreen);
     return pictures;
+}
+
+std::vector<TRoofObstacle> TDachplanung2DFrame::Obstacles() const
+{
+    const MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    return structure ? roof::ObstacleValues(*structure) : std::vector<TRoofObstacle>();
 }
 
 void TDachplanung2DFrame::SetZoom(int percent)
@@ -1179,6 +1221,7 @@ void TDachplanung2DFrame::BuildObstacleRow()
 void TDachplanung2DFrame::BuildObstacleList(QGroupBox* box)
 {
     auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 4);
     ListViewHindernisse = new QTreeWidget(box);
     ListViewHindernisse->setObjectName(QStringLiteral("ListViewHindernisse"));
     ListViewHindernisse->setRootIsDecorated(false);
@@ -1187,8 +1230,9 @@ void TDachplanung2DFrame::BuildObstacleList(QGroupBox* box)
     ListViewHindernisse->setToolTip(
         QStringLiteral("Größe in m; Abstand der Unterkante von der Traufe und der linken Kante vom linken Giebel in m"));
     ListViewHindernisse->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ListViewHindernisse->setMinimumHeight(90);
-    ListViewHindernisse->setMaximumHeight(140);
+    // Four rows without scrolling; more scroll.
+    ListViewHindernisse->setMinimumHeight(70);
+    ListViewHindernisse->setMaximumHeight(110);
     layout->addWidget(ListViewHindernisse);
     connect(ListViewHindernisse, &QTreeWidget::itemSelectionChanged, this, [this] { SelectObstacleOfRow(); });
 }
@@ -1352,7 +1396,7 @@ void TDachplanung2DFrame::ShowObstacleList()
         auto* item = new QTreeWidgetItem(
             ListViewHindernisse,
             {area->Name1, QStringLiteral("%1 × %2").arg(Fixed(area->Laenge1, 2), Fixed(area->Breite1, 2)),
-             Fixed(box.MinY, 2), Fixed(box.MinX, 2)});
+             Metres(box.MinY), Metres(box.MinX)});
         if (roof::LiesOutsideRoof(*area, a, b)) {
             item->setToolTip(0, QStringLiteral("Das Hindernis liegt außerhalb des Daches."));
             for (int c = 0; c < 4; ++c)
