@@ -27,6 +27,7 @@
 #include "platform/Logging.h"
 #include "platform/Services.h"
 
+#include <QBrush>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -1389,21 +1390,45 @@ void TDachplanung2DFrame::ShowObstacleList()
     const std::vector<MSperrFlaecheRep*> areas = structure ? roof::Obstacles(*structure) : std::vector<MSperrFlaecheRep*>();
     const MSelectionList* selection = Frame2D ? Frame2D->Selection() : nullptr;
     m_fillingObstacleList = true;
-    ListViewHindernisse->clear();
+    // Row by row, changing only what differs: every refresh and every
+    // obstacle operation comes here, and a list built anew lays out and
+    // sizes its columns anew.
+    while (ListViewHindernisse->topLevelItemCount() > int(areas.size()))
+        delete ListViewHindernisse->takeTopLevelItem(ListViewHindernisse->topLevelItemCount() - 1);
     const double a = RoofEaves(), b = RoofGable();
-    for (const MSperrFlaecheRep* area : areas) {
+    const QString outsideTip = QStringLiteral("Das Hindernis liegt außerhalb des Daches.");
+    QTreeWidgetItem* current = nullptr;
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        const MSperrFlaecheRep* area = areas[i];
         const MWorldBox box = area->Box();
-        auto* item = new QTreeWidgetItem(
-            ListViewHindernisse,
-            {area->Name1, QStringLiteral("%1 × %2").arg(Fixed(area->Laenge1, 2), Fixed(area->Breite1, 2)),
-             Metres(box.MinY), Metres(box.MinX)});
-        if (roof::LiesOutsideRoof(*area, a, b)) {
-            item->setToolTip(0, QStringLiteral("Das Hindernis liegt außerhalb des Daches."));
-            for (int c = 0; c < 4; ++c)
-                item->setForeground(c, QColor(Qt::red));
+        const QString texts[4] = {area->Name1,
+                                  QStringLiteral("%1 × %2").arg(Fixed(area->Laenge1, 2), Fixed(area->Breite1, 2)),
+                                  Metres(box.MinY), Metres(box.MinX)};
+        QTreeWidgetItem* item = int(i) < ListViewHindernisse->topLevelItemCount()
+                                    ? ListViewHindernisse->topLevelItem(int(i))
+                                    : new QTreeWidgetItem(ListViewHindernisse);
+        const bool outside = roof::LiesOutsideRoof(*area, a, b);
+        const QBrush ink = outside ? QBrush(QColor(Qt::red)) : QBrush();
+        for (int c = 0; c < 4; ++c) {
+            if (item->text(c) != texts[c])
+                item->setText(c, texts[c]);
+            if (item->foreground(c) != ink)
+                item->setForeground(c, ink);
         }
+        const QString tip = outside ? outsideTip : QString();
+        if (item->toolTip(0) != tip)
+            item->setToolTip(0, tip);
         if (selection && selection->IndexOf(area) >= 0)
-            ListViewHindernisse->setCurrentItem(item);
+            current = item;
+    }
+    // The current row is the selected obstacle's, or none.
+    if (!current) {
+        if (ListViewHindernisse->currentItem() || !ListViewHindernisse->selectedItems().isEmpty()) {
+            ListViewHindernisse->setCurrentItem(nullptr);
+            ListViewHindernisse->clearSelection();
+        }
+    } else if (ListViewHindernisse->currentItem() != current || !current->isSelected()) {
+        ListViewHindernisse->setCurrentItem(current);
     }
     m_fillingObstacleList = false;
 }
