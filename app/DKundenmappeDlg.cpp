@@ -86,6 +86,7 @@ TKundenmappeDialog::TKundenmappeDialog(QWidget* parent, TInterfaceFrame* workspa
     connect(BitBtnPdf, &QPushButton::clicked, this, &TKundenmappeDialog::BitBtnPdfClick);
     connect(BitBtnAbbrechen, &QPushButton::clicked, this, &TKundenmappeDialog::reject);
 
+    resize(440, 500);
     FitDialogToScreen(this, content, buttons);
     RestoreDialogPosition(this, kPositionSection, 240, 120);
     ShowSettings(MFolderSettings::Load());
