@@ -37,8 +37,10 @@ constexpr ColorRef kAccent = 0x1A78C8;
 constexpr ColorRef kRule = 0xC8C0B8;
 const QString kFont = QStringLiteral("Arial");
 constexpr double kLeft = 20, kRight = 190, kFooterLine = 280;
-// The folder's page number sits this far above the paper's lower edge.
+// The folder's page number: in the lower right corner, where none of the
+// parts draws (the craft sheets' maker lines and banner end further left).
 constexpr double kNumberFromBottom = 7;
+constexpr double kNumberFromRight = 8;
 
 QString MakerLine()
 {
@@ -157,9 +159,9 @@ void StampPageNumbers(PdfWriter& pdf)
         if (!pdf.SelectPage(k))
             return;
         const QSizeF paper = pdf.CurrentPaperSize();
-        pdf.SetFont(kFont, 8, kGrey);
+        pdf.SetFont(kFont, 7.5, kGrey);
         const QString text = QStringLiteral("Seite %1 von %2").arg(k + 1).arg(count);
-        pdf.TextOut((paper.width() - pdf.TextWidth(text)) / 2, paper.height() - kNumberFromBottom, text);
+        pdf.TextOut(paper.width() - kNumberFromRight - pdf.TextWidth(text), paper.height() - kNumberFromBottom, text);
     }
 }
 
