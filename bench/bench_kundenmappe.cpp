@@ -11,6 +11,7 @@
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -60,6 +61,14 @@ struct Program {
 
 std::unique_ptr<Program> g_program;
 
+// A document handed to the viewer is not written again in this run: each
+// document gets a name of its own, and the last one is removed.
+QString NextFile(const QString& base)
+{
+    static int n = 0;
+    return g_program->dir.filePath(QStringLiteral("%1_%2.pdf").arg(base).arg(++n));
+}
+
 void Begin(PdfWriter& pdf, const QString& file, QSizeF paper)
 {
     pdf.SetPaperSize(PdfWriter::kPaperCustom);
@@ -71,16 +80,19 @@ void Begin(PdfWriter& pdf, const QString& file, QSizeF paper)
 
 void BM_FullFolder(benchmark::State& state)
 {
-    const QString file = g_program->dir.filePath("mappe.pdf");
     PdfWriter pdf;
+    double bytes = 0;
     for (auto _ : state) {
+        const QString file = NextFile(QStringLiteral("mappe"));
         const std::vector<MFolderSection> sections = g_program->Sections();
         const MFolderCover cover = FolderCover(g_program->settings.Customer, &g_program->ws);
         Begin(pdf, file, QSizeF(210, 297));
         DrawCustomerFolder(pdf, cover, sections, {});
         pdf.EndDoc();
+        bytes = double(QFileInfo(file).size());
+        QFile::remove(file);
     }
-    state.counters["bytes"] = benchmark::Counter(double(QFileInfo(file).size()));
+    state.counters["bytes"] = benchmark::Counter(bytes);
 }
 
 void BM_PartsOneByOne(benchmark::State& state)
@@ -91,11 +103,12 @@ void BM_PartsOneByOne(benchmark::State& state)
         bytes = 0;
         const std::vector<MFolderSection> sections = g_program->Sections();
         for (std::size_t k = 0; k < sections.size(); ++k) {
-            const QString file = g_program->dir.filePath(QStringLiteral("part%1.pdf").arg(k));
+            const QString file = NextFile(QStringLiteral("part%1").arg(k));
             Begin(pdf, file, sections[k].FirstPage);
             sections[k].Draw(pdf);
             pdf.EndDoc();
             bytes += double(QFileInfo(file).size());
+            QFile::remove(file);
         }
     }
     state.counters["bytes"] = benchmark::Counter(bytes);
