@@ -39,7 +39,7 @@ const QString kFont = QStringLiteral("Arial");
 constexpr double kLeft = 20, kRight = 190, kFooterLine = 280;
 // The folder's page number: in the lower right corner, where none of the
 // parts draws (the craft sheets' maker lines and banner end further left).
-constexpr double kNumberFromBottom = 7;
+constexpr double kNumberFromBottom = 5.5;
 constexpr double kNumberFromRight = 8;
 
 QString MakerLine()
