@@ -83,10 +83,14 @@ public:
     // high-rise instead while "Hochhaus erstellen" is ticked.
     void WritePaperHousePdf();
     // What the paper-house (or high-rise) document would draw now: the
-    // model, page size, wall pictures and the roof planner's data; without
-    // the pictures made for printing (roof renderings, the tiled facade)
-    // unless withPictures.
-    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise, bool withPictures = true);
+    // model, page size, wall pictures and the roof planner's data.
+    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise) override
+    {
+        return GatherPdfInput(highRise, true);
+    }
+    // The same without the pictures made for printing (roof renderings, the
+    // tiled facade) unless withPictures.
+    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise, bool withPictures);
 
     // Paper millimetres per real metre, screen pixels per paper millimetre
     // and their product.

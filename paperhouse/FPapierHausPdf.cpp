@@ -79,6 +79,10 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise, bool withPic
     data.ModuleInternet = module.Internet;
     data.ModuleWidth = module.Width;
     data.ModuleHeight = module.Height;
+    data.LaidAcross = module.LaidAcross;
+    for (const TRoofObstacle& o : roof->Obstacles())
+        data.Obstacles.push_back(o.Outline);
+    data.TwoRoofSides = roof->ModulesOnTwoRoofSides();
     data.ModulePowerWp = module.PowerWp;
     data.CountActiveModules = roof->CountActiveModules();
     data.PlantPowerKWp = roof->PlantPowerKWp();
@@ -157,10 +161,8 @@ void TPapierHausFrame::WriteDocument(const QString& name, bool highRise)
     if (!workspace)
         return;
     const TPaperHousePdfInput in = GatherPdfInput(highRise);
-    if (highRise)
-        workspace->SetPdfPageSize(in.pageWidth, in.pageHeight); // the first pages are turned
-    else
-        workspace->SetPdfPageSize(in.pageHeight, in.pageWidth);
+    const QSizeF first = PaperHouseFirstPage(in, highRise);
+    workspace->SetPdfPageSize(first.height(), first.width());
     PdfWriter* pdf = workspace->OpenPdfDocument(name);
     if (!pdf)
         return;

@@ -6,6 +6,7 @@
 #include "pdf/PdfWriter.h"
 
 #include <QLocale>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -252,6 +253,9 @@ double LegendLeft(double pageWidth)
     return std::max(pageWidth - 154, kPrintMargin);
 }
 
+// Seven rows under the heading within the module picture's 38 mm.
+constexpr double kLegendRowPitch = 3.9;
+
 // The module legend at the foot of the roof page, the maker's logo beside
 // or above it where it stays off the pieces; returns its box.
 QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth, double pageHeight,
@@ -284,6 +288,7 @@ QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWid
         {QStringLiteral("Modulleistung:"), Number(roof.ModulePowerWp, 0) + QStringLiteral(" Wp")},
         {QStringLiteral("Modulbreite: "), Number(roof.ModuleWidth * 1000, 0) + QStringLiteral(" mm")},
         {QStringLiteral("Modullänge: "), Number(roof.ModuleHeight * 1000, 0) + QStringLiteral(" mm")},
+        {QStringLiteral("Verlegung:"), roof.LaidAcross ? QStringLiteral("quer") : QStringLiteral("hochkant")},
         {QStringLiteral("Hersteller:"), roof.ModuleMaker},
         {QStringLiteral("Internet: "), roof.ModuleInternet},
     };
@@ -295,7 +300,7 @@ QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWid
         Text(pdf, x1, y, caption);
         FittedText(pdf, x2, y, value, 10, pageWidth - kPrintMargin - x2);
         right = std::max(right, x2 + pdf.TextWidth(value));
-        y += 4.2;
+        y += kLegendRowPitch;
     }
     return box.united(QRectF(x1, y0, right - x1, h));
 }
@@ -472,11 +477,43 @@ std::unique_ptr<TPaperHouseKit> ComposeKit(const TPaperHousePdfInput& in)
     return kit;
 }
 
+// Obstacles: grey boxes with a darker outline where they lie on the roof
+// plane, cut off at its edges and kept off its cut line.
+constexpr tandrel::platform::ColorRef kObstacleFill = 0xA0A0A0, kObstacleOutline = 0x505050;
+
+void ObstacleBoxes(PdfWriter& pdf, const TKitPage& page, const TRoofPlannerData& roof, double e, double g)
+{
+    if (roof.Obstacles.empty() || !(e > 0) || !(g > 0))
+        return;
+    constexpr double kLineClearance = 0.3; // mm
+    pdf.SetPen(kObstacleOutline, 1);
+    pdf.SetBrush(kObstacleFill);
+    // The lower plane from net y = -g (eaves) to 0; the upper one as its picture lies.
+    const double offsets[] = {-g, 0};
+    for (int plane = 0; plane < (roof.TwoRoofSides ? 2 : 1); ++plane) {
+        const QRectF planeRect = QRectF(page.Map(0, offsets[plane] + g), page.Map(e, offsets[plane])).normalized();
+        const QPolygonF clip(planeRect.adjusted(kLineClearance, kLineClearance, -kLineClearance, -kLineClearance));
+        for (const std::vector<QPointF>& outline : roof.Obstacles) {
+            QPolygonF mm;
+            for (const QPointF& p : outline)
+                if (std::isfinite(p.x()) && std::isfinite(p.y()))
+                    mm << page.Map(p.x(), offsets[plane] + p.y());
+            if (mm.size() < 3)
+                continue;
+            const QPolygonF shown = mm.intersected(clip);
+            if (shown.size() >= 3)
+                pdf.Polygon(std::vector<QPointF>(shown.begin(), shown.end()));
+        }
+    }
+}
+
 void RoofPage(PdfWriter& pdf, const TPaperHouseKit& kit)
 {
     const TPaperHousePdfInput& in = kit.in;
     const TKitPage& page = *kit.roof;
     page.Draw(pdf);
+    if (in.roofPlanner)
+        ObstacleBoxes(pdf, page, *in.roofPlanner, in.params.RoofEavesSideLength(), in.params.RoofGableSideLength());
     const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
     FittedText(pdf, 10, area.top(),
                QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 12,

@@ -3,6 +3,7 @@
 #include "paperhouse/PaperHouseParams.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <optional>
@@ -23,6 +24,11 @@ struct TRoofPlannerData {
     QImage MakerLogo;        // null without a logo
     QImage RoofWithModules;  // lower roof plane
     QImage RoofSecondSide;   // upper roof plane: modules only with two roof sides
+    bool LaidAcross = false; // "quer"; ModuleWidth and ModuleHeight are as laid
+    // Outlines of the obstacles on the roof plane (m from the left gable and
+    // from the eaves); on the upper plane too when the modules lie on both.
+    std::vector<std::vector<QPointF>> Obstacles;
+    bool TwoRoofSides = false;
 };
 
 // Everything the paper-house documents draw. Page sizes in mm as the page
