@@ -52,3 +52,14 @@ MAdresse MarkedSender()
     a.Internet = value("Internet");
     return a;
 }
+
+QStringList SenderLines(const MAdresse& a)
+{
+    return {a.Name1,
+            a.Name2,
+            a.Strasse,
+            (a.Plz + QLatin1Char(' ') + a.Ort).trimmed(),
+            a.Tel.isEmpty() ? QString() : QStringLiteral("Tel. ") + a.Tel,
+            a.EMail,
+            a.Internet};
+}

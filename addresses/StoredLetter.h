@@ -4,6 +4,7 @@
 #include "addresses/LetterPdf.h"
 
 #include <QString>
+#include <QStringList>
 
 // The letter dialog's stored texts and switches (section "AnschreibenDlg").
 namespace letter {
@@ -20,3 +21,7 @@ LetterContent StoredLetter(const MAdresse& sender, const MAdresse& recipient, co
 // The address book's marked slot ("Adress/AbsenderID") as stored; all
 // fields empty when no slot is marked or the slot is empty.
 MAdresse MarkedSender();
+
+// The sender's lines at the head of a document: name, second name, street,
+// town, telephone, mail, web; the caller leaves out the empty ones.
+QStringList SenderLines(const MAdresse& a);

@@ -1,4 +1,5 @@
 #include "app/CommonFunctions.h"
+#include "app/Links.h"
 
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -58,6 +59,12 @@ void StartCalculator()
     }
     if (!tandrel::platform::shell().start(calculator))
         tandrel::platform::dialogs().showMessage(QStringLiteral("Der Taschenrechner konnte nicht gestartet werden."));
+}
+
+QString MakerLine()
+{
+    return QStringLiteral("Tandrel: Hersteller Norvi GmbH, %1, %2")
+        .arg(QLatin1String(links::kMakerWebAddress), QLatin1String(links::kProductWebSite));
 }
 
 QString TodayText()

@@ -25,6 +25,8 @@ void OpenMail(const QString& address);
 void StartCalculator();
 // Today in the locale's short format, with a four-digit year.
 QString TodayText();
+// The maker line at the foot of a printed document.
+QString MakerLine();
 // The Windows version table; "Unbekannte Version" on other systems.
 QString WindowsVersionName();
 enum class WinPlatform { Win9x, NT, Other };

@@ -7,7 +7,6 @@
 #include "app/FInterfaceFrame.h"
 #include "app/FrameIds.h"
 #include "app/KontaloRegistry.h"
-#include "app/Links.h"
 #include "paperhouse/IPaperHouse.h"
 #include "paperhouse/PaperHousePdf.h"
 #include "pdf/PdfWriter.h"
@@ -41,23 +40,6 @@ constexpr double kLeft = 20, kRight = 190, kFooterLine = 280;
 // parts draws (the craft sheets' maker lines and banner end further left).
 constexpr double kNumberFromBottom = 5.5;
 constexpr double kNumberFromRight = 8;
-
-QString MakerLine()
-{
-    return QStringLiteral("Tandrel: Hersteller Norvi GmbH, %1, %2")
-        .arg(QLatin1String(links::kMakerWebAddress), QLatin1String(links::kProductWebSite));
-}
-
-QStringList SenderLines(const MAdresse& a)
-{
-    return {a.Name1,
-            a.Name2,
-            a.Strasse,
-            (a.Plz + QLatin1Char(' ') + a.Ort).trimmed(),
-            a.Tel.isEmpty() ? QString() : QStringLiteral("Tel. ") + a.Tel,
-            a.EMail,
-            a.Internet};
-}
 
 class Cover {
 public:
@@ -290,20 +272,9 @@ std::vector<MFolderSection> FolderSections(const MFolderSettings& settings, TInt
     if (chosen(FolderPart::Dachplanung)) {
         if (auto* roof = qobject_cast<IRoofPlanner*>(frame(FrameId::Dachplanung2D))) {
             add(FolderPart::Dachplanung, QSizeF(rooflayout::kPageWidth, rooflayout::kPageHeight), [roof](PdfWriter& pdf) {
-                MRoofLayoutInput in;
+                MRoofLayoutInput in = GatherRoofLayout(*roof);
                 in.Date = QLocale().toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy"));
                 in.Sender = SenderLines(MarkedSender());
-                const TRoofModuleData m = roof->ModuleData();
-                in.ModuleName = m.Maker.isEmpty() || m.Name.startsWith(m.Maker) ? m.Name : m.Maker + QLatin1Char(' ') + m.Name;
-                in.ModuleCount = roof->CountActiveModules();
-                in.ModuleWidth = m.Width;
-                in.ModuleHeight = m.Height;
-                in.ModulePowerWp = m.PowerWp;
-                in.PlantPowerKWp = roof->PlantPowerKWp();
-                in.TwoSides = roof->ModulesOnTwoRoofSides();
-                const TRoofPictures pictures = roof->RenderRoofPictures(2000);
-                in.RoofWithModules = pictures.RoofWithModules;
-                in.RoofSecondSide = pictures.RoofSecondSide;
                 in.MakerLine = MakerLine();
                 DrawRoofLayout(pdf, in);
             });

@@ -19,6 +19,11 @@
 #include "drawing/VirtualView.h"
 #include "paperhouse/IPaperHouse.h"
 #include "roof/DEigenesModulDlg.h"
+#include "roof/RoofLayoutPdf.h"
+#include "addresses/StoredLetter.h"
+#include "app/WaitCursor.h"
+#include "pdf/PdfWriter.h"
+#include "pdf/WholePage.h"
 #include "roof/OwnModules.h"
 #include "roof/RoofCatalogue.h"
 #include "widgets/ImageBox.h"
@@ -62,6 +67,8 @@ using roof::kCoveringCount;
 using roof::kModuleCount;
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcRoof, "tandrel.roof")
 
 const char* const kModulePreview = "roof/module-preview";
 
@@ -953,6 +960,33 @@ void TDachplanung2DFrame::FitView()
     }
     Frame2D->SetScrollRanges(int(std::clamp<std::int64_t>(wide, 0, kLargest)),
                              int(std::clamp<std::int64_t>(high, 0, kLargest)));
+}
+
+void TDachplanung2DFrame::PrintFrame()
+{
+    WaitCursor cursor(Qt::BusyCursor);
+    TInterfaceFrame* workspace = GetInterfaceFrame();
+    if (!workspace)
+        return;
+    MRoofLayoutInput in = GatherRoofLayout(*this);
+    in.Date = TodayText();
+    in.Sender = SenderLines(MarkedSender());
+    in.MakerLine = MakerLine();
+    workspace->SetPdfPageSize(rooflayout::kPageHeight, rooflayout::kPageWidth);
+    PdfWriter* pdf = workspace->OpenPdfDocument(QStringLiteral("Dachplanung"));
+    if (!pdf)
+        return;
+    try {
+        if (!UseWholePage(*pdf))
+            return;
+        DrawRoofLayout(*pdf, in);
+        pdf->EndDoc();
+    } catch (const PdfError& e) {
+        qCWarning(lcRoof) << "roof layout failed:" << e.what();
+        if (pdf->Printing())
+            pdf->Abort();
+        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
+    }
 }
 
 void TDachplanung2DFrame::RefreshFrame()

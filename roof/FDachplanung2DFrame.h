@@ -50,6 +50,9 @@ public:
     void ActivateFrame() override;
     void ArrangeControls() override;
     void RefreshFrame() override;
+    // "Datei › Drucken": the roof layout page as its own PDF.
+    bool CanPrintFrame() override { return true; }
+    void PrintFrame() override;
 
     // IRoofPlanner. The power is CountActiveModules × the module's Wp / 1000.
     int CountActiveModules() const override;

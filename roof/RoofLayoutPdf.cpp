@@ -5,6 +5,8 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 using tandrel::platform::ColorRef;
 
@@ -47,7 +49,32 @@ double Picture(PdfWriter& pdf, const QImage& picture, double top, double maxHeig
     return top + h;
 }
 
+// A rounding error below zero shows as 0,00, not -0,00.
+QString Metres(double value)
+{
+    const double shown = std::round(value * 100) / 100;
+    return NumberText(shown == 0 ? 0.0 : shown, 2);
+}
+
 } // namespace
+
+MRoofLayoutInput GatherRoofLayout(IRoofPlanner& roof)
+{
+    MRoofLayoutInput in;
+    const TRoofModuleData m = roof.ModuleData();
+    in.ModuleName = m.Maker.isEmpty() || m.Name.startsWith(m.Maker) ? m.Name : m.Maker + QLatin1Char(' ') + m.Name;
+    in.ModuleCount = roof.CountActiveModules();
+    in.ModuleWidth = m.Width;
+    in.ModuleHeight = m.Height;
+    in.ModulePowerWp = m.PowerWp;
+    in.PlantPowerKWp = roof.PlantPowerKWp();
+    in.TwoSides = roof.ModulesOnTwoRoofSides();
+    in.Obstacles = roof.Obstacles();
+    TRoofPictures pictures = roof.RenderRoofPictures(2000);
+    in.RoofWithModules = std::move(pictures.RoofWithModules);
+    in.RoofSecondSide = std::move(pictures.RoofSecondSide);
+    return in;
+}
 
 void DrawRoofLayout(PdfWriter& pdf, const MRoofLayoutInput& in)
 {
@@ -91,6 +118,45 @@ void DrawRoofLayout(PdfWriter& pdf, const MRoofLayoutInput& in)
         y += 5;
     }
     y += 4;
+
+    if (!in.Obstacles.empty()) {
+        Font(pdf, 12, true, kAccent);
+        pdf.TextOut(kLeft, y, QStringLiteral("Hindernisse auf dem Dach"));
+        y += 7;
+        Font(pdf, 9, false, kGrey);
+        pdf.TextOut(kLeft + 2, y, QStringLiteral("Name"));
+        pdf.TextOut(kLeft + 55, y, QStringLiteral("Größe"));
+        pdf.TextOut(kLeft + 90, y, QStringLiteral("Abstand zur Traufe"));
+        pdf.TextOut(kLeft + 130, y, QStringLiteral("Abstand zum linken Giebel"));
+        y += 4.6;
+        // Beyond this the list would squeeze the drawing; the rest is summed up.
+        constexpr std::size_t kRows = 8;
+        const std::size_t shown = in.Obstacles.size() > kRows ? kRows - 1 : in.Obstacles.size();
+        for (std::size_t i = 0; i < shown; ++i) {
+            const TRoofObstacle& o = in.Obstacles[i];
+            // As the planner's list: the lower and the left edge of the turned box.
+            double minX = o.X - o.Width / 2, minY = o.Y - o.Height / 2;
+            if (!o.Outline.empty()) {
+                minX = minY = std::numeric_limits<double>::max();
+                for (const QPointF& p : o.Outline) {
+                    minX = std::min(minX, p.x());
+                    minY = std::min(minY, p.y());
+                }
+            }
+            Font(pdf, 9);
+            pdf.TextOut(kLeft + 2, y, o.Name);
+            pdf.TextOut(kLeft + 55, y, NumberText(o.Width, 2) + QStringLiteral(" × ") + NumberText(o.Height, 2) + m);
+            pdf.TextOut(kLeft + 90, y, Metres(minY) + m);
+            pdf.TextOut(kLeft + 130, y, Metres(minX) + m);
+            y += 4.4;
+        }
+        if (shown < in.Obstacles.size()) {
+            Font(pdf, 9, false, kGrey);
+            pdf.TextOut(kLeft + 2, y, QStringLiteral("… und %1 weitere").arg(in.Obstacles.size() - shown));
+            y += 4.4;
+        }
+        y += 4;
+    }
 
     Font(pdf, 12, true, kAccent);
     pdf.TextOut(kLeft, y, in.TwoSides ? QStringLiteral("Belegung der Dachseiten") : QStringLiteral("Belegung der Dachfläche"));

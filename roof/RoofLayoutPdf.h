@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+#include "roof/IRoofPlanner.h"
 
 class PdfWriter;
 
@@ -17,6 +20,7 @@ struct MRoofLayoutInput {
     double ModulePowerWp = 0;
     double PlantPowerKWp = 0;
     bool TwoSides = false;
+    std::vector<TRoofObstacle> Obstacles;
     QImage RoofWithModules; // none when null
     QImage RoofSecondSide;  // printed only with modules on both sides
     QString MakerLine;
@@ -26,6 +30,10 @@ namespace rooflayout {
 inline constexpr double kPageWidth = 210;
 inline constexpr double kPageHeight = 297;
 } // namespace rooflayout
+
+// The roof planner's part of the page; date, sender and maker line are the
+// caller's.
+MRoofLayoutInput GatherRoofLayout(IRoofPlanner& roof);
 
 // Draws the roof layout on the writer's current page (A4 portrait, no
 // margins): one page.

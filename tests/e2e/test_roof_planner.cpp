@@ -1,7 +1,9 @@
 #include "app/KontaloRegistry.h"
 #include "tests/e2e/ProgramTest.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/PdfReader.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QLocale>
 
@@ -240,6 +242,57 @@ TEST_F(ProgramTest, DraggedObstacleSnapsStopsAtTheEdgeAndUndoes)
     EXPECT_EQ(r.scriptLog.mid(3),
               (QStringList{"ListViewHindernisse=Schornstein 1 | 0,60 × 0,60 | 0,00 | 0,00", "LabelAnzahlmodule=19 ",
                            start, "LabelAnzahlmodule=18 "}));
+}
+
+} // namespace
+
+namespace {
+
+// "Datei › Drucken" on the roof planner writes its own one-page roof layout:
+// the plant as the labels show it, the obstacle with the list's distances
+// (the chimney of the test above: lower edge 2,65 m above the eaves, left
+// edge 4,60 m from the left gable) and the sender of the marked slot.
+TEST_F(ProgramTest, RoofPlannerPrintsItsLayoutWithTheObstacles)
+{
+    GermanLocale german;
+    {
+        MKontaloRegistry reg;
+        reg.WriteInteger("Adress", "AbsenderID", 1);
+        reg.WriteString("Adress\\1", "Name1", "Solartechnik Berger GmbH");
+    }
+    const Run r = run({"show 1630", "click Dachplanung2DFrame/SpeedButtonSchornstein", "click Dachplanung2DFrame/PaintBox",
+                       "print FilePrint1", "action FilePrint1", "quit"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.scriptLog, QStringList{"FilePrint1=1"});
+    EXPECT_TRUE(r.dialogLog.isEmpty()) << r.dialogLog.join('\n').toStdString();
+    QStringList pdfs;
+    for (const QString& line : r.shellLog)
+        if (line.endsWith(".pdf"))
+            pdfs << line;
+    ASSERT_EQ(pdfs.size(), 1) << r.shellLog.join('\n').toStdString();
+    EXPECT_TRUE(QFileInfo(pdfs[0]).fileName().startsWith("Dachplanung")) << pdfs[0].toStdString();
+    const tandrel::test::PdfReader pdf(pdfs[0]);
+    ASSERT_TRUE(pdf.isOpen());
+    ASSERT_EQ(pdf.pageCount(), 1);
+    const QSizeF a4 = pdf.pageSizeMm(0);
+    EXPECT_NEAR(a4.width(), 210, 0.5);
+    EXPECT_NEAR(a4.height(), 297, 0.5);
+    for (const char* text : {"Dachplanung Ihrer Solarstromanlage", "Solartechnik Berger GmbH", "4,68 kWp",
+                             "Hindernisse auf dem Dach"})
+        EXPECT_TRUE(pdf.findText(0, QString::fromUtf8(text))) << text << "\n" << pdf.pageText(0).toStdString();
+    // The obstacle's row: its name, size and distances on one line.
+    const auto name = pdf.findText(0, "Schornstein 1");
+    ASSERT_TRUE(name);
+    for (const char* text : {"0,60 × 0,60 m", "2,65 m", "4,60 m"}) {
+        const auto cell = pdf.findText(0, QString::fromUtf8(text));
+        ASSERT_TRUE(cell) << text;
+        EXPECT_NEAR(cell->mm.center().y(), name->mm.center().y(), 0.5) << text;
+    }
+    const auto count = pdf.findText(0, "Anzahl Module:"), counted = pdf.findText(0, "18");
+    ASSERT_TRUE(count && counted);
+    EXPECT_NEAR(counted->mm.center().y(), count->mm.center().y(), 0.5);
+    if (const auto check = tandrel::test::RunQpdfCheck(pdfs[0]))
+        EXPECT_TRUE(check->clean()) << check->output.toStdString();
 }
 
 } // namespace
