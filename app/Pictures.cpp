@@ -157,4 +157,12 @@ QByteArray storedJpeg(const QString& name)
     return bytesOf(found.res);
 }
 
+QByteArray storedPng(const QString& name)
+{
+    Resource found;
+    if (!findResource(name, found) || found.kind != Kind::Png)
+        return {};
+    return bytesOf(found.res);
+}
+
 } // namespace tandrel::pictures
