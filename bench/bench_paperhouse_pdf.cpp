@@ -82,6 +82,10 @@ void BM_TandrelPaperHouse(benchmark::State& state)
     const QString file = g_program->dir.filePath("tandrel.pdf");
     PdfWriter pdf;
     for (auto _ : state) {
+        // The writer does not write over a file shown in this run: every
+        // round has a desktop of its own.
+        NullShell shell;
+        tandrel::platform::ScopedShell guard(shell);
         pdf.SetPaperSize(PdfWriter::kPaperCustom);
         pdf.SetPaperWidth(in.pageWidth);
         pdf.SetPaperHeight(in.pageHeight);
@@ -96,9 +100,16 @@ void BM_TandrelPaperHouse(benchmark::State& state)
 // The whole print of the frame, with the roof planner's two roof renderings.
 void BM_TandrelPaperHouseFromFrame(benchmark::State& state)
 {
-    for (auto _ : state)
+    QString last;
+    for (auto _ : state) {
+        // The writer does not write over a file shown in this run: every
+        // round has a desktop of its own.
+        NullShell shell;
+        tandrel::platform::ScopedShell guard(shell);
         g_program->house->WritePaperHousePdf();
-    setSize(state, g_program->shell.last);
+        last = shell.last;
+    }
+    setSize(state, last);
 }
 
 // --- the floor ------------------------------------------------------------------
