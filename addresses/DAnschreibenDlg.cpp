@@ -33,7 +33,7 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("AnschreibenDlg");
+const QString kSection = letter::kSettingsSection;
 constexpr double kMmPerPt = 25.4 / 72.0;
 
 int px(double mm)
@@ -109,8 +109,7 @@ void setLines(QTextEdit* memo, const std::vector<PreviewLine>& lines, Qt::Alignm
 
 } // namespace
 
-const QString TAnschreibenDialog::kDefaultInhalt =
-    QStringLiteral("\"Sehr geehrte Damen und Herren,\",,...,,\"Mit freundlichen Grüßen\"");
+const QString TAnschreibenDialog::kDefaultInhalt = letter::kDefaultInhalt;
 
 TAnschreibenDialog::TAnschreibenDialog(QWidget* parent)
     : QDialog(parent), m_sender(std::make_unique<MAdresse>()), m_recipient(std::make_unique<MAdresse>())

@@ -2,6 +2,7 @@
 
 #include "addresses/Adresse.h"
 #include "addresses/LetterPdf.h"
+#include "addresses/StoredLetter.h"
 
 #include "app/FInterfaceFrame.h"
 
@@ -24,7 +25,7 @@ class TBaseFrame;
 class TAnschreibenDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kDefaultBetreff = QStringLiteral("Betreff: Anfrage");
+    static inline const QString kDefaultBetreff = letter::kDefaultBetreff;
     static const QString kDefaultInhalt;
     // Preview pixels per millimetre of the page.
     static constexpr double kPreviewScale = 3.0;

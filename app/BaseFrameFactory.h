@@ -22,6 +22,8 @@ public:
     virtual void CommandsChanged() {}
     // Shows the information dialog, not modal.
     virtual void ShowInfoDialog() {}
+    // Opens the customer-folder dialog (modal).
+    virtual void ShowCustomerFolderDialog() {}
 };
 
 // Holds the frames (in creation order, owned), the back history and the

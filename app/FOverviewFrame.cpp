@@ -72,10 +72,11 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
         }
         b->resize(150, 112);
         b->installEventFilter(this);
-        connect(b, &QToolButton::clicked, this, [this, frameId] {
-            if (Factory)
-                Factory->ShowFrame(frameId);
-        });
+        if (frameId != 0)
+            connect(b, &QToolButton::clicked, this, [this, frameId] {
+                if (Factory)
+                    Factory->ShowFrame(frameId);
+            });
         return b;
     };
     SpeedButtonHaus3D = button("SpeedButtonHaus3D", QStringLiteral("Haus &3D"), "start-house3d", FrameId::PapierHaus);
@@ -83,6 +84,12 @@ TOverviewFrame::TOverviewFrame(QWidget* parent) : TBaseFrame(parent)
     SpeedButtonEigenverbrauch = button("SpeedButtonEigenverbrauch", QStringLiteral("Eigenverbrauch"), "start-kev", FrameId::KEV);
     BitBtnEigenverbrauch = button("BitBtnEigenverbrauch", QStringLiteral("Eigen&verbrauch"), "start-selfconsumption",
                                   FrameId::Eigenverbrauch);
+    BitBtnKundenmappe = button("BitBtnKundenmappe", QStringLiteral("Kunden&mappe"), "start-folder", 0);
+    OneActionPerClick(BitBtnKundenmappe);
+    connect(BitBtnKundenmappe, &QToolButton::clicked, this, [this] {
+        if (Factory && Factory->GetMainWindow())
+            Factory->GetMainWindow()->ShowCustomerFolderDialog();
+    });
 
     // Underlined by its font: plain text needs no text document to show.
     LabelLink = new QLabel(QString::fromLatin1(links::kMakerWebAddress), PanelTop);
@@ -185,13 +192,15 @@ void TOverviewFrame::ArrangeControls()
     SpeedButtonHaus3D->move(pv.left() + 25, pv.top() + pv.height() + 1);
     SpeedButtonPVAnlage->move(pv.left() + pv.width() - SpeedButtonHaus3D->width() - 25, pv.top() + pv.height() + 1);
     BitBtnEigenverbrauch->move(lists.left() + 25, lists.top() + lists.height() + 1);
+    BitBtnKundenmappe->move(lists.left() + (lists.width() - BitBtnKundenmappe->width()) / 2, lists.top() + lists.height() + 1);
     SpeedButtonEigenverbrauch->move(lists.left() + lists.width() - SpeedButtonEigenverbrauch->width() - 25,
                                     lists.top() + lists.height() + 1);
     // Nothing the user clicks may leave the panel; the top and left edges
     // win where the panel is smaller than the control.
     for (QWidget* c : {static_cast<QWidget*>(ImageMarkierungPVAnlagen), static_cast<QWidget*>(ImageMarkierungListen),
                        static_cast<QWidget*>(SpeedButtonHaus3D), static_cast<QWidget*>(SpeedButtonPVAnlage),
-                       static_cast<QWidget*>(SpeedButtonEigenverbrauch), static_cast<QWidget*>(BitBtnEigenverbrauch)}) {
+                       static_cast<QWidget*>(SpeedButtonEigenverbrauch), static_cast<QWidget*>(BitBtnEigenverbrauch),
+                       static_cast<QWidget*>(BitBtnKundenmappe)}) {
         const int x = std::max(0, std::min(c->x(), w - c->width()));
         const int y = std::max(0, std::min(c->y(), h - c->height()));
         c->move(x, y);
@@ -204,7 +213,7 @@ void TOverviewFrame::ArrangeControls()
     ImageMobileApp->move(12, h - ImageMobileApp->height() - 8);
     for (QWidget* c : {static_cast<QWidget*>(ImageMarkierungPVAnlagen), static_cast<QWidget*>(ImageMarkierungListen),
                        static_cast<QWidget*>(SpeedButtonHaus3D), static_cast<QWidget*>(SpeedButtonPVAnlage),
-                       static_cast<QWidget*>(SpeedButtonEigenverbrauch)})
+                       static_cast<QWidget*>(SpeedButtonEigenverbrauch), static_cast<QWidget*>(BitBtnKundenmappe)})
         c->raise();
 }
 

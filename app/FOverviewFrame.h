@@ -41,6 +41,7 @@ private:
     QToolButton* SpeedButtonPVAnlage = nullptr;
     QToolButton* SpeedButtonEigenverbrauch = nullptr;
     QToolButton* BitBtnEigenverbrauch = nullptr;
+    QToolButton* BitBtnKundenmappe = nullptr;
     QLabel* LabelLink = nullptr;
     QLabel* LabelSoftware = nullptr;
     QLabel* ImageMobileApp = nullptr;

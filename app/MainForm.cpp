@@ -2,6 +2,7 @@
 
 #include "app/AutomationScript.h"
 #include "app/CommonFunctions.h"
+#include "app/DKundenmappeDlg.h"
 #include "app/FBaseFrame.h"
 #include "app/FrameIds.h"
 #include "app/FInterfaceFrame.h"
@@ -223,6 +224,8 @@ void TMainForm1::BuildMenus()
             if (f->CanPrintFrame())
                 f->PrintFrame();
     });
+    DateiKundenmappe = action(datei, "DateiKundenmappe", QStringLiteral("&Kundenmappe erstellen..."));
+    connect(DateiKundenmappe, &QAction::triggered, this, [this] { ShowCustomerFolderDialog(); });
     datei->addSeparator();
     FileExit1 = action(datei, "FileExit1", QStringLiteral("&Beenden"));
     connect(FileExit1, &QAction::triggered, this, &QWidget::close);
@@ -630,6 +633,24 @@ void TMainForm1::ShowFrameAndPage(int frameId, const char* pageControl, const ch
 void TMainForm1::SetInfoDialog(TInfoDialog1* dialog)
 {
     m_infoDialog = dialog;
+}
+
+void TMainForm1::ShowCustomerFolderDialog()
+{
+    if (!m_factory)
+        return;
+    // A part's frame that was never opened is made now, hidden behind the current one.
+    auto frame = [this](int id) -> TBaseFrame* {
+        if (TBaseFrame* f = m_factory->FindFrame(id))
+            return f;
+        TBaseFrame* current = m_factory->GetCurrentFrame();
+        TBaseFrame* made = m_factory->CreateFrame(id);
+        if (made && made != current)
+            made->setVisible(false);
+        return made;
+    };
+    TKundenmappeDialog dialog(this, m_interface, frame);
+    dialog.exec();
 }
 
 void TMainForm1::ShowInfoDialog()

@@ -35,6 +35,7 @@ public:
     void SetFrameCaption(const QString& name) override;
     void CommandsChanged() override;
     void ShowInfoDialog() override;
+    void ShowCustomerFolderDialog() override;
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -89,6 +90,7 @@ private:
     QToolButton* SpeedButtonKontalo = nullptr;
 
     QAction* FilePrint1 = nullptr;
+    QAction* DateiKundenmappe = nullptr;
     QAction* FileExit1 = nullptr;
     QAction* EditCut1 = nullptr;
     QAction* EditCopy1 = nullptr;

@@ -14,14 +14,15 @@
 //   catalogue/<file>     the workspace catalogue, see data/PictureCatalogue.h
 //                        (logos 300 x 100, maker logo 280 x 100, brand logo
 //                        250 x 100, backgrounds 800 x 600, house symbols 128 x 128)
-//   ui/marker-pv         360 x 250 ImageMarkierungPVAnlagen (title "PV-Anlagen";
+//   ui/marker-pv         520 x 250 ImageMarkierungPVAnlagen (title "PV-Anlagen";
 //                                  two buttons up to about 150 wide hang below)
-//   ui/marker-lists      360 x 230 ImageMarkierungListen (title "Informationen";
-//                                  two buttons hang below)
+//   ui/marker-lists      520 x 230 ImageMarkierungListen (title "Informationen";
+//                                  three buttons hang below)
 //   ui/start-house3d     72 x 72   start page button "&Haus 3D"
 //   ui/start-pvplant     72 x 72   start page button "PV-&Anlage"
 //   ui/start-kev         72 x 72   start page button "KEV"
 //   ui/start-selfconsumption 72 x 72 start page button "Eigenverbrauch"
+//   ui/start-folder      72 x 72   start page button "Kundenmappe"
 //   ui/back, ui/forward, ui/overview, ui/house3d, ui/pvplant, ui/kev,
 //   ui/addresses, ui/kontalo, ui/info, ui/exit
 //                        32 x 32   the main window's top bar buttons
@@ -42,6 +43,7 @@ inline constexpr char kStartHouse3D[] = "ui/start-house3d";
 inline constexpr char kStartPVPlant[] = "ui/start-pvplant";
 inline constexpr char kStartKEV[] = "ui/start-kev";
 inline constexpr char kStartSelfConsumption[] = "ui/start-selfconsumption";
+inline constexpr char kStartFolder[] = "ui/start-folder";
 inline constexpr char kTopBack[] = "ui/back";
 inline constexpr char kTopForward[] = "ui/forward";
 inline constexpr char kTopOverview[] = "ui/overview";

@@ -84,7 +84,7 @@ public:
     void WritePaperHousePdf();
     // What the paper-house (or high-rise) document would draw now: the
     // model, page size, wall pictures and the roof planner's data.
-    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise);
+    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise) override;
 
     // Paper millimetres per real metre, screen pixels per paper millimetre
     // and their product.

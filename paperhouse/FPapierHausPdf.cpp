@@ -150,10 +150,8 @@ void TPapierHausFrame::WriteDocument(const QString& name, bool highRise)
     if (!workspace)
         return;
     const TPaperHousePdfInput in = GatherPdfInput(highRise);
-    if (highRise)
-        workspace->SetPdfPageSize(in.pageWidth, in.pageHeight); // the first pages are turned
-    else
-        workspace->SetPdfPageSize(in.pageHeight, in.pageWidth);
+    const QSizeF first = PaperHouseFirstPage(in, highRise);
+    workspace->SetPdfPageSize(first.height(), first.width());
     PdfWriter* pdf = workspace->OpenPdfDocument(name);
     if (!pdf)
         return;

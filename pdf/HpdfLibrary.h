@@ -16,7 +16,8 @@
     X(HPDF_Page_SetDash) X(HPDF_Page_SetFontAndSize) X(HPDF_Page_MoveTo) X(HPDF_Page_LineTo)               \
     X(HPDF_Page_Rectangle) X(HPDF_Page_Stroke) X(HPDF_Page_ClosePathStroke) X(HPDF_Page_EofillStroke)      \
     X(HPDF_Page_ClosePathEofillStroke) X(HPDF_Page_Eofill) X(HPDF_Page_EndPath) X(HPDF_Page_BeginText) X(HPDF_Page_EndText)                         \
-    X(HPDF_Page_MoveTextPos) X(HPDF_Page_ShowText) X(HPDF_Page_DrawImage)
+    X(HPDF_Page_MoveTextPos) X(HPDF_Page_ShowText) X(HPDF_Page_DrawImage) X(HPDF_CreateOutline)                  \
+    X(HPDF_Outline_SetDestination) X(HPDF_Outline_SetOpened) X(HPDF_Page_CreateDestination) X(HPDF_GetEncoder)
 
 struct HpdfLibrary {
 #define TANDREL_HPDF_MEMBER(name) decltype(&::name) name = nullptr;

@@ -211,6 +211,13 @@ struct PdfWriter::Impl {
     ErrorRecord error;
     DocPtr doc;
     HPDF_Page page = nullptr;
+    struct PageRecord {
+        HPDF_Page page;
+        double widthMm, heightMm;
+    };
+    std::vector<PageRecord> pages;
+    QSizeF paperMm;
+    int outlines = 0;
     double pageHeightPt = 0;
     double pageTopMm = 0;
     Applied applied;
@@ -227,6 +234,8 @@ struct PdfWriter::Impl {
         images.clear();
         jpegs.clear();
         deflated.clear();
+        pages.clear();
+        outlines = 0;
         page = nullptr;
         doc.reset();
         error = {};
@@ -248,6 +257,8 @@ struct PdfWriter::Impl {
         Hpdf().HPDF_Page_SetHeight(page, HPDF_REAL(toPt(settings.paperHeight())));
         pageHeightPt = Hpdf().HPDF_Page_GetHeight(page);
         pageTopMm = settings.topMargin + settings.headerHeight;
+        paperMm = QSizeF(settings.paperWidth(), settings.paperHeight());
+        pages.push_back({page, paperMm.width(), paperMm.height()});
         applied = {};
     }
 
@@ -558,6 +569,39 @@ void PdfWriter::EndDoc()
 }
 
 void PdfWriter::Abort() { d->drop(); }
+
+int PdfWriter::PageCount() const { return d->doc ? int(d->pages.size()) : 0; }
+
+bool PdfWriter::SelectPage(int index)
+{
+    if (!d->doc || index < 0 || index >= int(d->pages.size()))
+        return false;
+    const Impl::PageRecord& r = d->pages[std::size_t(index)];
+    d->page = r.page;
+    d->pageHeightPt = Hpdf().HPDF_Page_GetHeight(r.page);
+    d->pageTopMm = 0;
+    d->paperMm = QSizeF(r.widthMm, r.heightMm);
+    // The page's content stream ends in an unknown state for this writer.
+    d->applied = {};
+    return true;
+}
+
+QSizeF PdfWriter::CurrentPaperSize() const { return d->page ? d->paperMm : QSizeF(); }
+
+void PdfWriter::AddOutline(const QString& title)
+{
+    if (!d->drawable())
+        return;
+    HPDF_Doc doc = d->doc.get();
+    if (d->outlines == 0)
+        Hpdf().HPDF_SetPageMode(doc, HPDF_PAGE_MODE_USE_OUTLINE);
+    HPDF_Outline outline = Hpdf().HPDF_CreateOutline(doc, nullptr, tandrel::pdf::toCp1252(title).constData(),
+                                                     Hpdf().HPDF_GetEncoder(doc, "WinAnsiEncoding"));
+    HPDF_Destination dest = Hpdf().HPDF_Page_CreateDestination(d->page);
+    if (outline && dest)
+        Hpdf().HPDF_Outline_SetDestination(outline, dest);
+    ++d->outlines;
+}
 
 double PdfWriter::PageWidth() const { return d->settings.paperWidth(); }
 

@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <memory>
 #include <stdexcept>
@@ -97,6 +98,16 @@ public:
     void EndDoc();
     // Drops the open document without writing anything.
     void Abort();
+
+    // Pages of the open document so far.
+    int PageCount() const;
+    // Makes an earlier page (0-based) the one drawn on; its drawing area is
+    // then the whole paper. False when there is no such page.
+    bool SelectPage(int index);
+    // The paper size of the page drawn on (mm).
+    QSizeF CurrentPaperSize() const;
+    // A bookmark to the top of the page drawn on, at the outline's top level.
+    void AddOutline(const QString& title);
 
     // Size of the drawing area of the current page settings.
     double PageWidth() const;

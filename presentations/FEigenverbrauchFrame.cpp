@@ -534,21 +534,10 @@ PdfPicture TEigenverbrauchFrame::CoverPicture()
     return {};
 }
 
-void TEigenverbrauchFrame::CreateSlidesPdf()
+tandrel::presentations::MSlidesDocument TEigenverbrauchFrame::SlidesDocument()
 {
-    TInterfaceFrame* workspace = GetInterfaceFrame();
-    if (!workspace)
-        return;
     const bool portrait = m_settings.Seitenausrichtung;
     const auto size = tandrel::paperhouse::ComputePageSize(m_settings.Seitenformattyp, m_settings.Seitenformat, portrait);
-    workspace->SetPdfPageSize(size.PageHeight, size.PageWidth);
-    PdfWriter* pdf = workspace->OpenPdfDocument(QStringLiteral("Norvi_Folien_Eigenverbrauch.pdf"));
-    if (!pdf)
-        return;
-    workspace->ShowProgress(QStringLiteral("PDF-Datei erstellen"));
-    Gauge1->setValue(0);
-    SetProgress(10);
-
     MSlidesDocument doc;
     doc.PageWidth = size.PageWidth;
     doc.PageHeight = size.PageHeight;
@@ -567,10 +556,27 @@ void TEigenverbrauchFrame::CreateSlidesPdf()
         if (main < 0 || m_config.MainSlides[main].Shown)
             doc.Slides[k] = m_slides[k]->PdfSlide();
     }
-    if (const PictureEntry* logo = workspace->FindPicture(tandrel::presentations::kLogoPicture))
-        doc.Logo = logo->picture();
+    if (TInterfaceFrame* workspace = GetInterfaceFrame())
+        if (const PictureEntry* logo = workspace->FindPicture(tandrel::presentations::kLogoPicture))
+            doc.Logo = logo->picture();
     doc.Imprint = QStringLiteral("Tandrel: Hersteller Norvi GmbH, ") + QString::fromLatin1(links::kMakerWebAddress) +
                   QStringLiteral(", ") + QString::fromLatin1(links::kProductWebAddress);
+    return doc;
+}
+
+void TEigenverbrauchFrame::CreateSlidesPdf()
+{
+    TInterfaceFrame* workspace = GetInterfaceFrame();
+    if (!workspace)
+        return;
+    const MSlidesDocument doc = SlidesDocument();
+    workspace->SetPdfPageSize(doc.PageHeight, doc.PageWidth);
+    PdfWriter* pdf = workspace->OpenPdfDocument(QStringLiteral("Norvi_Folien_Eigenverbrauch.pdf"));
+    if (!pdf)
+        return;
+    workspace->ShowProgress(QStringLiteral("PDF-Datei erstellen"));
+    Gauge1->setValue(0);
+    SetProgress(10);
 
     tandrel::presentations::WriteSlidesPdf(*pdf, doc, [this](int percent) { SetProgress(percent); });
     SetProgress(80);

@@ -4,6 +4,7 @@
 #include "app/PictureLabel.h"
 #include "paperhouse/PageFormats.h"
 #include "platform/ColorRef.h"
+#include "presentations/ISlideShow.h"
 #include "presentations/SlidesPdf.h"
 
 #include <QImage>
@@ -65,8 +66,9 @@ struct TPresentationSettings {
 // Frame 1620: the German self-consumption rule as slides, on screen and as a
 // PDF with cover page, header and footer. TKEVFrame is the same frame with
 // its own configuration.
-class TEigenverbrauchFrame : public TBaseFrame {
+class TEigenverbrauchFrame : public TBaseFrame, public ISlideShow {
     Q_OBJECT
+    Q_INTERFACES(ISlideShow)
 public:
     explicit TEigenverbrauchFrame(QWidget* parent = nullptr);
     ~TEigenverbrauchFrame() override;
@@ -80,6 +82,8 @@ public:
 
     // Writes the slide PDF and opens it.
     void CreateSlidesPdf();
+    // The document the slide PDF shows now.
+    tandrel::presentations::MSlidesDocument SlidesDocument() override;
 
     void BitBtnPictureClick();
     void TrackBarRandabstandChange();

@@ -3,6 +3,7 @@
 #include "app/FBaseFrame.h"
 #include "yield/ErtragEinstellungen.h"
 #include "yield/ErtragRechnung.h"
+#include "yield/IYieldReport.h"
 #include "yield/TarifTabelle.h"
 
 #include <QStringList>
@@ -25,8 +26,9 @@ class TErtragChart;
 
 // Frame 1610: yield and revenue of the planned system under the feed-in
 // law, with the report that explains it and the online tariff update.
-class TErtragFrame : public TBaseFrame {
+class TErtragFrame : public TBaseFrame, public IYieldReport {
     Q_OBJECT
+    Q_INTERFACES(IYieldReport)
 public:
     explicit TErtragFrame(QWidget* parent = nullptr);
     ~TErtragFrame() override;
@@ -91,7 +93,7 @@ private:
     std::optional<MRoofPlant> RoofPlant() const;
     void FetchTextPageDone(const MHttpResult& result);
     void ShowLines();
-    struct MYieldReportInput ReportInput();
+    MYieldReportInput ReportInput() override;
 
     MErtragRechnung m_rechnung;
     // The texts of the last calculation, which the labels and the report show.

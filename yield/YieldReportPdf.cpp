@@ -92,7 +92,8 @@ private:
         Rule(kFooterLine);
         Font(8, false, kGrey);
         Text(kLeft, kFooterLine + 2, m_in.MakerLine);
-        RightText(kRight, kFooterLine + 2, QStringLiteral("Seite %1").arg(m_pages.Pages));
+        if (m_in.PageNumbers)
+            RightText(kRight, kFooterLine + 2, QStringLiteral("Seite %1").arg(m_pages.Pages));
     }
 
     void Heading(const QString& s)

@@ -39,6 +39,8 @@ struct MYieldReportInput {
     QStringList Hinweise; // the fixed lines about the VAT
     QStringList Bericht;  // the calculation report, line by line
     QString MakerLine;
+    // Off where a surrounding document numbers the pages itself.
+    bool PageNumbers = true;
 };
 
 // The page layout (A4 portrait, mm).

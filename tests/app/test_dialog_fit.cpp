@@ -4,6 +4,7 @@
 #include "addresses/DShowAdressDlg.h"
 #include "addresses/FAdressFrame.h"
 #include "app/DBackgroundDlg.h"
+#include "app/DKundenmappeDlg.h"
 #include "app/DialogFit.h"
 #include "app/FrameFactory.h"
 #include "app/InfoDlg.h"
@@ -44,6 +45,11 @@ std::vector<DialogCase> dialogCases()
              auto d = std::make_unique<TAnschreibenDialog>(&w);
              d->FillLetterPreview();
              return std::unique_ptr<QDialog>(std::move(d));
+         },
+         {"BitBtnPdf", "BitBtnAbbrechen"}},
+        {"Kundenmappe", "KundenmappeDlg",
+         [](TMainForm1& w) {
+             return std::unique_ptr<QDialog>(new TKundenmappeDialog(&w, w.GetInterfaceFrame(), [](int) { return nullptr; }));
          },
          {"BitBtnPdf", "BitBtnAbbrechen"}},
         {"Adressdetails", "ShowAdressDlg", [](TMainForm1& w) { return std::unique_ptr<QDialog>(new TShowAdressDlg(&w)); },

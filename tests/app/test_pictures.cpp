@@ -30,9 +30,10 @@ TEST_P(BuiltInPicture, HasItsDocumentedSizeAndTransparentCorners)
 
 INSTANTIATE_TEST_SUITE_P(
     StartPageAndTopBar, BuiltInPicture,
-    ::testing::Values(NamedPicture{kMarkerPVAnlagen, {360, 250}}, NamedPicture{kMarkerListen, {360, 230}},
+    ::testing::Values(NamedPicture{kMarkerPVAnlagen, {520, 250}}, NamedPicture{kMarkerListen, {520, 230}},
                       NamedPicture{kStartHouse3D, {72, 72}}, NamedPicture{kStartPVPlant, {72, 72}},
-                      NamedPicture{kStartKEV, {72, 72}}, NamedPicture{kStartSelfConsumption, {72, 72}}, NamedPicture{kTopBack, {32, 32}},
+                      NamedPicture{kStartKEV, {72, 72}}, NamedPicture{kStartSelfConsumption, {72, 72}}, NamedPicture{kStartFolder, {72, 72}},
+                      NamedPicture{kTopBack, {32, 32}},
                       NamedPicture{kTopForward, {32, 32}}, NamedPicture{kTopOverview, {32, 32}},
                       NamedPicture{kTopHouse3D, {32, 32}}, NamedPicture{kTopPVPlant, {32, 32}},
                       NamedPicture{kTopKEV, {32, 32}}, NamedPicture{kTopAddresses, {32, 32}}, NamedPicture{kTopKontalo, {32, 32}},

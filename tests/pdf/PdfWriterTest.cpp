@@ -778,4 +778,68 @@ INSTANTIATE_TEST_SUITE_P(Kinds, PdfPngPictures,
         PngCase{"Jpeg", [] { return encoded(flatPicture(300, QImage::Format_RGB32), "JPEG"); }, false}),
     tandrel::test::CaseName{});
 
+namespace {
+
+// --- drawing on earlier pages and bookmarks ---------------------------------------
+
+struct LaterCase {
+    std::string name;
+    std::vector<QSizeF> papers; // one page each, mm
+    int select;                 // the page drawn on afterwards
+    bool selects;               // whether that page exists
+};
+
+class PdfSelectPage : public PdfWriterTest, public ::testing::WithParamInterface<LaterCase> {};
+
+// An earlier page takes text afterwards in its own paper's coordinates; each
+// page has its bookmark; a page that does not exist is refused.
+TEST_P(PdfSelectPage, DrawsOnTheChosenPageOnly)
+{
+    const LaterCase& c = GetParam();
+    bool selected = false;
+    const QString file = write("later.pdf", [&](PdfWriter& w) {
+        for (std::size_t k = 0; k < c.papers.size(); ++k) {
+            w.SetPaperSize(PdfWriter::kPaperCustom);
+            w.SetPaperWidth(c.papers[k].width());
+            w.SetPaperHeight(c.papers[k].height());
+            w.SetTopMargin(k == 0 ? 0 : 25); // the margin does not move the later text
+            if (k > 0)
+                w.NewPage();
+            w.AddOutline(QStringLiteral("Teil %1 – Übersicht").arg(k + 1));
+        }
+        EXPECT_EQ(w.PageCount(), int(c.papers.size()));
+        selected = w.SelectPage(c.select);
+        w.SetFont(QStringLiteral("Arial"), 10);
+        w.TextOut(10, 20, QStringLiteral("Nachtrag"));
+    });
+    EXPECT_EQ(selected, c.selects);
+    const PdfReader pdf(file);
+    ASSERT_EQ(pdf.pageCount(), int(c.papers.size()));
+    QStringList titles;
+    for (std::size_t k = 0; k < c.papers.size(); ++k) {
+        titles << QStringLiteral("Teil %1 – Übersicht").arg(k + 1);
+        EXPECT_NEAR(pdf.pageSizeMm(int(k)).width(), c.papers[k].width(), 0.1);
+        EXPECT_NEAR(pdf.pageSizeMm(int(k)).height(), c.papers[k].height(), 0.1);
+    }
+    EXPECT_EQ(pdf.outlineTitles(), titles);
+    // Without a page to select the text goes on the last page, as before.
+    const int expectedPage = c.selects ? c.select : int(c.papers.size()) - 1;
+    for (int k = 0; k < pdf.pageCount(); ++k) {
+        const auto found = pdf.findText(k, QStringLiteral("Nachtrag"));
+        ASSERT_EQ(found.has_value(), k == expectedPage) << "page " << k;
+        if (found && c.selects) {
+            EXPECT_NEAR(found->mm.left(), 10, kPositionTolerance);
+            EXPECT_NEAR(found->mm.top(), 20, 1.0);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PdfSelectPage,
+    ::testing::Values(LaterCase{"FirstOfThreeSizes", {{210, 297}, {297, 210}, {148, 210}}, 0, true},
+                      LaterCase{"MiddleLandscape", {{210, 297}, {297, 210}, {148, 210}}, 1, true},
+                      LaterCase{"BeyondTheLast", {{210, 297}, {297, 210}}, 2, false},
+                      LaterCase{"Negative", {{210, 297}}, -1, false}),
+    tandrel::test::CaseName());
+
 } // namespace

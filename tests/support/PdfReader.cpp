@@ -10,6 +10,7 @@
 #include <poppler-image.h>
 #include <poppler-page-renderer.h>
 #include <poppler-page.h>
+#include <poppler-toc.h>
 
 #include <algorithm>
 
@@ -102,6 +103,19 @@ QString PdfReader::pageText(int page) const
     for (const auto& box : textBoxes(page))
         words << box.text;
     return words.join(u' ');
+}
+
+QStringList PdfReader::outlineTitles() const
+{
+    QStringList titles;
+    if (!m_doc)
+        return titles;
+    std::unique_ptr<poppler::toc> toc(m_doc->create_toc());
+    if (!toc || !toc->root())
+        return titles;
+    for (const poppler::toc_item* item : toc->root()->children())
+        titles << toQString(item->title());
+    return titles;
 }
 
 QStringList PdfReader::fontNames() const

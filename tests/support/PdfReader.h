@@ -41,6 +41,8 @@ public:
     std::optional<PdfTextBox> findText(int page, const QString& text) const;
     // All words of the page joined by single blanks.
     QString pageText(int page) const;
+    // The titles of the outline's (bookmarks') top-level entries, in order.
+    QStringList outlineTitles() const;
     // Names of the fonts the document uses, sorted, without repeats.
     QStringList fontNames() const;
     // The page rendered at `dpi` (white paper), and the colour at a point in mm.

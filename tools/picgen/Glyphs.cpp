@@ -115,6 +115,48 @@ void selfConsumption(QPainter& p)
     p.drawPolygon(QPolygonF({QPointF(72, 78), QPointF(86, 68), QPointF(86, 86)}));
 }
 
+void customerFolder(QPainter& p)
+{
+    // A folder holding papers: a letter, a yield chart and a house sheet.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawRoundedRect(QRectF(10, 30, 82, 64), 6, 6);
+    p.setBrush(QColor(0x2b, 0x5c, 0x8f));
+    p.setPen(QPen(pal::navy, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath back;
+    back.moveTo(8, 88);
+    back.lineTo(8, 22);
+    back.lineTo(34, 22);
+    back.lineTo(40, 30);
+    back.lineTo(88, 30);
+    back.lineTo(88, 88);
+    back.closeSubpath();
+    p.drawPath(back);
+    // The papers stick out of the folder.
+    p.setBrush(Qt::white);
+    p.save();
+    p.translate(50, 50);
+    p.rotate(-8);
+    p.drawRect(QRectF(-34, -38, 44, 54));
+    p.restore();
+    p.drawRect(QRectF(40, 12, 42, 54));
+    p.setPen(QPen(QColor(0x9a, 0xa4, 0xae), 2));
+    for (int k = 0; k < 3; ++k)
+        p.drawLine(QPointF(46, 20 + 6 * k), QPointF(76, 20 + 6 * k));
+    p.setPen(Qt::NoPen);
+    p.setBrush(pal::sun);
+    for (int k = 0; k < 4; ++k)
+        p.drawRect(QRectF(47 + 8 * k, 50 - 5 * k, 6, 8 + 5 * k));
+    // The folder's front flap.
+    QLinearGradient front(0, 44, 0, 92);
+    front.setColorAt(0, QColor(0x4a, 0x8f, 0xd4));
+    front.setColorAt(1, QColor(0x2e, 0x6c, 0xb0));
+    p.setPen(QPen(pal::navy, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(front);
+    p.drawPolygon(QPolygonF({QPointF(4, 46), QPointF(84, 46), QPointF(92, 90), QPointF(12, 90)}));
+    sunDisc(p, QPointF(48, 68), 8, 7, 5, 1.6);
+}
+
 void addressBook(QPainter& p)
 {
     // A card index with tabs and a person on the front card.

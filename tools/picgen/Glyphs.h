@@ -10,6 +10,7 @@ void house3D(QPainter& p);
 void pvPlant(QPainter& p);
 void kev(QPainter& p);
 void selfConsumption(QPainter& p);
+void customerFolder(QPainter& p);
 void addressBook(QPainter& p);
 void arrow(QPainter& p, bool forward);
 void overview(QPainter& p);

@@ -61,12 +61,13 @@ QImage button(void (*draw)(QPainter&))
 
 void drawStartPage(const Sink& sink)
 {
-    sink(QStringLiteral("ui/marker-pv"), marker(360, 216, QStringLiteral("PV-Anlagen")));
-    sink(QStringLiteral("ui/marker-lists"), marker(360, 196, QStringLiteral("Informationen")));
+    sink(QStringLiteral("ui/marker-pv"), marker(520, 216, QStringLiteral("PV-Anlagen")));
+    sink(QStringLiteral("ui/marker-lists"), marker(520, 196, QStringLiteral("Informationen")));
     sink(QStringLiteral("ui/start-house3d"), button(glyph::house3D));
     sink(QStringLiteral("ui/start-pvplant"), button(glyph::pvPlant));
     sink(QStringLiteral("ui/start-kev"), button(glyph::kev));
     sink(QStringLiteral("ui/start-selfconsumption"), button(glyph::selfConsumption));
+    sink(QStringLiteral("ui/start-folder"), button(glyph::customerFolder));
 }
 
 } // namespace picgen

@@ -93,6 +93,7 @@ QImage layoutPreview(const QMap<QString, QImage>& pics)
     button(t1.x() + m1.width() - 110 - 25, t1.y() + m1.height() + 1, "ui/start-pvplant", QStringLiteral("PV-Anlage"));
     button(t2.x() + 25, t2.y() + m2.height() + 1, "ui/start-selfconsumption", QStringLiteral("Eigenverbrauch"));
     button(t2.x() + m2.width() - 110 - 25, t2.y() + m2.height() + 1, "ui/start-kev", QStringLiteral("KEV"));
+    button(t2.x() + (m2.width() - 110) / 2, t2.y() + m2.height() + 1, "ui/start-folder", QStringLiteral("Kundenmappe"));
     return img;
 }
 
