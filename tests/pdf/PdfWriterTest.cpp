@@ -778,6 +778,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, PdfPngPictures,
         PngCase{"Jpeg", [] { return encoded(flatPicture(300, QImage::Format_RGB32), "JPEG"); }, false}),
     tandrel::test::CaseName{});
 
+} // namespace
+
 namespace {
 
 // --- drawing on earlier pages and bookmarks ---------------------------------------
