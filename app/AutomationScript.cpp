@@ -185,6 +185,30 @@ static void doubleClickWidget(QWidget* w)
     }
 }
 
+// Press in the middle, move halfway and on by (dx, dy) pixels with the left
+// button held, release there: what a drag with the mouse sends.
+static void dragWidget(QWidget* w, int dx, int dy)
+{
+    const QPointF from(w->width() / 2.0, w->height() / 2.0);
+    const QPointF to = from + QPointF(dx, dy);
+    QPointer<QWidget> alive(w);
+    const struct {
+        QEvent::Type type;
+        QPointF at;
+        Qt::MouseButton button;
+        Qt::MouseButtons held;
+    } steps[] = {{QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton},
+                 {QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton},
+                 {QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton},
+                 {QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton}};
+    for (const auto& step : steps) {
+        if (!alive)
+            return;
+        QMouseEvent e(step.type, step.at, w->mapToGlobal(step.at), step.button, step.held, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+}
+
 static QString oneLine(QString text)
 {
     return text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
@@ -289,7 +313,7 @@ void AutomationScript::Execute(const QString& rawLine)
     static const QStringList known = {QStringLiteral("click"), QStringLiteral("set"), QStringLiteral("check"),
                                       QStringLiteral("select"), QStringLiteral("slide"), QStringLiteral("action"),
                                       QStringLiteral("print"), QStringLiteral("leave"),
-                                      QStringLiteral("doubleclick")};
+                                      QStringLiteral("doubleclick"), QStringLiteral("drag")};
     if (!known.contains(command)) {
         Error(line, QStringLiteral("unknown command"));
         return;
@@ -309,6 +333,19 @@ void AutomationScript::Execute(const QString& rawLine)
             doubleClickWidget(w);
         else
             Error(line, QStringLiteral("not a widget"));
+        return;
+    }
+    if (command == QLatin1String("drag")) {
+        auto* w = qobject_cast<QWidget*>(target);
+        const QStringList offsets = argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        bool okX = false, okY = false;
+        const int dx = offsets.value(0).toInt(&okX), dy = offsets.value(1).toInt(&okY);
+        if (!w)
+            Error(line, QStringLiteral("not a widget"));
+        else if (offsets.size() != 2 || !okX || !okY)
+            Error(line, QStringLiteral("bad offset"));
+        else
+            dragWidget(w, dx, dy);
         return;
     }
     if (command == QLatin1String("leave")) {

@@ -12,6 +12,7 @@ class QWidget;
 // event-loop turn, so that commands go on while a modal dialog is open.
 // Commands: show ID, click NAME, set NAME TEXT, check NAME 0|1,
 // select NAME INDEX [COLUMN], slide NAME VALUE, action NAME, print NAME,
+// drag NAME DX DY,
 // grab FILE.png [NAME], wait FILE, quit. NAME may be a path "Outer/Inner".
 class AutomationScript : public QObject {
     Q_OBJECT

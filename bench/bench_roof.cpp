@@ -9,12 +9,14 @@
 #include "drawing/ModelRep.h"
 #include "drawing/PVElementeReps.h"
 #include "drawing/PVFlaecheReps.h"
+#include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
 #include "roof/RoofObstacles.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QComboBox>
 #include <benchmark/benchmark.h>
@@ -197,9 +199,41 @@ void BM_RoofMoveObstacle(benchmark::State& state)
     RemoveObstacles(p);
 }
 
+// One of 20 obstacles dragged with the mouse by a few pixels and back in
+// turns: the drag, then what letting go does (snap, hold on the roof, undo
+// step, modules re-checked, repaint, labels and list).
+void BM_RoofDragObstacleWithMouse(benchmark::State& state)
+{
+    Planner p(false);
+    PlaceTwenty(p);
+    MSperrFlaecheRep* area = tandrel::roof::Obstacles(*p.roof->Frame2D->Structure()).at(7);
+    p.roof->Frame2D->SelectOnly(area);
+    QWidget* box = p.roof->Frame2D->PaintBox;
+    MVirtualView& view = *p.roof->Frame2D->View();
+    auto send = [box](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, box->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(box, &e);
+    };
+    int step = 3;
+    for (auto _ : state) {
+        const QPointF from(view.WorldToDeviceX(area->XPos), view.WorldToDeviceY(area->YPos));
+        const QPointF to = from + QPointF(step, 0);
+        step = -step;
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        QApplication::processEvents();
+        // The drag may have picked the area anew.
+        area = tandrel::roof::Obstacles(*p.roof->Frame2D->Structure()).at(7);
+    }
+    p.Report(state);
+    RemoveObstacles(p);
+}
+
 BENCHMARK(BM_RoofRefreshDefault20Obstacles)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RoofPlaceAndDeleteObstacle)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RoofMoveObstacle)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RoofDragObstacleWithMouse)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RoofRefreshDefault)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RoofRefreshLarge)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RoofRebuildSmallModules)->Unit(benchmark::kMillisecond)->MinTime(2.0);

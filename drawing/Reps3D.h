@@ -21,6 +21,11 @@ public:
     void SetWall(double x0, double y0, double z0, double dx, double dy, double height);
     void SetTriangle(double x0, double y0, double z0, double ax, double ay, double bx, double by, double bz);
     void SetQuad(double x0, double y0, double z0, double ax, double ay, double bx, double by, double bz);
+    // Any flat polygon, corner by corner.
+    void SetPolygon(std::vector<double> xs, std::vector<double> ys, std::vector<double> zs)
+    {
+        SetCorners(std::move(xs), std::move(ys), std::move(zs));
+    }
     // Turns the corners about the vertical axis through (cx, cy); radians.
     void RotateAbout(double cx, double cy, double angle);
 

@@ -84,7 +84,13 @@ public:
     void WritePaperHousePdf();
     // What the paper-house (or high-rise) document would draw now: the
     // model, page size, wall pictures and the roof planner's data.
-    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise) override;
+    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise) override
+    {
+        return GatherPdfInput(highRise, true);
+    }
+    // The same without the pictures made for printing (roof renderings, the
+    // tiled facade) unless withPictures.
+    tandrel::paperhouse::TPaperHousePdfInput GatherPdfInput(bool highRise, bool withPictures);
 
     // Paper millimetres per real metre, screen pixels per paper millimetre
     // and their product.
@@ -168,9 +174,9 @@ private:
     void BuildDetailPages();
     void BuildPdfSettingsPage();
     void WriteDocument(const QString& name, bool highRise);
-    // Asks what to do when the model does not fit its pages at the chosen
-    // scale; false when nothing is to be printed.
-    bool ConfirmModelFits();
+    // Asks what to do when the house (or the high-rise) does not fit its
+    // pages at the chosen scale; false when nothing is to be printed.
+    bool ConfirmModelFits(bool highRise);
     void BuildViews();
     void FillPageFormatList();
     void ChooseShapeColor(TColorShape* shape);

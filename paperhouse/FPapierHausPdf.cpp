@@ -43,7 +43,7 @@ void TPapierHausFrame::BuildPdfSettingsPage()
     PageControlPapierhausdetails->addTab(page, QStringLiteral("Einstellungen"));
 }
 
-TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
+TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise, bool withPictures)
 {
     TPaperHousePdfInput in;
     in.params = Parameters();
@@ -61,7 +61,7 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
         // The facade takes wall 1's picture; a texture is tiled anew for
         // the high-rise's proportions. The frame's own pictures stay as they are.
         const THighRiseMeasures m = HighRiseMeasures(in.params.Massstab, in.pageWidth);
-        if (CheckBoxPicture[0]->isChecked()) {
+        if (withPictures && CheckBoxPicture[0]->isChecked()) {
             in.highRiseFacade = ComboBoxWaende->currentIndex() != 0 && !m_wallTexture.isNull()
                                     ? TileWallTexture(m_wallTexture, 1.009 * m.width, m.height)
                                     : m_imageWand[0];
@@ -79,6 +79,10 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
     data.ModuleInternet = module.Internet;
     data.ModuleWidth = module.Width;
     data.ModuleHeight = module.Height;
+    data.LaidAcross = module.LaidAcross;
+    for (const TRoofObstacle& o : roof->Obstacles())
+        data.Obstacles.push_back(o.Outline);
+    data.TwoRoofSides = roof->ModulesOnTwoRoofSides();
     data.ModulePowerWp = module.PowerWp;
     data.CountActiveModules = roof->CountActiveModules();
     data.PlantPowerKWp = roof->PlantPowerKWp();
@@ -86,6 +90,10 @@ TPaperHousePdfInput TPapierHausFrame::GatherPdfInput(bool highRise)
     if (module.MakerLogoKey >= 0) {
         if (const PictureEntry* logo = GetInterfaceFrame()->FindPicture(module.MakerLogoKey + 20000))
             data.MakerLogo = logo->picture();
+    }
+    if (!withPictures) {
+        in.roofPlanner = std::move(data);
+        return in;
     }
     // Rendered as finely as the page's roof plane needs at 300 dpi, not finer.
     TRoofPictures pictures = roof->RenderRoofPictures(RoofPictureWidth(in.params));
@@ -101,22 +109,23 @@ void TPapierHausFrame::WritePaperHousePdf()
         WriteHighRisePdf();
         return;
     }
-    if (!ConfirmModelFits())
+    if (!ConfirmModelFits(false))
         return;
     WriteDocument(QStringLiteral("Papier-Haus"), false);
 }
 
-bool TPapierHausFrame::ConfirmModelFits()
+bool TPapierHausFrame::ConfirmModelFits(bool highRise)
 {
-    TPaperHousePdfInput in = GatherPdfInput(false);
-    if (PaperHouseFits(in))
+    // The layout does not depend on the rendered pictures; they are made once, for printing.
+    const TPaperHousePdfInput in = GatherPdfInput(highRise, false);
+    if (highRise ? HighRiseFits(in) : PaperHouseFits(in))
         return true;
     // The separator line and no selection print on the base sheet.
     QStringList captions = PageFormatCaptions(in.params.Seitenformattyp);
     const int index = in.params.Seitenformat;
     const QString page = index >= 0 && index < captions.size() && index != 6 ? captions[index] : captions.value(1);
     const int scale = in.params.Massstab;
-    const std::optional<int> suggested = SuggestedScale(in);
+    const std::optional<int> suggested = highRise ? SuggestedHighRiseScale(in) : SuggestedScale(in);
     tandrel::platform::Dialogs& dialogs = tandrel::platform::dialogs();
     if (!suggested) {
         const QString text = QStringLiteral("Das Modell passt bei 1 : %1 nicht auf %2, auch nicht bei 1 : %3. "
@@ -139,6 +148,8 @@ bool TPapierHausFrame::ConfirmModelFits()
 
 void TPapierHausFrame::WriteHighRisePdf()
 {
+    if (!ConfirmModelFits(true))
+        return;
     WriteDocument(QStringLiteral("Papier-Hochhaus"), true);
 }
 

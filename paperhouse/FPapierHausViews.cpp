@@ -2,6 +2,7 @@
 #include "paperhouse/FPapierHausFrame.h"
 
 #include "app/CommonFunctions.h"
+#include "app/FrameIds.h"
 #include "drawing/Canvas.h"
 #include "drawing/FGraphic3DFrame.h"
 #include "drawing/Reps3D.h"
@@ -10,6 +11,7 @@
 #include "drawing/VirtualView.h"
 #include "paperhouse/NetGeometry.h"
 #include "paperhouse/WallSurfaces.h"
+#include "roof/IRoofPlanner.h"
 
 #include "platform/Logging.h"
 
@@ -18,12 +20,109 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QScrollArea>
 #include <QSlider>
 #include <algorithm>
 #include <cmath>
 
 using namespace tandrel::paperhouse;
+
+namespace {
+
+// Grey boxes with a darker outline, as in the roof planner.
+constexpr tandrel::platform::ColorRef kObstacleFill = 0xA0A0A0, kObstacleSide = 0x8C8C8C, kObstacleOutline = 0x505050;
+// A chimney's top stands this far above its highest corner on the roof.
+constexpr double kChimneyRise = 0.8;
+// Flat obstacles lie this far above the roof plane.
+constexpr double kObstacleLift = 0.03;
+
+struct TPoint3D {
+    double x, y, z;
+};
+
+// The obstacles of the roof planner on the building's front roof plane (the
+// one with the solar field): its eaves run along x from the left gable, its
+// slope from the eaves to the ridge. Roof-planner metres are taken as
+// fractions of the planner's roof, so they stay on the plane.
+void AddObstacleFaces(MGebaeudeRep& b, const std::vector<TRoofObstacle>& obstacles, double eaves, double gable)
+{
+    if (obstacles.empty() || !(eaves > 0) || !(gable > 0))
+        return;
+    const double L = b.GebaudeLaenge, W = b.GebaeudeBreite, H = b.GebaeudeHoehe;
+    const double ox = b.DachUeberstandx, oy = b.DachUeberstandy;
+    const MGebaeudeRep::RoofShape shape = b.ComputeRoofShape();
+    const double hr = shape.RidgeHeight, r = shape.Run, s = std::hypot(hr, r);
+    if (!(s > 0))
+        return;
+    const double u = oy * r / s, v = oy * hr / s;
+    const TPoint3D origin{-L / 2 - ox, W / 2 + u, H - v};
+    const TPoint3D along{L + 2 * ox, 0, 0}, up{0, -r - u, hr + v};
+    // The plane's outward normal (towards +y and up).
+    const TPoint3D normal{0, hr / s, r / s};
+    auto at = [&](const QPointF& p, double lift) {
+        const double fx = p.x() / eaves, fy = p.y() / gable;
+        return TPoint3D{origin.x + fx * along.x + fy * up.x + lift * normal.x,
+                        origin.y + fx * along.y + fy * up.y + lift * normal.y,
+                        origin.z + fx * along.z + fy * up.z + lift * normal.z};
+    };
+    const QPolygonF roof(QRectF(0, 0, eaves, gable));
+    // Over the roof and its solar field wherever on the plane they stand
+    // (the field's bias is one less than the roof's).
+    const double bias = -(W + L) / 2 - 1 - (s + oy + kChimneyRise + 1);
+    MStructur& faces = b.Structure();
+    auto face = [&](const std::vector<TPoint3D>& corners, tandrel::platform::ColorRef fill) {
+        std::vector<double> xs, ys, zs;
+        for (const TPoint3D& c : corners) {
+            xs.push_back(c.x);
+            ys.push_back(c.y);
+            zs.push_back(c.z);
+        }
+        auto& f = faces.Create<MFlaeche3DRep>(1014, 20, 0.0, 0.0);
+        f.FillColor = fill;
+        f.PenColor = kObstacleOutline;
+        f.Layer = 0;
+        f.DepthBias = bias;
+        f.SetPolygon(std::move(xs), std::move(ys), std::move(zs));
+    };
+    for (const TRoofObstacle& o : obstacles) {
+        QPolygonF outline;
+        for (const QPointF& p : o.Outline)
+            if (std::isfinite(p.x()) && std::isfinite(p.y()))
+                outline << p;
+        // An obstacle left outside a smaller roof shows only where it is on it.
+        outline = outline.intersected(roof);
+        if (outline.size() > 1 && outline.first() == outline.last())
+            outline.removeLast();
+        if (outline.size() < 3)
+            continue;
+        if (o.Kind != TRoofObstacleKind::Chimney) {
+            std::vector<TPoint3D> corners;
+            for (const QPointF& p : outline)
+                corners.push_back(at(p, kObstacleLift));
+            face(corners, kObstacleFill);
+            continue;
+        }
+        // A chimney stands up: walls from the roof to a level top.
+        std::vector<TPoint3D> base;
+        double top = -1e300;
+        for (const QPointF& p : outline) {
+            base.push_back(at(p, 0));
+            top = std::max(top, base.back().z + kChimneyRise);
+        }
+        for (std::size_t i = 0; i < base.size(); ++i) {
+            const TPoint3D& a = base[i];
+            const TPoint3D& c = base[(i + 1) % base.size()];
+            face({a, c, {c.x, c.y, top}, {a.x, a.y, top}}, kObstacleSide);
+        }
+        std::vector<TPoint3D> lid;
+        for (const TPoint3D& p : base)
+            lid.push_back({p.x, p.y, top});
+        face(lid, kObstacleFill);
+    }
+}
+
+} // namespace
 
 void TPapierHausFrame::PaintNetView()
 {
@@ -127,6 +226,9 @@ void TPapierHausFrame::RebuildBuilding()
     b.Nordrichtung = 0;
     b.Elevationgrad = Params.DachNeigung;
     b.BuildFaces(0);
+    // The roof planner's obstacles stand on the roof; the faces are not turned (north 0).
+    if (const auto* roof = qobject_cast<IRoofPlanner*>(FindFrame(FrameId::Dachplanung2D)))
+        AddObstacleFaces(b, roof->Obstacles(), Params.RoofEavesSideLength(), Params.RoofGableSideLength());
 }
 
 void TPapierHausFrame::UpdateElevationView()

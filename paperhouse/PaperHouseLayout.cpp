@@ -53,6 +53,15 @@ double DigitHeight()
     return kGlueNumberSize * 25.4 / 72 * 0.72;
 }
 
+// A fill colour a faint piece takes: three quarters of the way to white.
+ColorRef Pale(ColorRef c)
+{
+    auto pale = [](int v) { return v + (255 - v) * 3 / 4; };
+    return ColorRef(pale(c & 0xFF)) | ColorRef(pale((c >> 8) & 0xFF)) << 8 | ColorRef(pale((c >> 16) & 0xFF)) << 16;
+}
+
+constexpr ColorRef kFaintLine = 0xB4B4B4;
+
 }  // namespace
 
 QRectF PrintArea(double pageWidth, double pageHeight)
@@ -74,6 +83,24 @@ void TKitPage::AddPicture(const QRectF& at, const QImage* picture)
 {
     if (picture && !picture->isNull())
         m_pictures.emplace_back(at.normalized(), picture);
+}
+
+void TKitPage::Tag(int group)
+{
+    m_groups.emplace_back(m_net.Shapes().size(), group);
+}
+
+bool TKitPage::Faint(std::size_t shape) const
+{
+    if (m_emphasis.empty())
+        return false;
+    std::size_t from = 0;
+    for (const auto& [end, group] : m_groups) {
+        if (shape >= from && shape < end)
+            return std::find(m_emphasis.begin(), m_emphasis.end(), group) == m_emphasis.end();
+        from = end;
+    }
+    return false;
 }
 
 QRectF TKitPage::Bounds() const
@@ -158,22 +185,25 @@ void TKitPage::Draw(PdfWriter& pdf) const
     // Fills and pictures first: a wall picture must not hide a fold line.
     pdf.SetPen(0, 1, PdfWriter::PenStyle::Clear);
     std::vector<QPointF> poly;
-    for (const TNetShape& s : shapes) {
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const TNetShape& s = shapes[i];
+        const bool faint = Faint(i);
         switch (s.kind) {
         case TNetShape::Kind::Rectangle:
-            pdf.SetBrush(s.fill);
+            pdf.SetBrush(faint ? Pale(s.fill) : s.fill);
             pdf.Rectangle(moved(s.points[0]).x(), moved(s.points[0]).y(), moved(s.points[1]).x(),
                           moved(s.points[1]).y());
             break;
         case TNetShape::Kind::Polygon:
-            pdf.SetBrush(s.fill);
+            pdf.SetBrush(faint ? Pale(s.fill) : s.fill);
             poly.clear();
             for (const QPointF& p : s.points)
                 poly.push_back(moved(p));
             pdf.Polygon(poly);
             break;
         case TNetShape::Kind::Picture:
-            pdf.DrawImage(QRectF(moved(s.points[0]), moved(s.points[1])).normalized(), *s.picture);
+            if (!faint)
+                pdf.DrawImage(QRectF(moved(s.points[0]), moved(s.points[1])).normalized(), *s.picture);
             break;
         }
     }
@@ -198,28 +228,35 @@ void TKitPage::Draw(PdfWriter& pdf) const
                 edges.push_back({a, b, i});
         }
     }
-    std::vector<QLineF> cuts, folds;
+    // A fold between a faint piece and an emphasised one belongs to the latter.
+    std::vector<QLineF> cuts, folds, faintCuts, faintFolds;
     for (const Edge& e : edges) {
-        bool shared = false, first = true;
+        bool shared = false, first = true, faint = Faint(e.shape);
         for (const Edge& o : edges) {
             if (o.shape == e.shape)
                 continue;
             if ((Near(e.a, o.a) && Near(e.b, o.b)) || (Near(e.a, o.b) && Near(e.b, o.a))) {
                 shared = true;
                 first = first && e.shape < o.shape;
+                faint = faint && Faint(o.shape);
             }
         }
         if (!shared)
-            cuts.emplace_back(moved(e.a), moved(e.b));
+            (faint ? faintCuts : cuts).emplace_back(moved(e.a), moved(e.b));
         else if (first)
-            folds.emplace_back(moved(e.a), moved(e.b));
+            (faint ? faintFolds : folds).emplace_back(moved(e.a), moved(e.b));
     }
-    pdf.SetPen(0);
-    for (const QLineF& l : cuts)
-        pdf.Line(l.x1(), l.y1(), l.x2(), l.y2());
-    pdf.SetPen(0, 1, PdfWriter::PenStyle::FineDash);
-    for (const QLineF& l : folds)
-        pdf.Line(l.x1(), l.y1(), l.x2(), l.y2());
+    auto lines = [&](const std::vector<QLineF>& solid, const std::vector<QLineF>& dashed, ColorRef colour) {
+        pdf.SetPen(colour);
+        for (const QLineF& l : solid)
+            pdf.Line(l.x1(), l.y1(), l.x2(), l.y2());
+        pdf.SetPen(colour, 1, PdfWriter::PenStyle::FineDash);
+        for (const QLineF& l : dashed)
+            pdf.Line(l.x1(), l.y1(), l.x2(), l.y2());
+    };
+    if (!faintCuts.empty() || !faintFolds.empty())
+        lines(faintCuts, faintFolds, kFaintLine);
+    lines(cuts, folds, 0);
 
     if (m_scale != 1)
         return;

@@ -40,6 +40,12 @@ public:
     // Draws everything this many times smaller or larger, without glue
     // numbers unless at 1 (for the building guide's small pictures).
     void SetScale(double scale) { m_scale = scale; }
+    // The shapes added to the net since the last call belong to this piece
+    // group (shapes added before any call to none).
+    void Tag(int group);
+    // Draws these groups as usual and the other tagged ones faint (pale
+    // fills, grey lines, no pictures); empty draws all as usual.
+    void SetEmphasis(std::vector<int> groups) { m_emphasis = std::move(groups); }
 
     // The ink of the pieces before moving (outlines included).
     QRectF Bounds() const;
@@ -59,12 +65,15 @@ public:
 
 private:
     QPointF Label(const TNetMark& mark, double width, double height) const;
+    bool Faint(std::size_t shape) const;
 
     TNetGeometry m_net;
     std::vector<std::pair<QPointF, int>> m_marks;
     std::vector<std::pair<QRectF, const QImage*>> m_pictures;
     QPointF m_shift;
     double m_scale = 1;
+    std::vector<std::pair<std::size_t, int>> m_groups; // shape count at each Tag, its group
+    std::vector<int> m_emphasis;
     bool m_fits = true;
 };
 

@@ -6,6 +6,7 @@
 #include "pdf/PdfWriter.h"
 
 #include <QLocale>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -252,6 +253,9 @@ double LegendLeft(double pageWidth)
     return std::max(pageWidth - 154, kPrintMargin);
 }
 
+// Seven rows under the heading within the module picture's 38 mm.
+constexpr double kLegendRowPitch = 3.9;
+
 // The module legend at the foot of the roof page, the maker's logo beside
 // or above it where it stays off the pieces; returns its box.
 QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWidth, double pageHeight,
@@ -284,6 +288,7 @@ QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWid
         {QStringLiteral("Modulleistung:"), Number(roof.ModulePowerWp, 0) + QStringLiteral(" Wp")},
         {QStringLiteral("Modulbreite: "), Number(roof.ModuleWidth * 1000, 0) + QStringLiteral(" mm")},
         {QStringLiteral("Modullänge: "), Number(roof.ModuleHeight * 1000, 0) + QStringLiteral(" mm")},
+        {QStringLiteral("Verlegung:"), roof.LaidAcross ? QStringLiteral("quer") : QStringLiteral("hochkant")},
         {QStringLiteral("Hersteller:"), roof.ModuleMaker},
         {QStringLiteral("Internet: "), roof.ModuleInternet},
     };
@@ -295,7 +300,7 @@ QRectF ModuleLegend(PdfWriter& pdf, const TRoofPlannerData& roof, double pageWid
         Text(pdf, x1, y, caption);
         FittedText(pdf, x2, y, value, 10, pageWidth - kPrintMargin - x2);
         right = std::max(right, x2 + pdf.TextWidth(value));
-        y += 4.2;
+        y += kLegendRowPitch;
     }
     return box.united(QRectF(x1, y0, right - x1, h));
 }
@@ -306,6 +311,9 @@ struct TGlueNumbers {
     int wallRing = 0, wallSplit = 0, floorLeft = 0, floorBottom = 0, floorRight = 0;
     int gable1Left = 0, gable1Right = 0, gable2Left = 0, gable2Right = 0;
 };
+
+// The piece groups of the walls page, for the building guide's pictures.
+enum TPieceGroup { kWallGroup = 1, kFloorGroup, kGableGroup };
 
 TGlueNumbers GlueNumbers(bool split)
 {
@@ -365,6 +373,7 @@ void AddWallPages(TPaperHouseKit& kit, bool split)
     wall1.flaps.left = true;
     net.AddWall(wall1, {.left = g.wallRing});
     net.AddWall(HouseWall(in, 1, L), {.bottom = g.floorRight, .right = g.wallSplit});
+    kit.walls->Tag(kWallGroup);
     TNetWall wall3 = HouseWall(in, 2, split ? 0 : L + B);
     const TNetGlue glue3{.left = g.wallSplit, .bottom = g.floorBottom};
     const TNetWall wall4 = HouseWall(in, 3, split ? L : 2 * L + B);
@@ -374,13 +383,16 @@ void AddWallPages(TPaperHouseKit& kit, bool split)
     } else {
         net.AddWall(wall3, glue3);
         net.AddWall(wall4, glue4);
+        kit.walls->Tag(kWallGroup);
     }
     TNetWall floor = Piece(0, -B, L, B, kFloorPlateColor);
     floor.flaps = {true, false, true, true};
     net.AddWall(floor, {g.floorLeft, 0, g.floorBottom, g.floorRight});
+    kit.walls->Tag(kFloorGroup);
     net.AddGable(s, B, p.DachNeigung, H, L, g.gable1Left, g.gable1Right);
     if (!split)
         net.AddGable(100 - s, B, p.DachNeigung, H, 2 * L + B, g.gable2Left, g.gable2Right);
+    kit.walls->Tag(kGableGroup);
     const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
     kit.walls->Place(area);
     if (split) {
@@ -465,11 +477,43 @@ std::unique_ptr<TPaperHouseKit> ComposeKit(const TPaperHousePdfInput& in)
     return kit;
 }
 
+// Obstacles: grey boxes with a darker outline where they lie on the roof
+// plane, cut off at its edges and kept off its cut line.
+constexpr tandrel::platform::ColorRef kObstacleFill = 0xA0A0A0, kObstacleOutline = 0x505050;
+
+void ObstacleBoxes(PdfWriter& pdf, const TKitPage& page, const TRoofPlannerData& roof, double e, double g)
+{
+    if (roof.Obstacles.empty() || !(e > 0) || !(g > 0))
+        return;
+    constexpr double kLineClearance = 0.3; // mm
+    pdf.SetPen(kObstacleOutline, 1);
+    pdf.SetBrush(kObstacleFill);
+    // The lower plane from net y = -g (eaves) to 0; the upper one as its picture lies.
+    const double offsets[] = {-g, 0};
+    for (int plane = 0; plane < (roof.TwoRoofSides ? 2 : 1); ++plane) {
+        const QRectF planeRect = QRectF(page.Map(0, offsets[plane] + g), page.Map(e, offsets[plane])).normalized();
+        const QPolygonF clip(planeRect.adjusted(kLineClearance, kLineClearance, -kLineClearance, -kLineClearance));
+        for (const std::vector<QPointF>& outline : roof.Obstacles) {
+            QPolygonF mm;
+            for (const QPointF& p : outline)
+                if (std::isfinite(p.x()) && std::isfinite(p.y()))
+                    mm << page.Map(p.x(), offsets[plane] + p.y());
+            if (mm.size() < 3)
+                continue;
+            const QPolygonF shown = mm.intersected(clip);
+            if (shown.size() >= 3)
+                pdf.Polygon(std::vector<QPointF>(shown.begin(), shown.end()));
+        }
+    }
+}
+
 void RoofPage(PdfWriter& pdf, const TPaperHouseKit& kit)
 {
     const TPaperHousePdfInput& in = kit.in;
     const TKitPage& page = *kit.roof;
     page.Draw(pdf);
+    if (in.roofPlanner)
+        ObstacleBoxes(pdf, page, *in.roofPlanner, in.params.RoofEavesSideLength(), in.params.RoofGableSideLength());
     const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
     FittedText(pdf, 10, area.top(),
                QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 12,
@@ -519,8 +563,10 @@ QString Range(int first, int last)
 
 // The last page: how the kit is put together, step by step, each with a
 // small picture of the pieces it is about, drawn from the same net.
-void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
+void BuildingGuide(PdfWriter& pdf, TPaperHouseKit& kit)
 {
+    const TPaperHousePdfInput& in = kit.in;
+    const bool split = kit.split;
     const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
     TextSettings(pdf, 14, PdfWriter::Bold);
     pdf.TextOut(area.left(), area.top(), QStringLiteral("Bauanleitung"));
@@ -530,30 +576,30 @@ void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
     struct Step {
         QString text;
         int picture; // 0: the walls page, 1: the roof page
+        std::vector<int> emphasis; // the pieces the step is about; empty: all
     };
     const Step steps[] = {
-        {QStringLiteral("Alle Teile an den durchgezogenen Linien ausschneiden, auch die grauen Klebelaschen."), 0},
+        {QStringLiteral("Alle Teile an den durchgezogenen Linien ausschneiden, auch die grauen Klebelaschen."), 0, {}},
         {QStringLiteral("An allen gestrichelten Linien nach hinten falten und die Falze mit dem Fingernagel "
                         "nachziehen."),
-         0},
+         0, {}},
         {QStringLiteral("Die Wände zu einem Kasten schließen: mit %1 an die Kante mit derselben Zahl kleben.").arg(walls),
-         0},
+         0, {kWallGroup}},
         {QStringLiteral("Die Bodenplatte einklappen und mit den Laschen %1 an die Wände kleben.")
              .arg(Range(g.floorLeft, g.floorRight)),
-         0},
+         0, {kFloorGroup}},
         {QStringLiteral("Das Dach ausschneiden, die weiße Hälfte an der gestrichelten Linie darunter falten und "
                         "aufkleben; dann am First knicken."),
-         1},
+         1, {}},
         {QStringLiteral("Zuletzt das Dach aufsetzen: die Giebellaschen %1 an die gleich nummerierten Stellen unter "
                         "dem Dach kleben.")
              .arg(Range(g.gable1Left, g.gable2Right)),
-         1},
+         0, {kGableGroup}},
     };
     const int columns = in.pageWidth >= in.pageHeight ? 3 : 2, rows = 6 / columns;
     const double top = area.top() + LineHeight(14) + 3, gap = 4;
     const double cellWidth = (area.width() - (columns - 1) * gap) / columns;
     const double cellHeight = (area.bottom() - top - (rows - 1) * gap) / rows;
-    const std::unique_ptr<TPaperHouseKit> kit = ComposeKit(in);
     for (int i = 0; i < 6; ++i) {
         const QRectF cell(area.left() + (i % columns) * (cellWidth + gap), top + (i / columns) * (cellHeight + gap),
                           cellWidth, cellHeight);
@@ -566,7 +612,7 @@ void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
             y += LineHeight(9);
         }
         const QRectF picture(cell.left() + 6, y + 2, cell.width() - 6, cell.bottom() - y - 2);
-        TKitPage& page = steps[i].picture == 0 ? *kit->walls : *kit->roof;
+        TKitPage& page = steps[i].picture == 0 ? *kit.walls : *kit.roof;
         page.SetScale(1);
         const QRectF bounds = page.Bounds();
         if (bounds.width() <= 0 || bounds.height() <= 0 || picture.height() < 5)
@@ -574,7 +620,9 @@ void BuildingGuide(PdfWriter& pdf, const TPaperHousePdfInput& in, bool split)
         // The outline's reach does not shrink with the picture.
         page.SetScale(std::min((picture.width() - 1) / bounds.width(), (picture.height() - 1) / bounds.height()));
         page.Place(picture);
+        page.SetEmphasis(steps[i].emphasis);
         page.Draw(pdf);
+        page.SetEmphasis({});
     }
 }
 }  // namespace
@@ -655,37 +703,114 @@ void DrawPaperHousePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     pdf.NewPage();
     RoofPage(pdf, *kit);
     pdf.NewPage();
-    BuildingGuide(pdf, in, kit->split);
+    // The pages drawn above serve as the guide's small pictures.
+    BuildingGuide(pdf, *kit);
 }
 
-void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
+namespace {
+
+// The glue numbers of the high-rise: the facade's right flap goes behind the
+// next facade's left edge, the roof plate's flaps into the facades' tops,
+// the base plate's into their feet.
+constexpr int kFacadeGlue = 1, kRoofGlue = 2, kBaseGlue = 3;
+
+// The high-rise's pages 3 and 4 are A4 landscape whatever the chosen format.
+constexpr double kHighRiseLastWidth = 297, kHighRiseLastHeight = 210;
+
+// The composed pages of the high-rise, before drawing. The pieces keep a
+// reference to params, so the kit stays where it was made.
+struct THighRiseKit {
+    explicit THighRiseKit(const TPaperHousePdfInput& in);
+    THighRiseKit(const THighRiseKit&) = delete;
+    THighRiseKit& operator=(const THighRiseKit&) = delete;
+
+    TPaperHouseParams params;
+    std::unique_ptr<TKitPage> facade, roof, gable, base;
+
+    bool Fits() const { return facade->Fits() && roof->Fits() && gable->Fits() && base->Fits(); }
+};
+
+THighRiseKit::THighRiseKit(const TPaperHousePdfInput& in)
+    : params(in.params)
 {
-    TPaperHouseParams p = in.params;
+    TPaperHouseParams& p = params;
     const THighRiseMeasures m = HighRiseMeasures(p.Massstab, in.pageWidth);
     p.Hauslaenge = m.length;
     p.Hausbreite = m.width;
     p.Haushoehe = m.height;
     const double B = p.Hausbreite, H = p.Haushoehe;
     // The turned pages: pageHeight wide, pageWidth high.
+    const QRectF turnedArea = PrintArea(in.pageHeight, in.pageWidth);
+    const QImage* module = PictureOrNull(in.highRiseModule);
+
+    // Page 1: the facade with its modules, printed once for each side.
+    facade = std::make_unique<TKitPage>(p, 0.1, in.pageWidth - 0.1);
+    facade->Net().SetHighRiseModules(module);
+    TNetWall wall = Piece(0, 0, 1.009 * B, H, p.ColorHauswand);
+    wall.picture = PictureOrNull(in.highRiseFacade);
+    wall.showElements = p.ElementeAnzeigen[0];
+    wall.doorPositionPercent = p.TuerPosition[0];
+    wall.doorCount = p.TuerAnzahl[0];
+    wall.flaps.right = true;
+    facade->Net().AddWall(wall, {kFacadeGlue, kRoofGlue, kBaseGlue, kFacadeGlue});
+    facade->Place(turnedArea);
+
+    // Page 2: the roof plate, under the two text lines and above the banner.
+    roof = std::make_unique<TKitPage>(p, 0.1, in.pageWidth - 0.1);
+    TNetWall plate = Piece(1.4, 4.0, B, B, p.ColorHauswand);
+    plate.flaps = {true, true, true, true};
+    roof->Net().AddWall(plate, {kRoofGlue, kRoofGlue, kRoofGlue, kRoofGlue});
+    const double foot = in.banner.isNull() ? LineHeight(12) + 1 : 18 + 4.4 + LineHeight(10) + 1;
+    if (!roof->Place(turnedArea.adjusted(0, 2 * LineHeight(12) + 1, 0, -foot)))
+        roof->Place(turnedArea);
+
+    // Half the height of the last pages themselves: half the chosen format's
+    // height would put the gable's base below the page edge for every
+    // portrait format (and A3 landscape or larger).
+    const double originX = 12, originY = 0.5 * kHighRiseLastHeight;
+    const QRectF last = PrintArea(kHighRiseLastWidth, kHighRiseLastHeight);
+    gable = std::make_unique<TKitPage>(p, originX, originY);
+    gable->Net().SetHighRiseModules(module);
+    gable->Net().AddGable(p.Schenkelanteil, B - 1, 60, -12, 0.2);
+    gable->Place(last);
+
+    // As large as the tower's footprint, in the wall colour.
+    base = std::make_unique<TKitPage>(p, originX, originY);
+    TNetWall footprint = Piece(0.2, -12, B, B, p.ColorHauswand);
+    footprint.flaps = {true, true, true, true};
+    base->Net().AddWall(footprint, {kBaseGlue, kBaseGlue, kBaseGlue, kBaseGlue});
+    base->Place(last);
+}
+
+}  // namespace
+
+bool HighRiseFits(const TPaperHousePdfInput& in)
+{
+    return THighRiseKit(in).Fits();
+}
+
+std::optional<int> SuggestedHighRiseScale(const TPaperHousePdfInput& in)
+{
+    TPaperHousePdfInput at = in;
+    for (int scale : StandardModelScales()) {
+        at.params.Massstab = scale;
+        if (HighRiseFits(at))
+            return scale;
+    }
+    return std::nullopt;
+}
+
+void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
+{
+    const THighRiseKit kit(in);
+    const TPaperHouseParams& p = kit.params;
+    const double B = p.Hausbreite, H = p.Haushoehe;
     const double turnedWidth = in.pageHeight, turnedHeight = in.pageWidth;
     const QRectF turnedArea = PrintArea(turnedWidth, turnedHeight);
-    const QImage* module = PictureOrNull(in.highRiseModule);
-    // The facade's right flap goes behind the next facade's left edge, the
-    // roof plate's flaps into the facades' tops, the base plate's into their feet.
-    constexpr int kFacadeGlue = 1, kRoofGlue = 2, kBaseGlue = 3;
 
     // Page 1: the facade with its modules, printed once for each side.
     {
-        TKitPage page(p, 0.1, in.pageWidth - 0.1);
-        page.Net().SetHighRiseModules(module);
-        TNetWall facade = Piece(0, 0, 1.009 * B, H, p.ColorHauswand);
-        facade.picture = PictureOrNull(in.highRiseFacade);
-        facade.showElements = p.ElementeAnzeigen[0];
-        facade.doorPositionPercent = p.TuerPosition[0];
-        facade.doorCount = p.TuerAnzahl[0];
-        facade.flaps.right = true;
-        page.Net().AddWall(facade, {kFacadeGlue, kRoofGlue, kBaseGlue, kFacadeGlue});
-        page.Place(turnedArea);
+        const TKitPage& page = *kit.facade;
         page.Draw(pdf);
         const QRectF piece = page.MapRect(0, 0, 1.009 * B, H);
         // Beside the facade where there is room, otherwise on it.
@@ -708,17 +833,7 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
 
     // Page 2: the roof plate.
     pdf.NewPage();
-    {
-        TKitPage page(p, 0.1, in.pageWidth - 0.1);
-        TNetWall plate = Piece(1.4, 4.0, B, B, p.ColorHauswand);
-        plate.flaps = {true, true, true, true};
-        page.Net().AddWall(plate, {kRoofGlue, kRoofGlue, kRoofGlue, kRoofGlue});
-        // Under the two text lines and above the banner.
-        const double foot = in.banner.isNull() ? LineHeight(12) + 1 : 18 + 4.4 + LineHeight(10) + 1;
-        if (!page.Place(turnedArea.adjusted(0, 2 * LineHeight(12) + 1, 0, -foot)))
-            page.Place(turnedArea);
-        page.Draw(pdf);
-    }
+    kit.roof->Draw(pdf);
     TextSettings(pdf, 12);
     FittedText(pdf, 10, turnedArea.top(),
                QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 12,
@@ -736,35 +851,16 @@ void DrawHighRisePages(PdfWriter& pdf, const TPaperHousePdfInput& in)
     // Pages 3 and 4 in A4 landscape: the gable with the module pyramid and
     // the base plate the tower stands on.
     pdf.SetPaperSize(PdfWriter::kPaperCustom);
-    pdf.SetPaperWidth(297);
-    pdf.SetPaperHeight(210);
+    pdf.SetPaperWidth(kHighRiseLastWidth);
+    pdf.SetPaperHeight(kHighRiseLastHeight);
     pdf.SetHeaderHeight(0);
     pdf.SetFooterHeight(0);
     pdf.SetTopMargin(0);
     pdf.SetBottomMargin(0);
     pdf.NewPage();
-    // Half the height of these pages themselves: half the chosen format's
-    // height would put the gable's base below the page edge for every
-    // portrait format (and A3 landscape or larger).
-    const double originX = 12, originY = 0.5 * 210;
-    const QRectF a4 = PrintArea(297, 210);
-    {
-        TKitPage page(p, originX, originY);
-        page.Net().SetHighRiseModules(module);
-        page.Net().AddGable(p.Schenkelanteil, B - 1, 60, -12, 0.2);
-        page.Place(a4);
-        page.Draw(pdf);
-    }
+    kit.gable->Draw(pdf);
     pdf.NewPage();
-    {
-        // As large as the tower's footprint, in the wall colour.
-        TKitPage page(p, originX, originY);
-        TNetWall plate = Piece(0.2, -12, B, B, p.ColorHauswand);
-        plate.flaps = {true, true, true, true};
-        page.Net().AddWall(plate, {kBaseGlue, kBaseGlue, kBaseGlue, kBaseGlue});
-        page.Place(a4);
-        page.Draw(pdf);
-    }
+    kit.base->Draw(pdf);
 }
 
 }  // namespace tandrel::paperhouse

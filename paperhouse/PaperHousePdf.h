@@ -3,6 +3,7 @@
 #include "paperhouse/PaperHouseParams.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <optional>
@@ -23,6 +24,11 @@ struct TRoofPlannerData {
     QImage MakerLogo;        // null without a logo
     QImage RoofWithModules;  // lower roof plane
     QImage RoofSecondSide;   // upper roof plane: modules only with two roof sides
+    bool LaidAcross = false; // "quer"; ModuleWidth and ModuleHeight are as laid
+    // Outlines of the obstacles on the roof plane (m from the left gable and
+    // from the eaves); on the upper plane too when the modules lie on both.
+    std::vector<std::vector<QPointF>> Obstacles;
+    bool TwoRoofSides = false;
 };
 
 // Everything the paper-house documents draw. Page sizes in mm as the page
@@ -56,6 +62,9 @@ bool PaperHouseFits(const TPaperHousePdfInput& in);
 const std::vector<int>& StandardModelScales();
 // The finest of them at which the house fits; none when none does.
 std::optional<int> SuggestedScale(const TPaperHousePdfInput& in);
+// The same for the high-rise, whose measures follow the scale and the page.
+bool HighRiseFits(const TPaperHousePdfInput& in);
+std::optional<int> SuggestedHighRiseScale(const TPaperHousePdfInput& in);
 
 // The pixel width a roof plane's picture needs for 300 dpi on the page.
 inline constexpr double kRoofPictureDpi = 300;

@@ -27,6 +27,7 @@
 #include "platform/Logging.h"
 #include "platform/Services.h"
 
+#include <QBrush>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,6 +54,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 using tandrel::platform::ColorRef;
 namespace roof = tandrel::roof;
@@ -71,6 +73,13 @@ constexpr ColorRef kDefaultSolarColor = 16711680;
 QString Fixed(double value, int decimals)
 {
     return NumberText(value, decimals);
+}
+
+// A distance in the obstacle list: a rounding error below zero shows as 0,00, not -0,00.
+QString Metres(double value)
+{
+    const double shown = std::round(value * 100) / 100;
+    return Fixed(shown == 0 ? 0.0 : shown, 2);
 }
 
 QImage Picture(const QString& name)
@@ -96,6 +105,19 @@ roof::TRoofModule CatalogueModule(int index)
     roof::SelectModule(index, m);
     return m;
 }
+
+// Gives the hidden areas their outlines back, also when rendering fails.
+struct HiddenObstacles {
+    std::vector<std::pair<MSperrFlaecheRep*, std::vector<double>>> shapes;
+    HiddenObstacles() = default;
+    HiddenObstacles(const HiddenObstacles&) = delete;
+    HiddenObstacles& operator=(const HiddenObstacles&) = delete;
+    ~HiddenObstacles()
+    {
+        for (auto& [area, shape] : shapes)
+            area->ShapeX = std::move(shape);
+    }
+};
 
 } // namespace
 
@@ -172,7 +194,15 @@ void TDachplanung2DFrame::BuildPlanningPage()
     pageLayout->addWidget(PanelDachplanungTop);
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
-    body->addWidget(PanelDachplanung2D, 1);
+    // The obstacle list under the drawing: seen at once on a low screen,
+    // where the column beside it scrolls.
+    auto* drawingColumn = new QVBoxLayout;
+    drawingColumn->setSpacing(4);
+    drawingColumn->addWidget(PanelDachplanung2D, 1);
+    auto* obstacles = new QGroupBox(QStringLiteral("Hindernisse"), TabSheetDachplanung2D);
+    obstacles->setObjectName(QStringLiteral("GroupBoxHindernisse"));
+    drawingColumn->addWidget(obstacles);
+    body->addLayout(drawingColumn, 1);
     body->addWidget(ScrollBoxRechts);
     pageLayout->addLayout(body, 1);
     // The drawing is fitted to its panel whenever that changes size.
@@ -275,7 +305,7 @@ void TDachplanung2DFrame::BuildPlanningPage()
     LabelAnlagenleistung->setStyleSheet(QStringLiteral("color: #1c355e;"));
     resultGrid->addWidget(LabelAnlagenleistung, 1, 1);
     resultGrid->setColumnStretch(1, 1);
-    BuildObstacleList(group(QStringLiteral("Hindernisse"), "GroupBoxHindernisse"));
+    BuildObstacleList(obstacles);
     BuildObstacleRow();
 
     // View and colours.
@@ -1053,6 +1083,13 @@ bool TDachplanung2DFrame::RenderRoof(bool showModules, int maxWidth, QImage& pic
         return false;
     const bool shown = ModuleGroup->ShowModules;
     ModuleGroup->ShowModules = showModules;
+    // The covering alone is the roof side without modules: the obstacles
+    // belong to the side that carries them. An area without its outline
+    // draws nothing.
+    HiddenObstacles hidden;
+    if (!showModules && Frame2D->Structure())
+        for (MSperrFlaecheRep* area : roof::Obstacles(*Frame2D->Structure()))
+            hidden.shapes.emplace_back(area, std::exchange(area->ShapeX, {}));
     Frame2D->InteractorStack()->RemoveTransient();
     onScreen = roof::RoofOnScreen(*Frame2D->View(), RoofArea->XSize, RoofArea->YSize);
     // A roof without area on the screen has no picture.
@@ -1086,6 +1123,12 @@ TRoofPictures TDachplanung2DFrame::RenderRoofPictures(int maxWidth)
     else
         RenderRoof(false, maxWidth, pictures.RoofSecondSide, onScreen);
     return pictures;
+}
+
+std::vector<TRoofObstacle> TDachplanung2DFrame::Obstacles() const
+{
+    const MStructur* structure = Frame2D ? Frame2D->Structure() : nullptr;
+    return structure ? roof::ObstacleValues(*structure) : std::vector<TRoofObstacle>();
 }
 
 void TDachplanung2DFrame::SetZoom(int percent)
@@ -1179,6 +1222,7 @@ void TDachplanung2DFrame::BuildObstacleRow()
 void TDachplanung2DFrame::BuildObstacleList(QGroupBox* box)
 {
     auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 4);
     ListViewHindernisse = new QTreeWidget(box);
     ListViewHindernisse->setObjectName(QStringLiteral("ListViewHindernisse"));
     ListViewHindernisse->setRootIsDecorated(false);
@@ -1187,8 +1231,9 @@ void TDachplanung2DFrame::BuildObstacleList(QGroupBox* box)
     ListViewHindernisse->setToolTip(
         QStringLiteral("Größe in m; Abstand der Unterkante von der Traufe und der linken Kante vom linken Giebel in m"));
     ListViewHindernisse->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ListViewHindernisse->setMinimumHeight(90);
-    ListViewHindernisse->setMaximumHeight(140);
+    // Four rows without scrolling; more scroll.
+    ListViewHindernisse->setMinimumHeight(70);
+    ListViewHindernisse->setMaximumHeight(110);
     layout->addWidget(ListViewHindernisse);
     connect(ListViewHindernisse, &QTreeWidget::itemSelectionChanged, this, [this] { SelectObstacleOfRow(); });
 }
@@ -1345,21 +1390,45 @@ void TDachplanung2DFrame::ShowObstacleList()
     const std::vector<MSperrFlaecheRep*> areas = structure ? roof::Obstacles(*structure) : std::vector<MSperrFlaecheRep*>();
     const MSelectionList* selection = Frame2D ? Frame2D->Selection() : nullptr;
     m_fillingObstacleList = true;
-    ListViewHindernisse->clear();
+    // Row by row, changing only what differs: every refresh and every
+    // obstacle operation comes here, and a list built anew lays out and
+    // sizes its columns anew.
+    while (ListViewHindernisse->topLevelItemCount() > int(areas.size()))
+        delete ListViewHindernisse->takeTopLevelItem(ListViewHindernisse->topLevelItemCount() - 1);
     const double a = RoofEaves(), b = RoofGable();
-    for (const MSperrFlaecheRep* area : areas) {
+    const QString outsideTip = QStringLiteral("Das Hindernis liegt außerhalb des Daches.");
+    QTreeWidgetItem* current = nullptr;
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        const MSperrFlaecheRep* area = areas[i];
         const MWorldBox box = area->Box();
-        auto* item = new QTreeWidgetItem(
-            ListViewHindernisse,
-            {area->Name1, QStringLiteral("%1 × %2").arg(Fixed(area->Laenge1, 2), Fixed(area->Breite1, 2)),
-             Fixed(box.MinY, 2), Fixed(box.MinX, 2)});
-        if (roof::LiesOutsideRoof(*area, a, b)) {
-            item->setToolTip(0, QStringLiteral("Das Hindernis liegt außerhalb des Daches."));
-            for (int c = 0; c < 4; ++c)
-                item->setForeground(c, QColor(Qt::red));
+        const QString texts[4] = {area->Name1,
+                                  QStringLiteral("%1 × %2").arg(Fixed(area->Laenge1, 2), Fixed(area->Breite1, 2)),
+                                  Metres(box.MinY), Metres(box.MinX)};
+        QTreeWidgetItem* item = int(i) < ListViewHindernisse->topLevelItemCount()
+                                    ? ListViewHindernisse->topLevelItem(int(i))
+                                    : new QTreeWidgetItem(ListViewHindernisse);
+        const bool outside = roof::LiesOutsideRoof(*area, a, b);
+        const QBrush ink = outside ? QBrush(QColor(Qt::red)) : QBrush();
+        for (int c = 0; c < 4; ++c) {
+            if (item->text(c) != texts[c])
+                item->setText(c, texts[c]);
+            if (item->foreground(c) != ink)
+                item->setForeground(c, ink);
         }
+        const QString tip = outside ? outsideTip : QString();
+        if (item->toolTip(0) != tip)
+            item->setToolTip(0, tip);
         if (selection && selection->IndexOf(area) >= 0)
-            ListViewHindernisse->setCurrentItem(item);
+            current = item;
+    }
+    // The current row is the selected obstacle's, or none.
+    if (!current) {
+        if (ListViewHindernisse->currentItem() || !ListViewHindernisse->selectedItems().isEmpty()) {
+            ListViewHindernisse->setCurrentItem(nullptr);
+            ListViewHindernisse->clearSelection();
+        }
+    } else if (ListViewHindernisse->currentItem() != current || !current->isSelected()) {
+        ListViewHindernisse->setCurrentItem(current);
     }
     m_fillingObstacleList = false;
 }

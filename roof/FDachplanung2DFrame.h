@@ -57,6 +57,7 @@ public:
     TRoofModuleData ModuleData() const override;
     bool ModulesOnTwoRoofSides() const override;
     TRoofPictures RenderRoofPictures(int maxWidth) override;
+    std::vector<TRoofObstacle> Obstacles() const override;
 
     // Renders the roof (with or without modules) into ImagePrint's picture,
     // PrintResolution times finer than the control, but no wider than

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <QtPlugin>
+#include <vector>
 
 // The module a roof planner plans with, as other frames print it.
 struct TRoofModuleData {
@@ -21,6 +23,20 @@ struct TRoofPictures {
     QImage RoofSecondSide;
 };
 
+// What an obstacle on the roof is; Other for one whose name is no tool's.
+enum class TRoofObstacleKind { Chimney, RoofWindow, Dormer, Vent, FreeArea, Other };
+
+// An obstacle as it lies on the roof plane: metres from the left gable (x)
+// and from the eaves up the roof (y).
+struct TRoofObstacle {
+    QString Name;
+    TRoofObstacleKind Kind = TRoofObstacleKind::Other;
+    double X = 0, Y = 0;          // centre
+    double Width = 0, Height = 0; // along the eaves and up the roof, before turning
+    double RotationDeg = 0;
+    std::vector<QPointF> Outline; // the corners as turned
+};
+
 // What the roof planner offers other frames; reached with
 // qobject_cast<IRoofPlanner*>(FindFrame(FrameId::Dachplanung2D)).
 class IRoofPlanner {
@@ -36,7 +52,9 @@ public:
     // Renders both planes, no wider than maxWidth pixels when that is given;
     // the pictures are the caller's, the planner's own print picture stays.
     virtual TRoofPictures RenderRoofPictures(int maxWidth) = 0;
+    // The obstacles on the roof plane that carries the modules, in drawing order.
+    virtual std::vector<TRoofObstacle> Obstacles() const = 0;
 };
 
-#define IRoofPlanner_iid "de.norvi.tandrel.IRoofPlanner/1"
+#define IRoofPlanner_iid "de.norvi.tandrel.IRoofPlanner/2"
 Q_DECLARE_INTERFACE(IRoofPlanner, IRoofPlanner_iid)

@@ -154,6 +154,46 @@ MSperrFlaecheRep& PlaceObstacle(MStructur& structure, int kind, double x, double
     return a;
 }
 
+namespace {
+
+TRoofObstacleKind KindOfName(const QString& name)
+{
+    static constexpr TRoofObstacleKind kKinds[kObstacleKindCount] = {
+        TRoofObstacleKind::Chimney, TRoofObstacleKind::RoofWindow, TRoofObstacleKind::Dormer, TRoofObstacleKind::Vent,
+        TRoofObstacleKind::FreeArea};
+    for (int i = 0; i < kObstacleKindCount; ++i) {
+        const QString prefix = QString::fromUtf8(ObstacleKinds()[std::size_t(i)].Caption) + QLatin1Char(' ');
+        if (!name.startsWith(prefix))
+            continue;
+        bool number = false;
+        name.mid(prefix.size()).toInt(&number);
+        if (number)
+            return kKinds[i];
+    }
+    return TRoofObstacleKind::Other;
+}
+
+} // namespace
+
+std::vector<TRoofObstacle> ObstacleValues(const MBaseStructur& structure)
+{
+    std::vector<TRoofObstacle> out;
+    for (const MSperrFlaecheRep* a : Obstacles(structure)) {
+        TRoofObstacle o;
+        o.Name = a->Name1;
+        o.Kind = KindOfName(a->Name1);
+        o.X = a->XPos;
+        o.Y = a->YPos;
+        o.Width = a->Laenge1;
+        o.Height = a->Breite1;
+        o.RotationDeg = a->Nordrichtung;
+        for (std::size_t i = 0; i < std::min(a->ShapeX.size(), a->ShapeY.size()); ++i)
+            o.Outline.emplace_back(a->ShapeX[i], a->ShapeY[i]);
+        out.push_back(std::move(o));
+    }
+    return out;
+}
+
 TObstacleSnapshot CaptureObstacles(const MBaseStructur& structure)
 {
     TObstacleSnapshot out;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "roof/IRoofPlanner.h"
+
 #include <QString>
 #include <array>
 #include <vector>
@@ -69,6 +71,10 @@ bool IsAcceptableEdit(const MSperrFlaecheRep& area, double roofWidth, double roo
 
 // The area's box reaches past the roof.
 bool LiesOutsideRoof(const MSperrFlaecheRep& area, double roofWidth, double roofHeight);
+
+// The obstacles as plain values for other frames. The kind comes from the
+// name the tool gave ("Schornstein 2"); a renamed obstacle is Other.
+std::vector<TRoofObstacle> ObstacleValues(const MBaseStructur& structure);
 
 TObstacleSnapshot CaptureObstacles(const MBaseStructur& structure);
 // Replaces the structure's blocked areas by the snapshot's and checks the

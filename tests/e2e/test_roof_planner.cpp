@@ -3,6 +3,7 @@
 #include "tests/support/CaseName.h"
 
 #include <QImage>
+#include <QLocale>
 
 namespace {
 
@@ -179,6 +180,66 @@ TEST_F(ProgramTest, DamagedObstacleListLoadsWhatIsReadable)
     EXPECT_EQ(r.scriptLog, QStringList{"ListViewHindernisse=Lüfter / Antenne 1 | 0,30 × 0,30 | 2,80 | 4,75"});
     ASSERT_EQ(r.dialogLog.size(), 1) << r.dialogLog.join('\n').toStdString();
     EXPECT_TRUE(r.dialogLog[0].contains("beschädigt")) << r.dialogLog[0].toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// Two decimals of a list cell ("4,75"): on the 5 cm grid when the last digit is 0 or 5.
+bool OnFiveCentimetreGrid(const QString& cell)
+{
+    return cell.size() >= 2 && (cell.endsWith('0') || cell.endsWith('5'));
+}
+
+// The chimney placed in the middle of the default roof (4.9 m, 2.95 m: the
+// list shows its lower left corner at 2,65 m from the eaves and 4,60 m from
+// the left gable) is dragged with the mouse. 40 pixels to the right it lands
+// on the 5 cm grid at the same height; undo takes it back, redo there again.
+// Dragged far left and down it stops in the corner of the left gable and
+// the eaves (0,00 m; 0,00 m): the corner (0.8 m, 0.8 m) of its blocking edge
+// lies in the first module of the lower row (0.201…1.201 m × 0.201…1.868 m
+// with the module's 1 cm gaps), 19 modules; the fifth and sixth of the upper
+// row are on again.
+TEST_F(ProgramTest, DraggedObstacleSnapsStopsAtTheEdgeAndUndoes)
+{
+    GermanLocale german;
+    const QStringList script = {"show 1630",
+                                "click Dachplanung2DFrame/SpeedButtonSchornstein",
+                                "click Dachplanung2DFrame/PaintBox",
+                                "drag Dachplanung2DFrame/PaintBox 40 0",
+                                "print ListViewHindernisse",
+                                "action ActionRueckgaengig",
+                                "select ListViewHindernisse 0",
+                                "print ListViewHindernisse",
+                                "action ActionWiederholen",
+                                "select ListViewHindernisse 0",
+                                "print ListViewHindernisse",
+                                "action ActionRueckgaengig",
+                                "select ListViewHindernisse 0",
+                                "drag Dachplanung2DFrame/PaintBox -3000 3000",
+                                "print ListViewHindernisse",
+                                "print LabelAnzahlmodule",
+                                "action ActionRueckgaengig",
+                                "select ListViewHindernisse 0",
+                                "print ListViewHindernisse",
+                                "print LabelAnzahlmodule",
+                                "quit"};
+    const Run r = run(script);
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.dialogLog.isEmpty()) << r.dialogLog.join('\n').toStdString();
+    ASSERT_EQ(r.scriptLog.size(), 7) << r.scriptLog.join('\n').toStdString();
+    const QString start = "ListViewHindernisse=Schornstein 1 | 0,60 × 0,60 | 2,65 | 4,60";
+    const QStringList moved = r.scriptLog[0].split(" | ");
+    ASSERT_EQ(moved.size(), 4) << r.scriptLog[0].toStdString();
+    EXPECT_EQ(moved[2], "2,65") << "a drag to the right keeps the height";
+    EXPECT_GT(QLocale(QLocale::German).toDouble(moved[3]), 4.6) << moved[3].toStdString();
+    EXPECT_TRUE(OnFiveCentimetreGrid(moved[3])) << moved[3].toStdString();
+    EXPECT_EQ(r.scriptLog[1], start);
+    EXPECT_EQ(r.scriptLog[2], r.scriptLog[0]);
+    EXPECT_EQ(r.scriptLog.mid(3),
+              (QStringList{"ListViewHindernisse=Schornstein 1 | 0,60 × 0,60 | 0,00 | 0,00", "LabelAnzahlmodule=19 ",
+                           start, "LabelAnzahlmodule=18 "}));
 }
 
 } // namespace

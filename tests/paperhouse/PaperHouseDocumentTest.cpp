@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <gtest/gtest.h>
 
@@ -298,6 +299,80 @@ INSTANTIATE_TEST_SUITE_P(Answers, PaperHouseTooLarge,
                                            TooLargeCase{"print_anyway", 1, true, 125},
                                            TooLargeCase{"box_closed", -1, false, 125}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The high-rise takes its measures from the scale and the page: on a small
+// page its facade and plates need a coarser scale, or a larger page.
+struct HighRiseFitCase {
+    const char* name;
+    int pageFormat; // index in the format list
+    bool portrait;
+    int flapSize;   // mm
+    int answer;     // button pressed; -1 closes the box
+    const char* message;
+    QStringList buttons;
+    bool printed;
+    int scaleAfter;
+};
+
+void PrintTo(const HighRiseFitCase& c, std::ostream* os) { *os << c.name; }
+
+class HighRiseTooLarge : public PaperHouseDocumentTest, public ::testing::WithParamInterface<HighRiseFitCase> {};
+
+TEST_P(HighRiseTooLarge, PrintingNamesTheLargestScaleThatFits)
+{
+    const HighRiseFitCase& c = GetParam();
+    TPapierHausFrame& house = House();
+    Child<QComboBox>(house, "ComboBoxSeitenFormat")->setCurrentIndex(c.pageFormat);
+    Child<QRadioButton>(house, c.portrait ? "RadioButtonHochformat" : "RadioButtonQuerformat")->setChecked(true);
+    auto* flaps = Child<QLineEdit>(house, "EditLaschengroesse");
+    flaps->setText(QString::number(c.flapSize));
+    emit flaps->editingFinished();
+    ASSERT_EQ(house.Parameters().LaschenGroesse, c.flapSize);
+    Child<QCheckBox>(house, "CheckBoxHochhaus")->setChecked(true);
+    dialogs.choiceAnswers = {c.answer};
+    Child<QPushButton>(house, "BitBtnPDFErstellungPapierhaus")->click();
+
+    const QStringList expected = c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{};
+    EXPECT_EQ(dialogs.messages, expected);
+    EXPECT_EQ(dialogs.choiceButtons, c.buttons.isEmpty() ? QList<QStringList>{} : QList<QStringList>{c.buttons});
+    EXPECT_EQ(Child<QSlider>(house, "TrackBarMasstab")->value(), c.scaleAfter);
+    EXPECT_EQ(house.Parameters().Massstab, c.scaleAfter);
+    EXPECT_EQ(shell.opened.size(), c.printed ? 1 : 0);
+    EXPECT_EQ(TempFiles().size(), c.printed ? 1 : 0) << TempFiles().join(", ").toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    if (c.printed) {
+        EXPECT_EQ(PdfReader(TempFile(QStringLiteral("Papier-Hochhaus"))).pageCount(), 4);
+    }
+    // At the scale taken it fits, and printing again asks nothing.
+    if (c.answer == 0 && c.buttons.value(0) == QStringLiteral("Maßstab übernehmen")) {
+        house.PrintFrame();
+        EXPECT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(shell.opened.size(), 2);
+    }
+}
+
+const QStringList kTakeOrPrint = {QStringLiteral("Maßstab übernehmen"), QStringLiteral("Trotzdem drucken")};
+const QStringList kPrintOrCancel = {QStringLiteral("Trotzdem drucken"), QStringLiteral("Abbrechen")};
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, HighRiseTooLarge,
+    ::testing::Values(
+        HighRiseFitCase{"a4_fits_without_a_word", 1, false, 8, -1, nullptr, {}, true, 125},
+        HighRiseFitCase{"a5_landscape_takes_the_scale", 0, false, 8, 0,
+                        "Das Modell passt bei 1 : 125 nicht auf A5. Passend wäre 1 : 250.", kTakeOrPrint, true, 250},
+        HighRiseFitCase{"a5_portrait_prints_anyway", 0, true, 8, 1,
+                        "Das Modell passt bei 1 : 125 nicht auf A5. Passend wäre 1 : 250.", kTakeOrPrint, true, 125},
+        HighRiseFitCase{"a5_box_closed", 0, false, 8, -1,
+                        "Das Modell passt bei 1 : 125 nicht auf A5. Passend wäre 1 : 250.", kTakeOrPrint, false, 125},
+        HighRiseFitCase{"wide_flaps_fit_nowhere_cancelled", 0, false, 60, 1,
+                        "Das Modell passt bei 1 : 125 nicht auf A5, auch nicht bei 1 : 300. "
+                        "Bitte ein größeres Papierformat wählen.",
+                        kPrintOrCancel, false, 125},
+        HighRiseFitCase{"wide_flaps_printed_anyway", 0, false, 60, 0,
+                        "Das Modell passt bei 1 : 125 nicht auf A5, auch nicht bei 1 : 300. "
+                        "Bitte ein größeres Papierformat wählen.",
+                        kPrintOrCancel, true, 125}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- failures ----------------------------------------------------------------
 

@@ -326,4 +326,65 @@ INSTANTIATE_TEST_SUITE_P(
                 KitCase{.name = "a5", .index = 0, .length = 15, .width = 12, .height = 10}, 8, false, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// --- the building guide --------------------------------------------------------------
+
+struct GuideStepCase {
+    const char* name;
+    int step;                 // 1 … 6
+    bool wallsShown, floorShown, gablesShown; // drawn in their own colours
+    bool faintLines;          // grey lines of the pieces the step is not about
+};
+
+void PrintTo(const GuideStepCase& c, std::ostream* os) { *os << c.name; }
+
+class KitGuide : public KitTest, public ::testing::WithParamInterface<GuideStepCase> {};
+
+// Each step's small picture shows the pieces of that step in their colours
+// and the others pale with grey lines.
+TEST_P(KitGuide, StepPicturesShowTheirOwnPieces)
+{
+    const GuideStepCase& c = GetParam();
+    const TPaperHousePdfInput in = Input(KitCase{"default"});
+    const QString path = Write(in, false);
+    const std::vector<PdfContentPage> pages = tandrel::test::ReadPdfContent(path);
+    ASSERT_EQ(pages.size(), 3u);
+    const PdfContentPage& guide = pages.back();
+    // Three columns of two steps on a landscape page, the second row below its middle.
+    const QRectF area = PrintArea(in.pageWidth, in.pageHeight);
+    const double cellWidth = (area.width() - 2 * 4) / 3;
+    const int column = (c.step - 1) % 3, row = (c.step - 1) / 3;
+    const QRectF cell(area.left() + column * (cellWidth + 4), row == 0 ? area.top() : in.pageHeight / 2, cellWidth,
+                      area.height() / 2);
+    bool walls = false, floor = false, gables = false, grey = false, anyFill = false;
+    for (const auto& p : guide.paths) {
+        if (!cell.contains(p.bounds().center()))
+            continue;
+        if (p.filled) {
+            anyFill = true;
+            walls = walls || p.fillColor == Colour(in.params.ColorHauswand);
+            // The plate, not a pale flap of the same grey.
+            const QRectF b = p.bounds();
+            floor = floor
+                    || (p.fillColor == Colour(kFloorPlateColor)
+                        && std::abs(b.width() / b.height() - in.params.Hauslaenge / in.params.Hausbreite) < 0.03);
+            gables = gables || p.fillColor == Colour(in.params.ColorGiebel);
+        }
+        if (p.stroked && p.strokeColor != QColor(Qt::black))
+            grey = true;
+    }
+    ASSERT_TRUE(anyFill) << "no picture in step " << c.step;
+    EXPECT_EQ(walls, c.wallsShown);
+    EXPECT_EQ(floor, c.floorShown);
+    EXPECT_EQ(gables, c.gablesShown);
+    EXPECT_EQ(grey, c.faintLines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, KitGuide,
+                         ::testing::Values(GuideStepCase{"cut_out_all", 1, true, true, true, false},
+                                           GuideStepCase{"fold_all", 2, true, true, true, false},
+                                           GuideStepCase{"walls_into_a_ring", 3, true, false, false, true},
+                                           GuideStepCase{"floor_plate", 4, false, true, false, true},
+                                           GuideStepCase{"gables_last", 6, false, false, true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

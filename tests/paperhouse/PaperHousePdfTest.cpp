@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -348,13 +349,15 @@ TEST_F(PaperHousePdfTest, ModuleLegendStandsBesideTheModulePicture)
     ExpectTextAt(pdf, 1, QStringLiteral("Verwendetes PV-Modul:"), x1, y0 + 5.6);
     const std::pair<const char*, const char*> rows[] = {
         {"PV-Modul:", "SI M260 black"}, {"Modulleistung:", "260 Wp"},    {"Modulbreite:", "1.000 mm"},
-        {"Modullänge:", "1.667 mm"},   {"Hersteller:", "Solar Industries AG"}, {"Internet:", "www.solarindustries-module.de"},
+        {"Modullänge:", "1.667 mm"},   {"Verlegung:", "hochkant"},   {"Hersteller:", "Solar Industries AG"},
+        {"Internet:", "www.solarindustries-module.de"},
     };
+    // Seven rows within the module picture's height.
     double y = y0 + 10.2;
     for (const auto& [caption, value] : rows) {
         ExpectTextAt(pdf, 1, QString::fromUtf8(caption), x1, y);
         ExpectTextAt(pdf, 1, QString::fromUtf8(value), x2, y);
-        y += 4.2;
+        y += 3.9;
     }
     ExpectTextAt(pdf, 1, QStringLiteral("Dachfläche kann doppelt übereinander geklebt werden zur besseren Stabilität"), 10,
                  5);
@@ -387,6 +390,88 @@ TEST_F(PaperHousePdfTest, RoofRenderingsFillTheirPlanes)
     EXPECT_EQ(PdfReader::colorAtMm(roof, 72, 12 + e * k / 2, 105 - g * k / 2), QColor(255, 0, 0));
     EXPECT_EQ(PdfReader::colorAtMm(roof, 72, 12 + 1.5 * e * k, 105 - g * k / 2), QColor(Qt::white));
 }
+
+// --- obstacles on the roof page ---------------------------------------------------
+
+struct ObstacleBoxCase {
+    const char* name;
+    std::vector<QPointF> outline; // m on the roof plane: from the left gable, from the eaves
+    bool twoSides;
+    bool laidAcross;
+    // The boxes expected on the page, in roof metres (the lower plane first):
+    // the outline's box cut at the plane's edge.
+    std::vector<QRectF> boxes;
+};
+
+void PrintTo(const ObstacleBoxCase& c, std::ostream* os) { *os << c.name; }
+
+class ObstacleBoxes : public PaperHousePdfTest, public ::testing::WithParamInterface<ObstacleBoxCase> {};
+
+// At 1:125 (8 mm per metre) the roof page's net starts at (12 mm, 105 mm):
+// the lower plane's eaves lie g below the ridge line y = 105 mm, the upper
+// plane lies above it as its picture does.
+TEST_P(ObstacleBoxes, StandWhereTheRoofPlannerPutThem)
+{
+    const ObstacleBoxCase& c = GetParam();
+    TPaperHousePdfInput in = Input(kPageFormatEuropean, 1, false, 125, true);
+    in.roofPlanner->Obstacles = {c.outline};
+    in.roofPlanner->TwoRoofSides = c.twoSides;
+    in.roofPlanner->LaidAcross = c.laidAcross;
+    const QString path = Write(in, false);
+    const int roofPage = PdfReader(path).pageCount() - 2;
+    const std::vector<tandrel::test::PdfContentPage> pages = tandrel::test::ReadPdfContent(path);
+    ASSERT_GT(int(pages.size()), roofPage);
+    const double k = 8, g = in.params.RoofGableSideLength();
+    std::vector<QRectF> found;
+    for (const auto& p : pages[std::size_t(roofPage)].paths) {
+        if (!p.filled || p.fillColor != QColor(0xA0, 0xA0, 0xA0))
+            continue;
+        EXPECT_TRUE(p.stroked);
+        EXPECT_EQ(p.strokeColor, QColor(0x50, 0x50, 0x50));
+        QRectF box;
+        for (const auto& sp : p.subpaths)
+            for (const QPointF& q : sp)
+                box = box.isNull() ? QRectF(q, QSizeF(1e-9, 1e-9)) : box.united(QRectF(q, QSizeF(1e-9, 1e-9)));
+        found.push_back(box);
+    }
+    ASSERT_EQ(found.size(), c.boxes.size());
+    constexpr double kClearance = 0.3; // kept off the planes' cut lines, mm
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        const QRectF& m = c.boxes[i];
+        const double base = i == 0 ? 105 + g * k : 105; // the plane's eaves line on the page
+        const double e = in.params.RoofEavesSideLength();
+        auto inside = [&](double mm, double lo, double hi) { return std::clamp(mm, lo + kClearance, hi - kClearance); };
+        const double left = inside(12 + m.left() * k, 12, 12 + e * k), right = inside(12 + m.right() * k, 12, 12 + e * k);
+        const double top = inside(base - m.bottom() * k, base - g * k, base);
+        const double bottom = inside(base - m.top() * k, base - g * k, base);
+        EXPECT_NEAR(found[i].left(), left, 0.05) << i;
+        EXPECT_NEAR(found[i].right(), right, 0.05) << i;
+        EXPECT_NEAR(found[i].top(), top, 0.05) << i;
+        EXPECT_NEAR(found[i].bottom(), bottom, 0.05) << i;
+    }
+    const PdfReader pdf(path);
+    EXPECT_TRUE(pdf.pageText(roofPage).contains(c.laidAcross ? QStringLiteral("quer") : QStringLiteral("hochkant")));
+}
+
+std::vector<QPointF> Square(double x, double y, double w, double h)
+{
+    return {{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}};
+}
+
+// The default house's roof is 11.2 m × 4.757 m.
+INSTANTIATE_TEST_SUITE_P(
+    Places, ObstacleBoxes,
+    ::testing::Values(
+        ObstacleBoxCase{"chimney_on_the_lower_plane", Square(4.6, 2.65, 0.6, 0.6), false, false,
+                        {QRectF(4.6, 2.65, 0.6, 0.6)}},
+        ObstacleBoxCase{"on_both_planes_with_two_sides", Square(1.0, 0.5, 0.78, 1.18), true, true,
+                        {QRectF(1.0, 0.5, 0.78, 1.18), QRectF(1.0, 0.5, 0.78, 1.18)}},
+        ObstacleBoxCase{"cut_at_the_gable_and_the_eaves", Square(10.6, -0.5, 2.0, 1.6), false, false,
+                        {QRectF(10.6, -0.5, 2.0, 1.6)}},
+        ObstacleBoxCase{"turned_square_reaches_its_corners",
+                        {{5.0, 2.0}, {5.5, 2.5}, {5.0, 3.0}, {4.5, 2.5}}, false, true, {QRectF(4.5, 2.0, 1.0, 1.0)}},
+        ObstacleBoxCase{"wholly_outside_the_roof_is_not_drawn", Square(12.0, 1.0, 0.6, 0.6), false, false, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Footer and sibling lines end before the banner and the legend; no text
 // leaves the page on the formats a salesperson uses.

@@ -7,6 +7,9 @@
 #include "drawing/ModelRep.h"
 #include "drawing/PVElementeReps.h"
 #include "drawing/PVFlaecheReps.h"
+#include "drawing/Canvas.h"
+#include "drawing/FGraphic3DFrame.h"
+#include "drawing/Reps3D.h"
 #include "drawing/VirtualView.h"
 #include "paperhouse/FPapierHausFrame.h"
 #include "roof/FDachplanung2DFrame.h"
@@ -27,8 +30,10 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -382,6 +387,19 @@ TEST_F(RoofPlannerTest, RenderRoofPictureDrawsTheRoofTenTimesFiner)
     EXPECT_TRUE(isTile(at(bare, 0.701, 1.0345)));
     EXPECT_TRUE(isTile(at(bare, 10.801, 5.9)));
     EXPECT_TRUE(frame->ModuleGroup->ShowModules);
+
+    // A chimney shows (grey) with the modules; the bare side is the other
+    // roof side, so it has only the covering there, and the chimney stays.
+    frame->PlaceObstacle(0, 6.0, 4.0);
+    auto isGrey = [](QColor c) { return c == QColor(0xA0, 0xA0, 0xA0); };
+    frame->RenderRoofPicture(true);
+    EXPECT_TRUE(isGrey(at(frame->ImagePrint->Picture, 6.0, 4.0)));
+    frame->RenderRoofPicture(false);
+    EXPECT_TRUE(isTile(at(frame->ImagePrint->Picture, 6.0, 4.0)));
+    ASSERT_EQ(frame->Obstacles().size(), 1u);
+    EXPECT_EQ(frame->Obstacles()[0].Outline.size(), 4u);
+    frame->RenderRoofPicture(true);
+    EXPECT_TRUE(isGrey(at(frame->ImagePrint->Picture, 6.0, 4.0))) << "the outline is back";
 }
 
 struct InterfaceCase {
@@ -545,6 +563,74 @@ TEST_F(RoofWithHouseTest, ColoursAreSharedWithThePaperHouseBothWays)
     roof->DachfarbeClick();
     EXPECT_EQ(Child<TColorShape>(*house, "ShapeDach")->Color(), rgbRef(200, 100, 50));
 }
+
+struct Obstacle3DCase {
+    const char* label;
+    int kind;        // tool index: 0 chimney, 1 roof window, 3 vent
+    double x, y;     // centre on the roof, m from the left gable and the eaves
+    int faces;       // added to the building
+    bool standsUp;   // a level top above the roof
+};
+
+class Obstacle3DTest : public RoofWithHouseTest, public ::testing::WithParamInterface<Obstacle3DCase> {};
+
+// An obstacle placed in the roof planner stands on the paper house's front
+// roof plane in the 3D view: its grey lid (a chimney's 0.8 m above its
+// highest corner) shows where the view projects it.
+TEST_P(Obstacle3DTest, StandsOnTheRoofInThe3DView)
+{
+    const Obstacle3DCase& c = GetParam();
+    const int before = [&] {
+        factory.ShowFrame(FrameId::PapierHaus);
+        QApplication::processEvents();
+        return house->Building()->Structure().Count();
+    }();
+    factory.ShowFrame(FrameId::Dachplanung2D);
+    roof->PlaceObstacle(c.kind, c.x, c.y);
+    ASSERT_EQ(roof->Obstacles().size(), 1u);
+    factory.ShowFrame(FrameId::PapierHaus);
+    Child<QTabWidget>(*house, "PageControlPapierHaus")->setCurrentIndex(1);
+    QApplication::processEvents();
+    house->Elevation3DFrame()->Paint();
+
+    const MGebaeudeRep& b = *house->Building();
+    ASSERT_EQ(b.Structure().Count(), before + c.faces);
+    // The lid: the obstacle's face in the light grey.
+    const MFlaeche3DRep* lid = nullptr;
+    for (MBaseRep* r : b.Structure().Reps())
+        if (auto* f = dynamic_cast<MFlaeche3DRep*>(r); f && f->FillColor == 0xA0A0A0)
+            lid = f;
+    ASSERT_NE(lid, nullptr);
+    const double lowest = *std::min_element(lid->Z.begin(), lid->Z.end());
+    const double highest = *std::max_element(lid->Z.begin(), lid->Z.end());
+    EXPECT_EQ(highest - lowest < 1e-9, c.standsUp) << "a chimney's top is level, a window follows the slope";
+    // On the front plane (towards +y) between the eaves and the ridge.
+    const double H = b.GebaeudeHoehe, ridge = H + b.ComputeRoofShape().RidgeHeight;
+    EXPECT_GT(lowest, H);
+    EXPECT_LT(highest, ridge + (c.standsUp ? 0.8 + 1e-9 : 0.1));
+    double cx = 0, cy = 0, cz = 0;
+    for (std::size_t i = 0; i < lid->X.size(); ++i) {
+        cx += lid->X[i] / double(lid->X.size());
+        cy += lid->Y[i] / double(lid->X.size());
+        cz += lid->Z[i] / double(lid->X.size());
+    }
+    EXPECT_GT(cy, 0);
+    // Left of the house's middle for an obstacle left of the roof's middle.
+    EXPECT_EQ(cx < 0, c.x < house->RoofEavesSideLength() / 2);
+
+    const MVirtualView& view = *house->Elevation3DFrame()->View();
+    const QImage& image = house->Elevation3DFrame()->PaintBox->Canvas().Image();
+    const QPoint p(view.ProjectX(cx, cy), view.ProjectY(cx, cy, cz));
+    ASSERT_TRUE(image.rect().contains(p)) << p.x() << "," << p.y();
+    EXPECT_EQ(QColor(image.pixel(p)), QColor(0xA0, 0xA0, 0xA0)) << p.x() << "," << p.y();
+}
+
+// The default house's roof is 11.2 m × 4.757 m.
+INSTANTIATE_TEST_SUITE_P(Kinds, Obstacle3DTest,
+                         ::testing::Values(Obstacle3DCase{"chimney", 0, 3.0, 2.5, 5, true},
+                                           Obstacle3DCase{"roof_window", 1, 8.0, 2.0, 1, false},
+                                           Obstacle3DCase{"vent", 3, 5.5, 3.8, 1, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(RoofWithHouseTest, ShowingTheRoofPlannerAgainReadsTheChangedHouse)
 {

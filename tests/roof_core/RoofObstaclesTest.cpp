@@ -8,6 +8,8 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <QRectF>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -309,6 +311,78 @@ INSTANTIATE_TEST_SUITE_P(Steps, ObstacleHistoryTest,
                       HistoryCase{"undo_a_delete", "ppdu", {"Schornstein 1", "Schornstein 2"}, 2, true, true},
                       HistoryCase{"new_step_drops_redo", "ppuup", {"Schornstein 1"}, 2, true, false},
                       HistoryCase{"new_step_after_undo", "pmup", {"Schornstein 1", "Schornstein 2"}, 2, true, false}),
+    CaseName{});
+
+} // namespace
+
+namespace {
+
+using namespace tandrel::roof;
+
+struct ValueCase {
+    const char* label;
+    const char* name;
+    double x, y, w, h, rotation;
+    TRoofObstacleKind kind;
+    QRectF outlineBox; // what the turned corners span, m on the roof
+};
+
+class ObstacleValueTest : public ::testing::TestWithParam<ValueCase> {};
+
+// What other frames get: the kind from the tool's name, the corners as the
+// area lies on the roof (turned about its centre).
+TEST_P(ObstacleValueTest, GivesKindAndCornersAsLaid)
+{
+    const ValueCase& c = GetParam();
+    MStructur s;
+    TObstacleSnapshot snapshot(1);
+    snapshot[0].Name = QString::fromUtf8(c.name);
+    snapshot[0].X = c.x;
+    snapshot[0].Y = c.y;
+    snapshot[0].Width = c.w;
+    snapshot[0].Height = c.h;
+    snapshot[0].Rotation = c.rotation;
+    RestoreObstacles(s, snapshot);
+    const std::vector<TRoofObstacle> values = ObstacleValues(s);
+    ASSERT_EQ(values.size(), 1u);
+    const TRoofObstacle& o = values[0];
+    EXPECT_EQ(o.Name, QString::fromUtf8(c.name));
+    EXPECT_EQ(o.Kind, c.kind);
+    EXPECT_DOUBLE_EQ(o.X, c.x);
+    EXPECT_DOUBLE_EQ(o.Y, c.y);
+    EXPECT_DOUBLE_EQ(o.Width, c.w);
+    EXPECT_DOUBLE_EQ(o.Height, c.h);
+    ASSERT_EQ(o.Outline.size(), 4u);
+    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+    for (const QPointF& p : o.Outline) {
+        minX = std::min(minX, p.x());
+        maxX = std::max(maxX, p.x());
+        minY = std::min(minY, p.y());
+        maxY = std::max(maxY, p.y());
+    }
+    EXPECT_NEAR(minX, c.outlineBox.left(), 1e-9);
+    EXPECT_NEAR(maxX, c.outlineBox.right(), 1e-9);
+    EXPECT_NEAR(minY, c.outlineBox.top(), 1e-9);
+    EXPECT_NEAR(maxY, c.outlineBox.bottom(), 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ObstacleValueTest,
+    ::testing::Values(
+        ValueCase{"chimney", "Schornstein 1", 4.9, 2.95, 0.6, 0.6, 0, TRoofObstacleKind::Chimney,
+                  QRectF(4.6, 2.65, 0.6, 0.6)},
+        ValueCase{"window", "Dachfenster 2", 2.0, 2.0, 0.78, 1.18, 0, TRoofObstacleKind::RoofWindow,
+                  QRectF(1.61, 1.41, 0.78, 1.18)},
+        // Turned a quarter round: it spans its height along the eaves.
+        ValueCase{"dormer_turned", "Gaube 1", 5.0, 2.0, 2.0, 1.6, 90, TRoofObstacleKind::Dormer,
+                  QRectF(4.2, 1.0, 1.6, 2.0)},
+        ValueCase{"vent_with_slash", "Lüfter / Antenne 3", 1.0, 1.0, 0.3, 0.3, 0, TRoofObstacleKind::Vent,
+                  QRectF(0.85, 0.85, 0.3, 0.3)},
+        ValueCase{"free_area", "Freie Fläche 1", 3.0, 3.0, 1.0, 1.0, 0, TRoofObstacleKind::FreeArea,
+                  QRectF(2.5, 2.5, 1.0, 1.0)},
+        // Renamed by the user: no tool's kind, so no chimney in 3D.
+        ValueCase{"renamed", "Kamin", 3.0, 3.0, 0.6, 0.6, 0, TRoofObstacleKind::Other, QRectF(2.7, 2.7, 0.6, 0.6)},
+        ValueCase{"caption_without_number", "Schornstein alt", 3.0, 3.0, 0.6, 0.6, 0, TRoofObstacleKind::Other,
+                  QRectF(2.7, 2.7, 0.6, 0.6)}),
     CaseName{});
 
 } // namespace

@@ -1,5 +1,6 @@
 // The roof planner's pictures: nine roof coverings (one tile each, laid by the
-// planner with overlaps), three PV modules and the module preview overlay.
+// planner with overlaps), three PV modules, the module preview overlay and the obstacle
+// tools' icons.
 
 #include "tools/picgen/Paint.h"
 
@@ -7,6 +8,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace picgen {
@@ -310,6 +312,98 @@ QImage modulePreview()
     });
 }
 
+// The obstacle tools' icons, 24 × 24: each on a strip of red roof seen from
+// the front, in the tool row's order (chimney, roof window, dormer, vent or
+// antenna, free area).
+QImage obstacleIcon(int kind)
+{
+    return supersampled(24, 24, 8, [kind](QPainter& p) {
+        const QColor roof = pal::roofRed, dark(0x3a, 0x40, 0x48);
+        auto roofStrip = [&](double top) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(roof);
+            p.drawRect(QRectF(1, top, 22, 23 - top));
+            p.setPen(QPen(roof.darker(140), 0.6));
+            for (double y = top + 3; y < 23; y += 3)
+                p.drawLine(QPointF(1, y), QPointF(23, y));
+        };
+        switch (kind) {
+        case 0: { // chimney with smoke
+            roofStrip(14);
+            p.setPen(QPen(dark, 0.8));
+            p.setBrush(QColor(0x9c, 0x4a, 0x32));
+            const QRectF stack(8, 6, 8, 14);
+            p.drawRect(stack);
+            p.setPen(QPen(QColor(0xe0, 0xc8, 0xb8), 0.5));
+            for (double y = 9; y < 20; y += 3)
+                p.drawLine(QPointF(8.4, y), QPointF(15.6, y));
+            p.setPen(QPen(dark, 0.8));
+            p.setBrush(QColor(0x6a, 0x6e, 0x72));
+            p.drawRect(QRectF(7, 4.5, 10, 2));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x9a, 0xa3, 0xad, 200));
+            p.drawEllipse(QPointF(13, 2.6), 2.2, 1.6);
+            p.drawEllipse(QPointF(17, 1.8), 1.8, 1.3);
+            break;
+        }
+        case 1: { // roof window
+            roofStrip(3);
+            p.setPen(QPen(dark, 0.9));
+            p.setBrush(QColor(0xe8, 0xec, 0xf0));
+            p.drawRect(QRectF(6, 4, 12, 17));
+            QLinearGradient glass(QPointF(7, 5), QPointF(17, 20));
+            glass.setColorAt(0, pal::skyLight);
+            glass.setColorAt(1, pal::blue);
+            p.setBrush(glass);
+            p.setPen(QPen(dark, 0.5));
+            p.drawRect(QRectF(7.5, 5.5, 9, 14));
+            p.setPen(QPen(QColor(255, 255, 255, 170), 0.8));
+            p.drawLine(QPointF(9, 17), QPointF(14, 8));
+            break;
+        }
+        case 2: { // dormer
+            roofStrip(12);
+            const QPolygonF body({QPointF(5, 21), QPointF(5, 11), QPointF(12, 4), QPointF(19, 11), QPointF(19, 21)});
+            p.setPen(QPen(dark, 0.8));
+            p.setBrush(pal::wall);
+            p.drawPolygon(body);
+            p.setBrush(QColor(0x7c, 0x32, 0x24));
+            p.drawPolygon(QPolygonF({QPointF(3, 12), QPointF(12, 3), QPointF(21, 12), QPointF(19, 12.8), QPointF(12, 5.8),
+                                     QPointF(5, 12.8)}));
+            p.setBrush(pal::sky);
+            p.setPen(QPen(dark, 0.6));
+            p.drawRect(QRectF(9, 12, 6, 6.5));
+            p.drawLine(QPointF(12, 12), QPointF(12, 18.5));
+            break;
+        }
+        case 3: { // vent pipe and antenna
+            roofStrip(16);
+            p.setPen(QPen(dark, 0.8));
+            p.setBrush(QColor(0x6a, 0x6e, 0x72));
+            p.drawRect(QRectF(4, 11, 4, 8));
+            p.drawRect(QRectF(3.2, 10, 5.6, 1.6));
+            p.setPen(QPen(dark, 1.1, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(16, 19), QPointF(16, 2));
+            p.setPen(QPen(dark, 0.9, Qt::SolidLine, Qt::RoundCap));
+            for (const auto& [y, half] : {std::pair{4.0, 6.0}, {7.5, 4.5}, {11.0, 3.0}})
+                p.drawLine(QPointF(16 - half, y), QPointF(16 + half, y));
+            break;
+        }
+        default: { // free area: a dashed frame with a corner to pull
+            roofStrip(3);
+            p.setBrush(QColor(0xa0, 0xa0, 0xa0, 200));
+            p.setPen(QPen(QColor(0x50, 0x50, 0x50), 1.0, Qt::DashLine));
+            p.drawRect(QRectF(4, 6, 13, 11));
+            p.setPen(QPen(Qt::white, 1.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(15, 15), QPointF(21, 21));
+            p.drawLine(QPointF(21, 21), QPointF(17.5, 21));
+            p.drawLine(QPointF(21, 21), QPointF(21, 17.5));
+            break;
+        }
+        }
+    });
+}
+
 } // namespace
 
 void drawRoofPictures(const Sink& sink)
@@ -353,6 +447,8 @@ void drawRoofPictures(const Sink& sink)
          pvModulePicture({QColor(0x1b, 0x1c, 0x1f), QColor(0x3c, 0x3e, 0x44), QColor(0x12, 0x13, 0x17),
                           QColor(0x1b, 0x2c, 0x5c), QColor(0x6d, 0x76, 0x82), false, true, 13}));
     sink(QStringLiteral("roof/module-preview"), modulePreview());
+    for (int kind = 0; kind < 5; ++kind)
+        sink(QStringLiteral("roof/obstacle-%1").arg(kind), obstacleIcon(kind));
 }
 
 } // namespace picgen
