@@ -3,6 +3,7 @@
 #include "app/DialogFit.h"
 #include "app/DialogPosition.h"
 #include "app/FInterfaceFrame.h"
+#include "app/PictureLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,10 +31,9 @@ TBackgroundDlg::TBackgroundDlg(QWidget* parent) : QDialog(parent)
         shape->setStyleSheet(QStringLiteral("QFrame { border: 3px solid #008080; }"));
         shape->setVisible(false);
         m_shapes[size_t(i)] = shape;
-        auto* image = new QLabel(this);
+        auto* image = new TPictureLabel(this);
         image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         image->setGeometry(x + 5, y + 5, cellW - 14, cellH - 10);
-        image->setScaledContents(true);
         image->setFrameShape(QFrame::StyledPanel);
         if (kSlotPictures[size_t(i)] != 0)
             image->installEventFilter(this);
@@ -73,11 +73,15 @@ void TBackgroundDlg::FillSlots()
     for (int i = 0; i < kSlots - 1; ++i) {
         const PictureEntry* entry = m_interface ? m_interface->FindPicture(kSlotPictures[size_t(i)]) : nullptr;
         if (entry) {
-            m_images[size_t(i)]->setPixmap(QPixmap::fromImage(entry->picture()));
+            // A built-in background is not decoded in full for a thumbnail.
+            if (const QString name = entry->builtIn(); !name.isEmpty())
+                m_images[size_t(i)]->SetPictureName(name);
+            else
+                m_images[size_t(i)]->SetPicture(entry->picture());
             m_images[size_t(i)]->setToolTip(entry->description());
             m_slotIds[size_t(i)] = entry->id;
         } else {
-            m_images[size_t(i)]->clear();
+            m_images[size_t(i)]->SetPicture(QImage());
             m_slotIds[size_t(i)] = 0;
         }
     }

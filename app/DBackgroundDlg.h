@@ -4,8 +4,8 @@
 #include <array>
 
 class QFrame;
-class QLabel;
 class TInterfaceFrame;
+class TPictureLabel;
 
 // Lets the user pick the start page's background from twelve picture slots.
 class TBackgroundDlg : public QDialog {
@@ -38,7 +38,8 @@ private:
 
     TInterfaceFrame* m_interface = nullptr;
     int m_selectedId = 3110;
-    std::array<QLabel*, kSlots> m_images{};
+    // Decoded at the slot's size while the dialog is shown.
+    std::array<TPictureLabel*, kSlots> m_images{};
     std::array<QFrame*, kSlots> m_shapes{};
     std::array<int, kSlots> m_slotIds{};
 };

@@ -122,6 +122,9 @@ PdfPicture PictureEntry::pdfPicture() const
         const PdfPicture stored = PdfPicture::FromJpeg(tandrel::pictures::storedJpeg(resource));
         if (!stored.isNull())
             return stored;
+        const PdfPicture flat = PdfPicture::FromPng(tandrel::pictures::storedPng(resource));
+        if (!flat.isNull())
+            return flat;
     }
     return PdfPicture(picture());
 }

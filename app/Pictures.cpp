@@ -69,9 +69,10 @@ QImage load(const QString& name)
         QImage img = res.compressionAlgorithm() == QResource::NoCompression
             ? viewRawPicture(res.data(), res.size())
             : decodeRawPicture(res.uncompressedData());
-        // Catalogue pictures are opaque: marked so, nothing has to look
-        // for transparent pixels when the picture is shown.
-        if (name.startsWith(QLatin1String("catalogue/")))
+        // Catalogue pictures are opaque, and so are the roof pictures stored
+        // raw: marked so, nothing has to look for transparent pixels when the
+        // picture is shown or printed.
+        if (name.startsWith(QLatin1String("catalogue/")) || name.startsWith(QLatin1String("roof/")))
             img.reinterpretAsFormat(QImage::Format_RGB32);
         return img;
     }
@@ -153,6 +154,14 @@ QByteArray storedJpeg(const QString& name)
 {
     Resource found;
     if (!findResource(name, found) || found.kind != Kind::Jpeg)
+        return {};
+    return bytesOf(found.res);
+}
+
+QByteArray storedPng(const QString& name)
+{
+    Resource found;
+    if (!findResource(name, found) || found.kind != Kind::Png)
         return {};
     return bytesOf(found.res);
 }

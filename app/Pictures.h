@@ -79,5 +79,7 @@ QImage scaled(const QString& name, const QSize& size);
 // The stored bytes when the picture is a JPEG (they live as long as the
 // program); empty otherwise.
 QByteArray storedJpeg(const QString& name);
+// The same for a picture stored as PNG.
+QByteArray storedPng(const QString& name);
 
 } // namespace tandrel::pictures

@@ -277,7 +277,9 @@ void TPapierHausFrame::ApplyWallTexture()
 {
     const int index = Params.Wandstruktur;
     try {
-        const QImage tile = WallTextureTile(index);
+        // Decoded at the size the walls and the preview draw it, not in full.
+        const int preview = int(std::ceil(ImageWandstrukturPreview->width() * devicePixelRatioF()));
+        const QImage tile = WallTextureTile(index, WallTextureTileSide(Params.Haushoehe, preview));
         if (!tile.isNull())
             m_wallTexture = tile;
         m_wallTexturePreview = m_wallTexture;

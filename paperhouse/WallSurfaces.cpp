@@ -53,10 +53,19 @@ QString WallTexturePictureName(int index)
     return QString::fromLatin1(kTextures[index].picture);
 }
 
-QImage WallTextureTile(int index)
+QImage WallTextureTile(int index, int side)
 {
     const QString name = WallTexturePictureName(index);
-    return name.isEmpty() ? QImage() : tandrel::pictures::image(name);
+    if (name.isEmpty() || side <= 0)
+        return {};
+    return tandrel::pictures::scaled(name, QSize(side, side));
+}
+
+int WallTextureTileSide(double wallHeight, int atLeast)
+{
+    const TTiling t = WallTiling(1, wallHeight);
+    const int drawn = t.height > 0 ? int(std::ceil(t.tile)) : kWallTextureTileSize;
+    return std::clamp(std::max(drawn, atLeast), 1, kWallTextureTileSize);
 }
 
 TTiling WallTiling(double wallLength, double wallHeight)

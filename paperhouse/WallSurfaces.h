@@ -13,11 +13,12 @@ QStringList WallTextureCaptions();
 // Built-in picture name of a texture index ("texture/backstein"); empty for
 // index 0 and for indices outside the list.
 QString WallTexturePictureName(int index);
-// The built-in tile of a texture index; a null image when there is none.
-QImage WallTextureTile(int index);
-
 // Side length of the built-in tiles in pixels.
 constexpr int kWallTextureTileSize = 400;
+
+// The built-in tile of a texture index, decoded straight at side x side
+// pixels and not kept; a null image when there is none.
+QImage WallTextureTile(int index, int side = kWallTextureTileSize);
 // Height of a tiled wall picture in pixels.
 constexpr int kTiledWallHeight = 800;
 // Widest tiled wall picture; longer walls stretch their tiles.
@@ -31,6 +32,9 @@ struct TTiling {
 // Picture size and tile grid for a wall of the given length and height (m):
 // one tile per square metre on a picture 800 pixels high.
 TTiling WallTiling(double wallLength, double wallHeight);
+// The tile side a wall of that height draws (at most the stored side, at
+// least `atLeast`), so a tile need not be decoded larger than it is drawn.
+int WallTextureTileSide(double wallHeight, int atLeast);
 // The wall picture with the texture tiled into it.
 QImage TileWallTexture(const QImage& tile, double wallLength, double wallHeight);
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <hpdf.h>
+#include <hpdf_objects.h>
+#include <hpdf_streams.h>
 
 // libharu, loaded with the first PDF instead of at every program start (it
 // binds all its symbols when loaded). Only its types come from the header;
@@ -26,3 +28,19 @@ struct HpdfLibrary {
 
 // Loaded on the first call; `ok` is false when the library is missing.
 const HpdfLibrary& Hpdf();
+
+// libharu's object layer, for image objects whose stream the writer fills
+// with bytes compressed already. Optional: without it such pictures are
+// decoded and encoded like any other.
+#define TANDREL_HPDF_OBJECT_FUNCTIONS(X)                                                                   \
+    X(HPDF_DictStream_New) X(HPDF_Dict_New) X(HPDF_Dict_Add) X(HPDF_Dict_AddName) X(HPDF_Dict_AddNumber)   \
+    X(HPDF_Stream_Write) X(HPDF_Stream_WriteStr)
+
+struct HpdfObjectLayer {
+#define TANDREL_HPDF_MEMBER(name) decltype(&::name) name = nullptr;
+    TANDREL_HPDF_OBJECT_FUNCTIONS(TANDREL_HPDF_MEMBER)
+#undef TANDREL_HPDF_MEMBER
+    bool ok = false; // the library is loaded and every function was found
+};
+
+const HpdfObjectLayer& HpdfObjects();

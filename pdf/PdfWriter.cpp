@@ -4,6 +4,7 @@
 #include "pdf/HpdfLibrary.h"
 #include "pdf/JpegHeader.h"
 #include "pdf/Markup.h"
+#include "pdf/PngStream.h"
 #include "platform/RegularFile.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
@@ -149,6 +150,14 @@ RawPicture rawPicture(const QImage& image)
     return raw;
 }
 
+// The stream of a passed-through PNG is written unfiltered by libharu (which
+// would compress it again and drops a Filter entry it did not set); its
+// dictionary names the filter here.
+HPDF_STATUS writeFlateFilter(HPDF_Dict, HPDF_Stream stream)
+{
+    return HpdfObjects().HPDF_Stream_WriteStr(stream, "/Filter /FlateDecode\012");
+}
+
 QString describe(const ErrorRecord& e)
 {
     return QStringLiteral("PDF-Fehler 0x%1 (%2)")
@@ -215,6 +224,7 @@ struct PdfWriter::Impl {
     std::unordered_map<qint64, HPDF_Image> images;
     // Keyed by the bytes' address; the copy kept keeps the address unused.
     std::unordered_map<const char*, std::pair<QByteArray, HPDF_Image>> jpegs;
+    std::unordered_map<const char*, std::pair<QByteArray, HPDF_Image>> deflated;
 
     ErrorRecord metricsError;
     DocPtr metricsDoc; // fonts for TextWidth while no document is open
@@ -223,6 +233,7 @@ struct PdfWriter::Impl {
     {
         images.clear();
         jpegs.clear();
+        deflated.clear();
         pages.clear();
         outlines = 0;
         page = nullptr;
@@ -387,6 +398,42 @@ struct PdfWriter::Impl {
             doc.get(), reinterpret_cast<const HPDF_BYTE*>(bytes.constData()), HPDF_UINT(bytes.size()));
         if (img && !error.failed())
             jpegs.emplace(bytes.constData(), std::pair{bytes, img});
+        return img;
+    }
+
+    // An image object whose stream is the PNG's compressed rows as they are.
+    HPDF_Image loadDeflated(const PdfPicture& picture)
+    {
+        // Keyed by the file's bytes, which a built-in picture keeps in place.
+        const QByteArray& bytes = picture.deflated();
+        if (auto it = deflated.find(picture.png().constData()); it != deflated.end())
+            return it->second.second;
+        const HpdfObjectLayer& o = HpdfObjects();
+        HPDF_Doc pdf = doc.get();
+        HPDF_Dict img = o.HPDF_DictStream_New(pdf->mmgr, pdf->xref);
+        if (!img)
+            return nullptr;
+        img->header.obj_class |= HPDF_OSUBCLASS_XOBJECT;
+        const auto w = HPDF_INT32(picture.size().width());
+        o.HPDF_Dict_AddName(img, "Type", "XObject");
+        o.HPDF_Dict_AddName(img, "Subtype", "Image");
+        o.HPDF_Dict_AddNumber(img, "Width", w);
+        o.HPDF_Dict_AddNumber(img, "Height", HPDF_INT32(picture.size().height()));
+        o.HPDF_Dict_AddName(img, "ColorSpace", picture.colors() == 3 ? "DeviceRGB" : "DeviceGray");
+        o.HPDF_Dict_AddNumber(img, "BitsPerComponent", 8);
+        if (HPDF_Dict parms = o.HPDF_Dict_New(pdf->mmgr)) {
+            o.HPDF_Dict_AddNumber(parms, "Predictor", 15);
+            o.HPDF_Dict_AddNumber(parms, "Colors", picture.colors());
+            o.HPDF_Dict_AddNumber(parms, "BitsPerComponent", 8);
+            o.HPDF_Dict_AddNumber(parms, "Columns", w);
+            o.HPDF_Dict_Add(img, "DecodeParms", parms);
+        }
+        img->filter = HPDF_STREAM_FILTER_NONE;
+        img->write_fn = writeFlateFilter;
+        o.HPDF_Stream_Write(img->stream, reinterpret_cast<const HPDF_BYTE*>(bytes.constData()), HPDF_UINT(bytes.size()));
+        if (error.failed())
+            return nullptr;
+        deflated.emplace(picture.png().constData(), std::pair{picture.png(), img});
         return img;
     }
 
@@ -623,15 +670,32 @@ PdfPicture PdfPicture::FromJpeg(const QByteArray& bytes)
     return picture;
 }
 
+PdfPicture PdfPicture::FromPng(const QByteArray& bytes)
+{
+    tandrel::pdf::PngStream png;
+    if (!tandrel::pdf::readPngStream(bytes, png))
+        return {};
+    PdfPicture picture;
+    picture.m_deflated = std::move(png.deflated);
+    picture.m_png = bytes;
+    picture.m_colors = png.colors;
+    picture.m_size = QSize(png.width, png.height);
+    return picture;
+}
+
 void PdfWriter::DrawPicture(const QRectF& mm, const PdfPicture& picture)
 {
-    if (!picture.isJpeg()) {
+    if (picture.isDeflated() && !HpdfObjects().ok) {
+        DrawImage(mm, QImage::fromData(picture.png(), "PNG"));
+        return;
+    }
+    if (!picture.isJpeg() && !picture.isDeflated()) {
         DrawImage(mm, picture.image());
         return;
     }
     if (!d->drawable() || mm.normalized().isEmpty())
         return;
-    if (HPDF_Image img = d->loadJpeg(picture.jpeg()))
+    if (HPDF_Image img = picture.isJpeg() ? d->loadJpeg(picture.jpeg()) : d->loadDeflated(picture))
         d->placeImage(img, mm);
 }
 

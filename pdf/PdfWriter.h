@@ -19,24 +19,37 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A picture as a document embeds it: pixels the writer encodes, or JPEG
-// bytes it passes through unchanged (pictures stored that way at build time).
+// A picture as a document embeds it: pixels the writer encodes, or JPEG or
+// PNG bytes whose compressed data it passes through unchanged (pictures
+// stored that way at build time).
 class PdfPicture {
 public:
     PdfPicture() = default;
     PdfPicture(const QImage& image) : m_image(image), m_size(image.size()) {}
     // Null when the bytes are no JPEG a document can embed as they are.
     static PdfPicture FromJpeg(const QByteArray& bytes);
+    // Null when the bytes are no PNG whose data a document can embed as they
+    // are (8-bit grey or RGB, opaque, not interlaced, undamaged).
+    static PdfPicture FromPng(const QByteArray& bytes);
 
     bool isNull() const { return m_size.isEmpty(); }
     QSize size() const { return m_size; }
     bool isJpeg() const { return !m_jpeg.isEmpty(); }
     const QImage& image() const { return m_image; }
     const QByteArray& jpeg() const { return m_jpeg; }
+    // A PNG's compressed rows (Flate, PNG predictors) and their samples a pixel.
+    bool isDeflated() const { return !m_deflated.isEmpty(); }
+    const QByteArray& deflated() const { return m_deflated; }
+    int colors() const { return m_colors; }
+    // The PNG file itself, for a writer that cannot pass its data through.
+    const QByteArray& png() const { return m_png; }
 
 private:
     QImage m_image;
     QByteArray m_jpeg;
+    QByteArray m_deflated;
+    QByteArray m_png;
+    int m_colors = 0;
     QSize m_size;
 };
 

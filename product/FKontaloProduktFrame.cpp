@@ -81,24 +81,59 @@ private:
     QSize m_padding;
 };
 
-// A picture that reacts to a click.
-QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pix, const QString& tip,
-                           bool shrinking = false)
-{
-    QToolButton* b = nullptr;
-    if (shrinking) {
-        auto* s = new TShrinkingPictureButton(parent);
-        s->SetPicture(pix);
-        b = s;
-    } else {
-        b = new QToolButton(parent);
-        b->setIcon(QIcon(pix));
-        b->setIconSize(pix.size());
+// A clickable built-in picture that is decoded only while it is shown (a
+// page not in front costs nothing), at the size it is shown.
+class TLazyPictureButton : public QToolButton {
+public:
+    TLazyPictureButton(QWidget* parent, const QString& picture, const QSize& shown) : QToolButton(parent)
+    {
+        m_picture = new TPictureLabel(this);
+        m_picture->setObjectName(QStringLiteral("Picture"));
+        m_picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_picture->SetPictureName(picture);
+        m_shown = shown;
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
+
+    QSize sizeHint() const override { return m_shown + QSize(2 * kPad, 2 * kPad); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QToolButton::resizeEvent(event);
+        m_picture->setGeometry(rect().adjusted(kPad, kPad, -kPad, -kPad));
+    }
+
+private:
+    static constexpr int kPad = 3;
+    TPictureLabel* m_picture = nullptr;
+    QSize m_shown;
+};
+
+void makeClickable(QToolButton* b, const char* name, const QString& tip)
+{
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoRaise(true);
     b->setCursor(Qt::PointingHandCursor);
     b->setToolTip(tip);
+}
+
+// The size a built-in picture is shown at when it is `width` wide.
+QSize atWidth(const QString& picture, int width)
+{
+    const QSize full = tandrel::pictures::size(picture);
+    if (full.isEmpty())
+        return {width, width / 2};
+    return {width, std::max(1, int(std::lround(double(full.height()) * width / full.width())))};
+}
+
+// A picture that reacts to a click and shrinks on a low window.
+QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pix, const QString& tip)
+{
+    auto* b = new TShrinkingPictureButton(parent);
+    b->SetPicture(pix);
+    makeClickable(b, name, tip);
     return b;
 }
 
@@ -160,7 +195,7 @@ void TKontaloProduktFrame::BuildLeftColumn()
     v->addWidget(ImageLogo);
 
     ImageCover = pictureButton(PanelLeft, "ImageCover", tandrel::pictures::pixmap(QString::fromLatin1(kCoverPicture)),
-                               QStringLiteral("Kontalo pro im Internet"), true);
+                               QStringLiteral("Kontalo pro im Internet"));
     connect(ImageCover, &QToolButton::clicked, this, [] { OpenURL(QString::fromUtf8(links::kSiblingProductWebSite)); });
     v->addWidget(ImageCover, 0, Qt::AlignHCenter);
 
@@ -254,8 +289,11 @@ void TKontaloProduktFrame::BuildProcedure()
     static const char* const captions[4] = {"LabelSchritt1", "LabelSchritt2", "LabelSchritt3", "LabelSchritt4"};
     static const Screen targets[4] = {Standortdialog, Generatorausrichtung, Finanzierung, Diagrammansicht};
     for (int i = 0; i < 4; ++i) {
-        ImageSchritt[i] = pictureButton(content, names[i], QPixmap(),
-                                        QStringLiteral("Zur Bildschirmseite „%1“").arg(QString::fromUtf8(kScreens[targets[i]].caption)));
+        // The step pictures are the screens they lead to.
+        const QString picture = screenPicture(targets[i]);
+        ImageSchritt[i] = new TLazyPictureButton(content, picture, atWidth(picture, kStepWidth));
+        makeClickable(ImageSchritt[i], names[i],
+                      QStringLiteral("Zur Bildschirmseite „%1“").arg(QString::fromUtf8(kScreens[targets[i]].caption)));
         const Screen target = targets[i];
         connect(ImageSchritt[i], &QToolButton::clicked, this, [this, target] { ShowScreen(target); });
         auto* caption = wrappedLabel(content, captions[i], kontalo_texts::Schritt(i));
@@ -314,8 +352,9 @@ void TKontaloProduktFrame::BuildTest()
 {
     TabSheetTestuebersicht = AddPage("TabSheetTestuebersicht", QStringLiteral("Testübersicht"));
     auto* v = new QVBoxLayout(TabSheetTestuebersicht);
-    ImageTest = pictureButton(TabSheetTestuebersicht, "ImageTest", tandrel::pictures::pixmap(QString::fromLatin1(kTestPicture)),
-                              QStringLiteral("Testberichte im Internet"));
+    const QString test = QString::fromLatin1(kTestPicture);
+    ImageTest = new TLazyPictureButton(TabSheetTestuebersicht, test, tandrel::pictures::size(test));
+    makeClickable(ImageTest, "ImageTest", QStringLiteral("Testberichte im Internet"));
     connect(ImageTest, &QToolButton::clicked, this, [] { OpenURL(QString::fromUtf8(links::kSiblingTestPage)); });
     v->addWidget(ImageTest, 0, Qt::AlignLeft | Qt::AlignTop);
     auto* note = wrappedLabel(TabSheetTestuebersicht, "LabelTestHinweis", kontalo_texts::TestHinweis());
@@ -338,21 +377,6 @@ void TKontaloProduktFrame::InitFrame(QWidget* parent, TBaseFrame* owner, TBaseFr
             // A crowded column must not squeeze the logo and cut its top off.
             ImageLogo->setFixedHeight(ImageLogo->pixmap().height());
         }
-    }
-    // The step pictures are the screens they lead to.
-    static const Screen steps[4] = {Standortdialog, Generatorausrichtung, Finanzierung, Diagrammansicht};
-    for (int i = 0; i < 4; ++i) {
-        // Decoded straight at the step's size: the full screens are shown
-        // (and decoded) only on their own pages.
-        const QSize full = tandrel::pictures::size(screenPicture(steps[i]));
-        if (full.isEmpty())
-            continue;
-        const QPixmap small = QPixmap::fromImage(tandrel::pictures::scaled(
-            screenPicture(steps[i]), QSize(kStepWidth, std::max(1, int(std::lround(double(full.height()) * kStepWidth / full.width()))))));
-        if (small.isNull())
-            continue;
-        ImageSchritt[i]->setIcon(QIcon(small));
-        ImageSchritt[i]->setIconSize(small.size());
     }
     // The logo changed the column after the frame got its size.
     PanelLeft->layout()->activate();
@@ -435,7 +459,7 @@ void TKontaloProduktFrame::WriteOrderForm(TBaseFrame* addressFrame)
         if (PdfWriter* pdf = i->OpenPdfDocument(QStringLiteral("Kontalo_Bestellformular.pdf"))) {
             auto picture = [i](int id) {
                 const PictureEntry* e = i->FindPicture(id);
-                return e ? e->picture() : QImage();
+                return e ? e->pdfPicture() : PdfPicture();
             };
             try {
                 DrawKontaloBestellformular(*pdf, k, picture(30), picture(20), [i](int p) { i->SetProgress(p); });

@@ -33,12 +33,12 @@ void textRight(PdfWriter& pdf, double W, double y, const QString& text)
     pdf.TextOut(x, y, shown);
 }
 
-void drawLogo(PdfWriter& pdf, const QRectF& mm, const QImage& logo)
+void drawLogo(PdfWriter& pdf, const QRectF& mm, const PdfPicture& logo)
 {
     if (logo.isNull())
         return;
     try {
-        pdf.DrawImage(mm, logo);
+        pdf.DrawPicture(mm, logo);
     } catch (const PdfError&) {
         // The form is complete without the logo.
     }
@@ -55,8 +55,8 @@ QString KontaloFormText(const QString& field)
     return s;
 }
 
-void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kundeIn, const QImage& produktLogo,
-                                const QImage& herstellerLogo, const std::function<void(int)>& progress)
+void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kundeIn, const PdfPicture& produktLogo,
+                                const PdfPicture& herstellerLogo, const std::function<void(int)>& progress)
 {
     MKontaloKunde k;
     for (auto [in, out] : {std::pair{&kundeIn.Name1, &k.Name1}, {&kundeIn.Name2, &k.Name2}, {&kundeIn.Strasse, &k.Strasse},

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QImage>
+#include "pdf/PdfWriter.h"
+
 #include <QString>
 #include <functional>
-
-class PdfWriter;
 
 // The customer's fields as the address book shows them.
 struct MKontaloKunde {
@@ -21,5 +20,6 @@ QString KontaloFormText(const QString& field);
 // Draws the order form on the open document's first page (millimetres from
 // the top left). `progress` receives 40 and 60 on the way. Missing logos are
 // left out.
-void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kunde, const QImage& produktLogo,
-                                const QImage& herstellerLogo, const std::function<void(int)>& progress = {});
+// Built-in logos go in as their stored bytes.
+void DrawKontaloBestellformular(PdfWriter& pdf, const MKontaloKunde& kunde, const PdfPicture& produktLogo,
+                                const PdfPicture& herstellerLogo, const std::function<void(int)>& progress = {});

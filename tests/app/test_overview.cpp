@@ -6,6 +6,7 @@
 #include "app/InfoDlg.h"
 #include "app/KontaloRegistry.h"
 #include "app/MainForm.h"
+#include "app/PictureLabel.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/PdfReader.h"
 #include "tests/support/TestEnv.h"
@@ -148,6 +149,16 @@ TEST_F(OverviewTest, BackgroundDialogSlotsAndHighlight)
         }
         EXPECT_TRUE(dlg.findChild<QWidget*>("Shape4")->isVisibleTo(&dlg));
         EXPECT_FALSE(dlg.findChild<QWidget*>("Shape1")->isVisibleTo(&dlg));
+        // The 800 x 600 backgrounds are held at the thumbnail's size only.
+        (void)dlg.grab();
+        for (int slot = 1; slot <= 12; ++slot) {
+            auto* image = dlg.findChild<TPictureLabel*>(QStringLiteral("Image%1").arg(slot));
+            ASSERT_NE(image, nullptr) << slot;
+            if (dlg.SlotID(slot) == 0)
+                EXPECT_TRUE(image->ShownPixels().isNull()) << slot;
+            else
+                EXPECT_EQ(image->ShownPixels().size(), image->contentsRect().size()) << slot;
+        }
         dlg.ClickSlot(2);
         EXPECT_TRUE(dlg.findChild<QWidget*>("Shape2")->isVisibleTo(&dlg));
         EXPECT_FALSE(dlg.findChild<QWidget*>("Shape4")->isVisibleTo(&dlg));

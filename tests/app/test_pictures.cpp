@@ -49,18 +49,20 @@ TEST(Pictures, UnknownNamesGiveNoPicture)
     EXPECT_TRUE(contains(QString::fromLatin1(kTopBack)));
 }
 
-// Pictures every start shows are not decoded or copied: the image shows the
+// Pictures every start shows, and the roof planner's tiles and modules that
+// it holds from its start, are not decoded or copied: the image shows the
 // built-in bytes themselves.
 TEST(Pictures, StartPicturesAreShownWhereTheProgramHoldsThem)
 {
-    for (const char* name : {"catalogue/3140", kMarkerPVAnlagen, kTopBack}) {
+    for (const char* name : {"catalogue/3140", kMarkerPVAnlagen, kTopBack, "roof/module-black", "roof/covering1"}) {
         const QImage img = image(QString::fromLatin1(name));
         const QResource res(QStringLiteral(":/pictures/") + QString::fromLatin1(name) + QStringLiteral(".raw"));
         ASSERT_TRUE(res.isValid()) << name;
         ASSERT_FALSE(img.isNull()) << name;
         EXPECT_EQ(img.constBits(), res.data() + 12) << name;
     }
-    EXPECT_EQ(image(QStringLiteral("catalogue/3140")).format(), QImage::Format_RGB32);
+    for (const char* name : {"catalogue/3140", "roof/module-classic", "roof/covering9"})
+        EXPECT_EQ(image(QString::fromLatin1(name)).format(), QImage::Format_RGB32) << name;
 }
 
 TEST(PictureCatalogueTable, HoldsTheCatalogueInItsOrder)

@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -319,8 +320,38 @@ TEST(WallTextureTest, ThirteenBuiltInSeamlessTiles)
         const QImage tile = WallTextureTile(i);
         ASSERT_FALSE(tile.isNull()) << captions[i].toStdString();
         EXPECT_EQ(tile.size(), QSize(kWallTextureTileSize, kWallTextureTileSize));
+        // Decoded straight at a smaller size, it is the same picture.
+        const QImage small = WallTextureTile(i, 100);
+        ASSERT_EQ(small.size(), QSize(100, 100));
+        const QImage scaled = tile.scaled(100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double diff = 0;
+        for (int y = 0; y < 100; y += 7)
+            for (int x = 0; x < 100; x += 7)
+                diff += std::abs(qGray(small.pixel(x, y)) - qGray(scaled.pixel(x, y)));
+        EXPECT_LT(diff / (15 * 15), 24) << captions[i].toStdString();
     }
 }
+
+struct TileSideCase {
+    const char* name;
+    double wallHeight;
+    int atLeast;
+    int side;
+};
+
+class WallTextureTileSideTest : public ::testing::TestWithParam<TileSideCase> {};
+
+TEST_P(WallTextureTileSideTest, IsWhatTheWallDraws)
+{
+    EXPECT_EQ(WallTextureTileSide(GetParam().wallHeight, GetParam().atLeast), GetParam().side);
+}
+
+INSTANTIATE_TEST_SUITE_P(Walls, WallTextureTileSideTest,
+    ::testing::Values(TileSideCase{"Default_5_8m", 5.8, 96, 138}, TileSideCase{"HighRise_PreviewWins", 35.75, 96, 96},
+                      TileSideCase{"LowWall_StoredSideAtMost", 1.5, 96, kWallTextureTileSize},
+                      TileSideCase{"NoHeight_StoredSide", 0, 96, kWallTextureTileSize},
+                      TileSideCase{"NotANumber_StoredSide", std::nan(""), 96, kWallTextureTileSize}),
+    tandrel::test::CaseName{});
 
 TEST(WallTextureTest, TenByFiveEightMetreWall)
 {
@@ -368,10 +399,12 @@ TEST_P(BrightnessTest, LightensTheTexture)
     TPapierHausFrame& f = Open();
     Child<QComboBox>(f, "ComboBoxWaende")->setCurrentIndex(1);
     Child<QSlider>(f, "TrackBarHelligkeit")->setValue(GetParam().position);
-    const QImage tile = WallTextureTile(1);
-    QImage expected = tile.copy();
+    // Held at the size a 5.8 m wall draws it (800 / 5.8 px), not at the stored 400 px.
+    ASSERT_EQ(f.WallTexture().size(), QSize(138, 138));
+    QImage expected = WallTextureTile(1, 138);
     LightenBitmap(expected, GetParam().position / 100.0);
-    EXPECT_EQ(f.WallTexture().pixel(5, 5), expected.pixel(5, 5));
+    for (const QPoint at : {QPoint(5, 5), QPoint(70, 100)})
+        EXPECT_EQ(f.WallTexture().pixel(at), expected.pixel(at));
     QImage black(1, 1, QImage::Format_RGB32);
     black.fill(Qt::black);
     LightenBitmap(black, GetParam().position / 100.0);

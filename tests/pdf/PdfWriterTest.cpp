@@ -670,6 +670,116 @@ INSTANTIATE_TEST_SUITE_P(Kinds, PdfPictures,
         PictureCase{"TruncatedJpeg", [] { return encoded(photo(), "JPEG").left(20); }, true, false, 0}),
     tandrel::test::CaseName{});
 
+// --- flat pictures given as stored PNG bytes --------------------------------
+
+namespace {
+
+// A flat picture like a logo: plain areas, thin lines and text.
+QImage flatPicture(int width, QImage::Format format)
+{
+    QImage img(width, 100, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.fillRect(QRect(0, 0, width / 3, 100), QColor(20, 90, 160));
+    p.fillRect(QRect(width / 3, 60, width - width / 3, 40), QColor(230, 160, 20));
+    p.setPen(QPen(QColor(200, 30, 30), 1));
+    for (int x = 0; x < width; x += 7)
+        p.drawLine(x, 0, width - 1 - x, 99);
+    p.setPen(Qt::black);
+    p.drawText(QRect(width / 3, 5, width, 50), Qt::AlignLeft, QStringLiteral("Norvi Logo"));
+    p.end();
+    return img.convertToFormat(format);
+}
+
+QByteArray png(const QImage& image)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return out;
+}
+
+struct PngCase {
+    const char* name;
+    std::function<QByteArray()> bytes;
+    bool passed; // its compressed data goes into the file as it is
+};
+
+class PdfPngPictures : public PdfWriterTest, public ::testing::WithParamInterface<PngCase> {};
+
+TEST_P(PdfPngPictures, CompressedDataIsEmbeddedUnchangedOnceAndShowsThePicture)
+{
+    const PngCase& c = GetParam();
+    const QByteArray bytes = c.bytes();
+    const PdfPicture picture = PdfPicture::FromPng(bytes);
+    ASSERT_EQ(!picture.isNull(), c.passed);
+    if (!c.passed)
+        return;
+    const QImage pixels = QImage::fromData(bytes, "PNG");
+    EXPECT_EQ(picture.size(), pixels.size());
+    const QRectF first(20, 20, 90, 30), second(30, 140, 45, 15);
+    const QString file = write("flach.pdf", [&](PdfWriter& w) {
+        w.DrawPicture(first, picture);
+        w.NewPage();
+        w.DrawPicture(second, picture);
+    });
+    const QString encodedFile = write("kodiert.pdf", [&](PdfWriter& w) {
+        w.DrawImage(first, pixels);
+        w.NewPage();
+        w.DrawImage(second, pixels);
+    });
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    EXPECT_EQ(pdf.count(picture.deflated()), 1) << "the stored data, unchanged, in one object";
+    EXPECT_EQ(pdf.count("/Predictor 15"), 1);
+    EXPECT_EQ(pdf.count("/DCTDecode"), 0);
+    if (const auto check = tandrel::test::RunQpdfCheck(file)) {
+        EXPECT_TRUE(check->clean()) << check->output.toStdString();
+    }
+    // Both pages look as with the pixels encoded by the writer.
+    const PdfReader passed(file), encoded(encodedFile);
+    ASSERT_EQ(passed.pageCount(), 2);
+    for (int page = 0; page < 2; ++page) {
+        const QImage a = passed.render(page, 150), b = encoded.render(page, 150);
+        ASSERT_EQ(a.size(), b.size());
+        int worst = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                  std::abs(qBlue(p) - qBlue(q))});
+            }
+        EXPECT_LE(worst, 1) << "page " << page + 1;
+        // And the picture is there, not a blank.
+        const QRectF at = page == 0 ? first : second;
+        const QColor dark = PdfReader::colorAtMm(a, 150, at.left() + at.width() / 6, at.top() + at.height() / 4);
+        EXPECT_LT(qGray(dark.rgb()), 140) << "page " << page + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PdfPngPictures,
+    ::testing::Values(
+        PngCase{"Rgb", [] { return png(flatPicture(300, QImage::Format_RGB32)); }, true},
+        PngCase{"RgbOddWidth", [] { return png(flatPicture(301, QImage::Format_RGB32)); }, true},
+        PngCase{"Grey", [] { return png(flatPicture(250, QImage::Format_Grayscale8)); }, true},
+        PngCase{"WithAlpha", [] { return png(flatPicture(300, QImage::Format_ARGB32)); }, false},
+        PngCase{"Palette", [] { return png(flatPicture(300, QImage::Format_Indexed8)); }, false},
+        PngCase{"Damaged",
+                [] {
+                    QByteArray b = png(flatPicture(300, QImage::Format_RGB32));
+                    const qsizetype idat = b.indexOf("IDAT");
+                    b[idat + 20] = char(b[idat + 20] ^ 0x55);
+                    return b;
+                },
+                false},
+        PngCase{"Truncated", [] { return png(flatPicture(300, QImage::Format_RGB32)).left(200); }, false},
+        PngCase{"Jpeg", [] { return encoded(flatPicture(300, QImage::Format_RGB32), "JPEG"); }, false}),
+    tandrel::test::CaseName{});
+
+} // namespace
+
 namespace {
 
 // --- drawing on earlier pages and bookmarks ---------------------------------------

@@ -1,4 +1,5 @@
 #include "app/Links.h"
+#include "app/PictureLabel.h"
 #include "app/Pictures.h"
 #include "tests/product/ProductFixture.h"
 #include "tests/support/CaseName.h"
@@ -150,20 +151,43 @@ TEST_F(ProductTest, PagesCaptionsAndFrameTexts)
     }
 }
 
-TEST_F(ProductTest, StepPicturesAreTheScreensTheyLeadTo)
+// The step pictures are the screens they lead to, decoded only while their
+// page is in front and at the step's size; the test picture likewise.
+TEST_F(ProductTest, StepPicturesAreTheScreensTheyLeadToAndShownOnlyOnTheirPage)
 {
     TKontaloProduktFrame* f = product();
+    window.body.show();
     const Screen steps[4] = {Standortdialog, Generatorausrichtung, Finanzierung, Diagrammansicht};
+    auto pictureOf = [](QToolButton* b) { return b->findChild<TPictureLabel*>(); };
+    QToolButton* test = f->findChild<QToolButton*>(QStringLiteral("ImageTest"));
+    ASSERT_TRUE(test && pictureOf(test));
+    f->PageControl1->setCurrentWidget(f->TabSheetBeschreibung);
+    (void)f->grab();
+    for (QToolButton* b : {f->ImageSchritt[0], f->ImageSchritt[1], f->ImageSchritt[2], f->ImageSchritt[3], test}) {
+        ASSERT_TRUE(pictureOf(b));
+        EXPECT_TRUE(pictureOf(b)->ShownPixels().isNull()) << b->objectName().toStdString() << ": decoded while not shown";
+    }
+
+    f->PageControl1->setCurrentWidget(f->TabSheetVorgehen);
+    (void)f->grab();
     for (int i = 0; i < 4; ++i) {
-        const QImage step = f->ImageSchritt[i]->icon().pixmap(f->ImageSchritt[i]->iconSize()).toImage();
+        TPictureLabel* label = pictureOf(f->ImageSchritt[i]);
+        const QImage step = label->ShownPixels().toImage();
+        ASSERT_FALSE(step.isNull()) << i;
+        EXPECT_EQ(step.width(), 330) << i;
+        EXPECT_NEAR(double(step.width()) / step.height(), double(kScreenWidth) / kScreenHeight, 0.01) << i;
+        EXPECT_LE(label->width() + 6, f->ImageSchritt[i]->width()) << i << ": the button shows the whole picture";
         const QImage screen = tandrel::pictures::image(QStringLiteral("product/screen-") + kScreens[steps[i]].key)
                                   .scaled(step.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        ASSERT_FALSE(step.isNull()) << i;
         // The same picture, down to the smoothing of the scaling.
-        const QPoint probe(step.width() / 2, step.height() / 2);
-        EXPECT_NEAR(qGray(step.pixel(probe)), qGray(screen.pixel(probe)), 24) << i;
-        EXPECT_NEAR(double(step.width()) / step.height(), double(kScreenWidth) / kScreenHeight, 0.01) << i;
+        for (const QPoint probe : {QPoint(step.width() / 2, step.height() / 2), QPoint(step.width() / 5, step.height() / 4)})
+            EXPECT_NEAR(qGray(step.pixel(probe)), qGray(screen.pixel(probe)), 24) << i;
     }
+
+    f->PageControl1->setCurrentWidget(f->TabSheetTestuebersicht);
+    (void)f->grab();
+    EXPECT_TRUE(pictureOf(f->ImageSchritt[0])->ShownPixels().isNull()) << "a page left lets its pictures go";
+    EXPECT_EQ(pictureOf(test)->ShownPixels().size(), tandrel::pictures::size(QString::fromLatin1(kTestPicture)));
 }
 
 // Hotspots lie inside their picture, on something drawn (not on a blank

@@ -1,10 +1,12 @@
 #include "app/Links.h"
 #include "app/FrameIds.h"
+#include "app/Pictures.h"
 #include "product/KontaloBestellformular.h"
 #include "tests/product/ProductFixture.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/PdfReader.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -140,6 +142,36 @@ TEST_F(OrderFormTest, QpdfFindsNoFault)
     if (!check)
         GTEST_SKIP() << "qpdf is not installed";
     EXPECT_TRUE(check->clean()) << check->output.toStdString();
+}
+
+// The two logos are built-in PNGs: their compressed data goes into the file
+// as it is stored, and they show in their boxes.
+TEST_F(OrderFormTest, TheLogosAreTheirStoredBytes)
+{
+    const QString file = writeForm(fullAddress());
+    ASSERT_FALSE(file.isEmpty());
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const PdfReader pdf(file);
+    const QImage page = pdf.render(0, 150);
+    struct Logo {
+        int id;
+        QRectF mm;
+    };
+    for (const Logo& logo : {Logo{30, QRectF(QPointF(146, 100), QPointF(190, 110))}, Logo{20, QRectF(QPointF(165, 284), QPointF(189, 293))}}) {
+        const PictureEntry* entry = workspace->FindPicture(logo.id);
+        ASSERT_TRUE(entry);
+        const PdfPicture stored = PdfPicture::FromPng(tandrel::pictures::storedPng(entry->builtIn()));
+        ASSERT_FALSE(stored.isNull()) << logo.id;
+        EXPECT_EQ(bytes.count(stored.deflated()), 1) << logo.id;
+        int inked = 0, all = 0;
+        for (double y = logo.mm.top() + 0.5; y < logo.mm.bottom(); y += 0.5)
+            for (double x = logo.mm.left() + 0.5; x < logo.mm.right(); x += 0.5, ++all)
+                inked += PdfReader::colorAtMm(page, 150, x, y) != QColor(Qt::white);
+        EXPECT_GT(inked, all / 10) << logo.id;
+    }
+    EXPECT_EQ(bytes.count("/DCTDecode"), 0);
 }
 
 // Characters outside Windows-1252 become "?"; an over-long field stays on its

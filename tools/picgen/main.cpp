@@ -177,8 +177,11 @@ int main(int argc, char** argv)
                            it.key().startsWith(QLatin1String("texture/")) || slide;
         // The small interface pictures are shown at every start: stored as raw
         // premultiplied pixels they need no decoding at all.
-        // So is the start page's own background, shown at every start.
-        const bool raw = it.key().startsWith(QLatin1String("ui/")) || it.key() == QLatin1String("catalogue/3140");
+        // So is the start page's own background, shown at every start, and so
+        // are the roof planner's opaque tiles and modules, which it holds from
+        // its start (the program marks them opaque again).
+        const bool raw = it.key().startsWith(QLatin1String("ui/")) || it.key() == QLatin1String("catalogue/3140")
+                         || (it.key().startsWith(QLatin1String("roof/")) && !it.value().hasAlphaChannel());
         const QString file = it.key() + (raw ? QStringLiteral(".raw") : photo ? QStringLiteral(".jpg") : QStringLiteral(".png"));
         const QString path = out.filePath(file);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
