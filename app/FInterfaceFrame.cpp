@@ -7,6 +7,8 @@
 #include "app/WaitCursor.h"
 #include "data/PictureCatalogue.h"
 #include "pdf/PdfWriter.h"
+#include "pdf/WholePage.h"
+#include "platform/Logging.h"
 #include "platform/RegularFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
@@ -22,6 +24,8 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <cmath>
+
+Q_LOGGING_CATEGORY(lcPdfDocument, "tandrel.pdf.document")
 
 using tandrel::platform::ColorRef;
 using tandrel::platform::dialogs;
@@ -375,6 +379,26 @@ void TInterfaceFrame::AssignPicture(QLabel* image, int id) const
     image->setProperty("hint", entry->hint);
     image->setProperty("showHint", entry->showHint);
     image->setProperty("tag", entry->id);
+}
+
+void TInterfaceFrame::WriteWholePageDocument(const QString& name, QSizeF firstPage,
+                                             const std::function<void(PdfWriter&)>& draw)
+{
+    SetPdfPageSize(firstPage.height(), firstPage.width());
+    PdfWriter* pdf = OpenPdfDocument(name);
+    if (!pdf)
+        return;
+    try {
+        if (!UseWholePage(*pdf))
+            return;
+        draw(*pdf);
+        pdf->EndDoc();
+    } catch (const PdfError& e) {
+        qCWarning(lcPdfDocument) << name << "failed:" << e.what();
+        if (pdf->Printing())
+            pdf->Abort();
+        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
+    }
 }
 
 PdfWriter* TInterfaceFrame::OpenPdfDocument(const QString& name)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QSizeF>
+#include <functional>
+
 #include "pdf/PdfWriter.h"
 #include "platform/ColorRef.h"
 
@@ -78,6 +81,10 @@ public:
     // PDF output.
     PdfWriter* OpenPdfDocument(const QString& name);
     void SetPdfPageSize(double height, double width);
+    // A document drawn on whole pages (no margins) whose first page is
+    // `firstPage` mm: opened under `name`, drawn, ended and shown; a PDF
+    // error is told to the user and leaves no file.
+    void WriteWholePageDocument(const QString& name, QSizeF firstPage, const std::function<void(PdfWriter&)>& draw);
     // The progress display; the main window may show it, tests watch it.
     void ShowProgress(const QString& caption) { emit progressShown(caption); }
     void SetProgress(int percent) { emit progressChanged(percent); }

@@ -11,7 +11,6 @@
 #include "paperhouse/PaperHousePdf.h"
 #include "paperhouse/WallSurfaces.h"
 #include "pdf/PdfWriter.h"
-#include "pdf/WholePage.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "roof/IRoofPlanner.h"
@@ -24,12 +23,6 @@
 #include <QVBoxLayout>
 
 using namespace tandrel::paperhouse;
-
-namespace {
-
-Q_LOGGING_CATEGORY(lcPaperHousePdf, "tandrel.paperhouse.pdf")
-
-}  // namespace
 
 void TPapierHausFrame::BuildPdfSettingsPage()
 {
@@ -161,23 +154,10 @@ void TPapierHausFrame::WriteDocument(const QString& name, bool highRise)
     if (!workspace)
         return;
     const TPaperHousePdfInput in = GatherPdfInput(highRise);
-    const QSizeF first = PaperHouseFirstPage(in, highRise);
-    workspace->SetPdfPageSize(first.height(), first.width());
-    PdfWriter* pdf = workspace->OpenPdfDocument(name);
-    if (!pdf)
-        return;
-    try {
-        if (!UseWholePage(*pdf))
-            return;
+    workspace->WriteWholePageDocument(name, PaperHouseFirstPage(in, highRise), [&in, highRise](PdfWriter& pdf) {
         if (highRise)
-            DrawHighRisePages(*pdf, in);
+            DrawHighRisePages(pdf, in);
         else
-            DrawPaperHousePages(*pdf, in);
-        pdf->EndDoc();
-    } catch (const PdfError& e) {
-        qCWarning(lcPaperHousePdf) << "paper-house document failed:" << e.what();
-        if (pdf->Printing())
-            pdf->Abort();
-        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
-    }
+            DrawPaperHousePages(pdf, in);
+    });
 }

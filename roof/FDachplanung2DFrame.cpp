@@ -22,8 +22,6 @@
 #include "roof/RoofLayoutPdf.h"
 #include "addresses/StoredLetter.h"
 #include "app/WaitCursor.h"
-#include "pdf/PdfWriter.h"
-#include "pdf/WholePage.h"
 #include "roof/OwnModules.h"
 #include "roof/RoofCatalogue.h"
 #include "widgets/ImageBox.h"
@@ -67,8 +65,6 @@ using roof::kCoveringCount;
 using roof::kModuleCount;
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcRoof, "tandrel.roof")
 
 const char* const kModulePreview = "roof/module-preview";
 
@@ -972,21 +968,8 @@ void TDachplanung2DFrame::PrintFrame()
     in.Date = TodayText();
     in.Sender = SenderLines(MarkedSender());
     in.MakerLine = MakerLine();
-    workspace->SetPdfPageSize(rooflayout::kPageHeight, rooflayout::kPageWidth);
-    PdfWriter* pdf = workspace->OpenPdfDocument(QStringLiteral("Dachplanung"));
-    if (!pdf)
-        return;
-    try {
-        if (!UseWholePage(*pdf))
-            return;
-        DrawRoofLayout(*pdf, in);
-        pdf->EndDoc();
-    } catch (const PdfError& e) {
-        qCWarning(lcRoof) << "roof layout failed:" << e.what();
-        if (pdf->Printing())
-            pdf->Abort();
-        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
-    }
+    workspace->WriteWholePageDocument(QStringLiteral("Dachplanung"), QSizeF(rooflayout::kPageWidth, rooflayout::kPageHeight),
+                                      [&in](PdfWriter& pdf) { DrawRoofLayout(pdf, in); });
 }
 
 void TDachplanung2DFrame::RefreshFrame()

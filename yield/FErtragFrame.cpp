@@ -11,7 +11,6 @@
 #include "app/WaitCursor.h"
 #include "drawing/Canvas.h"
 #include "pdf/PdfWriter.h"
-#include "pdf/WholePage.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "roof/IRoofPlanner.h"
@@ -784,8 +783,6 @@ bool TErtragFrame::eventFilter(QObject* watched, QEvent* event)
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcYieldReport, "tandrel.yield.report")
-
 // The sender: the address book's marked slot as stored.
 QStringList StoredSender()
 {
@@ -878,19 +875,7 @@ void TErtragFrame::PrintFrame()
     if (!workspace)
         return;
     const MYieldReportInput in = ReportInput();
-    workspace->SetPdfPageSize(yieldreport::kPageHeight, yieldreport::kPageWidth);
-    PdfWriter* pdf = workspace->OpenPdfDocument(QStringLiteral("PV-Ertragsrechnung"));
-    if (!pdf)
-        return;
-    try {
-        if (!UseWholePage(*pdf))
-            return;
-        DrawYieldReport(*pdf, in);
-        pdf->EndDoc();
-    } catch (const PdfError& e) {
-        qCWarning(lcYieldReport) << "yield report failed:" << e.what();
-        if (pdf->Printing())
-            pdf->Abort();
-        tandrel::platform::dialogs().showMessage(QString::fromUtf8(e.what()));
-    }
+    workspace->WriteWholePageDocument(QStringLiteral("PV-Ertragsrechnung"),
+                                      QSizeF(yieldreport::kPageWidth, yieldreport::kPageHeight),
+                                      [&in](PdfWriter& pdf) { DrawYieldReport(pdf, in); });
 }
