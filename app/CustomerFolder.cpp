@@ -9,6 +9,7 @@
 #include "app/KontaloRegistry.h"
 #include "paperhouse/IPaperHouse.h"
 #include "paperhouse/PaperHousePdf.h"
+#include "pdf/DocumentStyle.h"
 #include "pdf/PdfWriter.h"
 #include "presentations/ISlideShow.h"
 #include "presentations/SlidesPdf.h"
@@ -30,12 +31,7 @@ const QString kSection = QStringLiteral("Kundenmappe");
 constexpr std::array<const char*, kFolderPartCount> kPartKeys = {
     "Anschreiben", "Ertrag", "Dachplanung", "Papierhaus", "Hochhaus", "Eigenverbrauch", "KEV"};
 
-constexpr ColorRef kText = 0x3C3228;
-constexpr ColorRef kGrey = 0x7A7068;
-constexpr ColorRef kAccent = 0x1A78C8;
-constexpr ColorRef kRule = 0xC8C0B8;
-const QString kFont = QStringLiteral("Arial");
-constexpr double kLeft = 20, kRight = 190, kFooterLine = 280;
+using namespace docstyle;
 // The folder's page number: in the lower right corner, where none of the
 // parts draws (the craft sheets' maker lines and banner end further left).
 constexpr double kNumberFromBottom = 5.5;

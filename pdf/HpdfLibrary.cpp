@@ -2,19 +2,29 @@
 
 #include <QLibrary>
 
+namespace {
+
+// Loaded on first use and kept loaded.
+QLibrary& Library()
+{
+    static QLibrary lib(QStringLiteral(TANDREL_HPDF_LIBRARY));
+    return lib;
+}
+
+} // namespace
+
+#define TANDREL_HPDF_RESOLVE(name)                                                                         \
+    a.name = reinterpret_cast<decltype(a.name)>(Library().resolve(#name));                                 \
+    a.ok = a.ok && a.name;
+
 const HpdfLibrary& Hpdf()
 {
     static const HpdfLibrary api = [] {
         HpdfLibrary a;
-        static QLibrary lib(QStringLiteral(TANDREL_HPDF_LIBRARY)); // stays loaded
-        if (!lib.load())
+        if (!Library().load())
             return a;
         a.ok = true;
-#define TANDREL_HPDF_RESOLVE(name)                                                                         \
-    a.name = reinterpret_cast<decltype(a.name)>(lib.resolve(#name));                                       \
-    a.ok = a.ok && a.name;
         TANDREL_HPDF_FUNCTIONS(TANDREL_HPDF_RESOLVE)
-#undef TANDREL_HPDF_RESOLVE
         return a;
     }();
     return api;
@@ -26,16 +36,11 @@ const HpdfObjectLayer& HpdfObjects()
         HpdfObjectLayer a;
         if (!Hpdf().ok)
             return a;
-        static QLibrary lib(QStringLiteral(TANDREL_HPDF_LIBRARY)); // the library Hpdf() loaded
-        if (!lib.load())
-            return a;
         a.ok = true;
-#define TANDREL_HPDF_RESOLVE(name)                                                                         \
-    a.name = reinterpret_cast<decltype(a.name)>(lib.resolve(#name));                                       \
-    a.ok = a.ok && a.name;
         TANDREL_HPDF_OBJECT_FUNCTIONS(TANDREL_HPDF_RESOLVE)
-#undef TANDREL_HPDF_RESOLVE
         return a;
     }();
     return api;
 }
+
+#undef TANDREL_HPDF_RESOLVE

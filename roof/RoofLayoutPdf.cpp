@@ -1,5 +1,6 @@
 #include "roof/RoofLayoutPdf.h"
 
+#include "pdf/DocumentStyle.h"
 #include "pdf/PdfWriter.h"
 #include "text/FormatText.h"
 
@@ -12,23 +13,7 @@ using tandrel::platform::ColorRef;
 
 namespace {
 
-constexpr ColorRef kText = 0x3C3228;
-constexpr ColorRef kGrey = 0x7A7068;
-constexpr ColorRef kAccent = 0x1A78C8;
-constexpr ColorRef kRule = 0xC8C0B8;
-const QString kFont = QStringLiteral("Arial");
-constexpr double kLeft = 20, kRight = 190, kFooterLine = 280;
-
-void Font(PdfWriter& pdf, double size, bool bold = false, ColorRef color = kText)
-{
-    pdf.SetFont(kFont, size, color, bold ? PdfWriter::Bold : 0);
-}
-
-void Rule(PdfWriter& pdf, double y)
-{
-    pdf.SetPen(kRule, 1);
-    pdf.Line(kLeft, y, kRight, y);
-}
+using namespace docstyle;
 
 // The picture as large as fits the box, centred, with a thin frame.
 double Picture(PdfWriter& pdf, const QImage& picture, double top, double maxHeight)

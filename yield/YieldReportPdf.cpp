@@ -1,5 +1,6 @@
 #include "yield/YieldReportPdf.h"
 
+#include "pdf/DocumentStyle.h"
 #include "pdf/PdfWriter.h"
 
 #include <algorithm>
@@ -9,13 +10,13 @@ using tandrel::platform::ColorRef;
 
 namespace {
 
-constexpr ColorRef kText = 0x3C3228;
-constexpr ColorRef kGrey = 0x7A7068;
-constexpr ColorRef kAccent = 0x1A78C8;  // the chart's bar edge (BGR)
-constexpr ColorRef kRule = 0xC8C0B8;
+using docstyle::kAccent;
+using docstyle::kFont;
+using docstyle::kGrey;
+using docstyle::kRule;
+using docstyle::kText;
 constexpr ColorRef kWarning = 0x003AB0; // the frame's east-west note colour (BGR)
 constexpr ColorRef kRevenue = 0x2C6B1D; // the frame's revenue colour (BGR)
-const QString kFont = QStringLiteral("Arial");
 
 constexpr double kValueRight = 140;
 constexpr double kUnitLeft = 143;
